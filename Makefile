@@ -1,0 +1,40 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing
+# (scripts/setup.sh), configure and build first.
+
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all setup build build-asan run test test-normal test-asan bench format
+
+all: build
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+build-asan: setup
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTK73_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+
+run: build
+	@bash scripts/run.sh $(BUILD_DIR) $(RUN_ARGS)
+
+test-normal: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+test: test-normal test-asan
+
+bench: build
+	cmake --build $(BUILD_DIR) --target bench_programfile
+	$(BUILD_DIR)/bin/bench_programfile
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,82 @@
+# Shared build settings and the small helpers every folder uses.
+
+add_library(tk73_options INTERFACE)
+target_compile_options(tk73_options INTERFACE -Wall -Wextra -Werror -Wno-unused-parameter)
+target_include_directories(tk73_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
+target_compile_definitions(tk73_options INTERFACE TK73_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+if(TK73_SANITIZE)
+    target_compile_options(tk73_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(tk73_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# The environment every test runs in: the home and the known folders point into the build
+# tree, so that a test that forgets its own overrides still never touches the real user's files.
+set(TK73_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+file(MAKE_DIRECTORY ${TK73_TEST_HOME})
+set(TK73_TEST_ENVIRONMENT
+    "HOME=${TK73_TEST_HOME}"
+    "XDG_CONFIG_HOME=${TK73_TEST_HOME}/config"
+    "XDG_DATA_HOME=${TK73_TEST_HOME}/data"
+    "XDG_RUNTIME_DIR=${TK73_TEST_HOME}/run"
+    "TK73_MACHINE_HIVE=${TK73_TEST_HOME}/machine.reg"
+    "TK73_USER_HIVE=${TK73_TEST_HOME}/user.reg"
+    "TK73_COMMON_APPDATA=${TK73_TEST_HOME}/common"
+    "TK73_LOCAL_APPDATA=${TK73_TEST_HOME}/local"
+    "TK73_DOCUMENTS=${TK73_TEST_HOME}/documents"
+    "TK73_TEMP=${TK73_TEST_HOME}/temp"
+    "TK73_BIN_DIR=${CMAKE_BINARY_DIR}/bin"
+    "QT_QPA_PLATFORM=offscreen"
+    "ASAN_OPTIONS=detect_leaks=1"
+    "UBSAN_OPTIONS=print_stacktrace=1")
+
+# tk73_sources(VAR DIR): the C++ sources and headers directly in DIR. A library is the files of
+# its folder (its ui/, tests/ and other sub-folders are separate targets).
+function(tk73_sources var dir)
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+    set(${var} ${found} PARENT_SCOPE)
+endfunction()
+
+# tk73_library(NAME [STATIC] [DIR dir] LINKS ...): a library made of the files of its folder
+# (default: the current folder); shared unless STATIC. Every target carries tk73_options.
+function(tk73_library name)
+    cmake_parse_arguments(ARG "STATIC" "DIR" "LINKS" ${ARGN})
+    if(NOT ARG_DIR)
+        set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+    endif()
+    tk73_sources(sources ${ARG_DIR})
+    if(ARG_STATIC)
+        add_library(${name} STATIC ${sources})
+    else()
+        add_library(${name} SHARED ${sources})
+    endif()
+    target_link_libraries(${name} PUBLIC tk73_options ${ARG_LINKS})
+endfunction()
+
+# tk73_gtest(NAME [DIR dir] LINKS ...): one GoogleTest program made of the files of a tests/
+# folder (default: tests/ below the current folder), its cases registered in CTest.
+function(tk73_gtest name)
+    cmake_parse_arguments(ARG "" "DIR" "LINKS" ${ARGN})
+    if(NOT ARG_DIR)
+        set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    endif()
+    tk73_sources(sources ${ARG_DIR})
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE tk73_options tk73testsupport GTest::gtest GTest::gtest_main
+                                          ${ARG_LINKS})
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300)
+endfunction()
+
+# tk73_qtest(NAME SOURCES ... LINKS ...): one Qt Test program (offscreen), one CTest case.
+function(tk73_qtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${name} PRIVATE tk73_options tk73testsupport Qt6::Test Qt6::Widgets
+                                          ${ARG_LINKS})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs every Debian package the suite needs that is not installed yet.
+# The package list lives in scripts/packages.txt, and nowhere else.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+missing=()
+while read -r pkg; do
+    case "$pkg" in ""|\#*) continue ;; esac
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done <"$here/packages.txt"
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+echo "Installing missing packages: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
