@@ -11,6 +11,8 @@ Only generated files are written or compared; install/README.md is written by ha
 import os
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree clean of caches
+
 from controller_model import controller_tree
 from documents import document_tree
 from models import CONTROLLERS, REGISTERS
