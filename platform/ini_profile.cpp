@@ -1,9 +1,11 @@
 #include "platform/ini_profile.h"
 
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/ini_cache.h"
@@ -158,14 +160,20 @@ int TK73_API tk73_WritePrivateProfileStringA(const char* section, const char* ke
     }
     const std::string path = file;
     std::lock_guard lock(writeMutex);
-    const auto document = tk73::loadIniDocument(path);
+    // A write starts from the file as it is on disk. A file that exists but cannot be read is
+    // left alone: writing it from an empty document would throw its contents away.
+    auto bytes = tk73::readWholeFile(path);
+    if (!bytes && tk73::pathExists(path)) {
+        return 0;
+    }
+    const IniDocument document(bytes ? std::move(*bytes) : std::string());
     std::optional<std::string> changed;
     if (key == nullptr) {
-        changed = tk73::iniWithoutSection(*document, section);
+        changed = tk73::iniWithoutSection(document, section);
     } else if (value == nullptr) {
-        changed = tk73::iniWithoutKey(*document, section, key);
+        changed = tk73::iniWithoutKey(document, section, key);
     } else {
-        changed = tk73::iniWithValue(*document, section, key, value);
+        changed = tk73::iniWithValue(document, section, key, value);
     }
     if (!changed) {
         return 1;

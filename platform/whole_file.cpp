@@ -67,7 +67,9 @@ bool keepPermissions(int fd, const std::string& target) {
 }  // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO under the name is refused at once instead of waiting for a
+    // writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -94,6 +96,11 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     }
     ::close(fd);
     return bytes;
+}
+
+bool pathExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
 }
 
 bool replaceWholeFile(const std::string& path, std::string_view bytes) {

@@ -9,8 +9,11 @@
 
 namespace tk73 {
 
-// The bytes of a regular file; nullopt when it is missing or cannot be read.
+// The bytes of a regular file; nullopt when it is missing, is no regular file or cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path);
+
+// Whether anything (a file, a folder, ...) exists under the path.
+bool pathExists(const std::string& path);
 
 // Replaces (or creates) the file with the bytes. An existing file keeps its permissions and a
 // symbolic link keeps pointing at the file it names. False when the folder is missing or the

@@ -1,6 +1,8 @@
 // Oversized lines, binary garbage and files that are no profile files at all: reads stay within
 // the buffer and give what the file holds, writes keep the bytes they do not change.
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <random>
 #include <string>
@@ -53,9 +55,16 @@ TEST_F(IniProfileTest, FileWithoutSectionsHasNoKeys) {
     EXPECT_EQ(value("S", "K"), "2");
 }
 
-TEST_F(IniProfileTest, FolderInPlaceOfTheFileReadsAsEmptyAndRefusesWrites) {
+TEST_F(IniProfileTest, FolderOrPipeInPlaceOfTheFileReadsAsEmptyAndRefusesWrites) {
     std::filesystem::create_directories(file_);
     EXPECT_EQ(value("S", "K"), "<none>");
     EXPECT_EQ(set("S", "K", "v"), 0);
     EXPECT_TRUE(std::filesystem::is_directory(file_));
+
+    const std::string pipe = env_.path("pipe.ini");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    char buffer[8];
+    EXPECT_EQ(tk73_GetPrivateProfileStringA("S", "K", "d", buffer, 8, pipe.c_str()), 1u);
+    EXPECT_EQ(tk73_WritePrivateProfileStringA("S", "K", "v", pipe.c_str()), 0);
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
