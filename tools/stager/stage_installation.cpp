@@ -62,6 +62,15 @@ bool copyInstallation(const fs::path& source, const fs::path& install, std::stri
             break;
         }
     }
+    // The copies keep the shipped files' times: a file is as old as its release, and readers
+    // that cache by modification time treat the fresh copy as settled.
+    for (auto entry = fs::recursive_directory_iterator(install, failed);
+         !failed && entry != fs::recursive_directory_iterator(); entry.increment(failed)) {
+        if (entry->is_regular_file()) {
+            fs::path shipped = source / fs::relative(entry->path(), install);
+            fs::last_write_time(entry->path(), fs::last_write_time(shipped, failed), failed);
+        }
+    }
     if (failed) {
         error = "cannot copy " + source.generic_string() + " to " + install.generic_string() +
                 ": " + failed.message();
