@@ -60,7 +60,7 @@ bool updateHive(Hive hive, const std::function<void(RegistryDocument&)>& change)
     RegistryDocument document = loadHive(hive, before);
     change(document);
     const std::string after = formatRegistryExport(document, rootName(hive));
-    return (before && *before == after) || replaceFileAtomically(file, after);
+    return (before && *before == after) || replaceWholeFile(file, after);
 }
 
 bool writeValue(Hive hive, std::string_view key, std::string_view name,
