@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 
 #include "tools/defcheck/tests/staged_copy.h"
@@ -204,4 +206,28 @@ TEST(InstallationCheck, NamesTheOldVersionDefinitionThatDoesNotFit) {
                      c.setKey("register/KR420/KR420.INI", "PGM_MENU_027", "ITEM_001", "CHAR,D1,90");
                  },
                  "register/KR420/KR420.INI", "PGM_MENU_027", "ITEM_001"});
+}
+
+TEST(CheckCommand, ListsFindingsAndAnswersWithItsExitCode) {
+    StagedCopy copy;
+    const std::string command =
+        std::string(std::getenv("TK73_BIN_DIR")) + "/tk73defcheck " + copy.root() + " 2>&1";
+    auto run = [&](int& status) {
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string output;
+        char buffer[512];
+        while (pipe && fgets(buffer, sizeof buffer, pipe)) {
+            output += buffer;
+        }
+        status = pipe ? WEXITSTATUS(pclose(pipe)) : -1;
+        return output;
+    };
+    int status = -1;
+    std::string output = run(status);
+    EXPECT_EQ(status, 0) << output;
+    copy.setKey(kRegister, "FILE0005", "F02L", "13");
+    output = run(status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("register/KR301/KR301.INI: [FILE0005] F02L: "), std::string::npos)
+        << output;
 }
