@@ -99,6 +99,10 @@ int CTK73defRegVekFILExxxx::SetPGMFileField(int fileNo, FIELD_INFO* fields, int 
     bool ok = true;
     for (int i = 0; i < count; ++i) {
         FIELD_INFO& entry = fields[i];
+        if (entry.index < 1) {
+            ok = false;  // no "F%02d" key of its own to write to
+            continue;
+        }
         entry.mask = paddedMask(entry.mask, entry.displayLength);
         ok = write("F%02dE", entry.index, entry.edit ? "ON" : "OFF") && ok;
         ok = write("F%02dM", entry.index, entry.mask) && ok;

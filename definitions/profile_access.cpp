@@ -17,6 +17,9 @@ bool holdsLineBreak(const char* text) {
 
 std::string readProfileString(const std::string& file, const char* section, const char* key,
                               uint32_t maxChars) {
+    if (section == nullptr || key == nullptr) {
+        return {};  // a null name would ask for a name list instead of a value
+    }
     std::vector<char> buffer(size_t{maxChars} + 1, '\0');
     const uint32_t length = tk73_GetPrivateProfileStringA(
         section, key, "", buffer.data(), static_cast<uint32_t>(buffer.size()), file.c_str());

@@ -203,6 +203,11 @@ TEST_F(FieldDefinitions, WritingBackNormalisesMasksAndKeepsModeZeroDisplay) {
     EXPECT_EQ(value("FILE0001", "F01D"), "OFF");
     EXPECT_EQ(value("FILE0001", "F02D"), "ON");
     EXPECT_EQ(view.SetPGMFileField(1, nullptr, 1, 1), 0);
+
+    // An entry that was never read has no key to write to.
+    FIELD_INFO blank;
+    EXPECT_EQ(view.SetPGMFileField(1, &blank, 1, 1), 0);
+    EXPECT_EQ(value("FILE0001", "F00E"), "");
 }
 
 TEST_F(FieldDefinitions, VekFormsReadTheVekStoreCopy) {
