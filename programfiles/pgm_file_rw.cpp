@@ -71,15 +71,18 @@ int CTK73pgmPgmFileRW::FindLayout() {
         return 0;
     }
     m_nHeaderLength = static_cast<int>(lineStart);
-    const char* bytes = m_pContents.get();
-    const size_t end = tk73pgm::lineEnd(bytes, text.size(), lineStart);
+    size_t end = lineStart;
+    while (!tk73pgm::atLineEnd(text.data() + end)) {
+        ++end;
+    }
     m_nRecordLength = static_cast<int>(end - lineStart) + 2;
     m_nRecordCount = CountRecords();
 
     m_nFieldCount = 0;
     size_t pos = lineStart;
     tk73pgm::FieldSpan span;
-    while (tk73pgm::nextField(bytes, end, pos, span)) {
+    bool last = false;
+    while (!last && tk73pgm::nextField(text.data(), pos, span, last)) {
         ++m_nFieldCount;
     }
     return 1;

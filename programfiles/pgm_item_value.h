@@ -5,23 +5,123 @@
 // written with leading zeros to the item's full width and text is padded with blanks, so a write
 // never changes the length of a line.
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "programfiles/pgm_item_def.h"
 #include "programfiles/pgm_record_lines.h"
+#include "programfiles/pgm_text_step.h"
 
 namespace tk73pgm {
 
 // The item's characters inside the field: first offset and count (one character for a bit
 // item). 0 when the field holds fewer characters than the item needs.
-int itemCharacters(const FieldSpan& field, const tagPGMITEMDEF& def, size_t& first, size_t& count);
+inline int itemCharacters(const FieldSpan& field, const tagPGMITEMDEF& def, size_t& first,
+                          size_t& count) {
+    if (def.nPosition < 1 || def.nWidth < 1) {
+        return 0;
+    }
+    count = def.nDataType == PGM_DATA_BIT ? 1 : static_cast<size_t>(def.nWidth);
+    first = field.first + static_cast<size_t>(def.nPosition) - 1;
+    return first + count <= field.end ? 1 : 0;
+}
+
+// The values of the characters 0 to 9 and A to F; 16 for every other byte.
+inline constexpr struct DigitTable {
+    unsigned char value[256];
+    constexpr DigitTable() : value() {
+        for (int c = 0; c < 256; ++c) {
+            value[c] = 16;
+        }
+        for (int d = 0; d < 10; ++d) {
+            value['0' + d] = static_cast<unsigned char>(d);
+        }
+        for (int d = 0; d < 6; ++d) {
+            value['A' + d] = static_cast<unsigned char>(10 + d);
+        }
+    }
+} kDigitTable;
+
+// The value of a digit in the base (10, or 16 with upper-case letters), or -1. A table, as
+// hexadecimal digits mix numbers and letters too unpredictably for branches.
+inline int digitValue(char c, unsigned base) {
+    const unsigned value = kDigitTable.value[static_cast<unsigned char>(c)];
+    return value < base ? static_cast<int>(value) : -1;
+}
+
+// The leading digits of the characters as a number; 0 when it does not fit 64 bits.
+inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_t& value) {
+    // Below this, one more digit of either base cannot overflow.
+    constexpr uint64_t kSafe = UINT64_MAX / 16 - 1;
+    // Summed in a local: value may be memory that the characters could alias.
+    uint64_t sum = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const int digit = digitValue(chars[i], base);
+        if (digit < 0) {
+            break;
+        }
+        if (sum > kSafe && sum > (UINT64_MAX - static_cast<unsigned>(digit)) / base) {
+            return 0;
+        }
+        sum = sum * base + static_cast<unsigned>(digit);
+    }
+    value = sum;
+    return 1;
+}
+
+// Copies the item's count characters at item into text, quotes turned into blanks. The
+// characters lie in a FileBuffer, whose padding lets the quotes be looked for eight at a time.
+inline void readItemText(const char* item, size_t count, std::string& text) {
+    text.assign(item, count);
+    for (size_t pos = 0; pos < count; pos += 8) {
+        uint64_t quotes = bytesEqual(loadWord(item + pos), '"');
+        if (count - pos < 8) {
+            quotes &= (uint64_t{1} << (8 * (count - pos))) - 1;
+        }
+        for (; quotes != 0; quotes &= quotes - 1) {
+            text[pos + static_cast<size_t>(std::countr_zero(quotes)) / 8] = ' ';
+        }
+    }
+}
 
 // Reads the item's value from its characters at first. 0 when they do not hold a value of the
 // item's type (a bit item on a character that is not a hexadecimal digit, a number beyond 64
 // bits).
-int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def, tagPGMITEMDATA& out);
+inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
+                         tagPGMITEMDATA& out) {
+    const char* item = bytes + first;
+    const size_t width = static_cast<size_t>(def.nWidth);
+    switch (def.nDataType) {
+        case PGM_DATA_CHAR: {
+            size_t count = width;
+            if (out.length > 0 && static_cast<size_t>(out.length) - 1 < width) {
+                count = wholeCharacters(item, width, static_cast<size_t>(out.length) - 1);
+            }
+            readItemText(item, count, out.text);
+            return 1;
+        }
+        case PGM_DATA_BIT: {
+            const int digit = digitValue(item[0], 16);
+            if (digit < 0) {
+                return 0;
+            }
+            out.value = static_cast<uint64_t>((digit >> (def.nWidth - 1)) & 1);
+            break;
+        }
+        case PGM_DATA_DIGIT:
+        case PGM_DATA_HEX:
+            if (!leadingNumber(item, width, def.nDataType == PGM_DATA_HEX ? 16 : 10, out.value)) {
+                return 0;
+            }
+            break;
+        default:
+            return 0;
+    }
+    out.length = (out.value >> 32) != 0 ? 8 : 4;
+    return 1;
+}
 
 // The characters that a write of value puts in place of the item's current characters
 // (current: the item's characters in the file; before: the character in front of them in the

@@ -11,7 +11,7 @@ size_t characterLength(const char* text, size_t remaining) {
 size_t wholeCharacters(const char* text, size_t count, size_t limit) {
     size_t pos = 0;
     while (pos < count) {
-        const size_t step = characterLength(text + pos, count - pos);
+        const size_t step = characterStep(text + pos, count - pos);
         if (pos + step > limit) {
             break;
         }
