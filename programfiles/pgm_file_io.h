@@ -12,9 +12,9 @@ namespace tk73pgm {
 // Largest program file the suite accepts: sizes, offsets and counts of program files are ints.
 inline constexpr long long kMaxProgramFileSize = 0x7FFFFFFE;
 
-// Zero bytes after a file's terminating NUL, so that scanners may read a whole 8-byte word at
-// any offset up to the NUL.
-inline constexpr size_t kFileBufferPadding = 8;
+// Zero bytes after a file's terminating NUL, so that scanners may read 16 bytes at any offset up
+// to the NUL.
+inline constexpr size_t kFileBufferPadding = 16;
 
 // A whole file in one buffer: its size bytes, a NUL, then kFileBufferPadding zero bytes.
 struct FileBuffer {

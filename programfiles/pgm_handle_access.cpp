@@ -138,20 +138,29 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
             rangeFirst = std::max(rangeFirst, static_cast<long>(item.nFirstRecord));
             rangeEnd = std::min(rangeEnd, static_cast<long>(item.nFirstRecord) + item.nRecordCount);
         }
+        // The items of the file with their values, in field order.
+        struct Slot {
+            const tagPGMITEMDEF* item;
+            tagPGMITEMDATA* values;
+        };
+        std::vector<Slot> slots;
+        for (size_t k = group; k < groupEnd; ++k) {
+            slots.push_back({&items[order[k]], values[order[k]].data() + firstValueIndex});
+        }
+        std::string chars;
         bool ok = true;
         for (long record = firstRecord; ok && record < static_cast<long>(firstRecord) + recordCount;
              ++record) {
             RecordLine line(file, layout, maxIndex, record);
             ok = record >= rangeFirst && record < rangeEnd && line.exists();
-            for (size_t k = group; ok && k < groupEnd; ++k) {
-                const tagPGMITEMDEF& item = items[order[k]];
-                tagPGMITEMDATA& value =
-                    values[order[k]][static_cast<size_t>(firstValueIndex + (record - firstRecord))];
+            const size_t index = static_cast<size_t>(record - firstRecord);
+            for (size_t k = 0; ok && k < slots.size(); ++k) {
+                const tagPGMITEMDEF& item = *slots[k].item;
+                tagPGMITEMDATA& value = slots[k].values[index];
                 tk73pgm::FieldSpan field;
                 size_t first = 0;
                 ok = line.locate(item, field, first);
                 if (ok && write) {
-                    std::string chars;
                     const char before = first > field.first ? bytes[first - 1] : '\0';
                     ok = tk73pgm::formatItemValue(bytes + first, before, item, value, field.quoted,
                                                   chars);

@@ -51,24 +51,62 @@ inline int digitValue(char c, unsigned base) {
     return value < base ? static_cast<int>(value) : -1;
 }
 
-// The leading digits of the characters as a number; 0 when it does not fit 64 bits.
-inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_t& value) {
-    // Below this, one more digit of either base cannot overflow.
-    constexpr uint64_t kSafe = UINT64_MAX / 16 - 1;
+// The value of eight decimal digits at p, or -1 when they are not all digits.
+inline int64_t eightDigits(const char* p) {
+    uint64_t word = loadWord(p);
+    constexpr uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
+    // Every byte is 0x30 to 0x39: its high nibble is 3, and adding 6 keeps it 3.
+    if ((word & kHighNibbles) != kEveryByte * 0x30 ||
+        ((word + kEveryByte * 0x06) & kHighNibbles) != kEveryByte * 0x30) {
+        return -1;
+    }
+    // Pairs, then fours, then all eight digits, with the first digit the most significant.
+    word -= kEveryByte * '0';
+    word = (word * 10) + (word >> 8);
+    constexpr uint64_t kPairs = 0x000000FF000000FFULL;
+    word = (((word & kPairs) * (100 + (1000000ULL << 32))) +
+            (((word >> 16) & kPairs) * (1 + (10000ULL << 32)))) >>
+           32;
+    return static_cast<int64_t>(word);
+}
+
+// The leading digits of the characters as a number; 0 when it does not fit 64 bits. The base is
+// a constant, so that the multiplication is a shift or two additions; decimal digits are taken
+// eight at a time while they last.
+template <unsigned Base>
+inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
+    // Below this, one more digit cannot overflow.
+    constexpr uint64_t kSafe = UINT64_MAX / Base - Base;
     // Summed in a local: value may be memory that the characters could alias.
     uint64_t sum = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const int digit = digitValue(chars[i], base);
+    size_t i = 0;
+    if constexpr (Base == 10) {
+        constexpr uint64_t kSafeForEight = (UINT64_MAX - 99999999) / 100000000;
+        for (; i + 8 <= count && sum <= kSafeForEight; i += 8) {
+            const int64_t eight = eightDigits(chars + i);
+            if (eight < 0) {
+                break;
+            }
+            sum = sum * 100000000 + static_cast<uint64_t>(eight);
+        }
+    }
+    for (; i < count; ++i) {
+        const int digit = digitValue(chars[i], Base);
         if (digit < 0) {
             break;
         }
-        if (sum > kSafe && sum > (UINT64_MAX - static_cast<unsigned>(digit)) / base) {
+        if (sum > kSafe && sum > (UINT64_MAX - static_cast<unsigned>(digit)) / Base) {
             return 0;
         }
-        sum = sum * base + static_cast<unsigned>(digit);
+        sum = sum * Base + static_cast<unsigned>(digit);
     }
     value = sum;
     return 1;
+}
+
+inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_t& value) {
+    return base == 16 ? leadingNumber<16>(chars, count, value)
+                      : leadingNumber<10>(chars, count, value);
 }
 
 // Copies the item's count characters at item into text, quotes turned into blanks. The
@@ -112,7 +150,7 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
         }
         case PGM_DATA_DIGIT:
         case PGM_DATA_HEX:
-            if (!leadingNumber(item, width, def.nDataType == PGM_DATA_HEX ? 16 : 10, out.value)) {
+            if (!leadingNumber(item, width, def.nDataType == PGM_DATA_HEX ? 16u : 10u, out.value)) {
                 return 0;
             }
             break;

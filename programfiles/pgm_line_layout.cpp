@@ -26,26 +26,22 @@ bool LineLayout::learn(const char* bytes, size_t size, size_t lineStart, int max
         return false;
     }
     prefix_ = pos - lineStart;
-    const size_t words = (prefix_ + 7) / 8;
-    const size_t tail = prefix_ % 8;
-    lastMask_ = tail == 0 ? ~uint64_t{0} : (uint64_t{1} << (8 * tail)) - 1;
-    quotes_.assign(words, 0);
-    commas_.assign(words, 0);
+    const size_t chunks = (prefix_ + 15) / 16;
+    lastValid_ = prefix_ - 16 * (chunks - 1);
+    quotes_.assign(chunks, 0);
+    commas_.assign(chunks, 0);
     int quotes = 0;
     int commas = 0;
     const char* p = bytes + lineStart;
-    for (size_t i = 0; i < words; ++i, p += 8) {
-        uint64_t word = loadWord(p);
-        if (i + 1 == words) {
-            word = (word & lastMask_) | (~lastMask_ & (kEveryByte * 'A'));
-        }
-        if (hasControlByte(word)) {
+    for (size_t i = 0; i < chunks; ++i, p += 16) {
+        const ChunkStructure chunk = chunkStructure(p, i + 1 == chunks ? lastValid_ : 16);
+        if (chunk.control) {
             return false;
         }
-        quotes_[i] = bytesEqual(word, '"');
-        commas_[i] = bytesEqual(word, ',');
-        quotes += std::popcount(quotes_[i]);
-        commas += std::popcount(commas_[i]);
+        quotes_[i] = chunk.quotes;
+        commas_[i] = chunk.commas;
+        quotes += std::popcount(chunk.quotes);
+        commas += std::popcount(chunk.commas);
     }
     // Only the quotes around quoted fields and one comma after each field.
     if (quotes != structuralQuotes || commas != maxIndex + 1) {

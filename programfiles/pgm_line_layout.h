@@ -3,7 +3,7 @@
 //
 // In a program file every record line normally has the same fields at the same places. Walking
 // field by field is exact but slow over a whole file, so an access learns the places of the
-// fields it needs from one line and checks each further line against them eight bytes at a
+// fields it needs from one line and checks each further line against them sixteen bytes at a
 // time: a line whose quotes and commas stand exactly where the learned line has them (and no
 // others, and no line break or other control byte, in front of the fields) splits into the same
 // fields. Any other line is walked field by field.
@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "programfiles/pgm_line_structure.h"
 #include "programfiles/pgm_record_lines.h"
 
 namespace tk73pgm {
@@ -29,18 +30,14 @@ class LineLayout {
         if (fields_.empty() || lineStart + prefix_ > size) {
             return false;
         }
-        uint64_t differences = 0;
+        uint32_t differences = 0;
         bool control = false;
         const char* p = bytes + lineStart;
-        const size_t words = quotes_.size();
-        for (size_t i = 0; i < words; ++i, p += 8) {
-            uint64_t word = loadWord(p);
-            if (i + 1 == words) {
-                word = (word & lastMask_) | (~lastMask_ & (kEveryByte * 'A'));
-            }
-            differences |=
-                (bytesEqual(word, '"') ^ quotes_[i]) | (bytesEqual(word, ',') ^ commas_[i]);
-            control = control || hasControlByte(word);
+        const size_t chunks = quotes_.size();
+        for (size_t i = 0; i < chunks; ++i, p += 16) {
+            const ChunkStructure chunk = chunkStructure(p, i + 1 == chunks ? lastValid_ : 16);
+            differences |= (chunk.quotes ^ quotes_[i]) | (chunk.commas ^ commas_[i]);
+            control = control || chunk.control;
         }
         return differences == 0 && !control;
     }
@@ -56,11 +53,11 @@ class LineLayout {
     std::vector<FieldSpan> fields_;
     // Bytes from the line's start up to and including the comma after the last field.
     size_t prefix_ = 0;
-    // Per word of the prefix: the places of quotes and commas (bytesEqual masks).
-    std::vector<uint64_t> quotes_;
-    std::vector<uint64_t> commas_;
-    // The bytes of the last word that belong to the prefix.
-    uint64_t lastMask_ = 0;
+    // Per 16 bytes of the prefix: the places of quotes and commas.
+    std::vector<uint32_t> quotes_;
+    std::vector<uint32_t> commas_;
+    // The bytes of the last 16 that belong to the prefix.
+    size_t lastValid_ = 0;
 };
 
 }  // namespace tk73pgm

@@ -22,7 +22,7 @@ struct FieldSpan {
 
 // Every buffer these functions walk is a FileBuffer: a NUL after its last byte ends a line like
 // a line break does (so does a NUL inside a file), and the zero padding after it lets the scan
-// read whole 8-byte words.
+// read whole words.
 
 // Whether the line ends at p: a NUL, a LF, or a CR before a LF or a NUL.
 inline bool atLineEnd(const char* p) {
