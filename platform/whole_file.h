@@ -1,0 +1,23 @@
+#pragma once
+// Reading a file whole and replacing it whole. A replacement goes through a temporary file in the
+// same folder that is flushed to disk and then renamed over the target, so a crash leaves either
+// the old file or the new one, never half of either.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tk73 {
+
+// The bytes of a regular file; nullopt when it is missing, is no regular file or cannot be read.
+std::optional<std::string> readWholeFile(const std::string& path);
+
+// Whether anything (a file, a folder, ...) exists under the path.
+bool pathExists(const std::string& path);
+
+// Replaces (or creates) the file with the bytes. An existing file keeps its permissions and a
+// symbolic link keeps pointing at the file it names. False when the folder is missing or the
+// file cannot be written; the old file is then left as it was.
+bool replaceWholeFile(const std::string& path, std::string_view bytes);
+
+}  // namespace tk73
