@@ -41,27 +41,6 @@ int readWholeFile(const std::string& path, FileBuffer& out) {
     return 1;
 }
 
-int replaceFile(const std::string& path, const char* bytes, size_t size) {
-    const std::string temporary = path + ".$tk73$";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return 0;
-    }
-    const bool written = (size == 0 || std::fwrite(bytes, 1, size, file) == size);
-    const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, error);
-        return 0;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return 0;
-    }
-    return 1;
-}
-
 InPlaceWriter::~InPlaceWriter() {
     if (file_ != nullptr) {
         std::fclose(file_);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/api.h"
+#include "platform/whole_file.h"
 #include "programfiles/pgm_file_io.h"
 #include "programfiles/pgm_record_lines.h"
 
@@ -40,7 +41,10 @@ int CTK73pgmPgmFileRW::WritePgmFile() {
     if (!m_pContents || m_path.size() > kMaxPathLength) {
         return 0;
     }
-    return tk73pgm::replaceFile(m_path, m_pContents.get(), static_cast<size_t>(m_nFileSize));
+    return tk73::replaceWholeFile(
+               m_path, std::string_view(m_pContents.get(), static_cast<size_t>(m_nFileSize)))
+               ? 1
+               : 0;
 }
 
 int CTK73pgmPgmFileRW::FindLayout() {
