@@ -3,7 +3,12 @@
 // switches (launch Vek tool flag and current Vek setting).
 //
 // Every key is the registry root followed directly by the caller's suffix ("\TRACE\STOREPORT");
-// a null or empty suffix is the root itself. The root depends on the launch Vek tool flag.
+// a null or empty suffix is the root itself. The root depends on the launch Vek tool flag:
+// "SOFTWARE\KELVO\TK73TOOL\SYSTEM", or "SOFTWARE\KELVO\VEKSTTL\SYSTEM" in the Vek tool. A key
+// longer than 259 characters is neither read nor written.
+//
+// Reads never fail: a missing key or value, a value of the other type or a string longer than
+// the buffer reads as the empty string or 0.
 
 #include "platform/api.h"
 
@@ -32,6 +37,7 @@ TK73_EXPORT int TK73_API AecrbsGetRegistryLocalMachineSystemValueDWEx(const char
 TK73_EXPORT int TK73_API AecrbsCheckRegistryCurrentUserSystemKey(const char* suffix);
 
 // Desktop register: "CURRENTBRANCH", "CURRENTSTORE", "CURRENTREGISTER" ("999" means none).
+// Each out buffer of AecrbsGetDesktopRegister holds at least 4096 bytes.
 TK73_EXPORT int TK73_API AecrbsSetDesktopRegister(const char* branch, const char* store,
                                                   const char* reg);
 TK73_EXPORT int TK73_API AecrbsGetDesktopRegister(char* branch, char* store, char* reg);

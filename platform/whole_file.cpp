@@ -119,4 +119,8 @@ bool replaceWholeFile(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+bool replaceFileAtomically(const std::string& path, std::string_view bytes) {
+    return replaceWholeFile(path, bytes);
+}
+
 }  // namespace tk73

@@ -1,0 +1,11 @@
+#pragma once
+// Creating a folder that the suite's users share.
+
+#include <string>
+
+namespace tk73 {
+
+// Creates one folder (its parent must exist). True when it was created or is a folder already.
+bool createSharedFolder(const std::string& path);
+
+}  // namespace tk73
