@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 
 #include "base/date_time.h"
 
@@ -25,7 +26,10 @@ int TK73_API AecrbsIntegerToDate(char* out, int dayNumber) {
         return 0;
     }
     const year_month_day date{kDayZero + days{offset}};
-    std::snprintf(out, 9, "%04d%02u%02u", static_cast<int>(date.year()),
+    // The range check above keeps the text at 8 digits; the compiler cannot see that.
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(date.year()),
                   static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    std::memcpy(out, text, 9);
     return 1;
 }

@@ -1,5 +1,7 @@
 #include "base/text_conversions.h"
 
+#include "platform/double_byte.h"
+
 #include <cstring>
 #include <string_view>
 
@@ -7,14 +9,6 @@ namespace {
 
 // Texts that code splitting takes at most, as its callers' buffers are made for.
 constexpr size_t kMaxCodeText = 4095;
-
-bool isLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-bool isTrailByte(unsigned char c) {
-    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
-}
 
 bool isStripped(char c) {
     return static_cast<unsigned char>(c) <= 0x20;
@@ -45,8 +39,7 @@ int TK73_API AecrbsGetCharc(const char* text) {
     if (text == nullptr) {
         return 1;
     }
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    return isLeadByte(bytes[0]) && isTrailByte(bytes[1]) ? 2 : 1;
+    return tk73::characterLength(text);
 }
 
 int TK73_API AecrbsStripString(char* out, const char* text) {

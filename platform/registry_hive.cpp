@@ -41,7 +41,8 @@ RegistryDocument loadHive(Hive hive) {
 }
 
 // Reads, changes and writes the hive under the writers' lock, so that two processes changing
-// different values both keep their change. A damaged file is replaced whole.
+// different values both keep their change. A damaged file is replaced whole; an unreadable one
+// is left alone.
 bool updateHive(Hive hive, const std::function<void(RegistryDocument&)>& change) {
     const std::string file = registryHiveFile(hive);
     if (file.empty()) {
@@ -57,10 +58,14 @@ bool updateHive(Hive hive, const std::function<void(RegistryDocument&)>& change)
         return false;
     }
     const std::optional<std::string> before = readWholeFile(file);
+    // A file that is there but cannot be read (no permission, a folder) is not ours to replace.
+    if (!before && pathExists(file)) {
+        return false;
+    }
     RegistryDocument document = loadHive(hive, before);
     change(document);
     const std::string after = formatRegistryExport(document, rootName(hive));
-    return (before && *before == after) || replaceFileAtomically(file, after);
+    return (before && *before == after) || replaceWholeFile(file, after);
 }
 
 bool writeValue(Hive hive, std::string_view key, std::string_view name,

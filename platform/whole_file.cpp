@@ -55,6 +55,17 @@ int createTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// The rename is only durable once the folder that holds the name is flushed as well.
+void flushFolderOf(const std::string& target) {
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 // A replaced file keeps its permissions.
 bool keepPermissions(int fd, const std::string& target) {
     struct stat old {};
@@ -116,11 +127,8 @@ bool replaceWholeFile(const std::string& path, std::string_view bytes) {
         ::unlink(temporary.c_str());
         return false;
     }
+    flushFolderOf(target);
     return true;
-}
-
-bool replaceFileAtomically(const std::string& path, std::string_view bytes) {
-    return replaceWholeFile(path, bytes);
 }
 
 }  // namespace tk73

@@ -20,7 +20,4 @@ bool pathExists(const std::string& path);
 // file cannot be written; the old file is then left as it was.
 bool replaceWholeFile(const std::string& path, std::string_view bytes);
 
-// The same replacement under the name the registry hives use.
-bool replaceFileAtomically(const std::string& path, std::string_view bytes);
-
 }  // namespace tk73

@@ -30,14 +30,3 @@ TEST(PathRule, EndsWithSeparatorStepsOverDoubleByteCharacters) {
     EXPECT_EQ(tk73::lastSeparatorAt("a\\\x95\\b"), 1u);
     EXPECT_EQ(tk73::lastSeparatorAt("name"), std::string::npos);
 }
-
-TEST(PathRule, JoinPutsExactlyOneSeparatorOfThePath) {
-    tk73test::TempEnvironment environment;
-    EXPECT_EQ(tk73::joinPath("C:\\data", "\\x"), "C:\\data\\x");
-    EXPECT_EQ(tk73::joinPath("C:\\data\\", "x"), "C:\\data\\x");
-    EXPECT_EQ(tk73::joinPath("a/b", "c\\d"), "a/b/c/d");
-    EXPECT_EQ(tk73::joinPath("/srv/tk73/", "/DB/S001"), "/srv/tk73/DB/S001");
-    EXPECT_EQ(tk73::joinPath("/srv/tk73", ""), "/srv/tk73");
-    // A path ending in the trail byte 0x5C of a double-byte character gets its separator.
-    EXPECT_EQ(tk73::joinPath("C:\\\x95\\", "x"), "C:\\\x95\\\\x");
-}

@@ -86,14 +86,3 @@ TEST(RegistryExport, DamagedTextsAreRefusedWhole) {
     EXPECT_TRUE(parse(header));
     EXPECT_TRUE(parse("\xEF\xBB\xBF" + header + key));
 }
-
-TEST(RegistryExport, OnlyTextsWithoutLineBreaksAndKeysWithAllPartsAreStorable) {
-    tk73test::TempEnvironment environment;
-    EXPECT_TRUE(tk73::isStorableRegistryKey("SOFTWARE\\KELVO"));
-    EXPECT_FALSE(tk73::isStorableRegistryKey(""));
-    EXPECT_FALSE(tk73::isStorableRegistryKey("\\SOFTWARE"));
-    EXPECT_FALSE(tk73::isStorableRegistryKey("SOFTWARE\\\\KELVO"));
-    EXPECT_FALSE(tk73::isStorableRegistryKey("SOFTWARE\nKELVO"));
-    EXPECT_TRUE(tk73::isStorableRegistryText("a \"quoted\\\" text"));
-    EXPECT_FALSE(tk73::isStorableRegistryText("two\r\nlines"));
-}

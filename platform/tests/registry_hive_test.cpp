@@ -149,6 +149,14 @@ TEST(RegistryHive, ADamagedFileReadsAsEmptyAndStaysAsItWasUntilAWrite) {
     EXPECT_FALSE(tk73::registryReadValue(Hive::User, kSystem, "CURRENTSTORE"));
 }
 
+TEST(RegistryHive, AHiveThatCannotBeReadIsNeverReplaced) {
+    TempEnvironment environment;
+    std::filesystem::create_directory(environment.path("user.reg"));
+    EXPECT_FALSE(tk73::registryWriteString(Hive::User, kSystem, "CURRENTSTORE", "001"));
+    EXPECT_TRUE(std::filesystem::is_directory(environment.path("user.reg")));
+    EXPECT_FALSE(tk73::registryReadValue(Hive::User, kSystem, "CURRENTSTORE"));
+}
+
 TEST(RegistryHive, TextsThatTheFormatCannotHoldAreRefusedAndNothingIsWritten) {
     TempEnvironment environment;
     ASSERT_TRUE(tk73::registryWriteString(Hive::User, kSystem, "CURRENTSTORE", "001"));

@@ -18,27 +18,28 @@ mode_t modeOf(const std::string& path) {
 
 }  // namespace
 
-TEST(WholeFile, ReplacementKeepsTheModeAndLeavesNoTemporaryFiles) {
+TEST(WholeFile, ReplacementKeepsModeAndLinkAndLeavesNoTemporaryFiles) {
     tk73test::TempEnvironment environment;
     const std::string file = environment.path("hive.reg");
-    ASSERT_TRUE(tk73::replaceFileAtomically(file, "first"));
-    EXPECT_EQ(modeOf(file), 0644u);
+    ASSERT_TRUE(tk73::replaceWholeFile(file, "first"));
     chmod(file.c_str(), 0600);
-    ASSERT_TRUE(tk73::replaceFileAtomically(file, std::string("sec\0nd", 6)));
+    std::filesystem::create_symlink(file, environment.path("link.reg"));
+    ASSERT_TRUE(tk73::replaceWholeFile(environment.path("link.reg"), std::string("sec\0nd", 6)));
     EXPECT_EQ(modeOf(file), 0600u);
+    EXPECT_TRUE(std::filesystem::is_symlink(environment.path("link.reg")));
     EXPECT_EQ(tk73::readWholeFile(file), std::string("sec\0nd", 6));
     int entries = 0;
     for ([[maybe_unused]] const auto& entry :
          std::filesystem::directory_iterator(environment.root())) {
         ++entries;
     }
-    // The prepared folders of the environment and the one file.
-    EXPECT_EQ(entries, 6);
+    // The prepared folders of the environment, the file and the link.
+    EXPECT_EQ(entries, 7);
 }
 
-TEST(WholeFile, AFailedReplacementReportsFalse) {
+TEST(WholeFile, FailuresAreReportedAndFoldersAreNoFiles) {
     tk73test::TempEnvironment environment;
-    EXPECT_FALSE(tk73::replaceFileAtomically(environment.path("missing/hive.reg"), "x"));
+    EXPECT_FALSE(tk73::replaceWholeFile(environment.path("missing/hive.reg"), "x"));
     EXPECT_FALSE(tk73::readWholeFile(environment.path("missing/hive.reg")));
     EXPECT_FALSE(tk73::readWholeFile(environment.path("temp")));
 }
