@@ -1,5 +1,6 @@
 #include "programfiles/pgm_file_io.h"
 
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -26,7 +27,7 @@ int readWholeFile(const std::string& path, FileBuffer& out) {
     if (file == nullptr) {
         return 0;
     }
-    auto bytes = std::make_unique_for_overwrite<char[]>(size + 1);
+    auto bytes = std::make_unique_for_overwrite<char[]>(size + 1 + kFileBufferPadding);
     const size_t read = size == 0 ? 0 : std::fread(bytes.get(), 1, size, file);
     // A file that grew since its size was taken is read only up to that size; one that shrank
     // is a failed read.
@@ -34,30 +35,9 @@ int readWholeFile(const std::string& path, FileBuffer& out) {
     if (read != size) {
         return 0;
     }
-    bytes[size] = '\0';
+    std::memset(bytes.get() + size, 0, 1 + kFileBufferPadding);
     out.bytes = std::move(bytes);
     out.size = size;
-    return 1;
-}
-
-int replaceFile(const std::string& path, const char* bytes, size_t size) {
-    const std::string temporary = path + ".$tk73$";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        return 0;
-    }
-    const bool written = (size == 0 || std::fwrite(bytes, 1, size, file) == size);
-    const bool closed = std::fclose(file) == 0;
-    std::error_code error;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, error);
-        return 0;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return 0;
-    }
     return 1;
 }
 

@@ -12,19 +12,19 @@ namespace tk73pgm {
 // Largest program file the suite accepts: sizes, offsets and counts of program files are ints.
 inline constexpr long long kMaxProgramFileSize = 0x7FFFFFFE;
 
-// A whole file in one buffer of size + 1 bytes, the last one a NUL.
+// Zero bytes after a file's terminating NUL, so that scanners may read 16 bytes at any offset up
+// to the NUL.
+inline constexpr size_t kFileBufferPadding = 16;
+
+// A whole file in one buffer: its size bytes, a NUL, then kFileBufferPadding zero bytes.
 struct FileBuffer {
     std::unique_ptr<char[]> bytes;
     size_t size = 0;
 };
 
-// Reads the whole file with one read. 0 when it cannot be opened or read, or is larger than
-// kMaxProgramFileSize.
+// Reads the whole file with one read into a padded buffer (the scanners of this library read
+// whole words). 0 when it cannot be opened or read, or is larger than kMaxProgramFileSize.
 int readWholeFile(const std::string& path, FileBuffer& out);
-
-// Replaces the file's contents by the given bytes through a temporary file beside it, so that a
-// failed write leaves the old file as it was.
-int replaceFile(const std::string& path, const char* bytes, size_t size);
 
 // A program file opened for reading and writing whose changed bytes go back to the same offsets.
 // Changes are collected as spans (nearby ones merged, so that a change of every record costs one

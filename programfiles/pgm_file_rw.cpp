@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/api.h"
+#include "platform/whole_file.h"
 #include "programfiles/pgm_file_io.h"
 #include "programfiles/pgm_record_lines.h"
 
@@ -40,7 +41,10 @@ int CTK73pgmPgmFileRW::WritePgmFile() {
     if (!m_pContents || m_path.size() > kMaxPathLength) {
         return 0;
     }
-    return tk73pgm::replaceFile(m_path, m_pContents.get(), static_cast<size_t>(m_nFileSize));
+    return tk73::replaceWholeFile(
+               m_path, std::string_view(m_pContents.get(), static_cast<size_t>(m_nFileSize)))
+               ? 1
+               : 0;
 }
 
 int CTK73pgmPgmFileRW::FindLayout() {
@@ -71,15 +75,18 @@ int CTK73pgmPgmFileRW::FindLayout() {
         return 0;
     }
     m_nHeaderLength = static_cast<int>(lineStart);
-    const char* bytes = m_pContents.get();
-    const size_t end = tk73pgm::lineEnd(bytes, text.size(), lineStart);
+    size_t end = lineStart;
+    while (!tk73pgm::atLineEnd(text.data() + end)) {
+        ++end;
+    }
     m_nRecordLength = static_cast<int>(end - lineStart) + 2;
     m_nRecordCount = CountRecords();
 
     m_nFieldCount = 0;
     size_t pos = lineStart;
     tk73pgm::FieldSpan span;
-    while (tk73pgm::nextField(bytes, end, pos, span)) {
+    bool last = false;
+    while (!last && tk73pgm::nextField(text.data(), pos, span, last)) {
         ++m_nFieldCount;
     }
     return 1;

@@ -2,11 +2,11 @@
 // ranges of records.
 
 #include <algorithm>
-#include <list>
 #include <map>
 
 #include "programfiles/pgm_handle.h"
 #include "programfiles/pgm_item_value.h"
+#include "programfiles/pgm_line_layout.h"
 #include "programfiles/pgm_open_file.h"
 #include "programfiles/pgm_record_lines.h"
 
@@ -20,13 +20,54 @@ bool inRange(const tagPGMITEMDEF& item, long record) {
            record < static_cast<long>(item.nFirstRecord) + item.nRecordCount;
 }
 
-// The item's characters in the record; false when the record, the field or room for the item
-// is missing.
-bool locateItem(tk73pgm::FieldCursor& cursor, const tagPGMITEMDEF& item, tk73pgm::FieldSpan& field,
-                size_t& first) {
-    size_t count = 0;
-    return cursor.seek(item.nFieldIndex, field) &&
-           tk73pgm::itemCharacters(field, item, first, count);
+// One record line of a file. Its fields come from the layout that the access learned from an
+// earlier line when this line matches it, else from walking the line.
+class RecordLine {
+  public:
+    // maxIndex: the highest field index that the access needs in this file.
+    RecordLine(const tk73pgm::PgmLoadedFile& file, tk73pgm::LineLayout& layout, int maxIndex,
+               long record)
+        : layout_(layout),
+          bytes_(file.contents.bytes.get()),
+          exists_(file.recordLine(record, start_) != 0),
+          cursor_(bytes_, exists_ ? start_ : file.contents.size) {
+        const size_t size = file.contents.size;
+        useLayout_ = exists_ && (layout.matches(bytes_, size, start_) ||
+                                 layout.learn(bytes_, size, start_, maxIndex));
+    }
+
+    bool exists() const { return exists_; }
+
+    // The item's characters in the line; false when the field or room for the item is missing.
+    bool locate(const tagPGMITEMDEF& item, tk73pgm::FieldSpan& field, size_t& first) {
+        if (useLayout_) {
+            field = layout_.field(item.nFieldIndex, start_);
+        } else if (!cursor_.seek(item.nFieldIndex, field)) {
+            return false;
+        }
+        size_t count = 0;
+        return tk73pgm::itemCharacters(field, item, first, count);
+    }
+
+  private:
+    const tk73pgm::LineLayout& layout_;
+    const char* bytes_;
+    size_t start_ = 0;
+    bool exists_;
+    bool useLayout_ = false;
+    tk73pgm::FieldCursor cursor_;
+};
+
+// The highest field index of the items of the file among order[first, end).
+int highestField(const tagPGMITEMDEF* items, const std::vector<int>& order, size_t first,
+                 size_t end, int fileNo) {
+    int highest = 0;
+    for (size_t k = first; k < end; ++k) {
+        if (items[order[k]].nFileNo == fileNo) {
+            highest = std::max(highest, items[order[k]].nFieldIndex);
+        }
+    }
+    return highest;
 }
 
 }  // namespace
@@ -86,23 +127,40 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
             return -1;
         }
         const tk73pgm::PgmLoadedFile& file = open.file();
-        char* bytes = file.contents.bytes.get();
+        const char* bytes = file.contents.bytes.get();
+        tk73pgm::LineLayout layout;
+        const int maxIndex = highestField(items, order, group, groupEnd, fileNo);
+        // The records that lie within the range of every item of the file.
+        long rangeFirst = 1;
+        long rangeEnd = kMaxValues;
+        for (size_t k = group; k < groupEnd; ++k) {
+            const tagPGMITEMDEF& item = items[order[k]];
+            rangeFirst = std::max(rangeFirst, static_cast<long>(item.nFirstRecord));
+            rangeEnd = std::min(rangeEnd, static_cast<long>(item.nFirstRecord) + item.nRecordCount);
+        }
+        // The items of the file with their values, in field order.
+        struct Slot {
+            const tagPGMITEMDEF* item;
+            tagPGMITEMDATA* values;
+        };
+        std::vector<Slot> slots;
+        for (size_t k = group; k < groupEnd; ++k) {
+            slots.push_back({&items[order[k]], values[order[k]].data() + firstValueIndex});
+        }
+        std::string chars;
         bool ok = true;
         for (long record = firstRecord; ok && record < static_cast<long>(firstRecord) + recordCount;
              ++record) {
-            size_t lineStart = 0;
-            ok = file.recordLine(record, lineStart);
-            tk73pgm::FieldCursor cursor(bytes, file.contents.size,
-                                        ok ? lineStart : file.contents.size);
-            for (size_t k = group; ok && k < groupEnd; ++k) {
-                const tagPGMITEMDEF& item = items[order[k]];
-                tagPGMITEMDATA& value =
-                    values[order[k]][static_cast<size_t>(firstValueIndex + (record - firstRecord))];
+            RecordLine line(file, layout, maxIndex, record);
+            ok = record >= rangeFirst && record < rangeEnd && line.exists();
+            const size_t index = static_cast<size_t>(record - firstRecord);
+            for (size_t k = 0; ok && k < slots.size(); ++k) {
+                const tagPGMITEMDEF& item = *slots[k].item;
+                tagPGMITEMDATA& value = slots[k].values[index];
                 tk73pgm::FieldSpan field;
                 size_t first = 0;
-                ok = inRange(item, record) && locateItem(cursor, item, field, first);
+                ok = line.locate(item, field, first);
                 if (ok && write) {
-                    std::string chars;
                     const char before = first > field.first ? bytes[first - 1] : '\0';
                     ok = tk73pgm::formatItemValue(bytes + first, before, item, value, field.quoted,
                                                   chars);
@@ -142,39 +200,41 @@ int CPgmHandle::Search(int operation, tagPGMITEMDEF* items, const std::vector<in
     if (order.empty()) {
         return -1;
     }
-    std::list<tk73pgm::PgmOpenFile> opened;
-    std::map<int, const tk73pgm::PgmLoadedFile*> files;
+    // Each file of the items, opened once, with the layout learned from its lines.
+    struct SearchedFile {
+        tk73pgm::PgmOpenFile open;
+        tk73pgm::LineLayout layout;
+        int maxIndex = 0;
+    };
+    std::map<int, SearchedFile> files;
     for (int i : order) {
         const int fileNo = items[i].nFileNo;
         if (files.count(fileNo) != 0) {
             continue;
         }
+        SearchedFile& searched = files[fileNo];
+        searched.maxIndex = highestField(items, order, 0, order.size(), fileNo);
         const std::string path = FilePath(fileNo, inDefaults);
-        tk73pgm::PgmOpenFile& open = opened.emplace_back();
-        if (path.empty() || !open.open(path, inDefaults ? nullptr : FindLoaded(fileNo), false)) {
+        if (path.empty() ||
+            !searched.open.open(path, inDefaults ? nullptr : FindLoaded(fileNo), false)) {
             return -1;
         }
-        files[fileNo] = &open.file();
     }
     for (long record = firstRecord; record >= 1; record += forward ? 1 : -1) {
         bool match = true;
         for (size_t k = 0; match && k < order.size(); ++k) {
             const tagPGMITEMDEF& item = items[order[k]];
-            const tk73pgm::PgmLoadedFile& file = *files[item.nFileNo];
-            size_t lineStart = 0;
-            if (!inRange(item, record) || !file.recordLine(record, lineStart)) {
-                return -1;
-            }
-            const char* bytes = file.contents.bytes.get();
-            tk73pgm::FieldCursor cursor(bytes, file.contents.size, lineStart);
+            SearchedFile& searched = files[item.nFileNo];
+            const tk73pgm::PgmLoadedFile& file = searched.open.file();
+            RecordLine line(file, searched.layout, searched.maxIndex, record);
             tk73pgm::FieldSpan field;
             size_t first = 0;
-            if (!locateItem(cursor, item, field, first)) {
+            if (!inRange(item, record) || !line.exists() || !line.locate(item, field, first)) {
                 return -1;
             }
             const int result = tk73pgm::matchItemValue(
-                bytes, first, item, values[order[k]][static_cast<size_t>(firstValueIndex)],
-                ignoreCase);
+                file.contents.bytes.get(), first, item,
+                values[order[k]][static_cast<size_t>(firstValueIndex)], ignoreCase);
             if (result < 0) {
                 return -1;
             }

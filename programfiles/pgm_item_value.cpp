@@ -10,34 +10,8 @@ namespace tk73pgm {
 
 namespace {
 
-int digitValue(char c, unsigned base) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (base == 16 && c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 unsigned baseOf(const tagPGMITEMDEF& def) {
     return def.nDataType == PGM_DATA_HEX ? 16 : 10;
-}
-
-// The leading digits of the characters as a number; 0 when it does not fit 64 bits.
-int leadingNumber(const char* chars, size_t count, unsigned base, uint64_t& value) {
-    value = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const int digit = digitValue(chars[i], base);
-        if (digit < 0) {
-            break;
-        }
-        if (value > (UINT64_MAX - static_cast<unsigned>(digit)) / base) {
-            return 0;
-        }
-        value = value * base + static_cast<unsigned>(digit);
-    }
-    return 1;
 }
 
 // The number with leading zeros to exactly width digits (upper-case letters); 0 when it has more
@@ -67,10 +41,13 @@ char foldCase(char c) {
 // Whether the wanted text stands at item[0..): compared character by character, a double-byte
 // character only with one that has the same two bytes.
 bool sameCharacters(const char* item, size_t itemCount, std::string_view wanted, bool ignoreCase) {
+    if (wanted.size() > itemCount) {
+        return false;
+    }
     size_t pos = 0;
     while (pos < wanted.size()) {
-        const size_t step = characterLength(wanted.data() + pos, wanted.size() - pos);
-        if (pos + step > itemCount || characterLength(item + pos, itemCount - pos) != step) {
+        const size_t step = characterStep(wanted.data() + pos, wanted.size() - pos);
+        if (pos + step > itemCount || characterStep(item + pos, itemCount - pos) != step) {
             return false;
         }
         if (step == 1) {
@@ -105,50 +82,6 @@ bool breaksLayout(char c, char before, bool quotedField) {
 }
 
 }  // namespace
-
-int itemCharacters(const FieldSpan& field, const tagPGMITEMDEF& def, size_t& first, size_t& count) {
-    if (def.nPosition < 1 || def.nWidth < 1) {
-        return 0;
-    }
-    count = def.nDataType == PGM_DATA_BIT ? 1 : static_cast<size_t>(def.nWidth);
-    first = field.first + static_cast<size_t>(def.nPosition) - 1;
-    return first + count <= field.end ? 1 : 0;
-}
-
-int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def, tagPGMITEMDATA& out) {
-    const char* item = bytes + first;
-    const size_t width = static_cast<size_t>(def.nWidth);
-    switch (def.nDataType) {
-        case PGM_DATA_BIT:
-            if (!isHexDigit(item[0])) {
-                return 0;
-            }
-            out.value = static_cast<uint64_t>(bitOf(item[0], def.nWidth));
-            break;
-        case PGM_DATA_DIGIT:
-        case PGM_DATA_HEX:
-            if (!leadingNumber(item, width, baseOf(def), out.value)) {
-                return 0;
-            }
-            break;
-        case PGM_DATA_CHAR: {
-            size_t room = width;
-            if (out.length > 0 && static_cast<size_t>(out.length) - 1 < room) {
-                room = static_cast<size_t>(out.length) - 1;
-            }
-            const size_t count = wholeCharacters(item, width, room);
-            out.text.resize(count);
-            for (size_t i = 0; i < count; ++i) {
-                out.text[i] = readCharacter(item[i]);
-            }
-            return 1;
-        }
-        default:
-            return 0;
-    }
-    out.length = (out.value >> 32) != 0 ? 8 : 4;
-    return 1;
-}
 
 int formatItemValue(const char* current, char before, const tagPGMITEMDEF& def,
                     const tagPGMITEMDATA& value, bool quotedField, std::string& out) {
@@ -226,7 +159,7 @@ int matchItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
         case PGM_DATA_CHAR: {
             const std::string_view text(wanted.text.c_str());
             for (size_t start = 0; start + text.size() <= width;
-                 start += characterLength(item + start, width - start)) {
+                 start += characterStep(item + start, width - start)) {
                 if (sameCharacters(item + start, width - start, text, ignoreCase)) {
                     return 1;
                 }

@@ -3,12 +3,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <mutex>
-#include <system_error>
 #include <thread>
 
 #include "base/file_utils.h"
+#include "platform/whole_file.h"
 #include "programfiles/pgm_handle.h"
 
 int CPgmHandle::CreateWorkFolderName(const char* folder, char* out) {
@@ -30,9 +29,7 @@ int CPgmHandle::CreateWorkFolderName(const char* folder, char* out) {
         if (!AecrbsAddPath(path, name)) {
             return 0;
         }
-        std::error_code error;
-        if ((!handedOut || tick != lastTick) &&
-            !std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+        if ((!handedOut || tick != lastTick) && !tk73::pathExists(path)) {
             lastTick = tick;
             handedOut = true;
             std::memcpy(out, path, std::strlen(path) + 1);
