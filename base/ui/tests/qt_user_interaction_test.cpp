@@ -24,6 +24,20 @@ struct StoreSelectRequest : tk73::DialogRequest {
     int store = 999;
 };
 
+// Types the name into the dialog's name field and accepts, again every few milliseconds while the
+// dialog stays open: the folder listing, which the dialog loads in the background, may clear the
+// field in between.
+void typeAndAccept(QFileDialog* dialog, const QString& name) {
+    auto attempt = [dialog, name] {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+        static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own accept
+    };
+    auto* retry = new QTimer(dialog);
+    QObject::connect(retry, &QTimer::timeout, dialog, attempt);
+    retry->start(20);
+    attempt();
+}
+
 }  // namespace
 
 class QtUserInteractionTest : public QObject {
@@ -91,8 +105,7 @@ class QtUserInteractionTest : public QObject {
         tk73test::whenModal<QFileDialog>([&](QFileDialog* dialog) {
             title = dialog->windowTitle();
             filters = dialog->nameFilters();
-            dialog->selectFile(QString::fromStdString(folder + "/ECR.092"));
-            static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own accept
+            typeAndAccept(dialog, QStringLiteral("ECR.092"));
         });
         const auto chosen = ui_.openFile(
             {.title = "Open archive", .types = {{"ECR Auto PGM file", "*.092"}}, .folder = folder});
@@ -105,11 +118,8 @@ class QtUserInteractionTest : public QObject {
     void saveFileAddsTheDefaultExtensionAndCancelGivesNothing() {
         tk73test::TempEnvironment env;
         const std::string folder = env.path("documents");
-        tk73test::whenModal<QFileDialog>([](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                ->setText(QStringLiteral("backup"));
-            static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own accept
-        });
+        tk73test::whenModal<QFileDialog>(
+            [](QFileDialog* dialog) { typeAndAccept(dialog, QStringLiteral("backup")); });
         const auto chosen = ui_.saveFile({.folder = folder, .defaultExtension = "092"});
         QVERIFY(chosen.has_value());
         QCOMPARE(QString::fromStdString(*chosen), QString::fromStdString(folder + "/backup.092"));
@@ -121,9 +131,7 @@ class QtUserInteractionTest : public QObject {
     void chooseFolderAnswersTheFolder() {
         tk73test::TempEnvironment env;
         tk73test::whenModal<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                ->setText(QString::fromStdString(env.path("documents")));
-            static_cast<QDialog*>(dialog)->accept();  // runs the file dialog's own accept
+            typeAndAccept(dialog, QString::fromStdString(env.path("documents")));
         });
         const auto chosen = ui_.chooseFolder("Backup folder", env.path(""));
         QVERIFY(chosen.has_value());
