@@ -61,4 +61,13 @@ int mergeItemAt(int position) {
                                                        : 0;
 }
 
+int mergeItemPosition(int item) {
+    for (int position = 0; position < kMergeItemCount; ++position) {
+        if (kItems[static_cast<std::size_t>(position)] == item) {
+            return position;
+        }
+    }
+    return -1;
+}
+
 }  // namespace tk73pgm

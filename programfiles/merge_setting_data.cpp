@@ -31,6 +31,16 @@ const tagMISMATCHINFO* CMergeSettingData::GetMismatchInfo(int index) const {
     return &m_mismatchInfo[static_cast<size_t>(index)];
 }
 
+int CMergeSettingData::HasVekItem(int item) const {
+    const int position = tk73pgm::mergeItemPosition(item);
+    return position < 0 ? 0 : m_vekHasItem[static_cast<size_t>(position)];
+}
+
+int CMergeSettingData::HasRegItem(int item) const {
+    const int position = tk73pgm::mergeItemPosition(item);
+    return position < 0 ? 0 : m_regHasItem[static_cast<size_t>(position)];
+}
+
 int CMergeSettingData::GetMergeFileInfo(int file, int& first, int& last) {
     const tk73pgm::MergeGroup* group = tk73pgm::findMergeGroup(file);
     first = group != nullptr ? group->first : -1;
@@ -117,24 +127,31 @@ int CMergeSettingData::ExecuteOneRecordFromVekToReg(int file, int record) {
 }
 
 int CMergeSettingData::ExecuteVekMenuRecordFromVekToReg(int file, int record) {
-    const tk73pgm::MergeGroup* group = tk73pgm::findMergeGroup(file);
-    if (!HasBothMachines() || group == nullptr) {
+    int first = -1;
+    int last = -1;
+    if (!HasBothMachines() || !GetMergeFileInfo(file, first, last)) {
         return 1;
     }
-    // The PLU's item 6 is the one PLU setting of the controller's menu pages; set menus and
-    // pull-down lists keep the register's names.
-    constexpr int kPluMenuItem = 6;
-    for (int position = group->first; position <= group->last; ++position) {
-        const int item = tk73pgm::mergeItemAt(position);
-        const bool copied =
-            file == tk73pgm::kMergeFilePlu
-                ? item == kPluMenuItem
-                : (file == tk73pgm::kMergeFileSetMenu || file == tk73pgm::kMergeFilePullDown) &&
-                      position != group->first;
-        if (copied) {
-            MergeOneItem(GetVekPgmHandle(), GetRegPgmHandle(), file, record, item,
-                         tk73pgm::kMergeVekToReg);
+    for (int position = first; position <= last; ++position) {
+        if (IsVekMenuItem(file, position == first, tk73pgm::mergeItemAt(position))) {
+            MergeOneItem(GetVekPgmHandle(), GetRegPgmHandle(), file, record,
+                         tk73pgm::mergeItemAt(position), tk73pgm::kMergeVekToReg);
         }
     }
     return 1;
+}
+
+int CMergeSettingData::IsVekMenuItem(int file, bool isName, int item) {
+    // The PLU's item 6 is the one PLU setting of the controller's menu pages; set menus and
+    // pull-down lists keep the register's names.
+    constexpr int kPluMenuItem = 6;
+    switch (file) {
+        case tk73pgm::kMergeFilePlu:
+            return item == kPluMenuItem ? 1 : 0;
+        case tk73pgm::kMergeFileSetMenu:
+        case tk73pgm::kMergeFilePullDown:
+            return isName ? 0 : 1;
+        default:
+            return 0;
+    }
 }

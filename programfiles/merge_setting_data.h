@@ -46,6 +46,10 @@ class CMergeSettingData : public CCmnMainteBase {
     // only its item 6; of a set menu or pull-down list record everything but its name.
     int ExecuteVekMenuRecordFromVekToReg(int file, int record);
 
+    // Whether each definition has the merge item, as the last list or copy found.
+    int HasVekItem(int item) const;
+    int HasRegItem(int item) const;
+
     int GetMismatchInfoCount() const { return static_cast<int>(m_mismatchInfo.size()); }
     // Null for an index outside the list.
     const tagMISMATCHINFO* GetMismatchInfo(int index) const;
@@ -61,6 +65,8 @@ class CMergeSettingData : public CCmnMainteBase {
                               const std::string& regName, int differ);
     // Removes the lines of one group (of every group for a file that keys none).
     void ClearMismatchInfo(int file);
+    // Whether the item of the file's group is one that the controller's menu pages set.
+    static int IsVekMenuItem(int file, bool isName, int item);
     // Both machines present: the only case in which the merge does anything.
     int HasBothMachines() const { return HasRegister() && HasVek(); }
 

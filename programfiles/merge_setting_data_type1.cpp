@@ -7,6 +7,16 @@ using tk73pgm::MergeItemPair;
 using tk73pgm::RecordRange;
 
 CMergeSettingDataType1::CMergeSettingDataType1(int storeNo) : CMergeSettingData(storeNo) {
+    NoteRegModel();
+}
+
+int CMergeSettingDataType1::Initialize(int storeNo) {
+    const int found = CMergeSettingData::Initialize(storeNo);
+    NoteRegModel();
+    return found;
+}
+
+void CMergeSettingDataType1::NoteRegModel() {
     m_bRegModel301 = HasRegister() && GetRegModel().modelNo == tk73pgm::kPositionMergeModel ? 1 : 0;
 }
 
@@ -93,12 +103,13 @@ int CMergeSettingDataType1::MergeFromVekToReg() {
 }
 
 int CMergeSettingDataType1::MergeRecord(int file, int record, int direction) {
-    const MergeGroup* group = tk73pgm::findMergeGroup(file);
-    if (!HasBothMachines() || group == nullptr) {
+    int first = -1;
+    int last = -1;
+    if (!HasBothMachines() || !GetMergeFileInfo(file, first, last)) {
         return 1;
     }
     int copied = 1;
-    for (int position = group->first; position <= group->last; ++position) {
+    for (int position = first; position <= last; ++position) {
         if (!MergeOneItem(SourceOf(direction), TargetOf(direction), file, record,
                           tk73pgm::mergeItemAt(position), direction)) {
             copied = 0;

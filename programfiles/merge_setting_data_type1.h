@@ -13,6 +13,8 @@ class CMergeSettingDataType1 : public CMergeSettingData {
     // Runs Initialize and notes whether the register is model 301.
     explicit CMergeSettingDataType1(int storeNo);
 
+    // The merge's initialisation; notes again whether the register is model 301.
+    int Initialize(int storeNo) override;
     int MergeFromRegToVek() override;
     int MergeFromVekToReg() override;
     int MergeRecordFromRegToVek(int file, int record) override;
@@ -24,6 +26,7 @@ class CMergeSettingDataType1 : public CMergeSettingData {
     int IsRegModel301() const { return m_bRegModel301; }
 
   private:
+    void NoteRegModel();
     // Resolves the group's items on both sides and notes which side has each.
     std::vector<tk73pgm::MergeItemPair> ResolveGroup(const tk73pgm::MergeGroup& group);
     // The position table of the item for this store's register, or null.

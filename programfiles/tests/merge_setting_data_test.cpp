@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/testing/scripted_user_interaction.h"
+#include "platform/ini_profile.h"
 #include "programfiles/merge_dialog_model.h"
 #include "programfiles/merge_setting_data_type1.h"
 #include "programfiles/tests/shipped_store.h"
@@ -281,6 +282,37 @@ TEST_F(Merge301, PassesOverAFileThatCannotBeReadAndComparesTheRest) {
     std::vector<Line> expected = kSeeded301;
     std::erase_if(expected, [](const Line& line) { return std::get<0>(line) == 4; });
     EXPECT_EQ(currentLines(store), expected);
+}
+
+TEST_F(Merge301, PassesOverItemsThatOneSideDoesNotDefine) {
+    // The controller's definition copy loses the PLU price.
+    const std::string definition = install.storeFolder(store) + "/O001/VK500.INI";
+    ASSERT_TRUE(tk73_WritePrivateProfileStringA("PGM_MENU_028", "ITEM_004_FILE", nullptr,
+                                                definition.c_str()));
+    CMergeSettingDataType1 merge(store);
+    EXPECT_EQ(merge.HasVekItem(4), 0);
+    merge.CreateMismatchInfoArray(4);
+    EXPECT_EQ(merge.HasVekItem(4), 0);
+    EXPECT_EQ(merge.HasRegItem(4), 1);
+    EXPECT_EQ(merge.HasVekItem(53), 1);
+    EXPECT_EQ(merge.HasVekItem(56), 0);
+    // PLU 40 differs only in that price.
+    EXPECT_EQ(linesOf(merge), (std::vector<Line>{{4, 11, 0}, {4, 30, 1}, {4, 41, 1}}));
+    const std::string regPrice = ShippedInstallation::recordLine(install.regFile(store, 4), 40);
+    EXPECT_EQ(merge.MergeFromVekToReg(), 1);
+    EXPECT_EQ(ShippedInstallation::recordLine(install.regFile(store, 4), 40), regPrice);
+}
+
+TEST_F(Merge301, StartsAfreshForAnotherStore) {
+    const int other = install.createStore(kKR420, kVK500);
+    CMergeSettingDataType1 merge(store);
+    merge.CreateMismatchInfoArray(-1);
+    EXPECT_EQ(merge.Initialize(other), 1);
+    EXPECT_EQ(merge.IsRegModel301(), 0);
+    EXPECT_EQ(merge.GetMismatchInfoCount(), 0);
+    EXPECT_EQ(merge.HasRegItem(1), 0);
+    merge.CreateMismatchInfoArray(-1);
+    EXPECT_EQ(linesOf(merge), currentLines(other));
 }
 
 TEST(MergeOtherModels, AValueTooWideForTheTargetKeepsOnlyItsOwnRecord) {
