@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "programfiles/pgm_item_def.h"
@@ -112,7 +113,12 @@ inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_
 // Copies the item's count characters at item into text, quotes turned into blanks. The
 // characters lie in a FileBuffer, whose padding lets the quotes be looked for eight at a time.
 inline void readItemText(const char* item, size_t count, std::string& text) {
-    text.assign(item, count);
+    // Values read again into the same arrays have the same size: no reallocation to ask for.
+    if (text.size() == count) {
+        std::memcpy(text.data(), item, count);
+    } else {
+        text.assign(item, count);
+    }
     for (size_t pos = 0; pos < count; pos += 8) {
         uint64_t quotes = bytesEqual(loadWord(item + pos), '"');
         if (count - pos < 8) {
