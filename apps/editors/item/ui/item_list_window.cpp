@@ -107,6 +107,12 @@ ItemListWindow::ItemListWindow(tk73editor::PgmMenuContext& context, const ItemPa
     UpdateButtons();
 }
 
+ItemListWindow::~ItemListWindow() {
+    // The list asks its model for titles while the window is taken down, and the model reads the
+    // items, which go before the window's widgets do.
+    list_->setModel(nullptr);
+}
+
 int ItemListWindow::Open() {
     CPgmHandle& handle = Context().Handle();
     const bool resolved =
@@ -154,17 +160,19 @@ void ItemListWindow::SizeColumns() {
     const int rows = std::min(model_->rowCount(), kMeasuredRows);
     int total = 0;
     for (int column = 0; column < model_->columnCount(); ++column) {
-        int width =
-            metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+        int content = 0;
         if (const MenuItem* item = model_->ColumnItem(column)) {
-            width = std::max(width, widestValue(*item, metrics));
+            content = widestValue(*item, metrics);
         }
         for (int row = 0; row < rows; ++row) {
-            width = std::max(
-                width, metrics.horizontalAdvance(model_->index(row, column).data().toString()));
+            content = std::max(
+                content, metrics.horizontalAdvance(model_->index(row, column).data().toString()));
         }
-        list_->setColumnWidth(column, width + kCellMargin);
-        total += width + kCellMargin;
+        // The title as the header draws it, which may be in another font than the cells.
+        const int width =
+            std::max(list_->horizontalHeader()->sectionSizeHint(column), content) + kCellMargin;
+        list_->setColumnWidth(column, width);
+        total += width;
     }
     list_->setMinimumWidth(total + list_->verticalScrollBar()->sizeHint().width() +
                            2 * list_->frameWidth());

@@ -36,6 +36,7 @@ class ItemListWindow : public tk73editor::PageSetWindow {
   public:
     ItemListWindow(tk73editor::PgmMenuContext& context, const ItemPageSet& set,
                    QWidget* parent = nullptr);
+    ~ItemListWindow() override;
 
     // Resolves the set's items and reads the list; "Failed to read setting file." when the
     // records cannot be read.

@@ -84,6 +84,19 @@ QString RecordListModel::Text(int row, int column) const {
     return tk73::toQString(ItemValueText(*shown.item, value, shown.kindValues));
 }
 
+Qt::Alignment RecordListModel::Alignment(int column) const {
+    const MenuItem* item = ColumnItem(column);
+    if (item == nullptr) {
+        return Qt::AlignRight;
+    }
+    // Texts and kinds read from the left, marks sit in the middle, numbers line up right.
+    if (item->def.nDataType == PGM_DATA_CHAR ||
+        (item->meaning != nullptr && !item->meaning->kinds.empty())) {
+        return Qt::AlignLeft;
+    }
+    return item->def.nDataType == PGM_DATA_BIT ? Qt::AlignHCenter : Qt::AlignRight;
+}
+
 QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) {
         return QVariant();
@@ -92,10 +105,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
         return Text(index.row(), index.column());
     }
     if (role == Qt::TextAlignmentRole) {
-        const bool text =
-            index.column() > 0 &&
-            columns_[static_cast<size_t>(index.column() - 1)].item->def.nDataType == PGM_DATA_CHAR;
-        return QVariant::fromValue(Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight));
+        return QVariant::fromValue(Qt::AlignVCenter | Alignment(index.column()));
     }
     return QVariant();
 }

@@ -43,6 +43,7 @@ class RecordListModel : public QAbstractTableModel {
     };
 
     QString Text(int row, int column) const;
+    Qt::Alignment Alignment(int column) const;
 
     tk73editor::PgmMenuContext& context_;
     const ItemPageSet& set_;

@@ -64,7 +64,7 @@ TEST_F(ScanningRegistrationTest, ARegisteredCodeIsFoundAndANewOneTakesTheFirstFr
     EXPECT_EQ(registered.kind, ScanningPlace::Kind::Registered);
     EXPECT_EQ(registered.record, 2);
 
-    // The shipped file uses records 1 to 40 with ages 1 to 40.
+    // The store's file uses its first records, with ages in their order.
     const std::string code = *tk73item::normaliseScanningCode("96385074");
     const ScanningPlace free = registration.Place(code);
     ASSERT_EQ(free.kind, ScanningPlace::Kind::Free);
