@@ -10,8 +10,9 @@
 //    8 digits   EAN-8, its last digit the check digit
 //   1-7 digits  an in-store code the shop gave itself: no check digit
 // Every other length is refused, and so is a code whose check digit is wrong: the register would
-// never read such a code from a label. In-store article numbers of the EAN ranges (EAN-13 and
-// UPC-A beginning with 2, EAN-8 beginning with 0 or 2) carry their check digit like any other.
+// never read such a code from a label (a zero-suppressed UPC-E is typed in its UPC-A form; eight
+// digits are always EAN-8). In-store article numbers of the EAN ranges (EAN-13 and UPC-A
+// beginning with 2, EAN-8 beginning with 0 or 2) carry their check digit like any other.
 
 #include <optional>
 #include <string>
