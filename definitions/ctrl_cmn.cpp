@@ -8,6 +8,7 @@
 #include "definitions/decimal_text.h"
 #include "definitions/profile_access.h"
 #include "platform/path_rule.h"
+#include "platform/running_program.h"
 
 namespace {
 
@@ -151,13 +152,13 @@ int CCtrlCmn::ChechValInArray(const std::vector<uint16_t>* values, unsigned shor
 
 void CCtrlCmn::GetFolderFromFullPath(const char* path, std::string& out) {
     const std::string full = text(path);
-    const auto last = std::find_if(full.rbegin(), full.rend(), tk73::isPathSeparator);
-    out = (last == full.rend()) ? std::string() : std::string(full.begin(), last.base() - 1);
+    const size_t last = tk73::lastSeparatorAt(full);
+    out = (last == std::string::npos) ? std::string() : full.substr(0, last);
 }
 
 int CCtrlCmn::CheckExistDir(const std::string& path) {
     std::string folder = path;
-    while (folder.size() > 1 && tk73::isPathSeparator(folder.back())) {
+    while (folder.size() > 1 && tk73::endsWithSeparator(folder)) {
         folder.pop_back();
     }
     std::error_code error;
@@ -176,11 +177,6 @@ int CCtrlCmn::GetExistFilePath(const char* file, std::string& out) {
             return 1;
         }
     }
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        out.clear();
-        return 0;
-    }
-    out = program.parent_path().generic_string();
-    return 1;
+    out = tk73::runningProgramFolder();
+    return out.empty() ? 0 : 1;
 }

@@ -105,7 +105,10 @@ int CMdlInfo::GetMcnInfoForModelNo(int isRegister, int modelNo, Machine_Informat
 
 int CMdlInfo::GetMcnInfoForIndentName(int isRegister, const char* indentName,
                                       Machine_Information* out) {
-    const std::string name = indentName != nullptr ? indentName : "";
+    if (indentName == nullptr) {
+        return 0;
+    }
+    const std::string name = indentName;
     return FindModel(
         isRegister,
         [&](const Machine_Information& m) { return tk73def::equalsNoCase(m.indentName, name); },
@@ -113,7 +116,10 @@ int CMdlInfo::GetMcnInfoForIndentName(int isRegister, const char* indentName,
 }
 
 int CMdlInfo::GetMcnInfoForRmCode(int isRegister, const char* rmCode, Machine_Information* out) {
-    const std::string code = rmCode != nullptr ? rmCode : "";
+    if (rmCode == nullptr) {
+        return 0;
+    }
+    const std::string code = rmCode;
     return FindModel(
         isRegister,
         [&](const Machine_Information& m) { return tk73def::equalsNoCase(m.rmCode, code); }, out);

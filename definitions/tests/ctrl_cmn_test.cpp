@@ -60,6 +60,9 @@ TEST(CtrlCmnFolders, FolderOfAPathEndsBeforeTheLastSeparator) {
     EXPECT_EQ(folder, "C:\\TK73");
     CCtrlCmn::GetFolderFromFullPath("X.INI", folder);
     EXPECT_EQ(folder, "");
+    // The trail byte of a double-byte character is not a separator.
+    CCtrlCmn::GetFolderFromFullPath("C:\\\x83\\\x83\\.INI", folder);
+    EXPECT_EQ(folder, "C:");
 }
 
 TEST(CtrlCmnFolders, CreateAndCheckFolders) {

@@ -10,23 +10,29 @@ namespace deftest {
 
 namespace {
 
-constexpr const char* kSystemKey = "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM";
+// The register tool's root and the Vek tool's root: a test may run as either.
+constexpr const char* kSystemKeys[] = {"SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
+                                       "SOFTWARE\\KELVO\\VEKSTTL\\SYSTEM"};
 
 }  // namespace
 
 DefinitionEnvironment::DefinitionEnvironment(uint32_t userMode) : userMode_(userMode) {
     using tk73::Hive;
-    tk73::registryWriteString(Hive::Machine, kSystemKey, "InstallPath", temp_.path("install"));
-    tk73::registryWriteString(Hive::Machine, kSystemKey, "RegisterPath", temp_.path("install/REG"));
-    tk73::registryWriteString(Hive::Machine, kSystemKey, "VekPath", temp_.path("install/VEK"));
-    tk73::registryWriteString(Hive::Machine, kSystemKey, "DataBasePath", "DB");
-    tk73::registryWriteString(Hive::Machine, kSystemKey, "TempPath", "TEMP");
+    for (const char* key : kSystemKeys) {
+        tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
+        tk73::registryWriteString(Hive::Machine, key, "RegisterPath", temp_.path("install/REG"));
+        tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
+        tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
+        tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
+    }
     setUserMode(userMode);
 }
 
 void DefinitionEnvironment::setUserMode(uint32_t mode) {
     userMode_ = mode;
-    tk73::registryWriteDword(tk73::Hive::Machine, kSystemKey, "UserMode", mode);
+    for (const char* key : kSystemKeys) {
+        tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode);
+    }
 }
 
 std::string DefinitionEnvironment::dataBaseFolder() const {
