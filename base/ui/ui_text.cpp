@@ -1,15 +1,17 @@
 #include "base/ui/ui_text.h"
 
+#include "platform/code_page.h"
+
 namespace tk73 {
 
-// The texts are byte strings in the installation's code page. Until the platform offers the
-// code page conversion, the bytes are read as Latin-1, which keeps every byte as it is both ways.
 QString toQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string utf8 = toUtf8(text);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 std::string fromQString(const QString& text) {
-    return text.toLatin1().toStdString();
+    const QByteArray utf8 = text.toUtf8();
+    return fromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
 }  // namespace tk73

@@ -1,6 +1,7 @@
 #pragma once
 // The one place where the suite's texts meet Qt's: every text the libraries hand to a widget and
-// every text a widget hands back (a typed name, a chosen path) passes these two functions.
+// every text a widget hands back (a typed name, a chosen path) passes these two functions, which
+// convert between the installation's code page and Qt's Unicode.
 
 #include <QString>
 

@@ -170,9 +170,14 @@ class QtUserInteractionTest : public QObject {
         QCOMPARE(result, 5);
     }
 
-    void textsKeepEveryByte() {
-        const std::string bytes = "Caf\xE9 \x80\xFF";
+    void textsAreConvertedFromAndToTheCodePage() {
+        // No code page in the machine hive: the installation's default, Windows-1252.
+        tk73test::TempEnvironment env;
+        const std::string bytes = "Caf\xE9 \x80";
+        QCOMPARE(tk73::toQString(bytes), QStringLiteral("Caf\u00E9 \u20AC"));
         QCOMPARE(tk73::fromQString(tk73::toQString(bytes)), bytes);
+        // A character the code page cannot hold comes back as "?", never as a cut byte.
+        QCOMPARE(tk73::fromQString(QStringLiteral("\u65E5")), std::string("?"));
     }
 
   private:
