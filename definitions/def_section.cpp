@@ -20,10 +20,6 @@ CIniNumList CTK73defRegVekSection::ReadList(const char* section, const char* key
     return CIniNumList(ReadText(section, key, kListChars));
 }
 
-std::vector<std::string> CTK73defRegVekSection::ReadKeyList(const char* section) const {
-    return tk73def::readProfileKeys(IniFile(), section, kKeyListBytes);
-}
-
 int CTK73defRegVekSection::ReadInt(const char* section, const char* key) const {
     return static_cast<int>(tk73_GetPrivateProfileIntA(section, key, 0, IniFile().c_str()));
 }

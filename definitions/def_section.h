@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "definitions/def_reg.h"
 #include "definitions/ini_num_list.h"
@@ -19,9 +18,8 @@ class CTK73defRegVekSection {
     const CTK73defReg& GetDefReg() const { return reg_; }
 
   protected:
-    // Value lists are read from at most this many characters, key lists from this many bytes.
+    // Value lists are read from at most this many characters.
     static constexpr uint32_t kListChars = 1023;
-    static constexpr uint32_t kKeyListBytes = 1024;
 
     CTK73defRegVekSection(const char* path, int kind) : reg_(path, kind) {}
     CTK73defRegVekSection(const char* indentName, int storeNo, int kind)
@@ -31,7 +29,6 @@ class CTK73defRegVekSection {
     const std::string& IniFile() const { return reg_.GetDbIniFile(); }
     std::string ReadText(const char* section, const char* key, uint32_t maxChars) const;
     CIniNumList ReadList(const char* section, const char* key) const;
-    std::vector<std::string> ReadKeyList(const char* section) const;
     int ReadInt(const char* section, const char* key) const;
     int WriteText(const char* section, const char* key, const std::string& value) const;
     // out = a stored folder of at most maxChars characters; 1 when one is stored.

@@ -28,7 +28,6 @@ class CIniNumList {
     int Find(int32_t value) const;
     bool Contains(int32_t value) const { return Find(value) >= 0; }
     const std::string& GetText() const { return text_; }
-    const std::vector<int32_t>& GetNumbers() const { return numbers_; }
 
   private:
     std::vector<int32_t> numbers_;

@@ -74,8 +74,13 @@ int CTK73pgmRegVekPgmFile::GetMaintePath(char* out, int create) const {
     if (!tk73::putPath(out, mainteFolder_)) {
         return 0;
     }
-    if (create == 1 && !AecrbsCheckDirectory(mainteFolder_.c_str())) {
-        return AecrbsMakeDirectoryEx(mainteFolder_.c_str()) == 1 ? 1 : 0;
+    std::error_code error;
+    if (create == 1 && !std::filesystem::is_directory(mainteFolder_, error)) {
+        // A file under the folder's name makes the creation fail rather than pass as a folder.
+        return AecrbsMakeDirectoryEx(mainteFolder_.c_str()) == 1 &&
+                       std::filesystem::is_directory(mainteFolder_, error)
+                   ? 1
+                   : 0;
     }
     return 1;
 }

@@ -1,15 +1,11 @@
 #include "storedb/edb_connection.h"
 
-#include "base/store_database.h"
+#include "base/database_frame.h"
+#include "base/store_folders.h"
+#include "base/table_reader.h"
+#include "base/table_writer.h"
 
 namespace tk73store {
-
-namespace {
-
-// A field of the tables holds at most 2047 bytes (the CSV reader's limit).
-constexpr size_t kFieldRoom = 2048;
-
-}  // namespace
 
 EdbConnection::EdbConnection() : frame_(AecrdbCreateDBC(nullptr)) {}
 
@@ -32,7 +28,7 @@ bool EdbConnection::ReadTable(const char* table, const EdbColumns& columns,
     for (int record = 1; read && record <= count; ++record) {
         EdbRow row;
         for (const char* column : columns) {
-            char field[kFieldRoom] = {};
+            char field[TK73_TABLE_FIELD_SIZE] = {};
             read = AecrdbGetDataSFR(reader, column, record, field) != 0;
             row.emplace_back(field);
         }
@@ -65,8 +61,8 @@ bool EdbConnection::WriteTable(const char* table, const EdbColumns& columns,
             break;
         }
     }
-    // The writer replaces the table file with what it holds even after a failed record; the
-    // caller then writes the former rows back.
+    // After a record that could not be written the writer keeps the old table; the result says
+    // so, and the caller then writes the former rows back in case only part of it stayed.
     const bool replaced = AecrdbDeleteSFW(writer) != 0;
     return written && replaced;
 }

@@ -25,16 +25,6 @@ struct MergeRequest : tk73::DialogRequest {
 
 }  // namespace
 
-TEST(ButtonSets, DismissAndDefaultFollowTheSet) {
-    EXPECT_EQ(tk73::dismissButtonOf(Buttons::YesNoCancel), Button::Cancel);
-    EXPECT_EQ(tk73::dismissButtonOf(Buttons::YesNo), Button::No);
-    EXPECT_EQ(tk73::dismissButtonOf(Buttons::Ok), Button::Ok);
-    EXPECT_EQ(tk73::effectiveDefault(Buttons::OkCancel, Button::Cancel), Button::Cancel);
-    // A default that the set does not hold falls back to the first button, never to a button
-    // the user cannot see.
-    EXPECT_EQ(tk73::effectiveDefault(Buttons::YesNo, Button::Ok), Button::Yes);
-}
-
 TEST(ConsoleUserInteraction, LogsEveryPromptAndTakesTheDefaults) {
     std::ostringstream log;
     tk73::ConsoleUserInteraction console(log);

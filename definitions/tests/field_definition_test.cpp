@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <type_traits>
 
 #include "definitions/ctrl_cmn.h"
 #include "definitions/def_field_inf.h"
@@ -44,10 +43,6 @@ class FieldDefinitions : public ::testing::Test {
 };
 
 }  // namespace
-
-static_assert(std::is_abstract_v<CTK73defRegVekFILExxxx>);
-static_assert(!std::is_abstract_v<CTK73defFILExxxx> && !std::is_abstract_v<CTK73defVekFILExxxx>);
-static_assert(CTK73defFILEINF::kKind == 0 && CTK73defVekFILEINF::kKind == 1);
 
 TEST_F(FieldDefinitions, FieldKindsTakeTheFirstListInOrder) {
     const CTK73defFIELDINF fields(file_.c_str());

@@ -131,12 +131,3 @@ TEST(ModelInfo, MissingSettingsFileReadsAsEmpty) {
     EXPECT_EQ(info.GetFileCommConv(), 0);
     EXPECT_EQ(info.GetDefaultActionECRId(), 0);
 }
-
-TEST(ModelInfo, ClearEmptiesEveryMember) {
-    Machine_Information model{5, "A", "B", 1, "C", "D", 2, 3};
-    model.Clear();
-    EXPECT_EQ(model.modelNo, 0);
-    EXPECT_EQ(model.indentName, "");
-    EXPECT_EQ(model.rmCode, "");
-    EXPECT_EQ(model.idCode, 0);
-}

@@ -153,6 +153,12 @@ TEST_F(ProgramFileLocations, AMaintenanceFolderThatCannotBeMadeFailsTheCopy) {
     std::filesystem::remove_all(environment.storeFolder(8) + "/M001");
     TempEnvironment::writeFile(environment.storeFolder(8) + "/M001", "not a folder");
     EXPECT_EQ(CTK73pgmPgmFile(8).CopyPgmFileDefaultToMainte(1, 0), 0);
+
+    // A file under the maintenance folder's own name is no folder either.
+    TempEnvironment::writeFile(mainte(7, "M001"), "not a folder");
+    char path[TK73_MAX_PATH] = {};
+    EXPECT_EQ(CTK73pgmPgmFile(7).GetMaintePath(path, 1), 0);
+    EXPECT_EQ(CTK73pgmPgmFile(7).GetMaintePath(path, 0), 1);
 }
 
 TEST_F(ProgramFileLocations, IncomingFilesAreCheckedAgainstTheWorkingCopy) {
