@@ -37,6 +37,8 @@ class RecordLine {
     }
 
     bool exists() const { return exists_; }
+    // Whether the fields come from the learned layout: then no quote stands inside them.
+    bool usesLayout() const { return useLayout_; }
 
     // The item's characters in the line; false when the field or room for the item is missing.
     bool locate(const tagPGMITEMDEF& item, tk73pgm::FieldSpan& field, size_t& first) {
@@ -166,7 +168,7 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
                         open.write(first, chars);
                     }
                 } else if (ok) {
-                    ok = tk73pgm::readItemValue(bytes, first, item, value);
+                    ok = tk73pgm::readItemValue(bytes, first, item, value, !line.usesLayout());
                     value.record = static_cast<int32_t>(record);
                 }
             }
