@@ -6,9 +6,14 @@
 
 namespace tk73item {
 
-bool ChangesMenuData(const ItemPageSet& set, int fileNo) {
+namespace {
+
+// Whether writes of the set's records change the store's menu data.
+bool changesMenuData(const ItemPageSet& set, int fileNo) {
     return CCmnUpdateInfo::IsMenuUpdateFile(fileNo) || set.mergeKind == kMergePlu;
 }
+
+}  // namespace
 
 int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
                         const std::vector<int>& records) {
@@ -21,7 +26,7 @@ int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
             merge.ExecuteOneRecordFromRegToVek(set.mergeKind, record);
         }
     }
-    if (!ChangesMenuData(set, fileNo)) {
+    if (!changesMenuData(set, fileNo)) {
         return 1;
     }
     return CCmnUpdateInfo(storeNo).UpdateMenuDateTime(1, 1);

@@ -20,7 +20,4 @@ namespace tk73item {
 int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
                         const std::vector<int>& records);
 
-// Whether writes of the set's records change the store's menu data.
-bool ChangesMenuData(const ItemPageSet& set, int fileNo);
-
 }  // namespace tk73item
