@@ -1,0 +1,164 @@
+"""The manuals of the "DOCUMENT" folder: user guides (PDF) and program file references (HTML).
+
+The guides share their chapters and differ in the part that explains the tool and the layout
+they belong to. The references are made from the model definitions, so they always describe
+the files that ship.
+"""
+
+import html
+
+from catalogue import kind_of, title_of
+from pdf import pdf_bytes
+
+KIND_TEXT = {"plain": "number", "qty": "quantity", "char": "text", "price": "price",
+             "bit": "flags (hexadecimal)", "code": "item code"}
+
+START = [
+    ("heading", "Starting the tool"),
+    ("text", "Start the setting tool from its icon. The main window shows one button per kind "
+             "of setting: departments, PLUs, groups, receipt and report texts, clerks, general "
+             "features, tax tables and graphic logos. Buttons that need setting data stay grey "
+             "until data has been created with New or loaded with Open."),
+    ("text", "The tool keeps every setting in program files, one file per kind of data, in the "
+             "working folder of the current store. The editors change these files in place; "
+             "nothing is sent to a register until you save to an SD card or send over the LAN."),
+]
+
+EDITING = [
+    ("heading", "Editing settings"),
+    ("item", "Department, PLU, Scanning PLU and Group open the item editor. Pick a record in "
+             "the list, change it in the record dialog and press OK."),
+    ("item", "Receipt/Journal, Receipt Message, X/Z Report and POP Printing open the receipt "
+             "editor. The Preview button shows a sample receipt with your messages."),
+    ("item", "Clerk opens the clerk editor, General Feature the option pages, Tax Table the ten "
+             "tax tables and the reservation of a future tax change."),
+    ("item", "Every page offers Restore defaults, which reads the values shipped with the model "
+             "again; nothing is written until you press OK and confirm."),
+    ("item", "A double quote cannot be typed into a text: it is replaced by a blank."),
+]
+
+CARD = [
+    ("heading", "SD card"),
+    ("text", "Save writes the whole setting as one archive file to the SD card, in the folder "
+             "and under the name the register model expects, together with the graphic logos. "
+             "Open reads such an archive back. Save As writes the archive under a name of your "
+             "choice and can write a partial PLU file with a range of PLU codes."),
+]
+
+LAN = [
+    ("heading", "LAN"),
+    ("text", "In the professional layout, Send to LAN and Recv. from LAN transfer the program "
+             "files of the selected store. The tool searches the network for registers of the "
+             "store's model; tick the machines to serve and start. A machine that fails can be "
+             "run again from the result list."),
+]
+
+MERGE = [
+    ("heading", "Register and controller together"),
+    ("text", "A store may have a register and an order-entry controller. Both keep the menu "
+             "(PLU), department, server, tax table, set menu and pull-down data. After a CSV "
+             "import, and on request, the tool compares the two and lists every record that "
+             "differs. Choose which side's data to keep and which kinds of data to copy; the "
+             "menu update time is stamped on both machines when PLU data was copied."),
+]
+
+MAINTENANCE = [
+    ("heading", "Backup and restore"),
+    ("text", "The System button offers Backup branch data and Restore branch data. A backup is "
+             "a folder holding a copy of the whole store database; restoring replaces all "
+             "stores. Initialize branch data clears every store."),
+]
+
+GUIDES = {
+    "TK73TOOL.pdf": ("Register setting tool - user guide",
+                     "This guide covers the register setting tool in every layout: the default "
+                     "layout for one register on an SD card, the stand-alone layout with LAN "
+                     "connection settings, and the professional layout with branches and "
+                     "stores."),
+    "VEK_ECRNET.pdf": ("Controller settings in the networked register layout",
+                       "The register tool edits the controller's servers and tax tables when the "
+                       "store has a controller. In the networked register layout there is one "
+                       "working store; its controller settings are saved with the register's on "
+                       "the SD card."),
+    "VEK_ECRPRO.pdf": ("Controller settings in the professional layout",
+                       "In the professional layout each store may have a controller. Select the "
+                       "store in the store bar; the controller's servers and tax tables are "
+                       "edited for that store and sent with its registers."),
+    "ECR_VEKSPL.pdf": ("Register settings from the controller tool - simple mode",
+                       "The controller tool in simple mode keeps one store with one register "
+                       "and one controller. This guide explains the register settings that the "
+                       "controller tool edits."),
+    "ECR_VEKPRO.pdf": ("Register settings from the controller tool - professional mode",
+                       "The controller tool in professional mode works on the stores of the "
+                       "store database. This guide explains the register settings of the "
+                       "selected store."),
+    "VEK_SPLMOD.pdf": ("Controller tool - simple mode",
+                       "The controller tool in simple mode programs one order-entry controller "
+                       "together with its register: menus, servers, set menus, pull-down lists "
+                       "and kitchen printers."),
+    "VEK_PROMOD.pdf": ("Controller tool - professional mode",
+                       "The controller tool in professional mode programs the controllers of "
+                       "every store of the store database and sends their settings over the "
+                       "LAN."),
+}
+
+
+def guide(title, intro):
+    blocks = [("title", title), ("text", intro)]
+    return pdf_bytes(blocks + START + EDITING + CARD + LAN + MERGE + MAINTENANCE)
+
+
+def reference(title, models):
+    """An HTML page describing the program files and setting items of the given models."""
+    out = ['<!DOCTYPE html>', '<html lang="en">', '<head>',
+           '<meta charset="windows-1252">', '<title>%s</title>' % html.escape(title),
+           '<style>body{font-family:sans-serif;margin:2em}table{border-collapse:collapse}'
+           'td,th{border:1px solid #999;padding:2px 6px;text-align:left}</style>',
+           '</head>', '<body>', '<h1>%s</h1>' % html.escape(title),
+           '<p>Each program file is a text file of fixed-length records. Every field is '
+           'written in double quotes: text padded with blanks, numbers filled with zeros, '
+           'flags as hexadecimal digits. A numeric field of n bytes shows 2n digits.</p>']
+    for name, files, menus in models:
+        out.append('<h2>%s</h2>' % html.escape(name))
+        for number in sorted(files):
+            f = files[number]
+            out.append('<h3>FILE%03d - %s</h3>' % (number, html.escape(f.title)))
+            out.append('<p>%d records, record numbers of %d digits.</p>' % (f.record_count,
+                                                                           f.number_width))
+            out.append('<table><tr><th>#</th><th>Field</th><th>Title</th><th>Kind</th>'
+                       '<th>Bytes</th><th>Characters</th></tr>')
+            for n, field in enumerate(f.fields, start=1):
+                out.append('<tr><td>%d</td><td>%03d</td><td>%s</td><td>%s</td><td>%d</td>'
+                           '<td>%d</td></tr>' % (n, field.number,
+                                                 html.escape(title_of(field.number).strip()),
+                                                 KIND_TEXT[kind_of(field.number)], field.length,
+                                                 field.width))
+            out.append('</table>')
+        out.append('<h3>Setting items</h3><table><tr><th>Menu</th><th>Item</th><th>File</th>'
+                   '<th>Records</th><th>Field</th><th>Type</th><th>Position</th>'
+                   '<th>Width</th></tr>')
+        for menu in sorted(menus):
+            for i in menus[menu]:
+                out.append('<tr><td>%d</td><td>%d</td><td>%03d</td><td>%s</td><td>%03d</td>'
+                           '<td>%s</td><td>%d</td><td>%d</td></tr>' % (
+                               menu, i.number, i.file, i.memory, i.field, i.kind, i.position,
+                               i.width))
+        out.append('</table>')
+    out += ['</body>', '</html>']
+    return "".join(line + "\r\n" for line in out).encode("cp1252")
+
+
+def document_tree(registers, controllers):
+    """registers and controllers: lists of (shape, files, menus)."""
+    tree = {"DOCUMENT/" + name: guide(title, intro) for name, (title, intro) in GUIDES.items()}
+
+    def named(entries):
+        return [("%s (%s)" % (s.info.name, s.info.indent), f, m) for s, f, m in entries]
+
+    tree["DOCUMENT/DT_HA/VEK.htm"] = reference("Controller program files", named(controllers))
+    tree["DOCUMENT/DT_HB/ECR.htm"] = reference(
+        "Register program files - model 301",
+        named([r for r in registers if r[0].info.number == 301]))
+    tree["DOCUMENT/DT_HC/ECR.htm"] = reference(
+        "Register program files", named([r for r in registers if r[0].info.number != 301]))
+    return tree
