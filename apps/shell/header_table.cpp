@@ -22,11 +22,11 @@ std::vector<HeaderPlace> headerPlaces(HubLayout layout) {
                     {text::kHeaderGeneral, QRect(396, 128, kColumn, kBand)},
                     {text::kHeaderTax, QRect()}};
         case HubLayout::Pro:
-            return {{text::kHeaderFile, QRect(30, 36, 200, kBand)},
+            return {{text::kHeaderFile, QRect(30, 29, 200, kBand)},
                     {text::kHeaderItem, QRect(30, 152, kColumn, kBand)},
                     {text::kHeaderImage, QRect()},
                     {text::kHeaderPrint, QRect(255, 152, kColumn, kBand)},
-                    {text::kHeaderOther, QRect(255, 36, 400, kBand)},
+                    {text::kHeaderOther, QRect(255, 29, 400, kBand)},
                     {text::kHeaderGeneral, QRect(480, 152, kColumn, kBand)},
                     {text::kHeaderTax, QRect()}};
         case HubLayout::Default:

@@ -15,7 +15,9 @@ struct HubCommandLine {
     // The first plain argument: an archive file to load instead of the automatic Open.
     std::string archiveFile;
 
-    // Flags are the arguments that begin with "/" or "-"; arguments: after the program's path.
+    // Flags are the arguments that begin with "-", and those that begin with "/" followed by
+    // letters and digits only (a path from the root is a file); arguments: after the program's
+    // path.
     static HubCommandLine Parse(const std::vector<std::string>& arguments);
 };
 

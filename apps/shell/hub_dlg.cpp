@@ -98,7 +98,8 @@ void CHubDlg::PlaceHeaders() {
     if (!banner.isEmpty()) {
         auto* picture = new QLabel(this);
         picture->setObjectName(QStringLiteral("Banner"));
-        picture->setPixmap(bannerPicture(QStringLiteral("ECR Setting Tool\nfor LMX/TK series"),
+        picture->setPixmap(bannerPicture(QStringLiteral("ECR Setting Tool"),
+                                         QStringLiteral("for LMX/TK series\nVer1.00"),
                                          banner.size(), dpr));
         picture->setGeometry(banner);
     }

@@ -53,6 +53,10 @@ class CHubDlg : public QDialog, public HubDocumentView {
     const MODEL_EDB& RegisterModel() const { return registerModel_; }
     const MODEL_EDB& VekModel() const { return vekModel_; }
     bool IsLaunching() const { return launch_.Running(); }
+    // The archive file the command line named, which Open loads in its place.
+    const std::string& ArchiveFile() const { return archiveFile_; }
+    // The layout's additions; null for the default layout.
+    LayoutExtras* Extras() const { return extras_.get(); }
 
     // What pressing a row's button does.
     void PressTool(const ToolRow& row);

@@ -1,6 +1,7 @@
 #include "apps/shell/picture_art.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -81,7 +82,8 @@ QPixmap headerPicture(const QString& caption, QSize size, qreal devicePixelRatio
     return pixmap;
 }
 
-QPixmap bannerPicture(const QString& title, QSize size, qreal devicePixelRatio) {
+QPixmap bannerPicture(const QString& title, const QString& subtitle, QSize size,
+                      qreal devicePixelRatio) {
     QPixmap pixmap = canvas(size, devicePixelRatio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -101,13 +103,24 @@ QPixmap bannerPicture(const QString& title, QSize size, qreal devicePixelRatio) 
     const qreal side = size.height() - 36.0;
     drawRegister(p, QPointF(18, 18), side, QColor(255, 255, 255, 230), palette::kBannerLeft);
 
-    const QRectF text = band.adjusted(side + 34, 14, -14, -14);
+    // The heading takes the largest size up to 20 pixels at which it fits on one line.
+    const QRectF text = band.adjusted(side + 34, 16, -14, -12);
     QFont heading;
-    heading.setPixelSize(19);
     heading.setBold(true);
+    int pixels = 20;
+    do {
+        heading.setPixelSize(pixels);
+    } while (QFontMetricsF(heading).horizontalAdvance(title) > text.width() && --pixels > 9);
     p.setFont(heading);
     p.setPen(palette::kWhite);
-    p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, title);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, title);
+    QFont detail;
+    detail.setPixelSize(13);
+    p.setFont(detail);
+    p.setPen(QColor(255, 255, 255, 200));
+    const qreal below = QFontMetricsF(heading).height() + 4;
+    p.drawText(text.adjusted(0, below, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               subtitle);
     return pixmap;
 }
 

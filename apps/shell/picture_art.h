@@ -12,8 +12,10 @@ namespace tk73hub {
 // A group header: a band of the size with the caption on it.
 QPixmap headerPicture(const QString& caption, QSize size, qreal devicePixelRatio);
 
-// The title banner beside the file buttons: the product name and a register symbol.
-QPixmap bannerPicture(const QString& title, QSize size, qreal devicePixelRatio);
+// The title banner beside the file buttons: a register symbol, the product name on one line and
+// the subtitle below it.
+QPixmap bannerPicture(const QString& title, const QString& subtitle, QSize size,
+                      qreal devicePixelRatio);
 
 // The window's ground, a quiet top-to-bottom gradient.
 QPixmap groundPicture(QSize size, qreal devicePixelRatio);

@@ -141,19 +141,19 @@ std::vector<ToolRow> standAloneTable() {
 // menu sit beside them.
 std::vector<ToolRow> proTable() {
     std::vector<ToolRow> rows = {
-        fileRow(1035, "BtnFileOpen", "Open", ToolCommand::Open, always(30, 61)),
-        fileRow(1036, "BtnFileSave", "Save", ToolCommand::Save, loaded(135, 61)),
+        fileRow(1035, "BtnFileOpen", "Open", ToolCommand::Open, always(30, 55)),
+        fileRow(1036, "BtnFileSave", "Save", ToolCommand::Save, loaded(135, 55)),
     };
     append(rows, editorRows({30, 255, 480, 24}));
     append(
         rows,
         {
             {1029, "BtnDetail", kDetailTool, "", ButtonStyle::Caption, "Detail Settings",
-             ToolCommand::Launch, loaded(255, 61)},
-            commandRow(1026, "BtnRegRecv", "Send to LAN", ToolCommand::SendToLan, loaded(255, 105)),
+             ToolCommand::Launch, loaded(255, 55)},
+            commandRow(1026, "BtnRegRecv", "Send to LAN", ToolCommand::SendToLan, loaded(255, 103)),
             commandRow(1027, "BtnRegSend", "Recv. from LAN", ToolCommand::RecvFromLan,
-                       loaded(480, 105)),
-            commandRow(1030, "BtnSystem", "System", ToolCommand::SystemMenu, always(480, 61)),
+                       loaded(480, 103)),
+            commandRow(1030, "BtnSystem", "System", ToolCommand::SystemMenu, always(480, 55)),
             helpRow(always(30, 452)),
             exitRow(always(553, 452)),
         });
