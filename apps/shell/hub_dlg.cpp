@@ -279,7 +279,6 @@ void CHubDlg::hideEvent(QHideEvent* event) {
 
 void CHubDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addSeparator();
     menu.addAction(tk73::toQString(text::kAboutEntry), this, &CHubDlg::OnAbout);
     menu.exec(event->globalPos());
 }
