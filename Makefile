@@ -5,6 +5,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+TK73_USER_MODE ?= 0
 
 .PHONY: all setup build build-asan run test test-normal test-asan bench format
 
@@ -22,7 +23,7 @@ build-asan: setup
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 
 run: build
-	@bash scripts/run.sh $(BUILD_DIR) $(RUN_ARGS)
+	@TK73_USER_MODE=$(TK73_USER_MODE) bash scripts/run.sh $(BUILD_DIR) $(RUN_ARGS)
 
 test-normal: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)

@@ -37,6 +37,14 @@ function(tk73_sources var dir)
     set(${var} ${found} PARENT_SCOPE)
 endfunction()
 
+# The same environment as C++ string literals, for the test programs' main.
+set(environment_literals "")
+foreach(assignment IN LISTS TK73_TEST_ENVIRONMENT)
+    string(APPEND environment_literals "    \"${assignment}\",\n")
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_test_environment.inc
+     CONTENT "${environment_literals}")
+
 # tk73_library(NAME [STATIC] [DIR dir] LINKS ...): a library made of the files of its folder
 # (default: the current folder); shared unless STATIC. Every target carries tk73_options.
 function(tk73_library name)
@@ -62,12 +70,13 @@ function(tk73_gtest name)
     endif()
     tk73_sources(sources ${ARG_DIR})
     add_executable(${name} ${sources})
-    target_link_libraries(${name} PRIVATE tk73_options tk73testsupport GTest::gtest GTest::gtest_main
-                                          ${ARG_LINKS})
+    target_link_libraries(${name} PRIVATE tk73_options tk73testmain GTest::gtest ${ARG_LINKS})
+    # Discovered cases cannot carry a list-valued ENVIRONMENT property, so the test programs'
+    # main (tk73testsupport) sets the test environment itself before any case runs.
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300)
+        PROPERTIES TIMEOUT 300)
 endfunction()
 
 # tk73_qtest(NAME SOURCES ... LINKS ...): one Qt Test program (offscreen), one CTest case.

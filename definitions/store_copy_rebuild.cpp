@@ -2,6 +2,7 @@
 // the user's own settings (titles, icons, last folders, per-field display, edit and mask) are
 // carried over from the former copy, which stays beside it as ".BAK".
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr uint32_t kProfessionalMode = 2;
-constexpr int kHighestCarriedNumber = 99;
 constexpr uint32_t kIconListChars = 4095;
 constexpr uint32_t kFolderChars = 1023;
 constexpr uint32_t kValueChars = 4095;
@@ -88,14 +88,13 @@ class SettingsCarrier {
     bool ok_ = true;
 };
 
-// The keys "001" to "099" of the file title sections.
-bool isCarriedFileKey(const std::string& key) {
-    for (int n = 1; n <= kHighestCarriedNumber; ++n) {
-        if (key == tk73def::numberedName("%03d", n)) {
-            return true;
-        }
-    }
-    return false;
+// The file number keys ("001", "422", "998") of the file title sections. Settings are carried
+// for every program file the copy lists, not only the first 99, so the user's titles and field
+// settings of the item and stamp files survive a rebuild too.
+bool isFileNumberKey(const std::string& key) {
+    return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
 }
 
 bool isFieldSettingKey(const std::string& key) {
@@ -114,10 +113,15 @@ bool carryUserSettings(const std::string& store, const std::string& target) {
     // Titles go back in quotes, or their leading and trailing blanks would be lost.
     carrier.carryKeys(
         "FIELD_TITLES", [](const std::string&) { return true; }, true);
-    carrier.carryKeys("PGMFILES", isCarriedFileKey, true);
-    carrier.carryKeys("PGMICONTITLE", isCarriedFileKey, true);
-    for (int n = 1; n <= kHighestCarriedNumber; ++n) {
-        carrier.carryKeys(tk73def::numberedName("FILE%04d", n), isFieldSettingKey, false);
+    carrier.carryKeys("PGMFILES", isFileNumberKey, true);
+    carrier.carryKeys("PGMICONTITLE", isFileNumberKey, true);
+    std::vector<std::string> files;
+    CCtrlCmn::GetIniFileKeyList(store.c_str(), "PGMFILES", files);
+    for (const std::string& file : files) {
+        if (isFileNumberKey(file) && file.size() <= 4) {
+            carrier.carryKeys(tk73def::numberedName("FILE%04d", std::stoi(file)), isFieldSettingKey,
+                              false);
+        }
     }
     return carrier.ok();
 }

@@ -71,6 +71,22 @@ TEST(StoreCopyRebuild, NewerDefaultIsTakenWithTheUsersSettingsKept) {
     EXPECT_EQ(value(store, "FILE0001", "F02M"), "FF99");
 }
 
+TEST(StoreCopyRebuild, SettingsOfFilesAbove99AreKeptToo) {
+    DefinitionEnvironment env(2);
+    env.writeDefault("ER900", kNewDefault + crlf("[FILE0422]\nF01N=1,P\nF01L=8\n"));
+    const std::string store =
+        env.writeStore("ER900", 1,
+                       crlf("[SYSTEM]\nINIFILEVER=4\n[PGMFILES]\n001=\"Mine\"\n422=\"Shop items\"\n"
+                            "[FILE0422]\nF01D=OFF\nF01M=F0\n"));
+
+    const CTK73defReg reg("ER900", 1, 0);
+
+    EXPECT_EQ(value(store, "PGMFILES", "422"), "Shop items");
+    EXPECT_EQ(value(store, "FILE0422", "F01L"), "8");
+    EXPECT_EQ(value(store, "FILE0422", "F01D"), "OFF");
+    EXPECT_EQ(value(store, "FILE0422", "F01M"), "F0");
+}
+
 TEST(StoreCopyRebuild, RebuildingAgainReplacesTheBackup) {
     DefinitionEnvironment env(2);
     env.writeDefault("ER900", kNewDefault);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 
 #include "tools/defcheck/tests/staged_copy.h"
@@ -210,8 +209,7 @@ TEST(InstallationCheck, NamesTheOldVersionDefinitionThatDoesNotFit) {
 
 TEST(CheckCommand, ListsFindingsAndAnswersWithItsExitCode) {
     StagedCopy copy;
-    const std::string command =
-        std::string(std::getenv("TK73_BIN_DIR")) + "/tk73defcheck " + copy.root() + " 2>&1";
+    const std::string command = std::string(TK73DEFCHECK_PROGRAM) + " " + copy.root() + " 2>&1";
     auto run = [&](int& status) {
         FILE* pipe = popen(command.c_str(), "r");
         std::string output;

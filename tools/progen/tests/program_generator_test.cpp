@@ -104,14 +104,12 @@ TEST_F(ProgramGenerator, RefusesCountsOutsideTheRecordNumbersRange) {
 }
 
 TEST_F(ProgramGenerator, RunsFromTheCommandLine) {
-    const std::string command = std::string(std::getenv("TK73_BIN_DIR")) + "/tk73progen " +
-                                model("KR301") + " 4 300 " + env_.path("c.TXT") + " --free 40";
+    const std::string command = std::string(TK73PROGEN_PROGRAM) + " " + model("KR301") + " 4 300 " +
+                                env_.path("c.TXT") + " --free 40";
     EXPECT_EQ(std::system((command + " > /dev/null").c_str()), 0);
     tk73tools::CheckedFile checked;
     check({model("KR301"), 4, 300, 40, env_.path("c.TXT")}, checked);
     EXPECT_EQ(checked.text.records.size(), 300u);
-    EXPECT_NE(std::system((std::string(std::getenv("TK73_BIN_DIR")) +
-                           "/tk73progen too few > /dev/null 2>&1")
-                              .c_str()),
+    EXPECT_NE(std::system((std::string(TK73PROGEN_PROGRAM) + " too few > /dev/null 2>&1").c_str()),
               0);
 }

@@ -32,8 +32,7 @@ std::optional<tk73::RegistryValue> staged(const std::string& target, const char*
 }
 
 std::string run(const std::string& arguments, int& status) {
-    std::string command =
-        std::string(std::getenv("TK73_BIN_DIR")) + "/tk73stage " + arguments + " 2>&1";
+    std::string command = std::string(TK73STAGE_PROGRAM) + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     std::string output;
     char buffer[256];
