@@ -23,8 +23,6 @@ namespace {
 class QtApplicationEnvironment : public testing::Environment {
   public:
     void SetUp() override {
-        // The window tests never need a display.
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
         static int argc = 1;
         static char name[] = "shell_tests";
         static char* argv[] = {name, nullptr};
