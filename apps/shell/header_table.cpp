@@ -16,19 +16,19 @@ std::vector<HeaderPlace> headerPlaces(HubLayout layout) {
         case HubLayout::StandAlone:
             return {{text::kHeaderFile, QRect(30, 12, 410, kBand)},
                     {text::kHeaderItem, QRect(30, 128, kColumn, kBand)},
-                    {text::kHeaderImage, QRect()},
+                    {text::kHeaderImage, QRect(213, 311, kColumn, kBand)},
                     {text::kHeaderPrint, QRect(213, 128, kColumn, kBand)},
                     {text::kHeaderOther, QRect(579, 128, kColumn, kBand)},
                     {text::kHeaderGeneral, QRect(396, 128, kColumn, kBand)},
-                    {text::kHeaderTax, QRect()}};
+                    {text::kHeaderTax, QRect(396, 311, kColumn, kBand)}};
         case HubLayout::Pro:
             return {{text::kHeaderFile, QRect(30, 29, 200, kBand)},
                     {text::kHeaderItem, QRect(30, 152, kColumn, kBand)},
-                    {text::kHeaderImage, QRect()},
+                    {text::kHeaderImage, QRect(255, 335, kColumn, kBand)},
                     {text::kHeaderPrint, QRect(255, 152, kColumn, kBand)},
                     {text::kHeaderOther, QRect(255, 29, 400, kBand)},
                     {text::kHeaderGeneral, QRect(480, 152, kColumn, kBand)},
-                    {text::kHeaderTax, QRect()}};
+                    {text::kHeaderTax, QRect(480, 335, kColumn, kBand)}};
         case HubLayout::Default:
             break;
     }

@@ -1,6 +1,7 @@
 #pragma once
-// Where each layout shows its group headers and its title banner. A layout shows the headers of
-// the groups it has buttons for; the others stay hidden.
+// Where each layout shows its group headers and its title banner. The default layout keeps its
+// editors at their long-standing places, where image and tax programming share the print and
+// general columns, so it shows four headers; the other layouts show all seven.
 
 #include <QRect>
 

@@ -51,45 +51,48 @@ ToolRow exitRow(ToolPlace place) {
     return {1033, "BtnExit", "", "", ButtonStyle::Exit, "Exit", ToolCommand::Exit, place};
 }
 
-// The editor rows every layout shares, at the places of a layout whose programming area starts
-// dy pixels lower than the default layout's, in columns x1, x2 and x3.
-struct Columns {
-    int x1;
-    int x2;
-    int x3;
-    int dy;
+// Where a layout puts the editor rows that every layout shares.
+struct EditorPlaces {
+    ToolPlace plu, department, group;    // item programming
+    ToolPlace message, journal, report;  // print programming
+    ToolPlace logo;                      // image programming
+    ToolPlace clerk, general;            // general programming
+    ToolPlace tax;                       // tax programming
 };
 
-std::vector<ToolRow> editorRows(Columns c) {
-    const int y1 = 155 + c.dy;
-    const int y2 = 207 + c.dy;
-    const int y3 = 259 + c.dy;
-    const int y4 = 310 + c.dy;
+std::vector<ToolRow> editorRows(const EditorPlaces& at) {
     return {
         commandRow(1056, "BtnFileCsvImp", "Import CSV", ToolCommand::ImportCsv, kHidden),
         commandRow(1057, "BtnFileCsvExp", "Export CSV", ToolCommand::ExportCsv, kHidden),
-        programRow(1011, "BtnProductSection", kItemEditor, "/S", "Department", loaded(c.x1, y2)),
-        programRow(1012, "BtnProductPLU", kItemEditor, "/P", "PLU", loaded(c.x1, y1)),
+        programRow(1011, "BtnProductSection", kItemEditor, "/S", "Department", at.department),
+        programRow(1012, "BtnProductPLU", kItemEditor, "/P", "PLU", at.plu),
         programRow(1013, "BtnProductSPLU", kItemEditor, "/C", kNotUse, kHidden),
-        programRow(1014, "BtnProductGroup", kItemEditor, "/G", "Group", loaded(c.x1, y3)),
+        programRow(1014, "BtnProductGroup", kItemEditor, "/G", "Group", at.group),
         programRow(1015, "BtnTouchKeySheet", kTouchKeyEditor, "/T", kNotUse, kHidden),
-        programRow(1016, "BtnPrintJournal", kReceiptEditor, "/RJ", "Receipt/Journal",
-                   loaded(c.x2, y3)),
-        programRow(1017, "BtnPrintMessage", kReceiptEditor, "/RM", "Receipt Message",
-                   loaded(c.x2, y1)),
+        programRow(1016, "BtnPrintJournal", kReceiptEditor, "/RJ", "Receipt/Journal", at.journal),
+        programRow(1017, "BtnPrintMessage", kReceiptEditor, "/RM", "Receipt Message", at.message),
         programRow(1018, "BtnPrintReceipt", kReceiptEditor, "/RC", kNotUse, kHidden),
-        programRow(1019, "BtnPrintReport", kReceiptEditor, "/RP", "X/Z Report", loaded(c.x2, y4)),
-        programRow(1020, "BtnPersonCharge", kClerkEditor, "/PC", "Clerk", loaded(c.x3, y1)),
+        programRow(1019, "BtnPrintReport", kReceiptEditor, "/RP", "X/Z Report", at.report),
+        programRow(1020, "BtnPersonCharge", kClerkEditor, "/PC", "Clerk", at.clerk),
         programRow(1062, "BtnCustomersSetup", kClerkEditor, "/CS", kNotUse, kHidden),
-        programRow(1021, "BtnBaseTotal", kGeneralEditor, "/AS", "General Feature",
-                   loaded(c.x3, y2)),
+        programRow(1021, "BtnBaseTotal", kGeneralEditor, "/AS", "General Feature", at.general),
         programRow(1022, "BtnBaseOnline", kGeneralEditor, "/NS", kNotUse, kHidden),
         programRow(1023, "BtnBaseDealingKey", kGeneralEditor, "/BS", kNotUse, kHidden),
-        programRow(1024, "BtnTaxTable", kTaxEditor, "/T", "Tax Table", loaded(c.x3, y3)),
+        programRow(1024, "BtnTaxTable", kTaxEditor, "/T", "Tax Table", at.tax),
         programRow(1025, "BtnTaxTableReserve", kTaxEditor, "/R", kNotUse, kHidden),
-        programRow(1065, "BtnBinFileEdit", kLogoEditor, "/GP", "Graphic Logo/POP",
-                   loaded(c.x2, y2)),
+        programRow(1065, "BtnBinFileEdit", kLogoEditor, "/GP", "Graphic Logo/POP", at.logo),
     };
+}
+
+// The layouts the mode chooses freely group the editors under all seven headers: item, print,
+// general and other programming side by side, image and tax programming below them.
+EditorPlaces groupedPlaces(int x1, int x2, int x3, int top) {
+    const int step = 52;
+    const int lower = top + 3 * step + 27;  // below the third row and the lower headers
+    return {loaded(x1, top),   loaded(x1, top + step), loaded(x1, top + 2 * step),
+            loaded(x2, top),   loaded(x2, top + step), loaded(x2, top + 2 * step),
+            loaded(x2, lower), loaded(x3, top + step), loaded(x3, top),
+            loaded(x3, lower)};
 }
 
 void append(std::vector<ToolRow>& rows, std::vector<ToolRow> more) {
@@ -103,7 +106,10 @@ std::vector<ToolRow> defaultTable() {
         fileRow(1009, "BtnFileSaveAs", "Save As", ToolCommand::SaveAs, loaded(240, 37)),
         fileRow(1010, "BtnFileSave", "Save", ToolCommand::Save, loaded(135, 37)),
     };
-    append(rows, editorRows({30, 255, 480, 0}));
+    // The default layout keeps the places its users know.
+    append(rows, editorRows({loaded(30, 155), loaded(30, 207), loaded(30, 259), loaded(255, 155),
+                             loaded(255, 259), loaded(255, 310), loaded(255, 207), loaded(480, 155),
+                             loaded(480, 207), loaded(480, 259)}));
     append(rows, {
                      programRow(1026, "BtnPopSet", kReceiptEditor, "/PP", "POP Printing",
                                 loaded(255, 362)),
@@ -122,7 +128,7 @@ std::vector<ToolRow> standAloneTable() {
         fileRow(1009, "BtnFileSaveAs", "Save As", ToolCommand::SaveAs, loaded(240, 37)),
         fileRow(1010, "BtnFileSave", "Save", ToolCommand::Save, loaded(135, 37)),
     };
-    append(rows, editorRows({30, 213, 396, 0}));
+    append(rows, editorRows(groupedPlaces(30, 213, 396, 155)));
     append(rows, {
                      commandRow(1026, "BtnRegRecv", "Send to LAN", ToolCommand::SendToLan,
                                 loaded(579, 155)),
@@ -144,7 +150,7 @@ std::vector<ToolRow> proTable() {
         fileRow(1035, "BtnFileOpen", "Open", ToolCommand::Open, always(30, 55)),
         fileRow(1036, "BtnFileSave", "Save", ToolCommand::Save, loaded(135, 55)),
     };
-    append(rows, editorRows({30, 255, 480, 24}));
+    append(rows, editorRows(groupedPlaces(30, 255, 480, 179)));
     append(
         rows,
         {

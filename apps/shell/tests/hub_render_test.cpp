@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -106,13 +107,20 @@ INSTANTIATE_TEST_SUITE_P(Layouts, HubRender,
                              return std::string(info.param.name);
                          });
 
-// Each bitmap state looks different from the others, so the user sees what the button does.
+// Each bitmap state looks different from the others, so the user sees what the button does. The
+// sheet of every bitmap (a row per base: normal, pressed, focused, disabled) is kept for review.
 TEST(ButtonArt, FourDistinctStatesForEveryBase) {
+    QImage sheet(4 * 190, 7 * 90, QImage::Format_ARGB32);
+    sheet.fill(palette::kGroundTop);
+    QPainter painter(&sheet);
+    int row = 0;
     for (const char* base : {"BTNFILEOPEN", "BtnFileNew", "BTNFILESAVE", "BTNFILESAVEAS", "BTNDARK",
                              "BTNPINK", "BTNPURPLE"}) {
         SCOPED_TRACE(base);
         std::vector<QImage> states;
         for (char suffix : {'N', 'S', 'F', 'D'}) {
+            painter.drawPixmap(static_cast<int>(states.size()) * 190 + 5, row * 90 + 5,
+                               buttonBitmap(base, suffix, 1.0));
             const QPixmap bitmap = buttonBitmap(base, suffix, 2.0);
             ASSERT_FALSE(bitmap.isNull());
             EXPECT_EQ(bitmap.deviceIndependentSize().toSize(), bitmapSize(base));
@@ -124,7 +132,11 @@ TEST(ButtonArt, FourDistinctStatesForEveryBase) {
                 EXPECT_NE(states[i], states[j]) << i << " " << j;
             }
         }
+        ++row;
     }
+    painter.end();
+    QDir().mkpath(QStringLiteral(TK73_SHELL_SCREENSHOTS));
+    EXPECT_TRUE(sheet.save(QStringLiteral(TK73_SHELL_SCREENSHOTS "/button-states.png")));
     EXPECT_TRUE(buttonBitmap("BTNUNKNOWN", 'N', 1.0).isNull());
     EXPECT_TRUE(buttonBitmap("BTNDARK", 'X', 1.0).isNull());
     EXPECT_FALSE(bitmapSize("BTNUNKNOWN").isValid());
