@@ -35,19 +35,25 @@ std::string branchName(int branchNo) {
     return branch.branchName;
 }
 
+std::vector<BranchChoiceEntry> branchChoices() {
+    std::vector<BranchChoiceEntry> choices;
+    const CTK73edbBranch branches;
+    BRANCH_EDB branch;
+    branches.GetBranchFromBranchNo(0, &branch);
+    choices.push_back({0, branch.branchName});
+    for (int index = 0; branches.GetBranchFromIndex(index, &branch); ++index) {
+        choices.push_back({branch.branchNo, branch.branchName});
+    }
+    return choices;
+}
+
 StoreSelection::StoreSelection(int mode, int branchNo, int storeNo, int onlyModelNo, bool withVek)
     : mode_(mode),
       onlyModelNo_(onlyModelNo),
       withVek_(withVek),
+      branches_(branchChoices()),
       branchNo_(branchNo),
       storeNo_(storeNo) {
-    const CTK73edbBranch branches;
-    BRANCH_EDB branch;
-    branches.GetBranchFromBranchNo(0, &branch);
-    branches_.push_back({0, branch.branchName});
-    for (int index = 0; branches.GetBranchFromIndex(index, &branch); ++index) {
-        branches_.push_back({branch.branchNo, branch.branchName});
-    }
     const CTK73edbStore stores;
     STORE_EDB store;
     for (int index = 0; stores.GetStoreFromIndex(index, &store); ++index) {

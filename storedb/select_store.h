@@ -57,6 +57,8 @@ class StoreSelection {
     std::string modelName_;
 };
 
+// Branch 0 ("NO USE") first, then the branches of the table.
+std::vector<BranchChoiceEntry> branchChoices();
 // The display name of a register (kind 0) or controller (kind 1) model; empty when unknown.
 std::string modelViewName(int kind, int modelNo);
 // The name of a branch, "NO USE" for branch 0; empty when unknown.

@@ -45,7 +45,7 @@ StoreConfiguration::StoreConfiguration(int mode, const STORE_EDB& record, int so
       record_(record),
       sourceStoreNo_(sourceStoreNo),
       vekTool_(AecrbsGetLaunchVekTool() != 0),
-      branches_(StoreSelection(kSelectStoreChooseOnly, 0, EDB_NO_STORE, -1, false).branches()),
+      branches_(branchChoices()),
       registerModels_(modelEntries(CTK73edbModel())),
       vekModels_(modelEntries(CTK73edbVekModel())) {
     if (mode == kConfigStoreModify) {

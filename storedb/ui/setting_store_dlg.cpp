@@ -63,7 +63,7 @@ CVekSettingStoreDlg::CVekSettingStoreDlg(tk73store::StoreListSetting& setting, Q
             [this] { change([](Setting& s, int) { return s.newStore(); }, false); });
     connect(modify_, &QPushButton::clicked, this,
             [this] { change([](Setting& s, int store) { return s.modifyStore(store); }, true); });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this,
+    connect(list_, &QTreeWidget::itemActivated, this,
             [this] { change([](Setting& s, int store) { return s.modifyStore(store); }, true); });
     connect(copy_, &QPushButton::clicked, this,
             [this] { change([](Setting& s, int store) { return s.copyStore(store); }, true); });

@@ -8,25 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "storedb/ui/store_dialogs.h"
+#include "tools/stager/stage_installation.h"
 
 namespace storeuitest {
-
-namespace {
-
-const char* const kModelList =
-    "[ECR_LIST]\r\n"
-    "TOTALCOUNT=3\r\n"
-    "01=301,KR301,KR-301 Compact Register,1,COMPACT,KR3010,1,49\r\n"
-    "02=420,KR420,KR-420 Shop Register,2,STANDARD,KR4200,2,321\r\n"
-    "03=150,KR150,KR-150 Kiosk Register,0,KIOSK,KR1500,1,21\r\n"
-    "[VEK_LIST]\r\n"
-    "TOTALCOUNT=1\r\n"
-    "01=501,VK500,VK-500 Order Controller,1,ORDER,VK5000,1,80\r\n"
-    "[VEKNOTSUPPORTECR]\r\n"
-    "SIMPLEMODE=150\r\nPROMODE=150\r\nVEKSPLMODE=150\r\nVEKPROMODE=150\r\nNETREGMODE=150\r\n";
-
-}  // namespace
 
 int scriptFailures() {
     const testing::TestResult& result = testing::UnitTest::GetInstance()->ad_hoc_test_result();
@@ -38,7 +25,17 @@ int scriptFailures() {
 }
 
 StoreDialogEnvironment::StoreDialogEnvironment() {
-    tk73test::TempEnvironment::writeFile(temp().path("install/TK73TOOL.ini"), kModelList);
+    // The staged machine hive takes the place of the store tests' own, so every folder of the
+    // installation is the shipped one's.
+    const tk73tools::StageRequest request{tk73tools::shippedInstallation(), temp().path("staged"),
+                                          2, true};
+    std::vector<std::string> log;
+    std::string error;
+    if (!tk73tools::stageInstallation(request, log, error)) {
+        qFatal("cannot stage the installation: %s", error.c_str());
+    }
+    std::filesystem::copy_file(tk73tools::stagedHive(request.target), temp().path("machine.reg"),
+                               std::filesystem::copy_options::overwrite_existing);
     previousHandler_ = tk73store::SetCopyPgmFilesHandler(
         [this](int storeNo, int kinds) { notices_.emplace_back(storeNo, kinds); });
 }

@@ -1,7 +1,8 @@
 #pragma once
-// What the store dialog tests share: the private installation with a third register model that
-// cannot be combined with a controller, the scripted user interaction whose named dialogs the
-// real widgets answer, and small ways to act on widgets as a user would.
+// What the store dialog tests share: the shipped installation staged into the private folder of
+// the store tests (three register models, one of which cannot be combined with a controller, and
+// a controller), the scripted user interaction whose named dialogs the real widgets answer, and
+// small ways to act on widgets as a user would.
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,8 @@ class QDialog;
 
 namespace storeuitest {
 
-// KR150 may not be combined with a controller in any mode.
+// The shipped KR150, which may not be combined with a controller in any mode; the other models
+// keep the numbers of the store tests.
 inline constexpr int kKR150 = 150;
 
 class StoreDialogEnvironment : public storetest::StoreTestEnvironment {
