@@ -35,7 +35,7 @@ EditorExit runEditor(const std::vector<std::string>& arguments,
         return EditorExit::NoStore;
     }
     const LanguageLibrary language;
-    std::unique_ptr<PageSetDialog> pageSet = entry->create(context);
+    std::unique_ptr<PageSetWindow> pageSet = entry->create(context);
     pageSet->Open();
     pageSet->exec();
     pageSet.reset();

@@ -25,7 +25,7 @@ namespace tk73editor {
 
 struct PageSetEntry {
     std::string flag;  // without the "/"
-    std::function<std::unique_ptr<PageSetDialog>(PgmMenuContext&)> create;
+    std::function<std::unique_ptr<PageSetWindow>(PgmMenuContext&)> create;
 };
 
 struct EditorDescription {

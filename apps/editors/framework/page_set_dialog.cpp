@@ -4,21 +4,17 @@
 #include <QVBoxLayout>
 
 #include "apps/editors/framework/editor_texts.h"
-#include "base/ui/qt_user_interaction.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
 
 namespace tk73editor {
 
-PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, QWidget* parent)
-    : QDialog(parent),
-      context_(context),
-      title_(title),
+PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, QWidget* parent,
+                             Front front)
+    : PageSetWindow(context, title, front, parent),
       tabs_(new QTabWidget),
       restoreButton_(
-          new QPushButton(tk73::toQString(editorText(EditorText::RestoreDefaultsButton)))),
-      handover_(this) {
-    setWindowTitle(tk73::toQString(title_));
+          new QPushButton(tk73::toQString(editorText(EditorText::RestoreDefaultsButton)))) {
     tabs_->setTabBarAutoHide(true);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(restoreButton_, QDialogButtonBox::ResetRole);
@@ -46,13 +42,13 @@ SettingPage* PageSetDialog::CurrentPage() const {
 }
 
 void PageSetDialog::Tell(EditorText text, tk73::MessageIcon icon) {
-    tk73::ui().message(editorText(text), title_, icon);
+    PageSetWindow::Tell(editorText(text), icon);
 }
 
 int PageSetDialog::Open() {
     int all = 1;
     for (SettingPage* page : pages_) {
-        if (!page->Load(context_, PGM_ACCESS_READ)) {
+        if (!page->Load(Context(), PGM_ACCESS_READ)) {
             all = 0;
         }
     }
@@ -65,12 +61,12 @@ int PageSetDialog::Open() {
 void PageSetDialog::RestoreDefaults() {
     SettingPage* page = CurrentPage();
     if (page == nullptr ||
-        tk73::ui().question(editorText(EditorText::ConfirmDefaults), title_,
+        tk73::ui().question(editorText(EditorText::ConfirmDefaults), Title(),
                             tk73::Buttons::OkCancel, tk73::Button::Ok,
                             tk73::MessageIcon::Exclamation) != tk73::Button::Ok) {
         return;
     }
-    if (!page->Load(context_, PGM_ACCESS_READ_DEFAULT)) {
+    if (!page->Load(Context(), PGM_ACCESS_READ_DEFAULT)) {
         Tell(EditorText::ReadFailed, tk73::MessageIcon::Error);
     }
 }
@@ -84,32 +80,17 @@ void PageSetDialog::accept() {
             return;
         }
     }
-    if (tk73::ui().question(editorText(EditorText::ConfirmSave), title_, tk73::Buttons::OkCancel,
+    if (tk73::ui().question(editorText(EditorText::ConfirmSave), Title(), tk73::Buttons::OkCancel,
                             tk73::Button::Ok, tk73::MessageIcon::Exclamation) != tk73::Button::Ok) {
         return;
     }
     for (SettingPage* page : pages_) {
-        if (!page->Save(context_.Handle())) {
+        if (!page->Save(Context().Handle())) {
             Tell(EditorText::WriteFailed, tk73::MessageIcon::Error);
             return;
         }
     }
-    handover_.End();
     QDialog::accept();
-}
-
-void PageSetDialog::done(int result) {
-    // Also after Cancel: a "CURRENTHWND" left behind would name a window that is gone.
-    handover_.End();
-    QDialog::done(result);
-}
-
-void PageSetDialog::showEvent(QShowEvent* event) {
-    if (auto* qt = dynamic_cast<tk73::QtUserInteraction*>(&tk73::ui())) {
-        qt->setParentWindow(this);
-    }
-    handover_.Begin();
-    QDialog::showEvent(event);
 }
 
 }  // namespace tk73editor

@@ -1,6 +1,5 @@
 #pragma once
-// The one modal dialog of an editor: the pages of a page set under the set's title, which is also
-// the caption of every message the set shows.
+// A page set of pages: the pages of items under the set's title (page_set_window.h).
 //
 // - Opening reads every page from the maintenance files; a failure shows "Failed to read setting
 //   file.".
@@ -12,7 +11,6 @@
 //   setting file." and the dialog stays open.
 // - Cancel ends the dialog with 0 and writes nothing.
 
-#include <QDialog>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -21,19 +19,16 @@
 #include <vector>
 
 #include "apps/editors/framework/editor_texts.h"
-#include "apps/editors/framework/pgm_menu_context.h"
+#include "apps/editors/framework/page_set_window.h"
 #include "apps/editors/framework/setting_page.h"
-#include "apps/editors/framework/window_handover.h"
 #include "base/user_interaction.h"
 
 namespace tk73editor {
 
-class PageSetDialog : public QDialog {
+class PageSetDialog : public PageSetWindow {
   public:
-    PageSetDialog(PgmMenuContext& context, const std::string& title, QWidget* parent = nullptr);
-
-    const std::string& Title() const { return title_; }
-    PgmMenuContext& Context() { return context_; }
+    PageSetDialog(PgmMenuContext& context, const std::string& title, QWidget* parent = nullptr,
+                  Front front = Front::Take);
 
     // Adds an empty page; a set of one page shows no tabs.
     SettingPage& AddPage(const std::string& title);
@@ -42,26 +37,19 @@ class PageSetDialog : public QDialog {
 
     // Reads every page from the maintenance files; the start-up calls it before the dialog runs.
     // 1 when every item was read.
-    int Open();
+    int Open() override;
     // The Restore defaults button.
     void RestoreDefaults();
     // The OK button.
     void accept() override;
-    void done(int result) override;
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     // Shows one of the framework's messages under the set's title.
     void Tell(EditorText text, tk73::MessageIcon icon);
 
-    PgmMenuContext& context_;
-    std::string title_;
     QTabWidget* tabs_;
     QPushButton* restoreButton_;
     std::vector<SettingPage*> pages_;
-    WindowHandover handover_;
 };
 
 }  // namespace tk73editor

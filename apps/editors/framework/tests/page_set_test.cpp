@@ -229,7 +229,9 @@ TEST_F(PageSetTest, AFailedWriteKeepsThePageOpenAndTheCurrentWindowSet) {
 TEST_F(PageSetTest, ItemsWhoseFileCannotBeReadAreDisabledAndNeverWritten) {
     std::filesystem::remove(store_.mainteFile(5));
     const std::string print = store_.mainte(10);
-    dialog_ = tk73editordemo::demoEditor().pageSets[1].create(context_);
+    // Set "E" is a set of pages.
+    dialog_.reset(static_cast<tk73editor::PageSetDialog*>(
+        tk73editordemo::demoEditor().pageSets[1].create(context_).release()));
     EXPECT_EQ(dialog_->Open(), 0);
     const auto calls = script_.calls();
     ASSERT_EQ(calls.size(), 1u);

@@ -1,0 +1,92 @@
+#include "apps/editors/item/ui/record_dialog.h"
+
+#include <QFormLayout>
+#include <QLabel>
+
+#include <string>
+#include <vector>
+
+#include "apps/editors/framework/check_item.h"
+#include "apps/editors/framework/choice_item.h"
+#include "apps/editors/framework/number_item.h"
+#include "apps/editors/framework/text_item.h"
+#include "apps/editors/item/ui/item_texts.h"
+#include "base/ui/ui_text.h"
+
+namespace tk73item {
+
+namespace {
+
+using tk73editor::SettingPage;
+
+void addItem(SettingPage& page, tk73editor::PgmMenuContext& context, const ItemPageSet& set,
+             const MenuItem& item, int record) {
+    const int menu = set.menuNo;
+    const int number = item.itemNo;
+    switch (item.def.nDataType) {
+        case PGM_DATA_CHAR:
+            page.Add<tk73editor::TextItem>(item.label, menu, number, record);
+            return;
+        case PGM_DATA_BIT:
+            page.Add<tk73editor::CheckItem>("", item.label, menu, number, record);
+            return;
+        default:
+            break;
+    }
+    if (item.meaning != nullptr && !item.meaning->kinds.empty()) {
+        page.Add<tk73editor::ChoiceItem>(item.label, tk73editor::ChoiceItem::Style::DropDown,
+                                         item.meaning->kinds, item.meaning->builtInValues, menu,
+                                         number, record);
+        return;
+    }
+    std::vector<int> values;
+    if (context.GetValueList(menu, number, values)) {
+        std::vector<std::string> entries;
+        for (const int value : values) {
+            entries.push_back(std::to_string(value));
+        }
+        page.Add<tk73editor::ChoiceItem>(item.label, tk73editor::ChoiceItem::Style::DropDown,
+                                         entries, values, menu, number, record);
+        return;
+    }
+    page.Add<tk73editor::NumberItem>(item.label, menu, number, record,
+                                     item.def.nMean > 0
+                                         ? tk73editor::NumberItem::Places::FromMeaning
+                                         : tk73editor::NumberItem::Places::None);
+}
+
+// The rows above the items: the record's memory number, and the code of a scanning PLU.
+void addRecordRows(SettingPage& page, tk73editor::PgmMenuContext& context, const ItemPageSet& set,
+                   const MenuItems& items, int record) {
+    auto* form = static_cast<QFormLayout*>(page.layout());
+    form->addRow(itemQText(ItemText::MemoryNumberLabel), new QLabel(QString::number(record)));
+    const MenuItem* code = items.Find(set.codeItem);
+    if (code == nullptr) {
+        return;
+    }
+    char text[64] = {};
+    tagPGMITEMDEF def = code->def;
+    if (context.Handle().ReadItem(&def, record, text, sizeof(text))) {
+        form->addRow(itemQText(ItemText::ScanningCodeLabel), new QLabel(tk73::toQString(text)));
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<tk73editor::PageSetDialog> MakeRecordDialog(tk73editor::PgmMenuContext& context,
+                                                            const ItemPageSet& set,
+                                                            const MenuItems& items, int record,
+                                                            QWidget* parent) {
+    auto dialog = std::make_unique<tk73editor::PageSetDialog>(
+        context, set.title, parent, tk73editor::PageSetWindow::Front::Keep);
+    SettingPage& page = dialog->AddPage(set.title);
+    addRecordRows(page, context, set, items, record);
+    for (const MenuItem& item : items.items) {
+        if (item.displayed && item.itemNo != set.codeItem && item.itemNo != set.ageItem) {
+            addItem(page, context, set, item, record);
+        }
+    }
+    return dialog;
+}
+
+}  // namespace tk73item
