@@ -1,0 +1,48 @@
+#include "apps/editors/framework/editor_texts.h"
+
+#include "apps/editors/framework/language_library.h"
+
+namespace tk73editor {
+
+namespace {
+
+const char* builtInText(EditorText id) {
+    switch (id) {
+        case EditorText::ReadFailed:
+            return "Failed to read setting file.";
+        case EditorText::WriteFailed:
+            return "Failed to write setting file.";
+        case EditorText::ConfirmSave:
+            return "Do you want to save the changes?";
+        case EditorText::ConfirmDefaults:
+            return "Restore defaults?";
+        case EditorText::InvalidValues:
+            return "Invalid values.\nPlease set the correct value.";
+        case EditorText::QuoteReplaced:
+            return "Can not enter [\"], translate to white space.";
+        case EditorText::OkButton:
+            return "OK";
+        case EditorText::CancelButton:
+            return "Cancel";
+        case EditorText::RestoreDefaultsButton:
+            return "Restore defaults";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string resourceText(unsigned id, const char* builtIn) {
+    if (const LanguageLibrary* library = LanguageLibrary::inUse()) {
+        if (std::optional<std::string> text = library->text(id)) {
+            return *text;
+        }
+    }
+    return builtIn != nullptr ? builtIn : "";
+}
+
+std::string editorText(EditorText id) {
+    return resourceText(static_cast<unsigned>(id), builtInText(id));
+}
+
+}  // namespace tk73editor

@@ -1,0 +1,28 @@
+#pragma once
+// The texts of the framework, by string id as in each editor's string table. Every text an editor
+// shows goes through resourceText, so that the language library (language_library.h), when it is
+// there, can answer it in its own language.
+
+#include <string>
+
+namespace tk73editor {
+
+enum class EditorText : unsigned {
+    ReadFailed = 61001,    // "Failed to read setting file."
+    WriteFailed,           // "Failed to write setting file."
+    ConfirmSave,           // "Do you want to save the changes?"
+    ConfirmDefaults,       // "Restore defaults?"
+    InvalidValues,         // "Invalid values.\nPlease set the correct value."
+    QuoteReplaced,         // "Can not enter ["], translate to white space."
+    OkButton,              // "OK"
+    CancelButton,          // "Cancel"
+    RestoreDefaultsButton  // "Restore defaults"
+};
+
+// The text of a string id: the language library's when it holds the id, else builtIn.
+std::string resourceText(unsigned id, const char* builtIn);
+
+// One of the framework's own texts.
+std::string editorText(EditorText id);
+
+}  // namespace tk73editor

@@ -1,0 +1,115 @@
+#include "apps/editors/framework/page_set_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+#include "apps/editors/framework/editor_texts.h"
+#include "base/ui/qt_user_interaction.h"
+#include "base/ui/ui_text.h"
+#include "base/user_interaction.h"
+
+namespace tk73editor {
+
+PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      title_(title),
+      tabs_(new QTabWidget),
+      restoreButton_(
+          new QPushButton(tk73::toQString(editorText(EditorText::RestoreDefaultsButton)))),
+      handover_(this) {
+    setWindowTitle(tk73::toQString(title_));
+    tabs_->setTabBarAutoHide(true);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(restoreButton_, QDialogButtonBox::ResetRole);
+    buttons->addButton(tk73::toQString(editorText(EditorText::OkButton)),
+                       QDialogButtonBox::AcceptRole);
+    buttons->addButton(tk73::toQString(editorText(EditorText::CancelButton)),
+                       QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PageSetDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PageSetDialog::reject);
+    connect(restoreButton_, &QPushButton::clicked, this, &PageSetDialog::RestoreDefaults);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+}
+
+SettingPage& PageSetDialog::AddPage(const std::string& title) {
+    auto* page = new SettingPage(title);
+    tabs_->addTab(page, tk73::toQString(title));
+    pages_.push_back(page);
+    return *page;
+}
+
+SettingPage* PageSetDialog::CurrentPage() const {
+    return static_cast<SettingPage*>(tabs_->currentWidget());
+}
+
+void PageSetDialog::Tell(EditorText text, tk73::MessageIcon icon) {
+    tk73::ui().message(editorText(text), title_, icon);
+}
+
+int PageSetDialog::Open() {
+    int all = 1;
+    for (SettingPage* page : pages_) {
+        if (!page->Load(context_, PGM_ACCESS_READ)) {
+            all = 0;
+        }
+    }
+    if (!all) {
+        Tell(EditorText::ReadFailed, tk73::MessageIcon::Error);
+    }
+    return all;
+}
+
+void PageSetDialog::RestoreDefaults() {
+    SettingPage* page = CurrentPage();
+    if (page == nullptr ||
+        tk73::ui().question(editorText(EditorText::ConfirmDefaults), title_,
+                            tk73::Buttons::OkCancel, tk73::Button::Ok,
+                            tk73::MessageIcon::Exclamation) != tk73::Button::Ok) {
+        return;
+    }
+    if (!page->Load(context_, PGM_ACCESS_READ_DEFAULT)) {
+        Tell(EditorText::ReadFailed, tk73::MessageIcon::Error);
+    }
+}
+
+void PageSetDialog::accept() {
+    for (SettingPage* page : pages_) {
+        if (PageItem* invalid = page->FirstInvalid()) {
+            tabs_->setCurrentWidget(page);
+            invalid->Control()->setFocus();
+            Tell(EditorText::InvalidValues, tk73::MessageIcon::None);
+            return;
+        }
+    }
+    if (tk73::ui().question(editorText(EditorText::ConfirmSave), title_, tk73::Buttons::OkCancel,
+                            tk73::Button::Ok, tk73::MessageIcon::Exclamation) != tk73::Button::Ok) {
+        return;
+    }
+    for (SettingPage* page : pages_) {
+        if (!page->Save(context_.Handle())) {
+            Tell(EditorText::WriteFailed, tk73::MessageIcon::Error);
+            return;
+        }
+    }
+    handover_.End();
+    QDialog::accept();
+}
+
+void PageSetDialog::done(int result) {
+    // Also after Cancel: a "CURRENTHWND" left behind would name a window that is gone.
+    handover_.End();
+    QDialog::done(result);
+}
+
+void PageSetDialog::showEvent(QShowEvent* event) {
+    if (auto* qt = dynamic_cast<tk73::QtUserInteraction*>(&tk73::ui())) {
+        qt->setParentWindow(this);
+    }
+    handover_.Begin();
+    QDialog::showEvent(event);
+}
+
+}  // namespace tk73editor

@@ -1,0 +1,67 @@
+#pragma once
+// The one modal dialog of an editor: the pages of a page set under the set's title, which is also
+// the caption of every message the set shows.
+//
+// - Opening reads every page from the maintenance files; a failure shows "Failed to read setting
+//   file.".
+// - Restore defaults asks "Restore defaults?" and on OK reads the current page again from the
+//   default files. Nothing is written until OK.
+// - OK refuses an invalid entry with "Invalid values.\nPlease set the correct value.", then asks
+//   "Do you want to save the changes?"; on OK it writes the changed items. Success hands the
+//   front back to the shell and ends the dialog with 1; a failed write shows "Failed to write
+//   setting file." and the dialog stays open.
+// - Cancel ends the dialog with 0 and writes nothing.
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apps/editors/framework/editor_texts.h"
+#include "apps/editors/framework/pgm_menu_context.h"
+#include "apps/editors/framework/setting_page.h"
+#include "apps/editors/framework/window_handover.h"
+#include "base/user_interaction.h"
+
+namespace tk73editor {
+
+class PageSetDialog : public QDialog {
+  public:
+    PageSetDialog(PgmMenuContext& context, const std::string& title, QWidget* parent = nullptr);
+
+    const std::string& Title() const { return title_; }
+    PgmMenuContext& Context() { return context_; }
+
+    // Adds an empty page; a set of one page shows no tabs.
+    SettingPage& AddPage(const std::string& title);
+    const std::vector<SettingPage*>& Pages() const { return pages_; }
+    SettingPage* CurrentPage() const;
+
+    // Reads every page from the maintenance files; the start-up calls it before the dialog runs.
+    // 1 when every item was read.
+    int Open();
+    // The Restore defaults button.
+    void RestoreDefaults();
+    // The OK button.
+    void accept() override;
+    void done(int result) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // Shows one of the framework's messages under the set's title.
+    void Tell(EditorText text, tk73::MessageIcon icon);
+
+    PgmMenuContext& context_;
+    std::string title_;
+    QTabWidget* tabs_;
+    QPushButton* restoreButton_;
+    std::vector<SettingPage*> pages_;
+    WindowHandover handover_;
+};
+
+}  // namespace tk73editor

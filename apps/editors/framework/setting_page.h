@@ -1,0 +1,50 @@
+#pragma once
+// One page of a page set: a form of items, each a control bound to a setting item, read and
+// written together.
+
+#include <QFormLayout>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apps/editors/framework/page_item.h"
+#include "apps/editors/framework/pgm_menu_context.h"
+
+namespace tk73editor {
+
+class SettingPage : public QWidget {
+  public:
+    explicit SettingPage(const std::string& title, QWidget* parent = nullptr);
+
+    const std::string& Title() const { return title_; }
+
+    // Places the item's control in a row of its own, after the label unless it is empty; the
+    // page keeps the item.
+    template <class Item, class... Arguments>
+    Item& Add(const std::string& label, Arguments&&... arguments) {
+        auto item = std::make_unique<Item>(std::forward<Arguments>(arguments)...);
+        Item& added = *item;
+        Place(label, std::move(item));
+        return added;
+    }
+
+    // Reads every item (PGM_ACCESS_READ or PGM_ACCESS_READ_DEFAULT); 1 when each was read.
+    int Load(PgmMenuContext& context, int operation);
+    // The first usable item whose control holds a value that cannot be written, or null.
+    PageItem* FirstInvalid() const;
+    // Writes every changed item; 1 when each was written.
+    int Save(CPgmHandle& handle);
+
+    const std::vector<std::unique_ptr<PageItem>>& Items() const { return items_; }
+
+  private:
+    void Place(const std::string& label, std::unique_ptr<PageItem> item);
+
+    std::string title_;
+    QFormLayout* form_;
+    std::vector<std::unique_ptr<PageItem>> items_;
+};
+
+}  // namespace tk73editor

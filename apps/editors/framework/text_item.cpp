@@ -1,0 +1,69 @@
+#include "apps/editors/framework/text_item.h"
+
+#include "apps/editors/framework/editor_texts.h"
+#include "base/ui/ui_text.h"
+#include "base/user_interaction.h"
+#include "platform/double_byte.h"
+
+namespace tk73editor {
+
+namespace {
+
+// The text cut to at most width bytes, never inside a double-byte character.
+std::string cutToWidth(const std::string& text, size_t width) {
+    size_t end = 0;
+    while (end < text.size()) {
+        const size_t next = end + tk73::characterLength(text, end);
+        if (next > width) {
+            break;
+        }
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+TextItem::TextItem(int menuNo, int itemNo, int record)
+    : PageItem(menuNo, itemNo, record), field_(new QLineEdit) {
+    QObject::connect(field_, &QLineEdit::textEdited, field_,
+                     [this](const QString& text) { TextEdited(text); });
+}
+
+void TextItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) {
+    width_ = static_cast<size_t>(definition.nWidth);
+}
+
+void TextItem::Show(const tagPGMITEMDATA& value) {
+    const size_t end = value.text.find_last_not_of(' ');
+    field_->setText(tk73::toQString(end == std::string::npos
+                                        ? std::string_view()
+                                        : std::string_view(value.text).substr(0, end + 1)));
+}
+
+void TextItem::TextEdited(const QString& typed) {
+    QString text = typed;
+    const bool quoted = text.contains('"');
+    text.replace('"', ' ');
+    const std::string bytes = tk73::fromQString(text);
+    const std::string fitting = cutToWidth(bytes, width_);
+    if (quoted || fitting.size() != bytes.size()) {
+        const int cursor = field_->cursorPosition();
+        field_->setText(tk73::toQString(fitting));
+        field_->setCursorPosition(std::min(cursor, static_cast<int>(field_->text().size())));
+    }
+    MarkEdited();
+    if (quoted) {
+        tk73::ui().message(editorText(EditorText::QuoteReplaced),
+                           tk73::fromQString(field_->window()->windowTitle()),
+                           tk73::MessageIcon::None);
+    }
+}
+
+tagPGMITEMDATA TextItem::Collect() const {
+    tagPGMITEMDATA value;
+    value.text = cutToWidth(tk73::fromQString(field_->text()), width_);
+    return value;
+}
+
+}  // namespace tk73editor

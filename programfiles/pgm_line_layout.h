@@ -1,0 +1,63 @@
+#pragma once
+// The field layout of a record line, reused for the lines after it.
+//
+// In a program file every record line normally has the same fields at the same places. Walking
+// field by field is exact but slow over a whole file, so an access learns the places of the
+// fields it needs from one line and checks each further line against them sixteen bytes at a
+// time: a line whose quotes and commas stand exactly where the learned line has them (and no
+// others, and no line break or other control byte, in front of the fields) splits into the same
+// fields. Any other line is walked field by field.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "programfiles/pgm_line_structure.h"
+#include "programfiles/pgm_record_lines.h"
+
+namespace tk73pgm {
+
+class LineLayout {
+  public:
+    // Learns fields 1 to maxIndex from the line at lineStart of the bytes. false (nothing
+    // learned) when the line cannot serve: a field is missing, the last field that is needed
+    // ends the line, or a quote, comma or control byte stands inside the fields' text.
+    bool learn(const char* bytes, size_t size, size_t lineStart, int maxIndex);
+    void forget() { fields_.clear(); }
+
+    // Whether the line at lineStart splits into the learned fields.
+    bool matches(const char* bytes, size_t size, size_t lineStart) const {
+        if (fields_.empty() || lineStart + prefix_ > size) {
+            return false;
+        }
+        uint32_t differences = 0;
+        bool control = false;
+        const char* p = bytes + lineStart;
+        const size_t chunks = quotes_.size();
+        for (size_t i = 0; i < chunks; ++i, p += 16) {
+            const ChunkStructure chunk = chunkStructure(p, i + 1 == chunks ? lastValid_ : 16);
+            differences |= (chunk.quotes ^ quotes_[i]) | (chunk.commas ^ commas_[i]);
+            control = control || chunk.control;
+        }
+        return differences == 0 && !control;
+    }
+
+    // Field index (1 to the learned maximum) of the line at lineStart.
+    FieldSpan field(int index, size_t lineStart) const {
+        const FieldSpan& learned = fields_[static_cast<size_t>(index)];
+        return {lineStart + learned.first, lineStart + learned.end, learned.quoted};
+    }
+
+  private:
+    // Fields 0 (the record number) to the maximum, relative to the line's start.
+    std::vector<FieldSpan> fields_;
+    // Bytes from the line's start up to and including the comma after the last field.
+    size_t prefix_ = 0;
+    // Per 16 bytes of the prefix: the places of quotes and commas.
+    std::vector<uint32_t> quotes_;
+    std::vector<uint32_t> commas_;
+    // The bytes of the last 16 that belong to the prefix.
+    size_t lastValid_ = 0;
+};
+
+}  // namespace tk73pgm

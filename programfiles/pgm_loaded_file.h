@@ -1,0 +1,26 @@
+#pragma once
+// One program file read whole, with the starts of its record lines in record order.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "programfiles/pgm_file_io.h"
+
+namespace tk73pgm {
+
+struct PgmLoadedFile {
+    int fileNo = 0;
+    FileBuffer contents;
+    std::vector<size_t> records;
+
+    int recordCount() const { return static_cast<int>(records.size()); }
+    // The start of record n's line; 0 when the file has no such record.
+    int recordLine(long record, size_t& start) const;
+};
+
+// Reads the file and collects its record lines, at most limit of them (limit < 0: all); 0 when
+// it cannot be read.
+int loadPgmFile(const std::string& path, int fileNo, long limit, PgmLoadedFile& out);
+
+}  // namespace tk73pgm

@@ -1,0 +1,38 @@
+#include "programfiles/pgm_open_file.h"
+
+#include <cstring>
+
+namespace tk73pgm {
+
+int PgmOpenFile::open(const std::string& path, PgmLoadedFile* loaded, bool forWrite) {
+    forWrite_ = forWrite;
+    file_ = loaded;
+    if (file_ == nullptr) {
+        if (!loadPgmFile(path, 0, -1, own_)) {
+            return 0;
+        }
+        file_ = &own_;
+    }
+    if (forWrite && !writer_.open(path, file_->contents.size)) {
+        file_ = nullptr;
+        return 0;
+    }
+    return 1;
+}
+
+int PgmOpenFile::close() {
+    int ok = 1;
+    if (file_ != nullptr && forWrite_) {
+        ok = writer_.close(file_->contents.bytes.get());
+    }
+    file_ = nullptr;
+    own_ = PgmLoadedFile();
+    return ok;
+}
+
+void PgmOpenFile::write(size_t offset, const std::string& chars) {
+    std::memcpy(file_->contents.bytes.get() + offset, chars.data(), chars.size());
+    writer_.touch(offset, chars.size());
+}
+
+}  // namespace tk73pgm
