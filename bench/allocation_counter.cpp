@@ -42,6 +42,27 @@ void* operator new(size_t size) {
 void* operator new[](size_t size) {
     return allocate(size);
 }
+// The forms that do not throw count alike, or a block from one form would be freed by another.
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void operator delete(void* pointer, const std::nothrow_t&) noexcept {
+    release(pointer);
+}
+void operator delete[](void* pointer, const std::nothrow_t&) noexcept {
+    release(pointer);
+}
 void operator delete(void* pointer) noexcept {
     release(pointer);
 }

@@ -1,44 +1,42 @@
 // Resolving a setting item of the definition file to its place in a program file.
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
-#include "platform/ini_profile.h"
+#include "definitions/decimal_text.h"
+#include "definitions/numbered_name.h"
+#include "definitions/profile_access.h"
 #include "programfiles/pgm_handle.h"
 #include "programfiles/pgm_item_keys.h"
 
 namespace {
 
-// Room for one definition value, as every reader of the definition files gives it.
-constexpr uint32_t kValueRoom = 1024;
+// Characters of one definition value, as every reader of the definition files takes them.
+constexpr uint32_t kValueChars = 1023;
 
 // The register's item file keeps its declared count of records even when it is loaded.
 constexpr int kItemFileKeepingCount = 2;
 
-std::string profileString(const char* section, const char* key, const std::string& file) {
-    char value[kValueRoom] = {};
-    tk73_GetPrivateProfileStringA(section, key, "", value, kValueRoom, file.c_str());
-    return value;
+std::string profileString(const std::string& section, const std::string& key,
+                          const std::string& file) {
+    return tk73def::readProfileString(file, section.c_str(), key.c_str(), kValueChars);
+}
+
+int profileNumber(const std::string& section, const std::string& key, const std::string& file) {
+    return tk73def::decimalValue(profileString(section, key, file));
 }
 
 std::string itemKey(int itemNo, const char* suffix) {
-    char key[40];
-    std::snprintf(key, sizeof key, "ITEM_%03d%s", itemNo, suffix);
-    return key;
+    return tk73def::numberedName("ITEM_%03d", itemNo) + suffix;
 }
 
 // The 1-based index n of the "F%02dN" key of the file's section whose leading number is the
 // field number; 0 when there is none.
 int fieldIndexOf(int fileNo, int fieldNo, const std::string& definitionFile) {
-    char section[32];
-    std::snprintf(section, sizeof section, "FILE%04d", fileNo);
-    const int fields = static_cast<int>(
-        tk73_GetPrivateProfileIntA(section, "ALL_FIELD_NUM", 0, definitionFile.c_str()));
+    const std::string section = tk73def::numberedName("FILE%04d", fileNo);
+    const int fields = profileNumber(section, "ALL_FIELD_NUM", definitionFile);
     for (int n = 1; n <= fields; ++n) {
-        char key[32];
-        std::snprintf(key, sizeof key, "F%02dN", n);
-        if (tk73pgm::leadingNumber(profileString(section, key, definitionFile)) == fieldNo) {
+        if (profileNumber(section, tk73def::numberedName("F%02dN", n), definitionFile) == fieldNo) {
             return n;
         }
     }
@@ -51,30 +49,26 @@ int CPgmHandle::GetItemDef(tagPGMITEMDEF* out, int menuNo, int itemNo, int load)
     if (out == nullptr || m_definitionFile.empty()) {
         return 0;
     }
-    char section[32];
-    std::snprintf(section, sizeof section, "PGM_MENU_%03d", menuNo);
+    const std::string section = tk73def::numberedName("PGM_MENU_%03d", menuNo);
     tagPGMITEMDEF def;
-    const std::string file =
-        profileString(section, itemKey(itemNo, "_FILE").c_str(), m_definitionFile);
-    def.nFileNo = tk73pgm::leadingNumber(file);
+    const std::string file = profileString(section, itemKey(itemNo, "_FILE"), m_definitionFile);
+    def.nFileNo = tk73def::decimalValue(file);
     if (file.empty() || def.nFileNo < 1) {
         return 0;
     }
     if (!tk73pgm::parseItemMemory(
-            profileString(section, itemKey(itemNo, "_MEMORY").c_str(), m_definitionFile), def) ||
-        !tk73pgm::parseItemLayout(
-            profileString(section, itemKey(itemNo, "").c_str(), m_definitionFile), def)) {
+            profileString(section, itemKey(itemNo, "_MEMORY"), m_definitionFile), def) ||
+        !tk73pgm::parseItemLayout(profileString(section, itemKey(itemNo, ""), m_definitionFile),
+                                  def)) {
         return 0;
     }
-    const std::string field =
-        profileString(section, itemKey(itemNo, "_FIELD").c_str(), m_definitionFile);
-    const int fieldNo = tk73pgm::leadingNumber(field);
+    const std::string field = profileString(section, itemKey(itemNo, "_FIELD"), m_definitionFile);
+    const int fieldNo = tk73def::decimalValue(field);
     def.nFieldIndex = fieldNo < 1 ? 0 : fieldIndexOf(def.nFileNo, fieldNo, m_definitionFile);
     if (def.nFieldIndex < 1) {
         return 0;
     }
-    def.nMean = static_cast<int32_t>(tk73_GetPrivateProfileIntA(
-        section, itemKey(itemNo, "_MEAN").c_str(), 0, m_definitionFile.c_str()));
+    def.nMean = profileNumber(section, itemKey(itemNo, "_MEAN"), m_definitionFile);
     if (!LoadItemFile(def, load)) {
         return 0;
     }

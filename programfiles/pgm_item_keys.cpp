@@ -1,6 +1,7 @@
 #include "programfiles/pgm_item_keys.h"
 
-#include <climits>
+#include "definitions/decimal_text.h"
+
 #include <vector>
 
 namespace tk73pgm {
@@ -50,32 +51,14 @@ bool hasNumber(const std::vector<std::string_view>& tokens, size_t index) {
 
 }  // namespace
 
-int leadingNumber(std::string_view token) {
-    token = trimmed(token);
-    size_t pos = 0;
-    bool negative = false;
-    if (pos < token.size() && (token[pos] == '-' || token[pos] == '+')) {
-        negative = token[pos] == '-';
-        ++pos;
-    }
-    long long value = 0;
-    for (; pos < token.size() && token[pos] >= '0' && token[pos] <= '9'; ++pos) {
-        value = value * 10 + (token[pos] - '0');
-        if (value > INT_MAX) {
-            value = INT_MAX;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 int parseItemMemory(std::string_view text, tagPGMITEMDEF& def) {
     const std::vector<std::string_view> tokens = tokensOf(text);
     if (!hasNumber(tokens, 1)) {
         return 0;
     }
-    const int number = leadingNumber(tokens[1]);
+    const int number = tk73def::decimalValue(tokens[1]);
     if (tokens[0] == "INDEX") {
-        const int count = hasNumber(tokens, 2) ? leadingNumber(tokens[2]) : 1;
+        const int count = hasNumber(tokens, 2) ? tk73def::decimalValue(tokens[2]) : 1;
         if (number < 1 || count < 1) {
             return 0;
         }
@@ -119,8 +102,8 @@ int parseItemLayout(std::string_view text, tagPGMITEMDEF& def) {
     if (type < 0 || place.size() < 2 || (place[0] != 'D' && place[0] != 'd')) {
         return 0;
     }
-    const int position = leadingNumber(place.substr(1));
-    int width = leadingNumber(tokens[2]);
+    const int position = tk73def::decimalValue(place.substr(1));
+    int width = tk73def::decimalValue(tokens[2]);
     if (position < 1 || width < 1) {
         return 0;
     }

@@ -8,10 +8,6 @@
 
 namespace tk73pgm {
 
-// The leading decimal number of a token after blanks (an optional sign, then digits; 0 when
-// there are none).
-int leadingNumber(std::string_view token);
-
 // "ITEM_%03d_MEMORY": "INDEX,first[,count]", "COUNT,count" or "FUNC,function". Sets the memory
 // type, first record and record count; 0 for an unknown keyword or a missing or invalid number.
 int parseItemMemory(std::string_view text, tagPGMITEMDEF& def);

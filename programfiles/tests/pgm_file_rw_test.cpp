@@ -85,7 +85,7 @@ TEST_F(PgmFileRWTest, RefusesFilesWithoutARecordLine) {
     for (const std::string& bytes :
          {std::string(), std::string("\"C\",\"title\"\r\n\"H\",\"x\"\r\n"),
           std::string("\"C\",\"title\""), std::string("1,2,3\r\n"),
-          std::string("\x7f\x45\x4c\x46\x02\x01\x01\0\0\0\xff\xfe\r\n\x01", 17)}) {
+          std::string("\x7f\x45\x4c\x46\x02\x01\x01\0\0\0\xff\xfe\r\n\x01", 15)}) {
         CTK73pgmPgmFileRW file(write(bytes).c_str());
         EXPECT_EQ(file.ReadPgmFile(), 0) << bytes;
         EXPECT_EQ(file.m_pContents, nullptr);

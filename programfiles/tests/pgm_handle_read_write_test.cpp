@@ -283,4 +283,39 @@ TEST_F(PgmHandleWriteTest, TruncatedBinaryAndOversizedFilesAreRefused) {
     EXPECT_EQ(handle_.GetItemDef(&def, 14, 3, 1), 0);
 }
 
+// Lines that differ from their neighbours (a longer field, a comma or quote inside a text)
+// read the same as when every line is walked field by field.
+TEST_F(PgmHandleReadTest, LinesOfAnotherLayoutAmongUniformOnesReadTheirOwnFields) {
+    std::string changed = original_;
+    // From the last record backwards, so that earlier offsets stay valid.
+    changed.replace(offsetOf(11, kName), 12, "Tea \"A\" Cup ");
+    changed.replace(offsetOf(9, kPlain), 2, "777");
+    changed.replace(offsetOf(7, kPrice), 8, "000000070");
+    changed.replace(offsetOf(5, kName), 12, "Tea, green  ");
+    store_.writeMainte(4, changed);
+    tagPGMITEMDEF defs[] = {item(2), item(3), item(5), item(7)};
+    PGMITEMDATAARRAY values[4];
+    ASSERT_EQ(handle_.ReadItems(defs, 4, 1, 40, values, 0), 1);
+    for (int record = 1; record <= 40; ++record) {
+        const size_t i = static_cast<size_t>(record - 1);
+        std::string name = "Item " + std::to_string(record);
+        name.resize(12, ' ');
+        uint64_t price = static_cast<uint64_t>(record) * 10;
+        std::string plain = "00";
+        if (record == 5) {
+            name = "Tea, green  ";
+        } else if (record == 7) {
+            price = 7;
+        } else if (record == 9) {
+            plain = "77";
+        } else if (record == 11) {
+            name = "Tea  A  Cup ";
+        }
+        EXPECT_EQ(values[0][i].text, name) << record;
+        EXPECT_EQ(values[1][i].value, price) << record;
+        EXPECT_EQ(values[2][i].value, 0x800u) << record;
+        EXPECT_EQ(values[3][i].text, plain) << record;
+    }
+}
+
 }  // namespace

@@ -68,11 +68,4 @@ TEST(PgmItemKeysTest, LayoutWithBadTokensIsInvalid) {
     }
 }
 
-TEST(PgmItemKeysTest, NumbersFollowTheLeadingDigitsRule) {
-    EXPECT_EQ(tk73pgm::leadingNumber(" 42abc"), 42);
-    EXPECT_EQ(tk73pgm::leadingNumber("-7"), -7);
-    EXPECT_EQ(tk73pgm::leadingNumber("x1"), 0);
-    EXPECT_EQ(tk73pgm::leadingNumber("99999999999999"), 2147483647);
-}
-
 }  // namespace

@@ -1,0 +1,92 @@
+#include "storedb/edb_connection.h"
+
+#include "base/database_frame.h"
+#include "base/store_folders.h"
+#include "base/table_reader.h"
+#include "base/table_writer.h"
+
+namespace tk73store {
+
+EdbConnection::EdbConnection() : frame_(AecrdbCreateDBC(nullptr)) {}
+
+EdbConnection::~EdbConnection() {
+    AecrdbDeleteDBC(frame_);
+}
+
+bool EdbConnection::ReadTable(const char* table, const EdbColumns& columns,
+                              std::vector<EdbRow>& rows) const {
+    rows.clear();
+    if (frame_ == nullptr) {
+        return false;
+    }
+    SFR* reader = AecrdbCreateSFR(frame_, table);
+    if (reader == nullptr) {
+        return false;
+    }
+    const int count = AecrdbReadRecordSFR(reader);
+    bool read = count >= 0;
+    for (int record = 1; read && record <= count; ++record) {
+        EdbRow row;
+        for (const char* column : columns) {
+            char field[TK73_TABLE_FIELD_SIZE] = {};
+            read = AecrdbGetDataSFR(reader, column, record, field) != 0;
+            row.emplace_back(field);
+        }
+        rows.push_back(std::move(row));
+    }
+    AecrdbDeleteSFR(reader);
+    if (!read) {
+        rows.clear();
+    }
+    return read;
+}
+
+bool EdbConnection::WriteTable(const char* table, const EdbColumns& columns,
+                               const std::vector<EdbRow>& rows) const {
+    if (frame_ == nullptr) {
+        return false;
+    }
+    SFW* writer = AecrdbCreateSFW(frame_, table);
+    if (writer == nullptr) {
+        return false;
+    }
+    bool written = true;
+    for (const EdbRow& row : rows) {
+        for (size_t column = 0; written && column < columns.size(); ++column) {
+            const char* value = column < row.size() ? row[column].c_str() : "";
+            written = AecrdbSetDataSFW(writer, columns[column], value) != 0;
+        }
+        written = written && AecrdbWriteRecordSFW(writer) != 0;
+        if (!written) {
+            break;
+        }
+    }
+    // After a record that could not be written the writer keeps the old table; the result says
+    // so, and the caller then writes the former rows back in case only part of it stayed.
+    const bool replaced = AecrdbDeleteSFW(writer) != 0;
+    return written && replaced;
+}
+
+bool EdbConnection::RewriteTable(const char* table, const EdbColumns& columns,
+                                 const std::vector<EdbRow>& rows,
+                                 const std::vector<EdbRow>& before) const {
+    if (WriteTable(table, columns, rows)) {
+        return true;
+    }
+    WriteTable(table, columns, before);
+    return false;
+}
+
+bool EdbConnection::CreatedDatabaseDirectory() const {
+    return frame_ != nullptr && AecrdbCheckDatabaseDirectory(frame_) == 1;
+}
+
+bool EdbConnection::CopyStoreFolder(int sourceStoreNo, int targetStoreNo) const {
+    return frame_ != nullptr && AecrdbCopyStoreFolder(frame_, sourceStoreNo, targetStoreNo) == 1;
+}
+
+bool EdbConnection::DeleteStoreFolder(int storeNo, int part) const {
+    return frame_ != nullptr && AecrdbDeleteStoreFolder(frame_, storeNo, part) == 1;
+}
+
+}  // namespace tk73store
