@@ -1,6 +1,7 @@
-// Benchmark of the program file handle on a PLU file of 99,999 records. Every figure is given
-// beside a floor measured in the same run on the same file: reading it whole and counting its
-// lines, which no access to the file can beat.
+// Benchmark of the program file handle on a PLU file of 99,999 records in the layout of the
+// shipped register model KR301 (its definition file and the generator of tools/progen). Every
+// figure is given beside a floor measured in the same run, in turns with it, on the same file:
+// reading it whole and counting its lines, which no access to the file can beat.
 //
 // Run without arguments: makes its store in a temporary folder, prints one line per figure and
 // removes the folder.
@@ -17,26 +18,67 @@
 #include <vector>
 
 #include "bench/allocation_counter.h"
-#include "bench/plu_bench_files.h"
 #include "programfiles/pgm_handle.h"
+#include "tools/progen/program_generator.h"
 
 namespace {
 
 constexpr int kRecords = 99999;
-constexpr int kRuns = 9;
+constexpr int kRuns = 11;
+constexpr const char* kModel = "KR301";
 
-double medianMilliseconds(const std::function<void()>& operation) {
-    operation();  // warms caches and sizes the caller's arrays
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        operation();
-        const auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+// Items of the model's PLU menu (14): code, name, status digit, price, department link.
+enum PluItem { kCode = 1, kName = 2, kPrice = 3, kDepartment = 4, kStatus = 7 };
+
+struct PluStore {
+    std::string definitionFile;
+    std::string mainteFolder;
+    std::string pluFile;
+    long long pluFileSize = 0;
+};
+
+// The model's definition file and a generated PLU file in a maintenance folder below folder.
+bool makeStore(const std::string& folder, PluStore& store) {
+    const std::string model = std::string(TK73_SOURCE_DIR) + "/install/register/" + kModel;
+    store.definitionFile = folder + "/" + kModel + ".INI";
+    store.mainteFolder = folder + "/MAINTE";
+    store.pluFile = store.mainteFolder + "/FILE004P.TXT";
+    std::error_code error;
+    std::filesystem::create_directories(store.mainteFolder, error);
+    std::filesystem::copy_file(model + "/" + kModel + ".INI", store.definitionFile, error);
+    tk73tools::GenerateRequest request;
+    request.modelFolder = model;
+    request.fileNo = 4;
+    request.records = kRecords;
+    request.output = store.pluFile;
+    std::string reason;
+    if (error || !tk73tools::generateProgramFile(request, reason)) {
+        std::fprintf(stderr, "bench_programfile: %s\n",
+                     reason.empty() ? error.message().c_str() : reason.c_str());
+        return false;
     }
+    store.pluFileSize = static_cast<long long>(std::filesystem::file_size(store.pluFile));
+    return true;
+}
+
+double milliseconds(const std::function<void()>& operation) {
+    const auto start = std::chrono::steady_clock::now();
+    operation();
+    const auto end = std::chrono::steady_clock::now();
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
+
+// The medians of an operation and of the floor, timed in turns, so that a machine busy with
+// other work slows both alike.
+struct Figure {
+    double operation;
+    double floor;
+};
 
 // The floor: the file read whole with one read, and its lines counted.
 long countLines(const std::string& path) {
@@ -58,8 +100,9 @@ long countLines(const std::string& path) {
     return lines;
 }
 
-void report(const char* operation, double milliseconds, double floor) {
-    std::printf("%s: %.2f ms, %.2fx floor\n", operation, milliseconds, milliseconds / floor);
+void report(const char* name, const Figure& figure) {
+    std::printf("%s: %.2f ms, %.2fx floor\n", name, figure.operation,
+                figure.operation / figure.floor);
 }
 
 [[noreturn]] void fail(const char* what) {
@@ -69,25 +112,32 @@ void report(const char* operation, double milliseconds, double floor) {
 
 class Bench {
   public:
-    explicit Bench(const tk73bench::PluStore& store) : store_(store) {}
+    explicit Bench(const PluStore& store) : store_(store) {}
 
     int openAndLoad(CPgmHandle& handle) {
         tagPGMITEMDEF def;
         return handle.Open(store_.definitionFile.c_str(), store_.mainteFolder.c_str(), "") &&
-               handle.GetItemDef(&def, 14, tk73bench::kName, 1);
+               handle.GetItemDef(&def, 14, kName, 1);
     }
 
+    // The five items, over every record of the file rather than the model's 300 PLUs, and the
+    // code that only the last record holds.
     void resolveItems(CPgmHandle& handle) {
-        const int items[] = {tk73bench::kCode, tk73bench::kName, tk73bench::kPrice,
-                             tk73bench::kDepartment, tk73bench::kStatus};
+        const int items[] = {kCode, kName, kPrice, kDepartment, kStatus};
         for (int i = 0; i < 5; ++i) {
             if (!handle.GetItemDef(&five_[i], 14, items[i], 0)) {
                 fail("an item of the definition does not resolve");
             }
+            five_[i].nRecordCount = kRecords;
         }
-        price_ = five_[2];
         code_ = five_[0];
+        price_ = five_[2];
         written_.resize(kRecords);
+        char code[32];
+        if (!handle.ReadItem(&code_, kRecords, code, sizeof code)) {
+            fail("the last record's code cannot be read");
+        }
+        lastCode_ = code;
     }
 
     void readFive(CPgmHandle& handle) {
@@ -97,9 +147,8 @@ class Bench {
     }
 
     void searchLast(CPgmHandle& handle) {
-        const std::string wanted = tk73bench::pluCode(kRecords);
-        if (handle.SearchItem(&code_, 1, wanted.c_str(), static_cast<int>(wanted.size()), 1, 1,
-                              0) != kRecords) {
+        if (handle.SearchItem(&code_, 1, lastCode_.c_str(), static_cast<int>(lastCode_.size()), 1,
+                              1, 0) != kRecords) {
             fail("the search did not find the last record");
         }
     }
@@ -115,12 +164,13 @@ class Bench {
     }
 
   private:
-    const tk73bench::PluStore& store_;
+    const PluStore& store_;
     tagPGMITEMDEF five_[5];
     tagPGMITEMDEF price_;
     tagPGMITEMDEF code_;
     PGMITEMDATAARRAY read_[5];
     PGMITEMDATAARRAY written_;
+    std::string lastCode_;
     int round_ = 0;
 };
 
@@ -131,39 +181,53 @@ int main() {
     if (mkdtemp(folder.data()) == nullptr) {
         fail("cannot make a temporary folder");
     }
-    tk73bench::PluStore store;
-    if (!tk73bench::writePluStore(folder, kRecords, store)) {
-        fail("cannot write the PLU file");
+    PluStore store;
+    if (!makeStore(folder, store)) {
+        fail("cannot make the PLU file");
     }
-    std::printf("PLU file: %d records, %.1f MB\n", kRecords, store.pluFileSize / 1e6);
+    std::printf("PLU file of %s: %d records, %.1f MB\n", kModel, kRecords, store.pluFileSize / 1e6);
 
-    const double floor = medianMilliseconds([&] {
+    const auto floorRun = [&] {
         if (countLines(store.pluFile) < kRecords) {
             fail("cannot read the PLU file");
         }
-    });
-    report("baseline (read whole, count lines)", floor, floor);
+    };
+    std::vector<double> floorTimes;
+    const auto measure = [&](const std::function<void()>& operation) {
+        operation();  // warms caches and sizes the caller's arrays
+        floorRun();
+        std::vector<double> times;
+        std::vector<double> floors;
+        for (int run = 0; run < kRuns; ++run) {
+            floors.push_back(milliseconds(floorRun));
+            times.push_back(milliseconds(operation));
+        }
+        floorTimes.insert(floorTimes.end(), floors.begin(), floors.end());
+        return Figure{median(times), median(floors)};
+    };
 
     Bench bench(store);
-    report("open and resolve an item with loading", medianMilliseconds([&] {
-               CPgmHandle handle;
-               if (!bench.openAndLoad(handle)) {
-                   fail("opening the handle failed");
-               }
-           }),
-           floor);
-
+    const Figure open = measure([&] {
+        CPgmHandle handle;
+        if (!bench.openAndLoad(handle)) {
+            fail("opening the handle failed");
+        }
+    });
     CPgmHandle handle;
     if (!bench.openAndLoad(handle)) {
         fail("opening the handle failed");
     }
     bench.resolveItems(handle);
-    report("read five items over all records", medianMilliseconds([&] { bench.readFive(handle); }),
-           floor);
-    report("search forward for the last record's value",
-           medianMilliseconds([&] { bench.searchLast(handle); }), floor);
-    report("write one item over all records", medianMilliseconds([&] { bench.writeOne(handle); }),
-           floor);
+    const Figure read = measure([&] { bench.readFive(handle); });
+    const Figure search = measure([&] { bench.searchLast(handle); });
+    const Figure write = measure([&] { bench.writeOne(handle); });
+
+    const double floor = median(floorTimes);
+    report("baseline (read whole, count lines)", {floor, floor});
+    report("open and resolve an item with loading", open);
+    report("read five items over all records", read);
+    report("search forward for the last record's value", search);
+    report("write one item over all records", write);
 
     // Peak memory of a fresh handle through all the operations above; the caller's value arrays
     // are sized already and so are not counted.

@@ -19,7 +19,7 @@ inline constexpr int PGM_ACCESS_SEARCH_FORWARD = 3;
 inline constexpr int PGM_ACCESS_SEARCH_FORWARD_CASE = 4;
 inline constexpr int PGM_ACCESS_SEARCH_BACKWARD = 5;
 inline constexpr int PGM_ACCESS_SEARCH_BACKWARD_CASE = 6;
-// 7 to 10: the searches 3 to 6 in the default folder.
+// 7 to 10: the searches 3 to 6 in the default folder, their codes plus this.
 inline constexpr int PGM_ACCESS_SEARCH_DEFAULT = 4;
 
 class CPgmHandle {

@@ -37,6 +37,8 @@ class RecordLine {
     }
 
     bool exists() const { return exists_; }
+    // Whether the fields come from the learned layout: then no quote stands inside them.
+    bool usesLayout() const { return useLayout_; }
 
     // The item's characters in the line; false when the field or room for the item is missing.
     bool locate(const tagPGMITEMDEF& item, tk73pgm::FieldSpan& field, size_t& first) {
@@ -58,13 +60,12 @@ class RecordLine {
     tk73pgm::FieldCursor cursor_;
 };
 
-// The highest field index of the items of the file among order[first, end).
-int highestField(const tagPGMITEMDEF* items, const std::vector<int>& order, size_t first,
-                 size_t end, int fileNo) {
+// The highest field index of the items of the file.
+int highestField(const tagPGMITEMDEF* items, const std::vector<int>& order, int fileNo) {
     int highest = 0;
-    for (size_t k = first; k < end; ++k) {
-        if (items[order[k]].nFileNo == fileNo) {
-            highest = std::max(highest, items[order[k]].nFieldIndex);
+    for (int i : order) {
+        if (items[i].nFileNo == fileNo) {
+            highest = std::max(highest, items[i].nFieldIndex);
         }
     }
     return highest;
@@ -128,25 +129,24 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
         }
         const tk73pgm::PgmLoadedFile& file = open.file();
         const char* bytes = file.contents.bytes.get();
-        tk73pgm::LineLayout layout;
-        const int maxIndex = highestField(items, order, group, groupEnd, fileNo);
-        // The records that lie within the range of every item of the file.
-        long rangeFirst = 1;
-        long rangeEnd = kMaxValues;
-        for (size_t k = group; k < groupEnd; ++k) {
-            const tagPGMITEMDEF& item = items[order[k]];
-            rangeFirst = std::max(rangeFirst, static_cast<long>(item.nFirstRecord));
-            rangeEnd = std::min(rangeEnd, static_cast<long>(item.nFirstRecord) + item.nRecordCount);
-        }
-        // The items of the file with their values, in field order.
+        // The items of the file with their values (in field order), the highest field they need
+        // and the records that lie within the range of every one of them.
         struct Slot {
             const tagPGMITEMDEF* item;
             tagPGMITEMDATA* values;
         };
         std::vector<Slot> slots;
+        int maxIndex = 0;
+        long rangeFirst = 1;
+        long rangeEnd = kMaxValues;
         for (size_t k = group; k < groupEnd; ++k) {
-            slots.push_back({&items[order[k]], values[order[k]].data() + firstValueIndex});
+            const tagPGMITEMDEF& item = items[order[k]];
+            slots.push_back({&item, values[order[k]].data() + firstValueIndex});
+            maxIndex = std::max(maxIndex, item.nFieldIndex);
+            rangeFirst = std::max(rangeFirst, static_cast<long>(item.nFirstRecord));
+            rangeEnd = std::min(rangeEnd, static_cast<long>(item.nFirstRecord) + item.nRecordCount);
         }
+        tk73pgm::LineLayout layout;
         std::string chars;
         bool ok = true;
         for (long record = firstRecord; ok && record < static_cast<long>(firstRecord) + recordCount;
@@ -168,7 +168,7 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
                         open.write(first, chars);
                     }
                 } else if (ok) {
-                    ok = tk73pgm::readItemValue(bytes, first, item, value);
+                    ok = tk73pgm::readItemValue(bytes, first, item, value, !line.usesLayout());
                     value.record = static_cast<int32_t>(record);
                 }
             }
@@ -213,7 +213,7 @@ int CPgmHandle::Search(int operation, tagPGMITEMDEF* items, const std::vector<in
             continue;
         }
         SearchedFile& searched = files[fileNo];
-        searched.maxIndex = highestField(items, order, 0, order.size(), fileNo);
+        searched.maxIndex = highestField(items, order, fileNo);
         const std::string path = FilePath(fileNo, inDefaults);
         if (path.empty() ||
             !searched.open.open(path, inDefaults ? nullptr : FindLoaded(fileNo), false)) {

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "programfiles/pgm_item_def.h"
@@ -109,11 +110,17 @@ inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_
                       : leadingNumber<10>(chars, count, value);
 }
 
-// Copies the item's count characters at item into text, quotes turned into blanks. The
+// Copies the item's count characters at item into text, quotes turned into blanks (when
+// mayHoldQuotes: a line that matched a learned layout has no quote inside its fields). The
 // characters lie in a FileBuffer, whose padding lets the quotes be looked for eight at a time.
-inline void readItemText(const char* item, size_t count, std::string& text) {
-    text.assign(item, count);
-    for (size_t pos = 0; pos < count; pos += 8) {
+inline void readItemText(const char* item, size_t count, std::string& text, bool mayHoldQuotes) {
+    // Values read again into the same arrays have the same size: no reallocation to ask for.
+    if (text.size() == count) {
+        std::memcpy(text.data(), item, count);
+    } else {
+        text.assign(item, count);
+    }
+    for (size_t pos = 0; mayHoldQuotes && pos < count; pos += 8) {
         uint64_t quotes = bytesEqual(loadWord(item + pos), '"');
         if (count - pos < 8) {
             quotes &= (uint64_t{1} << (8 * (count - pos))) - 1;
@@ -124,11 +131,11 @@ inline void readItemText(const char* item, size_t count, std::string& text) {
     }
 }
 
-// Reads the item's value from its characters at first. 0 when they do not hold a value of the
-// item's type (a bit item on a character that is not a hexadecimal digit, a number beyond 64
-// bits).
+// Reads the item's value from its characters at first (mayHoldQuotes as for readItemText). 0
+// when they do not hold a value of the item's type (a bit item on a character that is not a
+// hexadecimal digit, a number beyond 64 bits).
 inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
-                         tagPGMITEMDATA& out) {
+                         tagPGMITEMDATA& out, bool mayHoldQuotes) {
     const char* item = bytes + first;
     const size_t width = static_cast<size_t>(def.nWidth);
     switch (def.nDataType) {
@@ -137,7 +144,7 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
             if (out.length > 0 && static_cast<size_t>(out.length) - 1 < width) {
                 count = wholeCharacters(item, width, static_cast<size_t>(out.length) - 1);
             }
-            readItemText(item, count, out.text);
+            readItemText(item, count, out.text, mayHoldQuotes);
             return 1;
         }
         case PGM_DATA_BIT: {

@@ -24,26 +24,9 @@ struct ChunkStructure {
 
 // The structure of the 16 bytes at p, of which the first valid (1 to 16) count; the others are
 // taken as letters. p lies in a FileBuffer, whose padding makes the whole 16 bytes readable.
-inline ChunkStructure chunkStructure(const char* p, size_t valid) {
+// Eight bytes at a time, on any processor.
+inline ChunkStructure chunkStructureByWords(const char* p, size_t valid) {
     ChunkStructure out;
-#if defined(TK73PGM_SSE2)
-    alignas(16) static constexpr unsigned char kKeep[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                            0xFF, 0xFF, 0xFF, 0xFF};
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    if (valid < 16) {
-        const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - valid));
-        bytes =
-            _mm_or_si128(_mm_and_si128(bytes, keep), _mm_andnot_si128(keep, _mm_set1_epi8('A')));
-    }
-    out.quotes =
-        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"'))));
-    out.commas =
-        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(','))));
-    const __m128i controlTop = _mm_set1_epi8(0x1F);
-    out.control =
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(bytes, controlTop), controlTop)) != 0;
-#else
     // The high bit of each byte of a bytesEqual mask, gathered into bits 0 to 7.
     const auto gather = [](uint64_t mask) {
         return static_cast<uint32_t>(((mask >> 7) * 0x0102040810204080ULL) >> 56);
@@ -59,8 +42,40 @@ inline ChunkStructure chunkStructure(const char* p, size_t valid) {
         out.commas |= gather(bytesEqual(word, ',')) << (8 * half);
         out.control = out.control || hasControlByte(word);
     }
-#endif
     return out;
+}
+
+#if defined(TK73PGM_SSE2)
+// The same, sixteen bytes at once: about twice as fast over a whole file.
+inline ChunkStructure chunkStructureBySse2(const char* p, size_t valid) {
+    alignas(16) static constexpr unsigned char kKeep[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                            0xFF, 0xFF, 0xFF, 0xFF};
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    if (valid < 16) {
+        const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - valid));
+        bytes =
+            _mm_or_si128(_mm_and_si128(bytes, keep), _mm_andnot_si128(keep, _mm_set1_epi8('A')));
+    }
+    ChunkStructure out;
+    out.quotes =
+        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"'))));
+    out.commas =
+        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(','))));
+    // A byte is below a blank when the larger of it and 0x1F is 0x1F.
+    const __m128i controlTop = _mm_set1_epi8(0x1F);
+    out.control =
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(bytes, controlTop), controlTop)) != 0;
+    return out;
+}
+#endif
+
+inline ChunkStructure chunkStructure(const char* p, size_t valid) {
+#if defined(TK73PGM_SSE2)
+    return chunkStructureBySse2(p, valid);
+#else
+    return chunkStructureByWords(p, valid);
+#endif
 }
 
 }  // namespace tk73pgm

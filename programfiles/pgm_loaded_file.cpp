@@ -4,14 +4,6 @@
 
 namespace tk73pgm {
 
-int PgmLoadedFile::recordLine(long record, size_t& start) const {
-    if (record < 1 || record > static_cast<long>(records.size())) {
-        return 0;
-    }
-    start = records[static_cast<size_t>(record - 1)];
-    return 1;
-}
-
 int loadPgmFile(const std::string& path, int fileNo, long limit, PgmLoadedFile& out) {
     FileBuffer contents;
     if (!readWholeFile(path, contents)) {

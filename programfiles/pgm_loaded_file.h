@@ -16,7 +16,13 @@ struct PgmLoadedFile {
 
     int recordCount() const { return static_cast<int>(records.size()); }
     // The start of record n's line; 0 when the file has no such record.
-    int recordLine(long record, size_t& start) const;
+    int recordLine(long record, size_t& start) const {
+        if (record < 1 || record > static_cast<long>(records.size())) {
+            return 0;
+        }
+        start = records[static_cast<size_t>(record - 1)];
+        return 1;
+    }
 };
 
 // Reads the file and collects its record lines, at most limit of them (limit < 0: all); 0 when

@@ -1,5 +1,6 @@
 #include "programfiles/pgm_record_lines.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tk73pgm {
@@ -28,14 +29,22 @@ std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limi
     std::vector<size_t> starts;
     size_t lineStart = 0;
     while (lineStart < size && (limit < 0 || static_cast<long>(starts.size()) < limit)) {
-        if (recordNumberOf(bytes, size, lineStart) == static_cast<long>(starts.size()) + 1) {
+        const bool record =
+            recordNumberOf(bytes, size, lineStart) == static_cast<long>(starts.size()) + 1;
+        if (record) {
             starts.push_back(lineStart);
         }
         const void* newline = std::memchr(bytes + lineStart, '\n', size - lineStart);
         if (newline == nullptr) {
             break;
         }
-        lineStart = static_cast<size_t>(static_cast<const char*>(newline) - bytes) + 1;
+        const size_t next = static_cast<size_t>(static_cast<const char*>(newline) - bytes) + 1;
+        // Record lines are all as long as the first: room for the rest at once (no more than
+        // six-digit record numbers can count).
+        if (record && starts.size() == 1) {
+            starts.reserve(std::min<size_t>((size - lineStart) / (next - lineStart) + 1, 999999));
+        }
+        lineStart = next;
     }
     return starts;
 }

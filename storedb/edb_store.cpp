@@ -1,7 +1,5 @@
 #include "storedb/edb_store.h"
 
-#include <cstring>
-
 #include "storedb/edb_columns.h"
 #include "storedb/edb_field_text.h"
 #include "storedb/edb_model.h"

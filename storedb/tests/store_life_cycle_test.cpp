@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -199,6 +200,32 @@ TEST_F(StoreLifeCycle, DeleteEmptiesTheMachineListsRemovesTheRecordAndTheFolder)
 
     ui.pressButton(tk73::Button::No);
     EXPECT_EQ(tk73store::ConfirmDeleteStore(second, "Branch list setting"), 0);
+}
+
+TEST_F(StoreLifeCycle, AStoreFolderThatCannotBeDeletedKeepsTheStore) {
+    STORE_EDB store = created("Shop", kKR301, kVK500);
+    ASSERT_EQ(tk73store::WriteMachineList(store.storeNo, 0, {0x0A000001u}), 1);
+    const std::string storeTable = environment.table("STORE");
+    const std::string registerTable = environment.table("REGISTER");
+    const std::string vekTable = environment.table("VEK");
+    // The folder is renamed with the time before it goes; names that are taken for the next
+    // seconds make the rename, and so the delete, fail.
+    for (std::time_t second = std::time(nullptr); second < std::time(nullptr) + 30; ++second) {
+        char stamp[16];
+        std::tm local{};
+        localtime_r(&second, &local);
+        std::strftime(stamp, sizeof stamp, "%Y%m%d%H%M%S", &local);
+        tk73test::TempEnvironment::writeFile(
+            environment.storeFolder(store.storeNo) + "_" + stamp + "/held", "x");
+    }
+    EXPECT_EQ(tk73store::DeleteStore(store.storeNo, "Branch list setting"), 0);
+    EXPECT_EQ(ui.textsOf(tk73test::InteractionKind::Message),
+              Strings{"Could not delete store folder."});
+    EXPECT_EQ(environment.table("STORE"), storeTable);
+    EXPECT_EQ(environment.table("REGISTER"), registerTable);
+    EXPECT_EQ(environment.table("VEK"), vekTable);
+    EXPECT_TRUE(
+        std::filesystem::exists(environment.storeFolder(store.storeNo) + "/M001/KR301.INI"));
 }
 
 TEST_F(StoreLifeCycle, ChangingAModelReplacesOnlyThatSide) {
