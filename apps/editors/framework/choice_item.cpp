@@ -47,6 +47,10 @@ void ChoiceItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definitio
     values_.resize(count);
 }
 
+QAbstractButton* ChoiceItem::OptionButton(int entry) const {
+    return options_ != nullptr ? options_->button(entry) : nullptr;
+}
+
 int ChoiceItem::ChosenEntry() const {
     return list_ != nullptr ? list_->currentIndex() : options_->checkedId();
 }

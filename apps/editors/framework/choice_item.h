@@ -30,12 +30,16 @@ class ChoiceItem : public PageItem {
     const std::vector<int>& Values() const { return values_; }
 
   protected:
+    // The button of an entry in the options style (null in a drop-down list, or for an entry
+    // that is not shown).
+    QAbstractButton* OptionButton(int entry) const;
+    // The entry chosen now, -1 for none.
+    int ChosenEntry() const;
     void Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) override;
     void Show(const tagPGMITEMDATA& value) override;
     tagPGMITEMDATA Collect() const override;
 
   private:
-    int ChosenEntry() const;
     void ChooseEntry(int entry);
 
     Style style_;

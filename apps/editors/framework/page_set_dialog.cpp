@@ -1,7 +1,6 @@
 #include "apps/editors/framework/page_set_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QVBoxLayout>
 
 #include "apps/editors/framework/editor_texts.h"
 #include "base/ui/qt_user_interaction.h"
@@ -15,6 +14,7 @@ PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, 
       context_(context),
       title_(title),
       tabs_(new QTabWidget),
+      layout_(new QVBoxLayout(this)),
       restoreButton_(
           new QPushButton(tk73::toQString(editorText(EditorText::RestoreDefaultsButton)))),
       handover_(this) {
@@ -29,9 +29,17 @@ PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, 
     connect(buttons, &QDialogButtonBox::accepted, this, &PageSetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PageSetDialog::reject);
     connect(restoreButton_, &QPushButton::clicked, this, &PageSetDialog::RestoreDefaults);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
+    layout_->addWidget(tabs_);
+    layout_->addWidget(buttons);
+}
+
+void PageSetDialog::HideRestoreDefaults() {
+    restoreButton_->hide();
+}
+
+void PageSetDialog::AddFooter(QWidget* widget) {
+    // Above the buttons, which are always last.
+    layout_->insertWidget(layout_->count() - 1, widget);
 }
 
 SettingPage& PageSetDialog::AddPage(const std::string& title) {
@@ -94,6 +102,7 @@ void PageSetDialog::accept() {
             return;
         }
     }
+    Saved();
     handover_.End();
     QDialog::accept();
 }

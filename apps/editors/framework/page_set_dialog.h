@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <memory>
 #include <string>
@@ -40,6 +41,11 @@ class PageSetDialog : public QDialog {
     const std::vector<SettingPage*>& Pages() const { return pages_; }
     SettingPage* CurrentPage() const;
 
+    // For page sets that never restore defaults.
+    void HideRestoreDefaults();
+    // Places a widget under the pages, above the buttons: a note that holds for every page.
+    void AddFooter(QWidget* widget);
+
     // Reads every page from the maintenance files; the start-up calls it before the dialog runs.
     // 1 when every item was read.
     int Open();
@@ -51,6 +57,9 @@ class PageSetDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Called once every page was written, before the front goes back to the shell: a page set
+    // that must carry what it wrote elsewhere does it here.
+    virtual void Saved() {}
 
   private:
     // Shows one of the framework's messages under the set's title.
@@ -59,6 +68,7 @@ class PageSetDialog : public QDialog {
     PgmMenuContext& context_;
     std::string title_;
     QTabWidget* tabs_;
+    QVBoxLayout* layout_;
     QPushButton* restoreButton_;
     std::vector<SettingPage*> pages_;
     WindowHandover handover_;
