@@ -24,6 +24,8 @@ class ChoiceItem : public PageItem {
                int menuNo, int itemNo, int record = 0);
 
     QWidget* Control() override { return control_; }
+    // Options without the frame around them, for forms and grids where frames would crowd.
+    void SetFrameless();
     // A chosen entry must stand for a value a file can hold (lists may name negative numbers).
     bool IsValid() const override;
     // The values the entries stand for, once the item is resolved.
