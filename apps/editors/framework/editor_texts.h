@@ -22,6 +22,10 @@ enum class EditorText : unsigned {
 // The text of a string id: the language library's when it holds the id, else builtIn.
 std::string resourceText(unsigned id, const char* builtIn);
 
+// The text with the numbers filled into its "%d" places, in order. A text may come from the
+// language library, so it is never used as a printf format.
+std::string fillNumbers(const std::string& text, int first, int second = 0);
+
 // One of the framework's own texts.
 std::string editorText(EditorText id);
 
