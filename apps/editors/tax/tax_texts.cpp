@@ -94,21 +94,7 @@ std::string taxText(TaxText id) {
 }
 
 std::string taxText(TaxText id, int first, int second) {
-    // The text may come from the language library, so it is never used as a printf format:
-    // only its "%d" places are filled, in order.
-    const std::string format = taxText(id);
-    const int numbers[] = {first, second};
-    size_t next = 0;
-    std::string text;
-    for (size_t at = 0; at < format.size(); ++at) {
-        if (format.compare(at, 2, "%d") == 0 && next < 2) {
-            text += std::to_string(numbers[next++]);
-            ++at;
-        } else {
-            text += format[at];
-        }
-    }
-    return text;
+    return tk73editor::fillNumbers(taxText(id), first, second);
 }
 
 }  // namespace tk73tax

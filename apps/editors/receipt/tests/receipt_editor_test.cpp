@@ -37,21 +37,13 @@ constexpr int kKR301 = 301;  // 40 characters per line, captions "Print" / "No p
 constexpr int kKR420 = 420;  // 48 characters, no CAPTION_PGM_MENU_006, logo status captions
 constexpr int kKR150 = 150;  // 32 characters, captions "Yes" / "No"
 
-// The item of a page set for a menu item and record.
-tk73editor::PageItem* itemOf(tk73editor::PageSetDialog& set, int menuNo, int itemNo,
+tk73editor::PageItem* itemOf(const tk73editor::PageSetDialog& set, int menuNo, int itemNo,
                              int record = 1) {
-    for (tk73editor::SettingPage* page : set.Pages()) {
-        for (const auto& item : page->Items()) {
-            if (item->MenuNo() == menuNo && item->ItemNo() == itemNo && item->Record() == record) {
-                return item.get();
-            }
-        }
-    }
-    return nullptr;
+    return tk73editortest::itemOf(set, menuNo, itemNo, record);
 }
 
 QAbstractButton* option(tk73editor::PageItem* item, const char* text) {
-    return item != nullptr ? buttonIn(item->Control(), QString::fromUtf8(text)) : nullptr;
+    return tk73editortest::optionOf(item, QString::fromUtf8(text));
 }
 
 // The preview's lines without their line ends; fails on a line end other than CR LF.

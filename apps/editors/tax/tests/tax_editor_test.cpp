@@ -43,21 +43,13 @@ constexpr int kVK500 = 501;
 const char* const kInvalid = "Invalid values.\nPlease set the correct value.";
 
 QAbstractButton* option(tk73editor::PageItem* item, const char* text) {
-    return tk73editortest::buttonIn(item->Control(), QString::fromLatin1(text));
+    return tk73editortest::optionOf(item, QString::fromLatin1(text));
 }
 
-// The item of a page set shown by a control of the given type for a menu item and record.
+// The item of a tax table of a page set, of the type that shows it.
 template <class Item>
 Item* itemOf(tk73editor::PageSetDialog& set, int itemNo, int record) {
-    for (tk73editor::SettingPage* page : set.Pages()) {
-        for (const auto& item : page->Items()) {
-            auto* found = dynamic_cast<Item*>(item.get());
-            if (found != nullptr && item->ItemNo() == itemNo && item->Record() == record) {
-                return found;
-            }
-        }
-    }
-    return nullptr;
+    return dynamic_cast<Item*>(tk73editortest::itemOf(set, kTaxMenu, itemNo, record));
 }
 
 // A value read straight from a program file through a handle of its own.
