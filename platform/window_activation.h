@@ -33,8 +33,9 @@ class ActivationEndpoint {
     using Raise = std::function<bool()>;
 
     // Starts listening; a socket left behind by an ended process of the same id is taken over.
-    // Without a runtime folder, or while another endpoint of this process listens, the object
-    // does not listen.
+    // Without a runtime folder, with one whose path is too long for a local socket name (about
+    // 100 characters), or while another endpoint of this process listens, the object does not
+    // listen.
     explicit ActivationEndpoint(Raise raise);
     // Stops listening, waits for a request being answered and removes the socket.
     ~ActivationEndpoint();

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/registry_settings.h"
+#include "operations/active_store_info.h"
+#include "platform/api.h"
 #include "platform/ini_profile.h"
 
 namespace tk73editor {
@@ -27,6 +30,20 @@ int leadingNumber(const std::string& token) {
 }
 
 }  // namespace
+
+int PgmMenuContext::OpenActiveStore() {
+    char definitionFile[TK73_MAX_PATH] = {};
+    char mainteFolder[TK73_MAX_PATH] = {};
+    char defaultFolder[TK73_MAX_PATH] = {};
+    // An editor started for the controller's setting edits the controller's files, never the
+    // register's under the controller's pages.
+    const int controller = AecrbsGetCurrentVekSetting() == 1 ? 1 : 0;
+    if (CTK73opsActiveStoreInfo().GetPathInfo(definitionFile, mainteFolder, defaultFolder,
+                                              controller) != 1) {
+        return 0;
+    }
+    return Open(definitionFile, mainteFolder, defaultFolder);
+}
 
 int PgmMenuContext::Open(const std::string& definitionFile, const std::string& mainteFolder,
                          const std::string& defaultFolder) {

@@ -1,13 +1,22 @@
 #include "apps/editors/framework/tests/fixture_store.h"
 
 #include <cstdio>
-#include <filesystem>
+#include <vector>
+
+#include "operations/active_store_info.h"
+#include "platform/api.h"
+#include "programfiles/pgm_file.h"
+#include "programfiles/vek_pgm_file.h"
+#include "storedb/store_life_cycle.h"
+#include "storedb/testing/store_test_environment.h"
+#include "tools/stager/stage_installation.h"
 
 namespace tk73test {
 
 namespace {
 
-const std::string kModel = std::string(TK73_SOURCE_DIR) + "/install/register/KR301";
+constexpr int kRegisterModel = 301;
+constexpr int kControllerModel = 501;
 
 std::string fileName(int fileNo) {
     char name[16];
@@ -15,25 +24,44 @@ std::string fileName(int fileNo) {
     return name;
 }
 
+bool activePaths(int kind, StorePaths& paths) {
+    char ini[TK73_MAX_PATH] = {};
+    char mainte[TK73_MAX_PATH] = {};
+    char defaults[TK73_MAX_PATH] = {};
+    if (CTK73opsActiveStoreInfo().GetPathInfo(ini, mainte, defaults, kind) != 1) {
+        return false;
+    }
+    paths = {ini, mainte, defaults};
+    return true;
+}
+
 }  // namespace
 
-FixtureStore::FixtureStore(const TempEnvironment& environment)
-    : definitionFile_(environment.path("store/KR301.INI")),
-      mainteFolder_(environment.path("store/M001")),
-      defaultFolder_(environment.path("store/DEFAULT")) {
-    namespace fs = std::filesystem;
-    fs::create_directories(environment.path("store"));
-    fs::copy_file(kModel + "/KR301.INI", definitionFile_);
-    fs::copy(kModel + "/DEFAULT", mainteFolder_);
-    fs::copy(kModel + "/DEFAULT", defaultFolder_);
+FixtureStore::FixtureStore(const TempEnvironment& environment) {
+    tk73tools::StageRequest request;
+    request.source = tk73tools::shippedInstallation();
+    request.target = environment.path("");
+    std::vector<std::string> log;
+    std::string error;
+    // The staged hive is the one the environment points at: "machine.reg" in its folder.
+    if (!tk73tools::stageInstallation(request, log, error)) {
+        return;
+    }
+    STORE_EDB store = storetest::storeRecord(0, "Corner Market", kRegisterModel, kControllerModel);
+    if (tk73store::CreateStore(store) != 1 ||
+        CTK73pgmPgmFile(store.storeNo).CopyPgmFileDefaultToMainte(-1, 1) != 1 ||
+        CTK73pgmVekPgmFile(store.storeNo).CopyPgmFileDefaultToMainte(-1, 1) != 1) {
+        return;
+    }
+    ready_ = activePaths(0, register_) && activePaths(1, controller_);
 }
 
-std::string FixtureStore::mainteFile(int fileNo) const {
-    return mainteFolder_ + "/" + fileName(fileNo);
+std::string FixtureStore::mainteFile(int fileNo, int kind) const {
+    return paths(kind).mainteFolder + "/" + fileName(fileNo);
 }
 
-std::string FixtureStore::defaultFile(int fileNo) const {
-    return defaultFolder_ + "/" + fileName(fileNo);
+std::string FixtureStore::defaultFile(int fileNo, int kind) const {
+    return paths(kind).defaultFolder + "/" + fileName(fileNo);
 }
 
 std::string FixtureStore::mainte(int fileNo) const {

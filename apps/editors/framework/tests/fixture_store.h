@@ -1,7 +1,8 @@
 #pragma once
-// The files of one store for the framework tests: the shipped register model KR301's definition
-// as the store's copy, its default program files as the maintenance files, and a copy of the
-// default folder, all in the test's private folder.
+// The store the framework tests work on: the shipped installation staged into the test's private
+// folder (default layout), and the working store 1 made with register KR301 and controller VK500,
+// as the shell makes it: records, definition copies, and the default program files copied into
+// both maintenance folders. The paths are those the active store answers.
 
 #include <string>
 
@@ -9,24 +10,33 @@
 
 namespace tk73test {
 
+struct StorePaths {
+    std::string definitionFile;
+    std::string mainteFolder;
+    std::string defaultFolder;
+};
+
 class FixtureStore {
   public:
     explicit FixtureStore(const TempEnvironment& environment);
 
-    const std::string& definitionFile() const { return definitionFile_; }
-    const std::string& mainteFolder() const { return mainteFolder_; }
-    const std::string& defaultFolder() const { return defaultFolder_; }
+    bool ready() const { return ready_; }
+    // The register's paths (kind 0) or the controller's (kind 1).
+    const StorePaths& paths(int kind = 0) const { return kind == 1 ? controller_ : register_; }
+    const std::string& definitionFile() const { return register_.definitionFile; }
+    const std::string& mainteFolder() const { return register_.mainteFolder; }
+    const std::string& defaultFolder() const { return register_.defaultFolder; }
 
-    std::string mainteFile(int fileNo) const;
-    std::string defaultFile(int fileNo) const;
-    // The bytes of a maintenance file, and replacing them.
+    std::string mainteFile(int fileNo, int kind = 0) const;
+    std::string defaultFile(int fileNo, int kind = 0) const;
+    // The bytes of a maintenance file of the register, and replacing them.
     std::string mainte(int fileNo) const;
     void setMainte(int fileNo, const std::string& bytes) const;
 
   private:
-    std::string definitionFile_;
-    std::string mainteFolder_;
-    std::string defaultFolder_;
+    bool ready_ = false;
+    StorePaths register_;
+    StorePaths controller_;
 };
 
 // The record line of a program file that begins with the record number text ("00002,").

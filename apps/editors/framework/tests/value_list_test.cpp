@@ -9,6 +9,7 @@
 TEST(ValueList, TheDefinitionsIntegersInOrder) {
     tk73test::TempEnvironment environment;
     tk73test::FixtureStore store(environment);
+    ASSERT_TRUE(store.ready());
     tk73editor::PgmMenuContext context;
     ASSERT_EQ(context.Open(store.definitionFile(), store.mainteFolder(), store.defaultFolder()), 1);
 
@@ -36,6 +37,7 @@ TEST(ValueList, TheDefinitionsIntegersInOrder) {
 TEST(ValueList, AHandleOnAMissingOrFolderDefinitionDoesNotOpen) {
     tk73test::TempEnvironment environment;
     tk73test::FixtureStore store(environment);
+    ASSERT_TRUE(store.ready());
     tk73editor::PgmMenuContext context;
     EXPECT_EQ(context.Open(environment.path("store/NONE.INI"), store.mainteFolder(),
                            store.defaultFolder()),
