@@ -1,0 +1,22 @@
+#pragma once
+// The store database's named dialogs ("SelectModel", "ConfigStore", "StoreList", "SysMainte")
+// as Qt dialogs. A program registers them with its seam implementation at start-up; tests show
+// them directly for a request.
+
+#include "base/user_interaction.h"
+
+class QWidget;
+
+namespace tk73 {
+class QtUserInteraction;
+}
+
+namespace tk73storeui {
+
+// Shows the dialog for the request modally under parent and answers Ok or Cancel; a request of
+// another name is answered Cancel without a window.
+tk73::Button showStoreDialog(tk73::DialogRequest& request, QWidget* parent);
+
+void registerStoreDialogs(tk73::QtUserInteraction& interaction);
+
+}  // namespace tk73storeui
