@@ -167,7 +167,7 @@ TEST_F(Merge301, CopiesTheCheckedGroupsFromTheControllerAndStampsBothMachines) {
 
 TEST_F(Merge301, CopiesToTheControllerOnlyWhatIsChecked) {
     const std::string regBefore = reg(4) + reg(5) + reg(7) + reg(25) + reg(26) + reg(28);
-    const std::string vekPlu = vek(4);
+    const std::string vekPluAndDept = vek(4) + vek(5);
     const std::string vekStamp = vek(998);
     {
         tk73test::ScriptedUserInteraction ui;
@@ -186,7 +186,7 @@ TEST_F(Merge301, CopiesToTheControllerOnlyWhatIsChecked) {
     EXPECT_NE(ShippedInstallation::recordLine(install.vekFile(store, 7), 4).find("Chlo\xE9"),
               std::string::npos);
     EXPECT_EQ(reg(4) + reg(5) + reg(7) + reg(25) + reg(26) + reg(28), regBefore);
-    EXPECT_EQ(vek(4), vekPlu);
+    EXPECT_EQ(vek(4) + vek(5), vekPluAndDept);
     // No PLU data moved: no stamp.
     EXPECT_EQ(vek(998), vekStamp);
 }
