@@ -26,6 +26,8 @@ const char* builtInText(EditorText id) {
             return "Cancel";
         case EditorText::RestoreDefaultsButton:
             return "Restore defaults";
+        case EditorText::HelpButton:
+            return "Help";
     }
     return "";
 }

@@ -13,6 +13,7 @@
 // - Cancel ends the dialog with 0 and writes nothing.
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -43,6 +44,8 @@ class PageSetDialog : public QDialog {
 
     // For page sets that never restore defaults.
     void HideRestoreDefaults();
+    // Adds the "Help" button, which opens the tool manual.
+    void AddHelpButton();
     // Places a widget under the pages, above the buttons: a note that holds for every page.
     void AddFooter(QWidget* widget);
 
@@ -69,6 +72,7 @@ class PageSetDialog : public QDialog {
     std::string title_;
     QTabWidget* tabs_;
     QVBoxLayout* layout_;
+    QDialogButtonBox* buttons_;
     QPushButton* restoreButton_;
     std::vector<SettingPage*> pages_;
     WindowHandover handover_;
