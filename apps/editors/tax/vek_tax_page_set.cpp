@@ -44,6 +44,7 @@ VekTaxPageSet::VekTaxPageSet(tk73editor::PgmMenuContext& context)
         layout->addWidget(group, (table - 1) / kTablesPerRow, (table - 1) % kTablesPerRow);
     }
     page.AddRow(tables);
+    AddHelpButton();
 }
 
 void VekTaxPageSet::Saved() {

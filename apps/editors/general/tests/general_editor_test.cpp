@@ -8,6 +8,7 @@
 #include "apps/editors/general/general_editor.h"
 #include "apps/editors/general/general_features.h"
 #include "apps/editors/testing/editor_session.h"
+#include "apps/editors/testing/program_run.h"
 #include "apps/editors/testing/screenshots.h"
 #include "apps/editors/testing/script_failures.h"
 #include "apps/editors/testing/widget_lookup.h"
@@ -67,6 +68,13 @@ class GeneralEditorTest : public QObject {
         session_.reset();
         const QStringList failures = tk73editortest::takeScriptFailures();
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+
+    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
+        // Flags compare with letter case.
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/as"}), 2);
     }
 
     void theEditorGroupsTheFeaturesOnThreePageSets() {

@@ -18,6 +18,7 @@
 #include "apps/editors/receipt/receipt_page_sets.h"
 #include "apps/editors/receipt/receipt_preview.h"
 #include "apps/editors/testing/editor_session.h"
+#include "apps/editors/testing/program_run.h"
 #include "apps/editors/testing/screenshots.h"
 #include "apps/editors/testing/script_failures.h"
 #include "apps/editors/testing/widget_lookup.h"
@@ -98,6 +99,13 @@ class ReceiptEditorTest : public QObject {
         session_.reset();
         const QStringList failures = tk73editortest::takeScriptFailures();
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+
+    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
+        // Flags compare with letter case.
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/rj"}), 2);
     }
 
     void theEditorKnowsItsFivePageSets() {

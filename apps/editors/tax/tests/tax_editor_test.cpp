@@ -19,6 +19,7 @@
 #include "apps/editors/tax/tax_type_item.h"
 #include "apps/editors/tax/vek_tax_page_set.h"
 #include "apps/editors/testing/editor_session.h"
+#include "apps/editors/testing/program_run.h"
 #include "apps/editors/testing/screenshots.h"
 #include "apps/editors/testing/script_failures.h"
 #include "apps/editors/testing/widget_lookup.h"
@@ -105,6 +106,13 @@ class TaxEditorTest : public QObject {
         session_.reset();
         const QStringList failures = tk73editortest::takeScriptFailures();
         QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+
+    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
+        // Flags compare with letter case.
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/t"}), 2);
     }
 
     void ratesAreStoredTimesTenThousandAndShownWithFourDecimals() {
@@ -414,6 +422,9 @@ class TaxEditorTest : public QObject {
         ExpectedFiles expected = session_->expect(kController);
         VekTaxPageSet set(session_->context);
         QCOMPARE(set.Open(), 1);
+        set.show();
+        QVERIFY(tk73editortest::buttonIn(&set, "Help")->isVisible());
+        QVERIFY(tk73editortest::buttonIn(&set, "Restore defaults")->isVisible());
         const QString shipped = fieldOf(set.Rates()[0]->Control())->text();
         retype(fieldOf(set.Rates()[0]->Control()), "1");
         session_->script.pressButton(Button::Ok);
