@@ -61,6 +61,7 @@ Findings checkInstallation(const std::string& root) {
             checkModelFiles(model, findings);
             checkModelLists(model, findings);
             checkModelMenus(model, findings);
+            checkModelHandle(model, findings);
             checkModelLogos(model, findings);
             checkOldVersion(model, findings);
         }

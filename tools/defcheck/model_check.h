@@ -43,6 +43,9 @@ void checkModelFiles(ModelUnderCheck& model, Findings& findings);
 void checkModelLists(const ModelUnderCheck& model, Findings& findings);
 // Every item of every menu resolves within its file, field and records and reads a value.
 void checkModelMenus(ModelUnderCheck& model, Findings& findings);
+// The items that checkModelMenus kept resolve alike through the program file handle on every
+// default folder, and the handle reads each from the default file over its whole range.
+void checkModelHandle(const ModelUnderCheck& model, Findings& findings);
 // "LOGO", "G_LOGO", the logo files and the logo editor's ".HAD" files agree.
 void checkModelLogos(const ModelUnderCheck& model, Findings& findings);
 // Menu 28 of a register and of a controller pair up item by item.

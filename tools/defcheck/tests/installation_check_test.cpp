@@ -3,46 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 
-#include "tools/defcheck/tests/staged_copy.h"
+#include "tools/defcheck/tests/expect_finding.h"
 
-using tk73tools::Finding;
 using tk73tools::Findings;
+using tk73tools::testing::expectNamed;
+using tk73tools::testing::listed;
 using tk73tools::testing::StagedCopy;
 
 namespace {
-
-std::string listed(const Findings& findings) {
-    std::string text;
-    for (const Finding& finding : findings.all()) {
-        text += tk73tools::describe(finding) + "\n";
-    }
-    return text;
-}
-
-// A corruption of one copy and the finding that must name it.
-struct Corruption {
-    const char* what;
-    std::function<void(const StagedCopy&)> apply;
-    const char* file;
-    const char* section;
-    const char* key;
-};
-
-void expectNamed(const Corruption& corruption) {
-    StagedCopy copy;
-    corruption.apply(copy);
-    Findings findings = tk73tools::checkInstallation(copy.root());
-    bool named = false;
-    for (const Finding& finding : findings.all()) {
-        named |= finding.file == corruption.file && finding.section == corruption.section &&
-                 finding.key == corruption.key;
-    }
-    EXPECT_TRUE(named) << corruption.what << ": expected " << corruption.file << " ["
-                       << corruption.section << "] " << corruption.key << ", found\n"
-                       << listed(findings);
-}
 
 const char* const kRegister = "register/KR301/KR301.INI";
 const char* const kController = "vek/VK500/VK500.INI";

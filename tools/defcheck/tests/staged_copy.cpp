@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "platform/ini_profile.h"
@@ -22,6 +23,10 @@ StagedCopy::StagedCopy() {
 void StagedCopy::setKey(const std::string& file, const char* section, const char* key,
                         const char* value) const {
     ASSERT_TRUE(tk73_WritePrivateProfileStringA(section, key, value, path(file).c_str()));
+    // A file changed moments ago is parsed again on every profile read, and the program file
+    // handle reads a definition key by key; ten seconds back, the check reads it parsed once.
+    std::filesystem::last_write_time(
+        path(file), std::filesystem::file_time_type::clock::now() - std::chrono::seconds(10));
 }
 
 void StagedCopy::replaceText(const std::string& file, const std::string& from,
@@ -35,6 +40,20 @@ void StagedCopy::replaceText(const std::string& file, const std::string& from,
 
 void StagedCopy::remove(const std::string& file) const {
     ASSERT_TRUE(std::filesystem::remove(path(file))) << file;
+}
+
+void StagedCopy::keepRecords(const std::string& file, int count) const {
+    const std::string text = tk73test::TempEnvironment::readFile(path(file));
+    // Record lines begin with their number; the header lines before them with a quote.
+    size_t end = 0;
+    int records = 0;
+    while (end < text.size() && !(text[end] >= '0' && text[end] <= '9' && records++ == count)) {
+        const size_t next = text.find("\r\n", end);
+        ASSERT_NE(next, std::string::npos) << file;
+        end = next + 2;
+    }
+    ASSERT_EQ(records, count + 1) << file << " holds no more than " << count << " records";
+    tk73test::TempEnvironment::writeFile(path(file), text.substr(0, end));
 }
 
 }  // namespace tk73tools::testing

@@ -20,6 +20,8 @@ class StagedCopy {
     // Replaces the first occurrence of a text in a file of the copy.
     void replaceText(const std::string& file, const std::string& from, const std::string& to) const;
     void remove(const std::string& file) const;
+    // Drops the last record lines of a program file of the copy, so that count records remain.
+    void keepRecords(const std::string& file, int count) const;
 
   private:
     tk73test::TempEnvironment env_;

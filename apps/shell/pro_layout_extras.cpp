@@ -1,0 +1,172 @@
+#include "apps/shell/pro_layout_extras.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QMetaObject>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "apps/shell/hub_dlg.h"
+#include "apps/shell/hub_texts.h"
+#include "base/registry_settings.h"
+#include "base/ui/ui_text.h"
+#include "base/user_interaction.h"
+#include "programfiles/pgm_file.h"
+#include "programfiles/vek_pgm_file.h"
+#include "storedb/edb_store.h"
+#include "storedb/store_list_setting.h"
+#include "storedb/sys_mainte.h"
+
+namespace tk73hub {
+
+namespace {
+
+// The desktop's current store, 999 when none or unreadable.
+STORE_EDB desktopStore() {
+    char branch[4096] = {};
+    char store[4096] = {};
+    char reg[4096] = {};
+    STORE_EDB record;
+    record.storeNo = EDB_NO_STORE;
+    record.branchNo = EDB_NO_STORE;
+    if (AecrbsGetDesktopRegister(branch, store, reg) == 0) {
+        return record;
+    }
+    const int storeNo = std::atoi(store);
+    if (storeNo == EDB_NO_STORE || CTK73edbStore().GetStoreFromStoreNo(storeNo, &record) == 0) {
+        record.storeNo = EDB_NO_STORE;
+        record.branchNo = EDB_NO_STORE;
+    }
+    return record;
+}
+
+}  // namespace
+
+void CopyDefaultProgramFiles(int storeNo, int kinds) {
+    if (kinds == tk73store::kCopyPgmFilesBoth || kinds == tk73store::kCopyPgmFilesRegister) {
+        CTK73pgmPgmFile(storeNo).CopyPgmFileDefaultToMainte(-1, 1);
+    }
+    if (kinds == tk73store::kCopyPgmFilesBoth || kinds == tk73store::kCopyPgmFilesVek) {
+        STORE_EDB store;
+        if (CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) != 0 && store.vekModelNo != 0) {
+            CTK73pgmVekPgmFile(storeNo).CopyPgmFileDefaultToMainte(-1, 1);
+        }
+    }
+}
+
+bool ProLayoutExtras::Create() {
+    if (storeBar_.CreateSSBar(&window_, 0) == 0) {
+        return false;
+    }
+    QObject::connect(storeBar_.GetBar(), &CSelectStoreBarBase::storeChanged, &window_,
+                     [this] { OnStoreChanged(); });
+    previousHandler_ = tk73store::SetCopyPgmFilesHandler(CopyDefaultProgramFiles);
+    handlerSet_ = true;
+    const STORE_EDB current = desktopStore();
+    if (current.storeNo != EDB_NO_STORE) {
+        storeBar_.ChangeSelectedStore(current.branchNo, current.storeNo, current.regModelNo);
+        window_.Document().SetState(CHubDocument::kLoaded);
+    }
+    return true;
+}
+
+bool ProLayoutExtras::Handle(const ToolRow& row) {
+    if (row.command != ToolCommand::SystemMenu) {
+        return false;
+    }
+    ShowSystemMenu(row);
+    return true;
+}
+
+int ProLayoutExtras::CurrentStore() const {
+    int storeNo = EDB_NO_STORE;
+    storeBar_.GetSelectedStore(nullptr, &storeNo, nullptr, nullptr);
+    return storeNo;
+}
+
+void ProLayoutExtras::Close() {
+    storeBar_.CloseSSBar();
+    if (handlerSet_) {
+        tk73store::SetCopyPgmFilesHandler(previousHandler_);
+        handlerSet_ = false;
+    }
+}
+
+void ProLayoutExtras::ShowSystemMenu(const ToolRow& row) {
+    QMenu menu(tk73::toQString(text::kOperationMenu), &window_);
+    menu.addAction(tk73::toQString(text::kStoreSetting), [this] { OnStoreSetting(); });
+    menu.addAction(tk73::toQString(text::kInitialize), [this] { OnInitialize(); });
+    menu.addAction(tk73::toQString(text::kBackup), [this] { OnBackup(); });
+    menu.addAction(tk73::toQString(text::kRestore), [this] { OnRestore(); });
+    QAbstractButton* button = window_.Button(row.controlId);
+    menu.exec(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void ProLayoutExtras::OnStoreSetting() {
+    tk73store::StoreListSetting setting;
+    tk73store::StoreListRequest request(setting);
+    tk73::ui().showDialog(request);
+    // The selected store may have been changed, given another model or removed.
+    int branchNo = EDB_NO_STORE;
+    int storeNo = EDB_NO_STORE;
+    storeBar_.GetSelectedStore(&branchNo, &storeNo, nullptr, nullptr);
+    STORE_EDB store;
+    if (storeNo != EDB_NO_STORE && CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) != 0) {
+        SelectStore(store.branchNo, store.storeNo, store.regModelNo);
+    } else {
+        SelectStore(EDB_NO_STORE, EDB_NO_STORE, -1);
+    }
+}
+
+void ProLayoutExtras::OnInitialize() {
+    if (CTK73mntSysMainte().ExecuteSystemInit() == 0) {
+        return;
+    }
+    storeBar_.ChangeSelectedStore(EDB_NO_STORE, EDB_NO_STORE, -1);
+    window_.Document().SetState(CHubDocument::kNoData);
+    CHubDlg* window = &window_;
+    // Told once the menu and the maintenance dialog are gone.
+    QMetaObject::invokeMethod(
+        window,
+        [window] {
+            tk73::ui().message(text::kAfterInitialize, tk73::fromQString(window->windowTitle()),
+                               tk73::MessageIcon::Information);
+        },
+        Qt::QueuedConnection);
+}
+
+void ProLayoutExtras::OnBackup() {
+    CTK73mntSysMainte().ExecuteSystemBackup();
+}
+
+void ProLayoutExtras::OnRestore() {
+    if (CTK73mntSysMainte().ExecuteSystemRestore() == 0) {
+        return;
+    }
+    STORE_EDB first;
+    if (CTK73edbStore().GetStoreFromIndex(0, &first) != 0) {
+        SelectStore(first.branchNo, first.storeNo, first.regModelNo);
+    } else {
+        SelectStore(EDB_NO_STORE, EDB_NO_STORE, -1);
+    }
+}
+
+void ProLayoutExtras::SelectStore(int branchNo, int storeNo, int modelNo) {
+    storeBar_.ChangeSelectedStore(branchNo, storeNo, modelNo);
+    char branchText[12];
+    char storeText[12];
+    std::snprintf(branchText, sizeof branchText, "%03d", branchNo);
+    std::snprintf(storeText, sizeof storeText, "%03d", storeNo);
+    AecrbsSetDesktopRegister(branchText, storeText, "999");
+    window_.Document().SetState(storeNo != EDB_NO_STORE ? CHubDocument::kLoaded
+                                                        : CHubDocument::kNoData);
+}
+
+void ProLayoutExtras::OnStoreChanged() {
+    if (CurrentStore() != EDB_NO_STORE) {
+        window_.Document().SetState(CHubDocument::kLoaded);
+    }
+}
+
+}  // namespace tk73hub

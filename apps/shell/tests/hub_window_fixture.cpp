@@ -1,0 +1,43 @@
+#include "apps/shell/tests/hub_window_fixture.h"
+
+#include <QAbstractButton>
+
+#include <gtest/gtest.h>
+
+namespace hubtest {
+
+HubWindow::HubWindow(uint32_t userMode, const std::vector<std::string>& editors,
+                     const std::vector<std::string>& arguments)
+    : env_(userMode) {
+    app_ = std::make_unique<tk73hub::CHubApp>("TK73HUB", env_.programFolder(editors));
+    if (app_->Start(arguments) != tk73hub::CHubApp::StartResult::Window) {
+        ADD_FAILURE() << "the shell did not make its window";
+        return;
+    }
+    tk73hub::CHubDlg& dlg = window();
+    QObject::connect(&dlg, &QDialog::finished, [this](int code) { result_ = code; });
+    EXPECT_TRUE(dlg.InitDialog());
+    dlg.show();
+    // The press of the first button that the window posts to itself.
+    QApplication::processEvents();
+}
+
+HubWindow::~HubWindow() {
+    if (app_->MainWindow() != nullptr) {
+        app_->MainWindow()->CloseExtras();
+    }
+    app_.reset();
+}
+
+void HubWindow::runNew(int registerModelNo, int vekModelNo) {
+    env_.answerSelectModel(registerModelNo, vekModelNo);
+    window().OnFileNew();
+}
+
+void HubWindow::press(int controlId) {
+    QAbstractButton* button = window().Button(controlId);
+    ASSERT_NE(button, nullptr) << controlId;
+    button->click();
+}
+
+}  // namespace hubtest

@@ -1,0 +1,40 @@
+#pragma once
+// A shell made in the test's process on a staged installation, its window built and shown: the
+// window tests drive it as the user would, the editors it starts are real processes.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apps/shell/hub_app.h"
+#include "apps/shell/hub_dlg.h"
+#include "apps/shell/tests/shell_environment.h"
+
+namespace hubtest {
+
+class HubWindow {
+  public:
+    // userMode: the mode of the staged installation; editors: the names under which the
+    // program folder holds the editor double.
+    explicit HubWindow(uint32_t userMode, const std::vector<std::string>& editors = {},
+                       const std::vector<std::string>& arguments = {});
+    ~HubWindow();
+
+    ShellEnvironment& env() { return env_; }
+    tk73hub::CHubApp& app() { return *app_; }
+    tk73hub::CHubDlg& window() { return *app_->MainWindow(); }
+    // The result the window ended with; -2 while it runs.
+    int result() const { return result_; }
+
+    // New, answering the model dialog with the models.
+    void runNew(int registerModelNo, int vekModelNo);
+    // Presses the button of the control as a click does.
+    void press(int controlId);
+
+  private:
+    ShellEnvironment env_;
+    std::unique_ptr<tk73hub::CHubApp> app_;
+    int result_ = -2;
+};
+
+}  // namespace hubtest

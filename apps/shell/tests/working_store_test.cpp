@@ -1,0 +1,106 @@
+#include "apps/shell/working_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "apps/shell/tests/shell_environment.h"
+#include "definitions/def_reg.h"
+#include "platform/api.h"
+#include "storedb/edb_model.h"
+#include "storedb/edb_store.h"
+
+namespace tk73hub {
+namespace {
+
+namespace fs = std::filesystem;
+
+MODEL_EDB registerModel(int modelNo) {
+    MODEL_EDB model;
+    CTK73edbModel().GetModelFromModelNo(modelNo, &model);
+    return model;
+}
+
+MODEL_EDB vekModel(int modelNo) {
+    MODEL_EDB model;
+    CTK73edbVekModel().GetModelFromModelNo(modelNo, &model);
+    return model;
+}
+
+std::string installFile(const hubtest::ShellEnvironment& env, const std::string& relative) {
+    return hubtest::fileText(env.temp().path("stage/install/" + relative));
+}
+
+TEST(WorkingStore, MadeForARegisterWithAController) {
+    hubtest::ShellEnvironment env(0);
+    ASSERT_EQ(ResetWorkingStore(0, registerModel(301), vekModel(501)), 1);
+
+    CTK73edbStore stores;
+    ASSERT_EQ(stores.GetStoreCnt(), 1);
+    STORE_EDB store;
+    ASSERT_EQ(stores.GetStoreFromStoreNo(1, &store), 1);
+    EXPECT_EQ(store.storeName, "NET REG mode");
+    EXPECT_EQ(store.regModelNo, 301);
+    EXPECT_EQ(store.vekModelNo, 501);
+    EXPECT_EQ(store.vekLinkage, '0');
+    EXPECT_EQ(store.changeBusinessDay, "0000");
+    EXPECT_EQ(store.update.size(), 12u);
+    EXPECT_EQ(store.branchNo, 0);
+    int with = 0;
+    int linked = 0;
+    stores.GetWithVek(1, &with, &linked);
+    EXPECT_EQ(with, 1);
+    EXPECT_EQ(linked, 1);
+
+    // Both definitions and every default program file, the register's from its controller set.
+    char ini[TK73_MAX_PATH] = {};
+    CTK73defReg("KR301", 1, 0).GetDbIniFilePath(ini);
+    EXPECT_EQ(hubtest::fileText(ini), installFile(env, "register/KR301/KR301.INI"));
+    CTK73defReg("VK500", 1, 1).GetDbIniFilePath(ini);
+    EXPECT_EQ(hubtest::fileText(ini), installFile(env, "vek/VK500/VK500.INI"));
+    EXPECT_EQ(hubtest::fileText(env.mainteFolder(false) + "/FILE004P.TXT"),
+              installFile(env, "register/KR301/DEFAULTVEK/FILE004P.TXT"));
+    EXPECT_EQ(hubtest::fileText(env.mainteFolder(true) + "/FILE004P.TXT"),
+              installFile(env, "vek/VK500/DEFAULT/FILE004P.TXT"));
+
+    EXPECT_EQ(env.desktop(), (std::vector<std::string>{"000", "001", "999"}));
+}
+
+TEST(WorkingStore, ANewResetForgetsTheEarlierStoreAndItsController) {
+    hubtest::ShellEnvironment env(1);
+    ASSERT_EQ(ResetWorkingStore(1, registerModel(301), vekModel(501)), 1);
+    const std::string earlierVekFolder = env.mainteFolder(true);
+    // An edit in the earlier data must not survive.
+    tk73test::TempEnvironment::writeFile(env.mainteFolder(false) + "/FILE004P.TXT", "edited");
+
+    ASSERT_EQ(ResetWorkingStore(1, registerModel(420), MODEL_EDB()), 1);
+    STORE_EDB store;
+    ASSERT_EQ(CTK73edbStore().GetStoreFromStoreNo(1, &store), 1);
+    EXPECT_EQ(store.storeName, "Stand alone ECR mode");
+    EXPECT_EQ(store.regModelNo, 420);
+    EXPECT_EQ(store.vekModelNo, 0);
+    EXPECT_EQ(store.vekLinkage, '1');
+    EXPECT_FALSE(fs::exists(earlierVekFolder));
+    EXPECT_EQ(hubtest::fileText(env.mainteFolder(false) + "/FILE004P.TXT"),
+              installFile(env, "register/KR420/DEFAULT/FILE004P.TXT"));
+}
+
+TEST(WorkingStore, AModelWithoutDefinitionFails) {
+    hubtest::ShellEnvironment env(0);
+    MODEL_EDB unknown;
+    unknown.modelNo = 999;
+    unknown.identName = "KR999";
+    EXPECT_EQ(ResetWorkingStore(0, unknown, MODEL_EDB()), 0);
+    EXPECT_NE(env.desktop()[1], "001");
+}
+
+TEST(WorkingStore, NamedAfterTheUserMode) {
+    EXPECT_STREQ(WorkingStoreName(0), "NET REG mode");
+    EXPECT_STREQ(WorkingStoreName(1), "Stand alone ECR mode");
+    EXPECT_STREQ(WorkingStoreName(2), "Pro mode");
+    EXPECT_STREQ(WorkingStoreName(3), "VEK Setting");
+    EXPECT_STREQ(WorkingStoreName(4), "VEK Setting");
+}
+
+}  // namespace
+}  // namespace tk73hub
