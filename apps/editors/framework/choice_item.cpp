@@ -28,6 +28,14 @@ ChoiceItem::ChoiceItem(Style style, std::vector<std::string> entries,
     }
 }
 
+void ChoiceItem::SetFrameless() {
+    if (auto* group = qobject_cast<QGroupBox*>(control_)) {
+        group->setFlat(true);
+        group->setStyleSheet(QStringLiteral("QGroupBox { border: 0; margin: 0; padding: 0; }"));
+        group->layout()->setContentsMargins(0, 0, 0, 0);
+    }
+}
+
 void ChoiceItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) {
     std::vector<int> listed;
     if (context.GetValueList(MenuNo(), ItemNo(), listed)) {
@@ -45,6 +53,10 @@ void ChoiceItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definitio
         }
     }
     values_.resize(count);
+}
+
+QAbstractButton* ChoiceItem::OptionButton(int entry) const {
+    return options_ != nullptr ? options_->button(entry) : nullptr;
 }
 
 int ChoiceItem::ChosenEntry() const {

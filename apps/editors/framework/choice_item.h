@@ -24,18 +24,24 @@ class ChoiceItem : public PageItem {
                int menuNo, int itemNo, int record = 0);
 
     QWidget* Control() override { return control_; }
+    // Options without the frame around them, for forms and grids where frames would crowd.
+    void SetFrameless();
     // A chosen entry must stand for a value a file can hold (lists may name negative numbers).
     bool IsValid() const override;
     // The values the entries stand for, once the item is resolved.
     const std::vector<int>& Values() const { return values_; }
 
   protected:
+    // The button of an entry in the options style (null in a drop-down list, or for an entry
+    // that is not shown).
+    QAbstractButton* OptionButton(int entry) const;
+    // The entry chosen now, -1 for none.
+    int ChosenEntry() const;
     void Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) override;
     void Show(const tagPGMITEMDATA& value) override;
     tagPGMITEMDATA Collect() const override;
 
   private:
-    int ChosenEntry() const;
     void ChooseEntry(int entry);
 
     Style style_;

@@ -26,6 +26,8 @@ const char* builtInText(EditorText id) {
             return "Cancel";
         case EditorText::RestoreDefaultsButton:
             return "Restore defaults";
+        case EditorText::HelpButton:
+            return "Help";
     }
     return "";
 }
@@ -39,6 +41,21 @@ std::string resourceText(unsigned id, const char* builtIn) {
         }
     }
     return builtIn != nullptr ? builtIn : "";
+}
+
+std::string fillNumbers(const std::string& text, int first, int second) {
+    const int numbers[] = {first, second};
+    size_t next = 0;
+    std::string filled;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 2, "%d") == 0 && next < 2) {
+            filled += std::to_string(numbers[next++]);
+            ++at;
+        } else {
+            filled += text[at];
+        }
+    }
+    return filled;
 }
 
 std::string editorText(EditorText id) {

@@ -8,19 +8,24 @@
 namespace tk73editor {
 
 enum class EditorText : unsigned {
-    ReadFailed = 61001,    // "Failed to read setting file."
-    WriteFailed,           // "Failed to write setting file."
-    ConfirmSave,           // "Do you want to save the changes?"
-    ConfirmDefaults,       // "Restore defaults?"
-    InvalidValues,         // "Invalid values.\nPlease set the correct value."
-    QuoteReplaced,         // "Can not enter ["], translate to white space."
-    OkButton,              // "OK"
-    CancelButton,          // "Cancel"
-    RestoreDefaultsButton  // "Restore defaults"
+    ReadFailed = 61001,     // "Failed to read setting file."
+    WriteFailed,            // "Failed to write setting file."
+    ConfirmSave,            // "Do you want to save the changes?"
+    ConfirmDefaults,        // "Restore defaults?"
+    InvalidValues,          // "Invalid values.\nPlease set the correct value."
+    QuoteReplaced,          // "Can not enter ["], translate to white space."
+    OkButton,               // "OK"
+    CancelButton,           // "Cancel"
+    RestoreDefaultsButton,  // "Restore defaults"
+    HelpButton              // "Help"
 };
 
 // The text of a string id: the language library's when it holds the id, else builtIn.
 std::string resourceText(unsigned id, const char* builtIn);
+
+// The text with the numbers filled into its "%d" places, in order. A text may come from the
+// language library, so it is never used as a printf format.
+std::string fillNumbers(const std::string& text, int first, int second = 0);
 
 // One of the framework's own texts.
 std::string editorText(EditorText id);

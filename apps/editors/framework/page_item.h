@@ -29,6 +29,8 @@ class PageItem {
 
     int MenuNo() const { return menuNo_; }
     int ItemNo() const { return itemNo_; }
+    // The record the item shows; 0 for its first record until the item is resolved.
+    int Record() const { return record_; }
 
     // Reads the value (PGM_ACCESS_READ from the maintenance files, PGM_ACCESS_READ_DEFAULT from
     // the default files) and shows it; the first call resolves the item. 1 on success. A failed

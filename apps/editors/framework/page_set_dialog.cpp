@@ -1,11 +1,9 @@
 #include "apps/editors/framework/page_set_dialog.h"
 
-#include <QDialogButtonBox>
-#include <QVBoxLayout>
-
 #include "apps/editors/framework/editor_texts.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
+#include "storedb/help_manuals.h"
 
 namespace tk73editor {
 
@@ -13,21 +11,36 @@ PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, 
                              Front front)
     : PageSetWindow(context, title, front, parent),
       tabs_(new QTabWidget),
+      layout_(new QVBoxLayout(this)),
+      buttons_(new QDialogButtonBox),
       restoreButton_(
           new QPushButton(tk73::toQString(editorText(EditorText::RestoreDefaultsButton)))) {
     tabs_->setTabBarAutoHide(true);
-    auto* buttons = new QDialogButtonBox;
-    buttons->addButton(restoreButton_, QDialogButtonBox::ResetRole);
-    buttons->addButton(tk73::toQString(editorText(EditorText::OkButton)),
-                       QDialogButtonBox::AcceptRole);
-    buttons->addButton(tk73::toQString(editorText(EditorText::CancelButton)),
-                       QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PageSetDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PageSetDialog::reject);
+    buttons_->addButton(restoreButton_, QDialogButtonBox::ResetRole);
+    buttons_->addButton(tk73::toQString(editorText(EditorText::OkButton)),
+                        QDialogButtonBox::AcceptRole);
+    buttons_->addButton(tk73::toQString(editorText(EditorText::CancelButton)),
+                        QDialogButtonBox::RejectRole);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &PageSetDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &PageSetDialog::reject);
     connect(restoreButton_, &QPushButton::clicked, this, &PageSetDialog::RestoreDefaults);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
+    layout_->addWidget(tabs_);
+    layout_->addWidget(buttons_);
+}
+
+void PageSetDialog::HideRestoreDefaults() {
+    restoreButton_->hide();
+}
+
+void PageSetDialog::AddHelpButton() {
+    QPushButton* help = buttons_->addButton(tk73::toQString(editorText(EditorText::HelpButton)),
+                                            QDialogButtonBox::HelpRole);
+    connect(help, &QPushButton::clicked, this, [] { CTK73hlp().ShowHelpToolManual(); });
+}
+
+void PageSetDialog::AddFooter(QWidget* widget) {
+    // Above the buttons, which are always last.
+    layout_->insertWidget(layout_->count() - 1, widget);
 }
 
 SettingPage& PageSetDialog::AddPage(const std::string& title) {
@@ -90,6 +103,7 @@ void PageSetDialog::accept() {
             return;
         }
     }
+    Saved();
     QDialog::accept();
 }
 

@@ -11,8 +11,10 @@
 //   setting file." and the dialog stays open.
 // - Cancel ends the dialog with 0 and writes nothing.
 
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <memory>
 #include <string>
@@ -35,6 +37,13 @@ class PageSetDialog : public PageSetWindow {
     const std::vector<SettingPage*>& Pages() const { return pages_; }
     SettingPage* CurrentPage() const;
 
+    // For page sets that never restore defaults.
+    void HideRestoreDefaults();
+    // Adds the "Help" button, which opens the tool manual.
+    void AddHelpButton();
+    // Places a widget under the pages, above the buttons: a note that holds for every page.
+    void AddFooter(QWidget* widget);
+
     // Reads every page from the maintenance files; the start-up calls it before the dialog runs.
     // 1 when every item was read.
     int Open() override;
@@ -43,11 +52,18 @@ class PageSetDialog : public PageSetWindow {
     // The OK button.
     void accept() override;
 
+  protected:
+    // Called once every page was written, before the front goes back to the shell: a page set
+    // that must carry what it wrote elsewhere does it here.
+    virtual void Saved() {}
+
   private:
     // Shows one of the framework's messages under the set's title.
     void Tell(EditorText text, tk73::MessageIcon icon);
 
     QTabWidget* tabs_;
+    QVBoxLayout* layout_;
+    QDialogButtonBox* buttons_;
     QPushButton* restoreButton_;
     std::vector<SettingPage*> pages_;
 };

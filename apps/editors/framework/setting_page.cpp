@@ -16,6 +16,10 @@ void SettingPage::Place(const std::string& label, std::unique_ptr<PageItem> item
     items_.push_back(std::move(item));
 }
 
+void SettingPage::AddRow(QWidget* widget) {
+    form_->addRow(widget);
+}
+
 int SettingPage::Load(PgmMenuContext& context, int operation) {
     int all = 1;
     for (const auto& item : items_) {

@@ -29,6 +29,18 @@ class SettingPage : public QWidget {
         Place(label, std::move(item));
         return added;
     }
+    // Keeps an item for reading, restoring and saving without placing its control: the caller
+    // lays the control out itself (in a grid of records, inside a group), or shows none for a
+    // value the page keeps but does not show.
+    template <class Item, class... Arguments>
+    Item& Keep(Arguments&&... arguments) {
+        auto item = std::make_unique<Item>(std::forward<Arguments>(arguments)...);
+        Item& kept = *item;
+        items_.push_back(std::move(item));
+        return kept;
+    }
+    // Places a widget of the caller (a grid of kept items, a group, a note) in a row of its own.
+    void AddRow(QWidget* widget);
 
     // Reads every item (PGM_ACCESS_READ or PGM_ACCESS_READ_DEFAULT); 1 when each was read.
     int Load(PgmMenuContext& context, int operation);

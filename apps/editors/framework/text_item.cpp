@@ -1,5 +1,7 @@
 #include "apps/editors/framework/text_item.h"
 
+#include <algorithm>
+
 #include "apps/editors/framework/editor_texts.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
@@ -8,6 +10,10 @@
 namespace tk73editor {
 
 namespace {
+
+// Characters a field makes room for, and the room of its frame and margins.
+constexpr int kWidestShown = 48;
+constexpr int kFieldMargins = 12;
 
 // The text cut to at most width bytes, never inside a double-byte character.
 std::string cutToWidth(const std::string& text, size_t width) {
@@ -32,6 +38,10 @@ TextItem::TextItem(int menuNo, int itemNo, int record)
 
 void TextItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) {
     width_ = static_cast<size_t>(definition.nWidth);
+    // Wide enough for a full text of capitals (register texts mostly are), up to a long line.
+    const int shown = std::min(definition.nWidth, kWidestShown);
+    field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QString(shown, 'X')) +
+                            kFieldMargins);
 }
 
 void TextItem::Show(const tagPGMITEMDATA& value) {

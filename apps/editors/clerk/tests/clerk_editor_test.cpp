@@ -1,0 +1,195 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+#include "apps/editors/clerk/clerk_editor.h"
+#include "apps/editors/clerk/clerk_page_set.h"
+#include "apps/editors/general/general_features.h"
+#include "apps/editors/testing/editor_session.h"
+#include "apps/editors/testing/form_page_set.h"
+#include "apps/editors/testing/program_run.h"
+#include "apps/editors/testing/screenshots.h"
+#include "apps/editors/testing/script_failures.h"
+#include "apps/editors/testing/widget_lookup.h"
+#include "base/registry_settings.h"
+
+using tk73::Button;
+using tk73editortest::EditorSession;
+using tk73editortest::ExpectedFiles;
+using tk73editortest::fieldOf;
+using tk73editortest::kController;
+using tk73editortest::kRegister;
+using tk73editortest::retype;
+using namespace tk73clerk;
+
+namespace {
+
+constexpr int kKR301 = 301;
+constexpr int kVK500 = 501;
+
+QWidget* clerkControl(const tk73editor::PageSetDialog& set, int itemNo, int clerk) {
+    tk73editor::PageItem* item = tk73editortest::itemOf(set, kClerkMenu, itemNo, clerk);
+    return item != nullptr ? item->Control() : nullptr;
+}
+
+}  // namespace
+
+class ClerkEditorTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<EditorSession> session_;
+
+    bool start(int vekModelNo = 0, int target = kRegister) {
+        session_ = std::make_unique<EditorSession>(kKR301, vekModelNo, target);
+        return session_->ready();
+    }
+    std::unique_ptr<tk73editor::PageSetDialog> create(const std::string& flag) {
+        for (const auto& set : clerkEditor().pageSets) {
+            if (set.flag == flag) {
+                return tk73editortest::asFormPageSet(set.create(session_->context));
+            }
+        }
+        return nullptr;
+    }
+
+  private slots:
+    void cleanup() {
+        session_.reset();
+        const QStringList failures = tk73editortest::takeScriptFailures();
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    }
+
+    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
+        // Flags compare with letter case.
+        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/pc"}), 2);
+    }
+
+    void theEditorHasTheClerksAndTheCustomerSetup() {
+        QVERIFY(start());
+        const auto description = clerkEditor();
+        QCOMPARE(description.vekFlags, tk73editor::VekFlags::FirstTwoFlags);
+        QCOMPARE(description.pageSets.size(), size_t{2});
+        QCOMPARE(description.pageSets[0].flag, std::string("PC"));
+        QCOMPARE(description.pageSets[1].flag, std::string("CS"));
+        auto clerks = create("PC");
+        QCOMPARE(clerks->Title(), std::string("Clerk"));
+        auto customers = create("CS");
+        QCOMPARE(customers->Title(), std::string("Customer Setup"));
+        QCOMPARE(customers->Open(), 1);
+        QCOMPARE(customers->Pages().size(), size_t{2});
+        QCOMPARE(customers->Pages()[0]->Title(), std::string("Payment"));
+        QCOMPARE(customers->Pages()[1]->Title(), std::string("Receipt"));
+    }
+
+    void theClerksShowTheirRecords() {
+        QVERIFY(start());
+        auto set = create("PC");
+        QCOMPARE(set->Open(), 1);
+        QCOMPARE(set->findChild<QTabWidget*>()->tabText(0), QStringLiteral("Clerk 1-10"));
+        QCOMPARE(fieldOf(clerkControl(*set, kNameItem, 1))->text(), QStringLiteral("Manager"));
+        // The name is Windows-1252 in the file.
+        QCOMPARE(fieldOf(clerkControl(*set, kNameItem, 4))->text(), QString::fromUtf8("Chloé"));
+        QCOMPARE(fieldOf(clerkControl(*set, kSecretCodeItem, 4))->text(), QStringLiteral("1203"));
+        QCOMPARE(qobject_cast<QComboBox*>(clerkControl(*set, kDrawerItem, 1))->currentText(),
+                 QStringLiteral("Drawer 2"));
+        QCOMPARE(qobject_cast<QComboBox*>(clerkControl(*set, kDrawerItem, 2))->currentText(),
+                 QStringLiteral("Drawer 1"));
+        QVERIFY(qobject_cast<QCheckBox*>(clerkControl(*set, kTrainingItem, 9))->isChecked());
+        QVERIFY(!qobject_cast<QCheckBox*>(clerkControl(*set, kTrainingItem, 1))->isChecked());
+        QCOMPARE(fieldOf(clerkControl(*set, kNameItem, 10))->text(), QString());
+    }
+
+    void aSaveWritesOnlyTheEditedClerkItems() {
+        QVERIFY(start());
+        ExpectedFiles expected = session_->expect();
+        auto set = create("PC");
+        QCOMPARE(set->Open(), 1);
+        retype(fieldOf(clerkControl(*set, kNameItem, 10)), QString::fromUtf8("Renée"));
+        retype(fieldOf(clerkControl(*set, kSecretCodeItem, 10)), "1210");
+        auto* drawer = qobject_cast<QComboBox*>(clerkControl(*set, kDrawerItem, 10));
+        drawer->setCurrentIndex(1);
+        emit drawer->activated(1);
+        qobject_cast<QCheckBox*>(clerkControl(*set, kTrainingItem, 10))->click();
+        retype(fieldOf(clerkControl(*set, kNameItem, 4)), "Chloe");
+        session_->script.pressButton(Button::Ok);
+        set->accept();
+        QCOMPARE(set->result(), 1);
+        QVERIFY(expected.Write(kClerkMenu, kNameItem, 10,
+                               std::string("Ren\xE9"
+                                           "e")));
+        QVERIFY(expected.Write(kClerkMenu, kSecretCodeItem, 10, uint64_t{1210}));
+        QVERIFY(expected.Write(kClerkMenu, kDrawerItem, 10, uint64_t{2}));
+        QVERIFY(expected.Write(kClerkMenu, kTrainingItem, 10, uint64_t{1}));
+        QVERIFY(expected.Write(kClerkMenu, kNameItem, 4, std::string("Chloe")));
+        QCOMPARE(expected.Differences(), std::vector<std::string>{});
+    }
+
+    void theControllersServersHaveANameAndASecretCode() {
+        QVERIFY(start(kVK500, kController));
+        AecrbsSetCurrentVekSetting(1, 0);
+        ExpectedFiles controller = session_->expect(kController);
+        ExpectedFiles registerFiles = session_->expect(kRegister);
+        auto set = create("PC");
+        QCOMPARE(set->Open(), 1);
+        QVERIFY(clerkControl(*set, kSecretCodeItem, 1) != nullptr);
+        QVERIFY(clerkControl(*set, kDrawerItem, 1) == nullptr);
+        QVERIFY(clerkControl(*set, kTrainingItem, 1) == nullptr);
+        retype(fieldOf(clerkControl(*set, kNameItem, 3)), "Bea");
+        session_->script.pressButton(Button::Ok);
+        set->accept();
+        QCOMPARE(set->result(), 1);
+        QVERIFY(controller.Write(kClerkMenu, kNameItem, 3, std::string("Bea")));
+        QCOMPARE(controller.Differences(), std::vector<std::string>{});
+        QCOMPARE(registerFiles.Differences(), std::vector<std::string>{});
+    }
+
+    void theCustomerSetupSavesItsFeatures() {
+        QVERIFY(start());
+        ExpectedFiles expected = session_->expect();
+        auto set = create("CS");
+        QCOMPARE(set->Open(), 1);
+        auto* date = qobject_cast<QComboBox*>(
+            tk73editortest::itemOf(*set, tk73general::kGeneralFeatureMenu,
+                                   static_cast<int>(tk73general::Feature::DateFormat))
+                ->Control());
+        QCOMPARE(date->currentText(), QStringLiteral("DD/MM/YYYY"));
+        date->setCurrentIndex(2);
+        emit date->activated(2);
+        session_->script.pressButton(Button::Ok);
+        set->accept();
+        QCOMPARE(set->result(), 1);
+        QVERIFY(expected.Write(tk73general::kGeneralFeatureMenu,
+                               static_cast<int>(tk73general::Feature::DateFormat), 0, uint64_t{2}));
+        QCOMPARE(expected.Differences(), std::vector<std::string>{});
+    }
+
+    void everyPageSetShowsItsControlsWhole_data() {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<bool>("controller");
+        QTest::newRow("PC") << "PC" << false;
+        QTest::newRow("CS") << "CS" << false;
+        QTest::newRow("PC controller") << "PC" << true;
+    }
+    void everyPageSetShowsItsControlsWhole() {
+        QFETCH(QString, flag);
+        QFETCH(bool, controller);
+        QVERIFY(start(controller ? kVK500 : 0, controller ? kController : kRegister));
+        if (controller) {
+            AecrbsSetCurrentVekSetting(1, 0);
+        }
+        auto set = create(flag.toStdString());
+        QCOMPARE(set->Open(), 1);
+        const QStringList problems = tk73editortest::screenshotPages(
+            *set, "clerk-" + flag.toStdString() + (controller ? "-controller" : ""));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+};
+
+QTEST_MAIN(ClerkEditorTest)
+#include "clerk_editor_test.moc"
