@@ -34,8 +34,9 @@ test-asan: build-asan
 test: test-normal test-asan
 
 bench: build
-	cmake --build $(BUILD_DIR) --target bench_programfile
+	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch
 	$(BUILD_DIR)/bin/bench_programfile
+	$(BUILD_DIR)/bin/bench_itemsearch
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
