@@ -6,6 +6,9 @@ ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 TK73_USER_MODE ?= 0
+# The compiler cache files paths relative to the clone, so every clone shares its entries.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
 
 .PHONY: all setup build build-asan run test test-normal test-asan bench format
 
