@@ -9,6 +9,7 @@ TK73_USER_MODE ?= 0
 # The compiler cache files paths relative to the clone, so every clone shares its entries.
 export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
+export CCACHE_MAXSIZE ?= 20G
 
 .PHONY: all setup build build-asan run test test-normal test-asan bench format
 
