@@ -23,6 +23,7 @@
 #include "apps/editors/item/record_search.h"
 #include "platform/ini_profile.h"
 #include "programfiles/pgm_handle.h"
+#include "tk73_source_dir.h"
 #include "tools/progen/program_generator.h"
 
 namespace {

@@ -19,6 +19,7 @@
 
 #include "bench/allocation_counter.h"
 #include "programfiles/pgm_handle.h"
+#include "tk73_source_dir.h"
 #include "tools/progen/program_generator.h"
 
 namespace {

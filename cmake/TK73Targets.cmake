@@ -3,7 +3,11 @@
 add_library(tk73_options INTERFACE)
 target_compile_options(tk73_options INTERFACE -Wall -Wextra -Werror -Wno-unused-parameter)
 target_include_directories(tk73_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
-target_compile_definitions(tk73_options INTERFACE TK73_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The source folder reaches only the few files that read the shipped installation from it, by a
+# generated header: on every command line it would keep clones in other folders from sharing
+# the compiler cache.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_source_dir.h
+     CONTENT "#pragma once\n#define TK73_SOURCE_DIR \"${CMAKE_SOURCE_DIR}\"\n")
 if(TK73_SANITIZE)
     target_compile_options(tk73_options INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)

@@ -12,6 +12,7 @@
 #include "storedb/store_folder.h"
 #include "storedb/store_life_cycle.h"
 #include "storedb/testing/store_test_environment.h"
+#include "tk73_source_dir.h"
 
 namespace mergetest {
 

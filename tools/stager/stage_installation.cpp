@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/registry_hive.h"
+#include "tk73_source_dir.h"
 
 namespace tk73tools {
 
