@@ -21,7 +21,8 @@ int CreateStore(STORE_EDB& store);
 
 // Rewrites the store's record. A side whose model changed loses its machine list, its part of
 // the store folder and its definition copy; the new model's default definition file is copied
-// in and the program is asked to copy that side's default program files.
+// in and the program is asked to copy that side's default program files. A change that fails
+// leaves the tables and both parts of the store folder as they were.
 int ChangeStore(STORE_EDB& store);
 
 // A record for a copy of the source store: its content, a new number and a copy name. Shows
