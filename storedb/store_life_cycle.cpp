@@ -217,7 +217,7 @@ int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption) {
 
 int ConfirmDeleteStore(const STORE_EDB& store, const std::string& caption) {
     const std::string text = "\"" + store.storeName + "\"  \nAre you sure to delete all?";
-    return tk73::ui().question(text, caption, tk73::Buttons::YesNo, tk73::Button::Yes,
+    return tk73::ui().question(text, caption, tk73::Buttons::YesNo, tk73::Button::No,
                                tk73::MessageIcon::Exclamation) == tk73::Button::Yes
                ? 1
                : 0;

@@ -32,7 +32,8 @@ int PrepareStoreCopy(int sourceStoreNo, STORE_EDB& copy, const std::string& capt
 // copy's record. Shows "Could not copy store folder." when the folder cannot be copied.
 int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption);
 
-// Asks whether the store is to go, with its name in double quotes; 1 on Yes.
+// Asks whether the store is to go, with its name in double quotes; 1 on Yes. No is the default
+// answer, so that a stray Enter deletes nothing.
 int ConfirmDeleteStore(const STORE_EDB& store, const std::string& caption);
 // Empties the store's controller and register lists, removes its record and deletes its whole
 // folder. Shows "Could not delete store folder." when the folder cannot be deleted.

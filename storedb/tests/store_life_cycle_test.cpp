@@ -190,6 +190,7 @@ TEST_F(StoreLifeCycle, DeleteEmptiesTheMachineListsRemovesTheRecordAndTheFolder)
     ASSERT_EQ(ui.calls().size(), 1u);
     EXPECT_EQ(ui.calls().front().text, "\"First\"  \nAre you sure to delete all?");
     EXPECT_EQ(ui.calls().front().buttons, tk73::Buttons::YesNo);
+    EXPECT_EQ(ui.calls().front().defaultButton, tk73::Button::No);
     ASSERT_EQ(tk73store::DeleteStore(first.storeNo, "Branch list setting"), 1);
 
     EXPECT_EQ(storeFolders(), (Strings{"S002", "S002/M001", "S002/M001/KR420.INI"}));
