@@ -9,7 +9,8 @@
 
 class CTK73edbBranch {
   public:
-    // Loads the table; a table that cannot be read leaves the object empty.
+    // Loads the table; a table that cannot be read leaves the object empty. When its file is
+    // there all the same, every change is refused (0) and the file stays as it is.
     CTK73edbBranch();
 
     int GetBranchCnt() const { return static_cast<int>(branches_.size()); }

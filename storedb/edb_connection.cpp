@@ -1,9 +1,14 @@
 #include "storedb/edb_connection.h"
 
+#include <algorithm>
+
 #include "base/database_frame.h"
+#include "base/file_utils.h"
+#include "base/install_folders.h"
 #include "base/store_folders.h"
 #include "base/table_reader.h"
 #include "base/table_writer.h"
+#include "platform/whole_file.h"
 
 namespace tk73store {
 
@@ -13,8 +18,29 @@ EdbConnection::~EdbConnection() {
     AecrdbDeleteDBC(frame_);
 }
 
+std::string EdbConnection::TableFile(const char* table) {
+    char path[TK73_MAX_PATH] = {};
+    const std::string name = std::string(table) + ".edb";
+    if (AecrbsGetTK73DataBasePath(path) == 0 || AecrbsAddPath(path, name.c_str()) == 0) {
+        return {};
+    }
+    return path;
+}
+
 bool EdbConnection::ReadTable(const char* table, const EdbColumns& columns,
-                              std::vector<EdbRow>& rows) const {
+                              std::vector<EdbRow>& rows) {
+    const bool read = ReadRows(table, columns, rows);
+    if (!read) {
+        const std::string file = TableFile(table);
+        if (!file.empty() && tk73::pathExists(file)) {
+            unreadTables_.emplace_back(table);
+        }
+    }
+    return read;
+}
+
+bool EdbConnection::ReadRows(const char* table, const EdbColumns& columns,
+                             std::vector<EdbRow>& rows) const {
     rows.clear();
     if (frame_ == nullptr) {
         return false;
@@ -70,6 +96,9 @@ bool EdbConnection::WriteTable(const char* table, const EdbColumns& columns,
 bool EdbConnection::RewriteTable(const char* table, const EdbColumns& columns,
                                  const std::vector<EdbRow>& rows,
                                  const std::vector<EdbRow>& before) const {
+    if (std::find(unreadTables_.begin(), unreadTables_.end(), table) != unreadTables_.end()) {
+        return false;
+    }
     if (WriteTable(table, columns, rows)) {
         return true;
     }

@@ -24,11 +24,18 @@ class EdbConnection {
     // False when the database folder is not configured.
     bool IsOpen() const { return frame_ != nullptr; }
 
+    // The file of a table of the database folder; empty when that folder is not configured.
+    static std::string TableFile(const char* table);
+
     // Every record of the table in file order, each with the named columns (a column the file
     // lacks reads as empty text); false, and rows empty, when the table cannot be read.
-    bool ReadTable(const char* table, const EdbColumns& columns, std::vector<EdbRow>& rows) const;
+    // A table whose file is there but cannot be read (cut short, damaged) is then refused to
+    // every rewrite through this connection: the caller holds none of its records, and a
+    // rewrite from what it holds would drop them all.
+    bool ReadTable(const char* table, const EdbColumns& columns, std::vector<EdbRow>& rows);
     // Replaces the table with the rows. When the new table cannot be written whole, the rows of
-    // before are written back, so that a failed change leaves the table as it was.
+    // before are written back, so that a failed change leaves the table as it was. False, with
+    // the file untouched, for a table this connection could not read.
     bool RewriteTable(const char* table, const EdbColumns& columns, const std::vector<EdbRow>& rows,
                       const std::vector<EdbRow>& before) const;
 
@@ -39,10 +46,12 @@ class EdbConnection {
     bool DeleteStoreFolder(int storeNo, int part) const;
 
   private:
+    bool ReadRows(const char* table, const EdbColumns& columns, std::vector<EdbRow>& rows) const;
     bool WriteTable(const char* table, const EdbColumns& columns,
                     const std::vector<EdbRow>& rows) const;
 
     DBC* frame_ = nullptr;
+    std::vector<std::string> unreadTables_;
 };
 
 }  // namespace tk73store

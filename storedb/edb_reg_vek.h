@@ -31,7 +31,8 @@ class CTK73edbRegVekBase {
 
   protected:
     explicit CTK73edbRegVekBase(int storeNo) : storeNo_(storeNo) {}
-    // Reads the table; the forms call it once they are made.
+    // Reads the table; the forms call it once they are made. A table that cannot be read leaves
+    // every place free; when its file is there all the same, SetRegister is refused.
     void Load();
 
   private:

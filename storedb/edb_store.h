@@ -14,7 +14,8 @@ class CTK73edbStore {
     // The prefix of the names that copies of a store get.
     static constexpr const char* kCopyPrefix = "Copy_";
 
-    // Loads the table; a table that cannot be read leaves the object empty.
+    // Loads the table; a table that cannot be read leaves the object empty. When its file is
+    // there all the same, every change is refused (0) and the file stays as it is.
     CTK73edbStore();
 
     int GetStoreCnt() const { return static_cast<int>(stores_.size()); }

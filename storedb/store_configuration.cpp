@@ -18,9 +18,11 @@ void showError(const char* text) {
     tk73::ui().message(text, kStoreSettingCaption, tk73::MessageIcon::Error);
 }
 
+// Both questions of the dialog lead to stored data being overwritten or deleted (the store's
+// record and machine lists, or a side's programs), so Cancel is the default answer.
 bool askOkCancel(const char* text) {
     return tk73::ui().question(text, kStoreSettingCaption, tk73::Buttons::OkCancel,
-                               tk73::Button::Ok,
+                               tk73::Button::Cancel,
                                tk73::MessageIcon::Exclamation) == tk73::Button::Ok;
 }
 

@@ -1,5 +1,7 @@
 #include "storedb/store_life_cycle.h"
 
+#include <vector>
+
 #include "base/date_time.h"
 #include "base/user_interaction.h"
 #include "definitions/def_reg.h"
@@ -9,6 +11,7 @@
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
 #include "storedb/machine_list.h"
+#include "storedb/replaced_parts.h"
 #include "storedb/table_snapshot.h"
 
 namespace tk73store {
@@ -30,9 +33,9 @@ class DatabaseSnapshot {
     }
 
   private:
-    TableSnapshot store_{kStoreTable, storeColumns()};
-    TableSnapshot registers_{kRegisterTable, registerColumns()};
-    TableSnapshot veks_{kVekTable, vekColumns()};
+    TableSnapshot store_{kStoreTable};
+    TableSnapshot registers_{kRegisterTable};
+    TableSnapshot veks_{kVekTable};
 };
 
 int modelOf(const STORE_EDB& store, int kind) {
@@ -86,14 +89,6 @@ void showError(const char* text, const std::string& caption) {
     tk73::ui().message(text, caption, tk73::MessageIcon::Error);
 }
 
-// Replaces one side of a store whose model changed.
-bool replaceSide(const STORE_EDB& store, int kind) {
-    const int part = kind == kVek ? 2 : 1;
-    return EmptyMachineList(store.storeNo, kind) == 1 &&
-           EdbConnection().DeleteStoreFolder(store.storeNo, part) &&
-           copyDefaultDefinition(store, kind);
-}
-
 }  // namespace
 
 int CreateStore(STORE_EDB& store) {
@@ -131,17 +126,34 @@ int ChangeStore(STORE_EDB& store) {
     }
     STORE_EDB record = store;
     stampRecord(record);
-    const DatabaseSnapshot before;
-    if (stores.UpdateStore(record) != 1) {
-        return 0;
-    }
     const bool registerChanged = record.regModelNo != current.regModelNo;
     const bool vekChanged = record.vekModelNo != current.vekModelNo;
-    if ((registerChanged && !replaceSide(record, kRegister)) ||
-        (vekChanged && !replaceSide(record, kVek))) {
+    std::vector<int> changedKinds;
+    if (registerChanged) {
+        changedKinds.push_back(kRegister);
+    }
+    if (vekChanged) {
+        changedKinds.push_back(kVek);
+    }
+    // A side whose model changed loses its machine list and its programs, and gets the new
+    // model's definition; the old programs stay aside until all of that has succeeded.
+    const DatabaseSnapshot before;
+    ReplacedParts oldParts(record.storeNo);
+    bool done = true;
+    for (const int kind : changedKinds) {
+        done = done && oldParts.SetAside(kind);
+    }
+    done = done && stores.UpdateStore(record) == 1;
+    for (const int kind : changedKinds) {
+        done = done && EmptyMachineList(record.storeNo, kind) == 1 &&
+               copyDefaultDefinition(record, kind);
+    }
+    if (!done) {
         before.Restore();
+        oldParts.PutBack();
         return 0;
     }
+    oldParts.Discard();
     store = record;
     // A side that now has no model has no default program files to copy.
     if (registerChanged && record.regModelNo != 0) {
@@ -205,7 +217,7 @@ int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption) {
 
 int ConfirmDeleteStore(const STORE_EDB& store, const std::string& caption) {
     const std::string text = "\"" + store.storeName + "\"  \nAre you sure to delete all?";
-    return tk73::ui().question(text, caption, tk73::Buttons::YesNo, tk73::Button::Yes,
+    return tk73::ui().question(text, caption, tk73::Buttons::YesNo, tk73::Button::No,
                                tk73::MessageIcon::Exclamation) == tk73::Button::Yes
                ? 1
                : 0;

@@ -21,7 +21,8 @@ int CreateStore(STORE_EDB& store);
 
 // Rewrites the store's record. A side whose model changed loses its machine list, its part of
 // the store folder and its definition copy; the new model's default definition file is copied
-// in and the program is asked to copy that side's default program files.
+// in and the program is asked to copy that side's default program files. A change that fails
+// leaves the tables and both parts of the store folder as they were.
 int ChangeStore(STORE_EDB& store);
 
 // A record for a copy of the source store: its content, a new number and a copy name. Shows
@@ -31,7 +32,8 @@ int PrepareStoreCopy(int sourceStoreNo, STORE_EDB& copy, const std::string& capt
 // copy's record. Shows "Could not copy store folder." when the folder cannot be copied.
 int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption);
 
-// Asks whether the store is to go, with its name in double quotes; 1 on Yes.
+// Asks whether the store is to go, with its name in double quotes; 1 on Yes. No is the default
+// answer, so that a stray Enter deletes nothing.
 int ConfirmDeleteStore(const STORE_EDB& store, const std::string& caption);
 // Empties the store's controller and register lists, removes its record and deletes its whole
 // folder. Shows "Could not delete store folder." when the folder cannot be deleted.

@@ -88,7 +88,9 @@ std::string SysMaintenance::initialFolder() const {
 }
 
 bool SysMaintenance::confirm(const char* question) const {
-    return tk73::ui().question(question, caption(), Buttons::OkCancel, Button::Ok,
+    // Every command asked for replaces data: a backup the earlier backup in the folder, a
+    // restore or the initialisation the database. Cancel is the default answer.
+    return tk73::ui().question(question, caption(), Buttons::OkCancel, Button::Cancel,
                                MessageIcon::Exclamation) == Button::Ok;
 }
 

@@ -1,15 +1,28 @@
 #include "storedb/table_snapshot.h"
 
+#include "base/file_utils.h"
+#include "platform/whole_file.h"
+#include "storedb/edb_connection.h"
+
 namespace tk73store {
 
-TableSnapshot::TableSnapshot(const char* table, const EdbColumns& columns)
-    : table_(table), columns_(columns) {
-    read_ = EdbConnection().ReadTable(table_, columns_, rows_);
+TableSnapshot::TableSnapshot(const char* table) : file_(EdbConnection::TableFile(table)) {
+    if (file_.empty()) {
+        return;
+    }
+    bytes_ = tk73::readWholeFile(file_);
+    // Something that is there but cannot be read whole is nothing the snapshot could put back.
+    taken_ = bytes_.has_value() || !tk73::pathExists(file_);
 }
 
 void TableSnapshot::Restore() const {
-    if (read_) {
-        EdbConnection().RewriteTable(table_, columns_, rows_, rows_);
+    if (!taken_) {
+        return;
+    }
+    if (bytes_) {
+        tk73::replaceWholeFile(file_, *bytes_);
+    } else {
+        AecrbsDeleteFile(file_.c_str());
     }
 }
 

@@ -1,25 +1,24 @@
 #pragma once
-// The rows of a table as they were at one moment, so that a change made of several steps can
-// put the table back when a later step fails.
+// A table file as it was at one moment, so that a change made of several steps can put the table
+// back when a later step fails. The snapshot keeps the file's bytes, not its records: a table
+// that cannot be read as records (cut short, damaged) is put back as well, and a table that was
+// missing is removed again.
 
-#include <vector>
-
-#include "storedb/edb_connection.h"
+#include <optional>
+#include <string>
 
 namespace tk73store {
 
 class TableSnapshot {
   public:
-    TableSnapshot(const char* table, const EdbColumns& columns);
+    explicit TableSnapshot(const char* table);
 
-    // Rewrites the table with the rows it had; a table that could not be read is left alone.
     void Restore() const;
 
   private:
-    const char* table_;
-    EdbColumns columns_;
-    bool read_ = false;
-    std::vector<EdbRow> rows_;
+    std::string file_;
+    bool taken_ = false;
+    std::optional<std::string> bytes_;  // nothing: the file was missing
 };
 
 }  // namespace tk73store

@@ -135,14 +135,15 @@ TEST_F(DatabaseFrame, SystemRestoreBringsBackTheBackedUpDatabaseByteForByte) {
     const FolderImage backedUp = imageOf(databaseFolder());
 
     tk73test::ScriptedUserInteraction scripted;
-    EXPECT_EQ(run(AECRDB_SYSTEM_BACKUP, backupFolder().generic_string(), true), 1);
+    // The command numbers as other programs pass them.
+    EXPECT_EQ(run(7000201, backupFolder().generic_string(), true), 1);
     EXPECT_EQ(imageOf(backupFolder() / "ecrsbkup"), backedUp);
     EXPECT_EQ(description("BACKUPTYPE"), "SYSTEMBACKUP");
     EXPECT_EQ(description("BACKUPCODE"), "0200");
     EXPECT_EQ(description("BACKUPDATE").size(), 14u);
 
     changeTheDatabase();
-    EXPECT_EQ(run(AECRDB_SYSTEM_RESTORE, backupFolder().generic_string(), true), 1);
+    EXPECT_EQ(run(7000301, backupFolder().generic_string(), true), 1);
     EXPECT_EQ(imageOf(databaseFolder()), backedUp);
     EXPECT_EQ(scripted.textsOf(tk73test::InteractionKind::Progress),
               (std::vector<std::string>{"System Backup ...", "System Restore ..."}));
@@ -156,7 +157,9 @@ TEST_F(DatabaseFrame, SystemRestoreBringsBackTheBackedUpDatabaseByteForByte) {
 
 TEST_F(DatabaseFrame, ConnectRestoreTouchesOnlyTheRegisterAndStoreTables) {
     frame_ = openDatabase();
-    EXPECT_EQ(run(AECRDB_CONNECT_BACKUP, backupFolder().generic_string()), 1);
+    tk73test::ScriptedUserInteraction scripted;
+    // The command numbers as other programs pass them.
+    EXPECT_EQ(run(7000501, backupFolder().generic_string(), true), 1);
     EXPECT_EQ(imageOf(backupFolder() / "ecrsbkup"),
               (FolderImage{{"REGISTER.edb", kRegisterTable}, {"STORE.edb", kStoreTable}}));
     EXPECT_EQ(description("BACKUPTYPE"), "CONNECTBACKUP");
@@ -166,8 +169,11 @@ TEST_F(DatabaseFrame, ConnectRestoreTouchesOnlyTheRegisterAndStoreTables) {
     FolderImage expected = imageOf(databaseFolder());
     expected["REGISTER.edb"] = kRegisterTable;
     expected["STORE.edb"] = kStoreTable;
-    EXPECT_EQ(run(AECRDB_CONNECT_RESTORE, backupFolder().generic_string()), 1);
+    EXPECT_EQ(run(7000601, backupFolder().generic_string(), true), 1);
     EXPECT_EQ(imageOf(databaseFolder()), expected);
+    EXPECT_EQ(scripted.textsOf(tk73test::InteractionKind::Progress),
+              (std::vector<std::string>{"Connect Information Backup ...",
+                                        "Connect Information Restore ..."}));
 }
 
 TEST_F(DatabaseFrame, ARestoreFromTheOtherBackupTypeChangesNothing) {

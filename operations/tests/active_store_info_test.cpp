@@ -92,21 +92,29 @@ TEST_F(ActiveStore, NoSelectionOrNoDefinitionCopyAnswersZero) {
 }
 
 TEST_F(ActiveStore, OutsideTheProfessionalModeTheRegisterToolWorksOnStoreOne) {
-    AecrbsSetDesktopRegister("000", "002", "999");
-    for (const uint32_t mode : {0u, 1u, 3u, 4u}) {
-        environment.setUserMode(mode);
-        // Outside mode 2 the register tool keeps its database per user, so the stores made
-        // above are not there; the working store is still store 1, whatever is selected.
-        EXPECT_EQ(CTK73opsActiveStoreInfo().GetStore().storeNo, 0) << mode;
-    }
+    // Outside mode 2 the register tool keeps its database per user: its own two stores, apart
+    // from the two made above. Store 2 is selected, so following the selection, or the other
+    // database, gives another store than the working store 1.
     environment.setUserMode(1);
     STORE_EDB working = storetest::storeRecord(0, "Working", kKR301);
     ASSERT_EQ(tk73store::CreateStore(working), 1);
     ASSERT_EQ(working.storeNo, 1);
-    const CTK73opsActiveStoreInfo info;
-    EXPECT_EQ(info.GetStore().storeNo, 1);
-    EXPECT_EQ(info.GetRegModel().identName, "KR301");
-    EXPECT_EQ(pathsOf(0).ini, environment.storeFolder(1) + "/M001/KR301.INI");
+    STORE_EDB other = storetest::storeRecord(0, "Other", storetest::kKR420);
+    ASSERT_EQ(tk73store::CreateStore(other), 1);
+    ASSERT_EQ(other.storeNo, 2);
+    AecrbsSetDesktopRegister("000", "002", "999");
+    // Modes 3 and 4 are the controller tool's; the register tool takes them, and any unknown
+    // mode, as the default layout.
+    for (const uint32_t mode : {0u, 1u, 3u, 4u, 7u}) {
+        environment.setUserMode(mode);
+        const CTK73opsActiveStoreInfo info;
+        EXPECT_EQ(info.GetStore().storeNo, 1) << mode;
+        EXPECT_EQ(info.GetStore().storeName, "Working") << mode;
+        EXPECT_EQ(info.GetRegModel().identName, "KR301") << mode;
+        const Paths paths = pathsOf(0);
+        EXPECT_EQ(paths.result, 1) << mode;
+        EXPECT_EQ(paths.ini, environment.storeFolder(1) + "/M001/KR301.INI") << mode;
+    }
 }
 
 TEST_F(ActiveStore, TheVekToolAlwaysFollowsTheDesktopSelection) {

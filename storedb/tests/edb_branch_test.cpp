@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "storedb/edb_model.h"
 #include "storedb/testing/store_test_environment.h"
 
@@ -57,6 +59,24 @@ TEST_F(BranchTable, BranchesAreAddedUpdatedAndReadBack) {
     EXPECT_EQ(reloaded.GetBranchFromIndex(2, &read), 0);
     EXPECT_EQ(reloaded.GetBranchFromBranchNo(7, &read), 0);
     EXPECT_TRUE(read.branchName.empty());
+}
+
+TEST_F(BranchTable, ATableThatCannotBeReadIsNeverWrittenAndAMissingOneIsMade) {
+    for (const char* damaged : {"", "BranchNo,Bra"}) {
+        environment.writeTable("BRANCH", damaged);
+        CTK73edbBranch branches;
+        EXPECT_EQ(branches.GetBranchCnt(), 0);
+        EXPECT_EQ(branches.AddBranch(branch(1, "East")), 0);
+        EXPECT_EQ(branches.GetBranchCnt(), 0);
+        EXPECT_EQ(environment.table("BRANCH"), damaged);
+    }
+
+    std::filesystem::remove(environment.dataBaseFolder() + "/BRANCH.edb");
+    CTK73edbBranch branches;
+    ASSERT_EQ(branches.AddBranch(branch(1, "East")), 1);
+    EXPECT_EQ(environment.table("BRANCH"),
+              "BranchNo,BranchName,Clerk,Comment,Update\r\n"
+              "\"001\",\"East\",\"\",\"\",\"20240101120000\"\r\n");
 }
 
 TEST_F(BranchTable, ASixtyFifthBranchIsRefused) {

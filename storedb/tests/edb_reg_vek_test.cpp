@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "storedb/edb_model.h"
@@ -99,6 +100,28 @@ TEST_F(MachineTables, SixtyFourBlocksFillTheTableAndAForeignBlockIsRefused) {
     EXPECT_EQ(table.SetRegister(empty), 0);
     EXPECT_EQ(tk73store::WriteMachineList(3, 0, std::vector<uint32_t>(33, 1)), 0);
     EXPECT_EQ(lineCount("REGISTER"), 1 + 64 * 32);
+}
+
+TEST_F(MachineTables, ATableThatCannotBeReadIsNeverWrittenAndAMissingOneIsMade) {
+    for (const char* damaged : {"", "StoreNo,RegNo,Re"}) {
+        for (const char* name : {"REGISTER", "VEK"}) {
+            environment.writeTable(name, damaged);
+        }
+        EXPECT_EQ(tk73store::WriteMachineList(1, 0, {address(1, 1, 1, 1)}), 0);
+        EXPECT_EQ(tk73store::EmptyMachineList(1, 1), 0);
+        CTK73edbVek table(2);
+        STORE_MANAGE block;
+        ASSERT_EQ(table.InitRegisterEdb(&block), 1);
+        block.entries[0].storeNo = 2;
+        EXPECT_EQ(table.SetRegister(block), 0);
+        EXPECT_EQ(table.GetRegister(&block), 0);
+        EXPECT_EQ(environment.table("REGISTER"), damaged);
+        EXPECT_EQ(environment.table("VEK"), damaged);
+    }
+
+    std::filesystem::remove(environment.dataBaseFolder() + "/VEK.edb");
+    ASSERT_EQ(tk73store::WriteMachineList(1, 1, {address(1, 1, 1, 1)}), 1);
+    EXPECT_EQ(lineCount("VEK"), 1 + 32);
 }
 
 TEST_F(MachineTables, ReadingStopsBeforeTheFirstFreeBlockWhenWriting) {

@@ -217,13 +217,21 @@ TEST_F(StoreTable, WithVekNeedsAKnownControllerModelAndLinkedNeedsTheLinkage) {
     EXPECT_EQ(stores.GetWithVek(9, &with, &linked), 0);
 }
 
-TEST_F(StoreTable, ATableThatCannotBeReadLeavesTheObjectEmpty) {
-    environment.writeTable("STORE", "");
-    const CTK73edbStore stores;
-    EXPECT_EQ(stores.GetStoreCnt(), 0);
-    STORE_EDB read;
-    EXPECT_EQ(stores.GetStoreFromIndex(0, &read), 0);
-    EXPECT_EQ(stores.GetStoreFromStoreNo(1, &read), 0);
+TEST_F(StoreTable, ATableThatCannotBeReadLeavesTheObjectEmptyAndTheFileAlone) {
+    // An empty file, and one cut short before the end of its header line.
+    for (const char* damaged : {"", "StoreNo,StoreName,Cl"}) {
+        environment.writeTable("STORE", damaged);
+        CTK73edbStore stores;
+        EXPECT_EQ(stores.GetStoreCnt(), 0);
+        STORE_EDB read;
+        EXPECT_EQ(stores.GetStoreFromIndex(0, &read), 0);
+        EXPECT_EQ(stores.GetStoreFromStoreNo(1, &read), 0);
+        // The object holds none of the stores the file may still hold; a rewrite from it would
+        // leave only the new one.
+        EXPECT_EQ(stores.AddStore(storeRecord(1, "New", 301)), 0);
+        EXPECT_EQ(stores.GetStoreCnt(), 0);
+        EXPECT_EQ(environment.table("STORE"), damaged);
+    }
 }
 
 }  // namespace

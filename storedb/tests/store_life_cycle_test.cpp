@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,18 @@ class StoreLifeCycle : public ::testing::Test {
             }
         }
         return folders;
+    }
+
+    // The same with the bytes of every file (a folder has none).
+    std::map<std::string, std::string> storeImage() const {
+        std::map<std::string, std::string> image;
+        for (const std::string& entry : storeFolders()) {
+            const std::string path = environment.dataBaseFolder() + "/" + entry;
+            image[entry] = std::filesystem::is_directory(path)
+                               ? std::string()
+                               : tk73test::TempEnvironment::readFile(path);
+        }
+        return image;
     }
 
     STORE_EDB created(const std::string& name, int regModelNo, int vekModelNo = 0) {
@@ -177,6 +190,7 @@ TEST_F(StoreLifeCycle, DeleteEmptiesTheMachineListsRemovesTheRecordAndTheFolder)
     ASSERT_EQ(ui.calls().size(), 1u);
     EXPECT_EQ(ui.calls().front().text, "\"First\"  \nAre you sure to delete all?");
     EXPECT_EQ(ui.calls().front().buttons, tk73::Buttons::YesNo);
+    EXPECT_EQ(ui.calls().front().defaultButton, tk73::Button::No);
     ASSERT_EQ(tk73store::DeleteStore(first.storeNo, "Branch list setting"), 1);
 
     EXPECT_EQ(storeFolders(), (Strings{"S002", "S002/M001", "S002/M001/KR420.INI"}));
@@ -261,19 +275,46 @@ TEST_F(StoreLifeCycle, ChangingAModelReplacesOnlyThatSide) {
     EXPECT_EQ(read.vekLinkage, '1');
 }
 
-TEST_F(StoreLifeCycle, AFailedModelChangeLeavesTheTablesAsTheyWere) {
-    STORE_EDB store = created("Shop", kKR301);
+TEST_F(StoreLifeCycle, AFailedModelChangeLeavesTheTablesAndTheStoreFolderAsTheyWere) {
+    STORE_EDB store = created("Shop", kKR301, kVK500);
+    for (const char* part : {"/M001/MAINTE/FILE001P.TXT", "/O001/MAINTE/FILE401P.TXT"}) {
+        tk73test::TempEnvironment::writeFile(environment.storeFolder(store.storeNo) + part,
+                                             "programmed\r\n");
+    }
     ASSERT_EQ(tk73store::WriteMachineList(store.storeNo, 0, {0x0A000001u}), 1);
+    ASSERT_EQ(tk73store::WriteMachineList(store.storeNo, 1, {0x0A000002u}), 1);
     const std::string storeTable = environment.table("STORE");
     const std::string registerTable = environment.table("REGISTER");
-    std::filesystem::remove(environment.modelFolder("KR420", 0) + "/KR420.INI");
+    const std::map<std::string, std::string> folder = storeImage();
     notices.clear();
+    const auto unchanged = [&](const std::string& vekTable) {
+        EXPECT_EQ(environment.table("STORE"), storeTable);
+        EXPECT_EQ(environment.table("REGISTER"), registerTable);
+        EXPECT_EQ(environment.table("VEK"), vekTable);
+        EXPECT_EQ(storeImage(), folder);
+        EXPECT_TRUE(notices.empty());
+    };
 
-    store.regModelNo = kKR420;
-    EXPECT_EQ(tk73store::ChangeStore(store), 0);
-    EXPECT_EQ(environment.table("STORE"), storeTable);
-    EXPECT_EQ(environment.table("REGISTER"), registerTable);
-    EXPECT_TRUE(notices.empty());
+    // The new register model has no default definition, and the controller goes as well.
+    const std::string kr420 = environment.modelFolder("KR420", 0) + "/KR420.INI";
+    const std::string kr420Text = tk73test::TempEnvironment::readFile(kr420);
+    std::filesystem::remove(kr420);
+    STORE_EDB changed = store;
+    changed.regModelNo = kKR420;
+    changed.vekModelNo = 0;
+    EXPECT_EQ(tk73store::ChangeStore(changed), 0);
+    unchanged(environment.table("VEK"));
+
+    // The register side is replaced first; then the controller list cannot be emptied, as its
+    // table cannot be read.
+    tk73test::TempEnvironment::writeFile(kr420, kr420Text);
+    environment.writeTable("VEK", "");
+    changed = store;
+    changed.regModelNo = kKR420;
+    changed.vekModelNo = 0;
+    EXPECT_EQ(tk73store::ChangeStore(changed), 0);
+    unchanged("");
+
     STORE_EDB missing = storeRecord(9, "Nowhere", kKR301);
     EXPECT_EQ(tk73store::ChangeStore(missing), 0);
 }
