@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "programfiles/tests/pgm_handle_fixture.h"
@@ -252,6 +253,70 @@ TEST_F(PgmHandleWriteTest, WritesReachBothTheLoadedCopyAndTheFile) {
     store_.writeMainte(4, original_ + "x");
     EXPECT_EQ(handle_.WriteItem(&name, 7, "Other", 5), 0);
     EXPECT_EQ(store_.readMainte(4), original_ + "x");
+}
+
+// A write puts only its items' own bytes in the file. What another handle changed after this
+// one loaded the file stays, also where it lies between items that one request writes: between
+// the names of records 1 and 3, and between the name and the flags of one record.
+TEST_F(PgmHandleWriteTest, AStaleHandleKeepsWhatAnotherHandleWroteBetweenItsItems) {
+    tagPGMITEMDEF name = item(2, 14, 1);
+    tagPGMITEMDEF flags = item(5);
+    CPgmHandle other;
+    ASSERT_EQ(other.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(), ""), 1);
+    tagPGMITEMDEF otherPrice;
+    ASSERT_EQ(other.GetItemDef(&otherPrice, 14, 3, 0), 1);
+    const uint64_t price = 4321;
+    ASSERT_EQ(other.WriteItem(&otherPrice, 2, &price, 8), 1);
+    ASSERT_EQ(other.WriteItem(&otherPrice, 5, &price, 8), 1);
+
+    PGMITEMDATAARRAY names(3);
+    names[0].text = "First";
+    names[1].text = "Second";
+    names[2].text = "Third";
+    ASSERT_EQ(handle_.WriteItems(&name, 1, 1, 3, &names, 0), 1);
+    tagPGMITEMDEF both[] = {name, flags};
+    PGMITEMDATAARRAY values[2];
+    values[0].resize(1);
+    values[0][0].text = "Fifth";
+    values[1].resize(1);
+    values[1][0].value = 0x0A0B;
+    ASSERT_EQ(handle_.WriteItems(both, 2, 5, 1, values, 0), 1);
+
+    std::string expected = original_;
+    expected.replace(offsetOf(1, kName), 12, "First       ");
+    expected.replace(offsetOf(2, kName), 12, "Second      ");
+    expected.replace(offsetOf(2, kPrice) + 2, 6, "004321");
+    expected.replace(offsetOf(3, kName), 12, "Third       ");
+    expected.replace(offsetOf(5, kName), 12, "Fifth       ");
+    expected.replace(offsetOf(5, kPrice) + 2, 6, "004321");
+    expected.replace(offsetOf(5, kFlags), 4, "0A0B");
+    EXPECT_EQ(store_.readMainte(4), expected);
+
+    // The same over a file whose changes take many writes.
+    const int records = 5000;
+    expected = pgmtest::pluFile(records);
+    store_.writeMainte(4, expected);
+    CPgmHandle stale;
+    ASSERT_EQ(stale.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(), ""), 1);
+    tagPGMITEMDEF stalePrice;
+    ASSERT_EQ(stale.GetItemDef(&stalePrice, 14, 3, 1), 1);
+    stalePrice.nRecordCount = records;
+    tagPGMITEMDEF otherName;
+    ASSERT_EQ(other.GetItemDef(&otherName, 14, 2, 0), 1);
+    otherName.nRecordCount = records;
+    for (const int record : {2, 2500, 4999}) {
+        ASSERT_EQ(other.WriteItem(&otherName, record, "Other", 5), 1);
+        expected.replace(offsetOf(record, kName), 12, "Other       ");
+    }
+    PGMITEMDATAARRAY prices(records);
+    for (int record = 1; record <= records; ++record) {
+        prices[static_cast<size_t>(record - 1)].value = static_cast<uint64_t>(record);
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%06d", record);
+        expected.replace(offsetOf(record, kPrice) + 2, 6, digits);
+    }
+    ASSERT_EQ(stale.WriteItems(&stalePrice, 1, 1, records, &prices, 0), 1);
+    EXPECT_EQ(store_.readMainte(4), expected);
 }
 
 TEST_F(PgmHandleWriteTest, TruncatedBinaryAndOversizedFilesAreRefused) {
