@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "programfiles/merge_item_pair.h"
 #include "programfiles/tests/pgm_handle_fixture.h"
 
 namespace {
@@ -98,6 +99,70 @@ TEST_F(PgmHandleReadTest, RecordsOutsideTheRangeOrTheFileAreRefused) {
     tagPGMITEMDEF missing = item(3);
     missing.nFieldIndex = 7;
     EXPECT_EQ(handle_.ReadItem(&missing, 1, &number, 8), 0);
+}
+
+// A number too wide for 64 bits makes only its own record's value unreadable (length 0): the
+// range gives every other value, and a search passes over that record.
+TEST(PgmHandleWideNumberTest, OnlyTheRecordWithTheWideNumberIsUnreadable) {
+    pgmtest::Store store;
+    store.writeDefinition(
+        "[FILE0009]\r\nALL_FIELD_NUM=2\r\nF01N=1,P\r\nF02N=2,P\r\n"
+        "[PGM_MENU_030]\r\n"
+        "ITEM_001_FILE=9\r\nITEM_001_MEMORY=INDEX,1,5\r\nITEM_001=DIGIT,D1,24\r\n"
+        "ITEM_001_FIELD=1\r\n"
+        "ITEM_002_FILE=9\r\nITEM_002_MEMORY=INDEX,1,5\r\nITEM_002=HEX,D1,24\r\n"
+        "ITEM_002_FIELD=1\r\n"
+        "ITEM_003_FILE=9\r\nITEM_003_MEMORY=INDEX,1,5\r\nITEM_003=CHAR,D1,6\r\n"
+        "ITEM_003_FIELD=2\r\n");
+    std::string file;
+    for (int record = 1; record <= 5; ++record) {
+        const std::string number =
+            record == 3 ? std::string(24, '9') : std::string(22, '0') + std::to_string(record * 11);
+        file += pgmtest::recordLine(
+            record, 6, {"\"" + number + "\"", "\"Name " + std::to_string(record) + "\""});
+    }
+    store.writeMainte(9, file);
+    CPgmHandle handle;
+    ASSERT_EQ(handle.Open(store.definitionFile().c_str(), store.mainteFolder().c_str(), ""), 1);
+    tagPGMITEMDEF defs[3];
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(handle.GetItemDef(&defs[i], 30, i + 1, 0), 1);
+    }
+
+    PGMITEMDATAARRAY values[3];
+    ASSERT_EQ(handle.ReadItems(defs, 3, 1, 5, values, 0), 1);
+    for (int record = 1; record <= 5; ++record) {
+        const size_t i = static_cast<size_t>(record - 1);
+        EXPECT_EQ(values[2][i].text, "Name " + std::to_string(record));
+        if (record == 3) {
+            EXPECT_EQ(values[0][i].length, 0);
+            EXPECT_EQ(values[0][i].value, 0u);
+            EXPECT_EQ(values[1][i].length, 0);
+        } else {
+            EXPECT_EQ(values[0][i].value, static_cast<uint64_t>(record * 11));
+            EXPECT_EQ(values[0][i].length, 4);
+            EXPECT_EQ(values[1][i].value, static_cast<uint64_t>(record * 0x11));
+        }
+    }
+    uint64_t number = 0;
+    EXPECT_EQ(handle.ReadItem(&defs[0], 3, &number, 8), 0);
+    EXPECT_EQ(handle.ReadItem(&defs[1], 3, &number, 8), 0);
+    ASSERT_EQ(handle.ReadItem(&defs[0], 4, &number, 8), 1);
+    EXPECT_EQ(number, 44u);
+
+    const uint64_t forty4 = 44;
+    const uint64_t twenty2 = 22;
+    const uint64_t sixty6 = 66;
+    EXPECT_EQ(handle.SearchItem(&defs[0], 1, &forty4, 8, 1, 1, 0), 4);
+    EXPECT_EQ(handle.SearchItem(&defs[0], 5, &twenty2, 8, 0, 1, 0), 2);
+    EXPECT_EQ(handle.SearchItem(&defs[0], 1, &sixty6, 8, 1, 1, 0), -1);
+
+    // Values copied on by the merge leave the record whose value could not be read as it was.
+    values[0][0].value = 12;
+    EXPECT_FALSE(tk73pgm::writeItemValues(handle, defs[0], {1, 5}, values[0]));
+    std::string expected = file;
+    expected.replace(expected.find("11\""), 2, "12");
+    EXPECT_EQ(store.readMainte(9), expected);
 }
 
 TEST_F(PgmHandleReadTest, AccessRefusesBadRequests) {
