@@ -77,11 +77,11 @@ class SettingsCarrier {
         return false;
     }
 
-    // An empty value is not carried: it would replace the new default's title or setting with
-    // nothing, where the user never set one.
+    // An empty title is not carried: it would replace the new default's title with nothing,
+    // where the user never set one. An empty setting (no icons shown, no mask) is the user's.
     void carry(const char* section, const std::string& key, uint32_t maxChars, bool quoted) {
         const std::string value = tk73def::readProfileString(from_, section, key.c_str(), maxChars);
-        if (value.empty()) {
+        if (quoted && value.empty()) {
             return;
         }
         const std::string written = quoted ? tk73def::quotedValue(value) : value;

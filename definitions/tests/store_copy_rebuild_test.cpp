@@ -94,7 +94,7 @@ TEST(StoreCopyRebuild, FieldSettingsOfTheFirst99FilesAndEmptyTitles) {
     env.writeDefault("ER900", kNewDefault + crlf("[FILE0422]\nF01N=1,P\nF01D=ON\n"));
     const std::string store =
         env.writeStore("ER900", 1,
-                       crlf("[SYSTEM]\nINIFILEVER=4\n"
+                       crlf("[SYSTEM]\nINIFILEVER=4\n[FILE_INF]\nPGMICONS=\n"
                             "[PGMFILES]\n001=\"Mine\"\n003=\n"
                             "[PGMICONTITLE]\n001=\"\"\n"
                             "[FIELD_TITLES]\n001=\n"
@@ -109,6 +109,8 @@ TEST(StoreCopyRebuild, FieldSettingsOfTheFirst99FilesAndEmptyTitles) {
     EXPECT_EQ(value(store, "PGMFILES", "003"), "New file");
     EXPECT_EQ(value(store, "PGMICONTITLE", "001"), "Dept");
     EXPECT_EQ(value(store, "FIELD_TITLES", "001"), "Name");
+    // No icons shown is a setting of its own, not a missing one.
+    EXPECT_EQ(value(store, "FILE_INF", "PGMICONS"), "");
 }
 
 TEST(StoreCopyRebuild, RebuildingAgainReplacesTheBackup) {
