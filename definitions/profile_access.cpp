@@ -31,7 +31,14 @@ std::vector<std::string> readProfileKeys(const std::string& file, const char* se
     std::vector<char> buffer(bufferBytes, '\0');
     const uint32_t length = tk73_GetPrivateProfileStringA(section, nullptr, "", buffer.data(),
                                                           bufferBytes, file.c_str());
-    const bool cut = bufferBytes >= 2 && length >= bufferBytes - 2;
+    // A cut list and one that fills the buffer exactly both answer its size less 2. One byte more
+    // tells them apart: a whole list answers the same again, a cut one more.
+    bool cut = bufferBytes >= 2 && length >= bufferBytes - 2;
+    if (cut) {
+        std::vector<char> larger(size_t{bufferBytes} + 1, '\0');
+        cut = tk73_GetPrivateProfileStringA(section, nullptr, "", larger.data(), bufferBytes + 1,
+                                            file.c_str()) != length;
+    }
     if (full != nullptr) {
         *full = cut;
     }

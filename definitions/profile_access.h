@@ -15,7 +15,8 @@ std::string readProfileString(const std::string& file, const char* section, cons
 
 // The key names of a section as read into a buffer of bufferBytes bytes, in file order, empty
 // names dropped. A list cut by the buffer loses its last, partly read name, so that a cut "012"
-// never shows up as key "0". full tells whether the answer filled the buffer.
+// never shows up as key "0"; a list that fits the buffer exactly keeps its last name. full tells
+// whether the list was cut.
 std::vector<std::string> readProfileKeys(const std::string& file, const char* section,
                                          uint32_t bufferBytes, bool* full = nullptr);
 

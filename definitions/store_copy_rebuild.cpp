@@ -77,8 +77,13 @@ class SettingsCarrier {
         return false;
     }
 
+    // An empty title is not carried: it would replace the new default's title with nothing,
+    // where the user never set one. An empty setting (no icons shown, no mask) is the user's.
     void carry(const char* section, const std::string& key, uint32_t maxChars, bool quoted) {
         const std::string value = tk73def::readProfileString(from_, section, key.c_str(), maxChars);
+        if (quoted && value.empty()) {
+            return;
+        }
         const std::string written = quoted ? tk73def::quotedValue(value) : value;
         ok_ = ok_ && tk73def::writeProfileString(to_, section, key.c_str(), written.c_str()) == 1;
     }
@@ -88,9 +93,12 @@ class SettingsCarrier {
     bool ok_ = true;
 };
 
-// The file number keys ("001", "422", "998") of the file title sections. Settings are carried
-// for every program file the copy lists, not only the first 99, so the user's titles and field
-// settings of the item and stamp files survive a rebuild too.
+// Files whose field settings are carried whether or not the copy's file list names them.
+constexpr int kAlwaysCarriedFiles = 99;
+
+// The file number keys ("001", "422", "998") of the file title sections. Titles are carried for
+// every program file the copy lists, and field settings for those above 99 that it lists, so
+// the user's settings of the item and stamp files survive a rebuild too.
 bool isFileNumberKey(const std::string& key) {
     return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
         return std::isdigit(static_cast<unsigned char>(c)) != 0;
@@ -115,13 +123,24 @@ bool carryUserSettings(const std::string& store, const std::string& target) {
         "FIELD_TITLES", [](const std::string&) { return true; }, true);
     carrier.carryKeys("PGMFILES", isFileNumberKey, true);
     carrier.carryKeys("PGMICONTITLE", isFileNumberKey, true);
-    std::vector<std::string> files;
-    CCtrlCmn::GetIniFileKeyList(store.c_str(), "PGMFILES", files);
-    for (const std::string& file : files) {
-        if (isFileNumberKey(file) && file.size() <= 4) {
-            carrier.carryKeys(tk73def::numberedName("FILE%04d", std::stoi(file)), isFieldSettingKey,
-                              false);
+    std::vector<int> fileNos;
+    for (int fileNo = 1; fileNo <= kAlwaysCarriedFiles; ++fileNo) {
+        fileNos.push_back(fileNo);
+    }
+    std::vector<std::string> listed;
+    CCtrlCmn::GetIniFileKeyList(store.c_str(), "PGMFILES", listed);
+    for (const std::string& key : listed) {
+        if (!isFileNumberKey(key) || key.size() > 4) {
+            continue;
         }
+        const int fileNo = std::stoi(key);
+        if (fileNo > kAlwaysCarriedFiles &&
+            std::find(fileNos.begin(), fileNos.end(), fileNo) == fileNos.end()) {
+            fileNos.push_back(fileNo);
+        }
+    }
+    for (const int fileNo : fileNos) {
+        carrier.carryKeys(tk73def::numberedName("FILE%04d", fileNo), isFieldSettingKey, false);
     }
     return carrier.ok();
 }

@@ -8,6 +8,8 @@ namespace tk73 {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Offset of the next LF at or after begin, or the size of the text when there is none.
 size_t lineFeedFrom(const std::string& bytes, size_t begin) {
     const void* found = std::memchr(bytes.data() + begin, '\n', bytes.size() - begin);
@@ -18,12 +20,15 @@ size_t lineFeedFrom(const std::string& bytes, size_t begin) {
 }  // namespace
 
 IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
+    if (std::string_view(bytes_).starts_with(kByteOrderMark)) {
+        linesBegin_ = kByteOrderMark.size();
+    }
     size_t count = 0;
-    for (size_t at = 0; at < bytes_.size(); at = lineFeedFrom(bytes_, at) + 1) {
+    for (size_t at = linesBegin_; at < bytes_.size(); at = lineFeedFrom(bytes_, at) + 1) {
         ++count;
     }
     lines_.reserve(count);
-    size_t begin = 0;
+    size_t begin = linesBegin_;
     while (begin < bytes_.size()) {
         const size_t lineFeed = lineFeedFrom(bytes_, begin);
         const bool found = lineFeed < bytes_.size();
@@ -71,9 +76,6 @@ IniLine IniDocument::parseLine(size_t begin, size_t end, size_t next) const {
         return line;
     }
     const std::string_view name = trimIniBlanks(text.substr(0, equals));
-    if (name.empty()) {
-        return line;
-    }
     line.kind = IniLine::Kind::Key;
     setName(name);
     const std::string_view value = trimIniBlanks(text.substr(equals + 1));

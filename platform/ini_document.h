@@ -3,8 +3,10 @@
 // change one line and leave all the others, their line ends included, exactly as they were.
 //
 // A line is a section header ("[name]", text after the closing bracket ignored), a comment (first
-// non-blank byte ';'), a key ("name=value", name not empty) or anything else, which is neither a
-// key nor a section. Lines end with LF or CR LF; the last line may have no line end.
+// non-blank byte ';'), a key ("name=value"; "=value" is the key whose name is empty, as Windows
+// reads it) or anything else, which is neither a key nor a section. Lines end with LF or CR LF;
+// the last line may have no line end. A UTF-8 byte order mark at the start of the file, as
+// Windows editors save a file, is kept in the bytes but belongs to no line.
 
 #include <cstddef>
 #include <optional>
@@ -33,6 +35,8 @@ class IniDocument {
     explicit IniDocument(std::string bytes);
 
     const std::string& bytes() const { return bytes_; }
+    // Offset of the first line: past the byte order mark when the file begins with one.
+    size_t linesBegin() const { return linesBegin_; }
     const std::vector<IniLine>& lines() const { return lines_; }
 
     std::string_view text(const IniLine& line) const;
@@ -50,6 +54,7 @@ class IniDocument {
     IniLine parseLine(size_t begin, size_t end, size_t next) const;
 
     std::string bytes_;
+    size_t linesBegin_ = 0;
     std::vector<IniLine> lines_;
 };
 

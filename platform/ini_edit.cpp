@@ -44,7 +44,7 @@ std::string iniWithValue(const IniDocument& document, std::string_view section,
     if (!header) {
         const std::string& bytes = document.bytes();
         std::string appended;
-        if (!bytes.empty() && bytes.back() != '\n') {
+        if (bytes.size() > document.linesBegin() && bytes.back() != '\n') {
             appended.append(kLineEnd);
         }
         appended.append("[").append(trimIniBlanks(section)).append("]").append(kLineEnd);

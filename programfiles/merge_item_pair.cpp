@@ -29,6 +29,11 @@ RecordRange rangeOf(const tagPGMITEMDEF& def) {
     return {def.nFirstRecord, def.nRecordCount};
 }
 
+// A number read has length 4 or 8; 0 marks one that its record's characters could not give.
+bool unreadable(const tagPGMITEMDEF& def, const tagPGMITEMDATA& value) {
+    return !isTextItem(def) && value.length == 0;
+}
+
 }  // namespace
 
 bool MergeItemPair::comparable() const {
@@ -65,16 +70,20 @@ bool readItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& r
 
 bool writeItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& range,
                      PGMITEMDATAARRAY& values) {
-    if (range.count <= 0) {
+    if (range.count <= 0 || values.size() < static_cast<size_t>(range.count)) {
         return false;
     }
-    if (handle.WriteItems(&item, 1, range.first, range.count, &values, 0) == 1) {
+    const auto end = values.begin() + range.count;
+    const bool allReadable = std::none_of(
+        values.begin(), end, [&](const tagPGMITEMDATA& value) { return unreadable(item, value); });
+    if (allReadable && handle.WriteItems(&item, 1, range.first, range.count, &values, 0) == 1) {
         return true;
     }
     // The range write stops at the first value that does not fit; the others still go in.
     bool written = true;
     for (int i = 0; i < range.count; ++i) {
-        written = handle.WriteItems(&item, 1, range.first + i, 1, &values, i) == 1 && written;
+        written = !unreadable(item, values[static_cast<size_t>(i)]) &&
+                  handle.WriteItems(&item, 1, range.first + i, 1, &values, i) == 1 && written;
     }
     return written;
 }

@@ -42,8 +42,9 @@ bool readItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& r
                     PGMITEMDATAARRAY& values);
 
 // Writes the values of the records into the item. A record whose value cannot be written (a
-// number too wide for the target's item) keeps its value, and the other records are still
-// written; false when any record was not written.
+// number too wide for the target's item) or was unreadable at its source (a number beyond 64
+// bits) keeps its value, and the other records are still written; false when any record was not
+// written.
 bool writeItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& range,
                      PGMITEMDATAARRAY& values);
 

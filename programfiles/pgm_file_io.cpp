@@ -1,5 +1,6 @@
 #include "programfiles/pgm_file_io.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -8,9 +9,13 @@ namespace tk73pgm {
 
 namespace {
 
-// Changes closer together than this are written as one span: rewriting a few unchanged bytes
-// (which hold what the file holds) is far cheaper than another write call.
+// Changes closer together than this are written as one span: reading and writing back a few
+// bytes between them is far cheaper than another write call.
 constexpr size_t kMergeGap = 4096;
+
+// Spans end after this many bytes, so that the file's bytes between the changes are read into
+// a buffer of moderate size even when every record of a large file changed.
+constexpr size_t kMaxSpan = size_t{256} << 10;
 
 }  // namespace
 
@@ -47,9 +52,9 @@ InPlaceWriter::~InPlaceWriter() {
     }
 }
 
-int InPlaceWriter::open(const std::string& path, size_t expectedSize) {
+int InPlaceWriter::open(const std::string& path, const char* buffer, size_t expectedSize) {
     std::error_code error;
-    if (file_ != nullptr || !std::filesystem::is_regular_file(path, error)) {
+    if (file_ != nullptr || buffer == nullptr || !std::filesystem::is_regular_file(path, error)) {
         return 0;
     }
     // The changes are written at offsets of the caller's buffer; a file of another size is no
@@ -58,35 +63,67 @@ int InPlaceWriter::open(const std::string& path, size_t expectedSize) {
         return 0;
     }
     file_ = std::fopen(path.c_str(), "r+b");
-    spans_.clear();
+    buffer_ = buffer;
+    ok_ = true;
+    pieces_.clear();
     return file_ != nullptr ? 1 : 0;
 }
 
 void InPlaceWriter::touch(size_t offset, size_t count) {
-    if (count == 0) {
+    if (count == 0 || file_ == nullptr) {
         return;
     }
-    if (!spans_.empty() && offset >= spans_.back().first &&
-        offset <= spans_.back().end + kMergeGap) {
-        spans_.back().end = std::max(spans_.back().end, offset + count);
-        return;
+    const size_t end = offset + count;
+    if (!pieces_.empty()) {
+        // A change that adjoins or overlaps the last one extends it.
+        Piece& last = pieces_.back();
+        if (offset >= last.first && offset <= last.end()) {
+            last.count = std::max(last.end(), end) - last.first;
+            spanEnd_ = std::max(spanEnd_, end);
+            return;
+        }
+        if (offset >= spanFirst_ && offset <= spanEnd_ + kMergeGap &&
+            end - spanFirst_ <= kMaxSpan) {
+            pieces_.push_back({offset, count});
+            spanEnd_ = std::max(spanEnd_, end);
+            return;
+        }
+        writeSpan();
     }
-    spans_.push_back({offset, offset + count});
+    pieces_.push_back({offset, count});
+    spanFirst_ = offset;
+    spanEnd_ = end;
 }
 
-int InPlaceWriter::close(const char* buffer) {
+void InPlaceWriter::writeSpan() {
+    const size_t count = spanEnd_ - spanFirst_;
+    const char* bytes = buffer_ + spanFirst_;
+    if (pieces_.size() > 1) {
+        fileBytes_.resize(count);
+        ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
+              std::fread(fileBytes_.data(), 1, count, file_) == count;
+        for (const Piece& piece : pieces_) {
+            std::memcpy(fileBytes_.data() + (piece.first - spanFirst_), buffer_ + piece.first,
+                        piece.count);
+        }
+        bytes = fileBytes_.data();
+    }
+    ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
+          std::fwrite(bytes, 1, count, file_) == count;
+    pieces_.clear();
+}
+
+int InPlaceWriter::close() {
     if (file_ == nullptr) {
         return 0;
     }
-    bool ok = true;
-    for (const Span& span : spans_) {
-        const size_t count = span.end - span.first;
-        ok = ok && std::fseek(file_, static_cast<long>(span.first), SEEK_SET) == 0 &&
-             std::fwrite(buffer + span.first, 1, count, file_) == count;
+    if (!pieces_.empty()) {
+        writeSpan();
     }
-    ok = (std::fclose(file_) == 0) && ok;
+    const bool ok = (std::fclose(file_) == 0) && ok_;
     file_ = nullptr;
-    spans_.clear();
+    buffer_ = nullptr;
+    fileBytes_.clear();
     return ok ? 1 : 0;
 }
 

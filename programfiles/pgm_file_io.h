@@ -27,8 +27,10 @@ struct FileBuffer {
 int readWholeFile(const std::string& path, FileBuffer& out);
 
 // A program file opened for reading and writing whose changed bytes go back to the same offsets.
-// Changes are collected as spans (nearby ones merged, so that a change of every record costs one
-// write, not one per record) and written when the writer is closed.
+// Only the changed bytes themselves reach the file: another handle or program may have changed
+// the bytes around them since the caller's buffer was read, and those changes must stay. Nearby
+// changes still cost one write, not one per record: they are gathered into a span, and the
+// file's own bytes between them are read just before the span is written.
 class InPlaceWriter {
   public:
     InPlaceWriter() = default;
@@ -36,22 +38,35 @@ class InPlaceWriter {
     InPlaceWriter(const InPlaceWriter&) = delete;
     InPlaceWriter& operator=(const InPlaceWriter&) = delete;
 
-    // Opens the file; 0 when it cannot be opened for writing or its size is not expectedSize.
-    int open(const std::string& path, size_t expectedSize);
-    // Notes that bytes [offset, offset + count) of the buffer have changed.
+    // Opens the file for the changes of buffer, which holds what the file held when it was
+    // read; 0 when it cannot be opened for writing or its size is not expectedSize.
+    int open(const std::string& path, const char* buffer, size_t expectedSize);
+    // Notes that bytes [offset, offset + count) of the buffer have changed; a span that the
+    // change does not join is written now.
     void touch(size_t offset, size_t count);
-    // Writes the changed spans of the buffer to the file and closes it; 1 on success (also when
-    // nothing changed). The buffer must hold what the file held when it was opened, plus the
-    // changes.
-    int close(const char* buffer);
+    // Writes what is left and closes the file; 1 when every change reached the file (also when
+    // nothing changed).
+    int close();
 
   private:
-    struct Span {
+    // Changed bytes [first, first + count) of the buffer.
+    struct Piece {
         size_t first;
-        size_t end;
+        size_t count;
+        size_t end() const { return first + count; }
     };
+    // Writes the pieces of the span with one write and starts an empty one.
+    void writeSpan();
+
     std::FILE* file_ = nullptr;
-    std::vector<Span> spans_;
+    const char* buffer_ = nullptr;
+    bool ok_ = true;
+    // The span: its pieces, in the order they came, and the bytes from the first piece's start
+    // to the furthest end.
+    std::vector<Piece> pieces_;
+    size_t spanFirst_ = 0;
+    size_t spanEnd_ = 0;
+    std::vector<char> fileBytes_;
 };
 
 }  // namespace tk73pgm

@@ -127,6 +127,9 @@ int CPgmHandle::ReadItem(tagPGMITEMDEF* item, int record, void* out, int length)
         std::memcpy(out, value.text.c_str(), value.text.size() + 1);
         return 1;
     }
+    if (value.length == 0) {
+        return 0;  // a number too wide for 64 bits
+    }
     // A number that needs more bytes than the caller gave is not cut.
     const int bytes = length < 8 ? length : 8;
     if (bytes < 8 && (value.value >> (8 * bytes)) != 0) {

@@ -31,12 +31,19 @@ std::string itemKey(int itemNo, const char* suffix) {
 }
 
 // The 1-based index n of the "F%02dN" key of the file's section whose leading number is the
-// field number; 0 when there is none.
+// field number; 0 when there is none. The list ends at the first key that is missing or names
+// no field, as the file's record layout does: "ALL_FIELD_NUM" alone, written wrong in a damaged
+// file, could keep this reading keys for hours.
 int fieldIndexOf(int fileNo, int fieldNo, const std::string& definitionFile) {
     const std::string section = tk73def::numberedName("FILE%04d", fileNo);
     const int fields = profileNumber(section, "ALL_FIELD_NUM", definitionFile);
     for (int n = 1; n <= fields; ++n) {
-        if (profileNumber(section, tk73def::numberedName("F%02dN", n), definitionFile) == fieldNo) {
+        const int listed =
+            profileNumber(section, tk73def::numberedName("F%02dN", n), definitionFile);
+        if (listed < 1) {
+            break;
+        }
+        if (listed == fieldNo) {
             return n;
         }
     }

@@ -43,7 +43,8 @@ struct tagPGMITEMDATA {
     // The value of a digit, hexadecimal or bit item.
     uint64_t value = 0;
     // Character item: the room given for the text in bytes, its terminator included (0: the
-    // item's width). Number: 8, or 4 when the high half is 0 after a read.
+    // item's width). Number: 8, or 4 when the high half is 0 after a read; 0 after a read of a
+    // record whose characters hold a number too wide for 64 bits (the value is then 0).
     int32_t length = 0;
     // The record the value was read from.
     int32_t record = 0;

@@ -1,8 +1,9 @@
 #include "programfiles/pgm_item_keys.h"
 
-#include "definitions/decimal_text.h"
-
+#include <algorithm>
 #include <vector>
+
+#include "definitions/decimal_text.h"
 
 namespace tk73pgm {
 
@@ -49,6 +50,11 @@ bool hasNumber(const std::vector<std::string_view>& tokens, size_t index) {
     return index < tokens.size() && !tokens[index].empty();
 }
 
+// The records from first on that a count asks for, up to the last record there can be.
+int boundedCount(int first, int count) {
+    return std::min(count, kLastRecord - first + 1);
+}
+
 }  // namespace
 
 int parseItemMemory(std::string_view text, tagPGMITEMDEF& def) {
@@ -59,22 +65,22 @@ int parseItemMemory(std::string_view text, tagPGMITEMDEF& def) {
     const int number = tk73def::decimalValue(tokens[1]);
     if (tokens[0] == "INDEX") {
         const int count = hasNumber(tokens, 2) ? tk73def::decimalValue(tokens[2]) : 1;
-        if (number < 1 || count < 1) {
+        if (number < 1 || number > kLastRecord || count < 1) {
             return 0;
         }
         def.nMemoryType = PGM_MEMORY_INDEX;
         def.nFirstRecord = number;
-        def.nRecordCount = count;
+        def.nRecordCount = boundedCount(number, count);
     } else if (tokens[0] == "COUNT") {
         if (number < 1) {
             return 0;
         }
         def.nMemoryType = PGM_MEMORY_COUNT;
         def.nFirstRecord = 1;
-        def.nRecordCount = number;
+        def.nRecordCount = boundedCount(1, number);
     } else if (tokens[0] == "FUNC") {
         // The function number stands in the first record until the item is resolved.
-        if (number < 0) {
+        if (number < 0 || number > kLastRecord) {
             return 0;
         }
         def.nMemoryType = PGM_MEMORY_FUNC;

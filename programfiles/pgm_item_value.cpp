@@ -142,10 +142,7 @@ int matchItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
             return static_cast<uint64_t>(bitOf(item[0], def.nWidth)) == (wanted.value & 1) ? 1 : 0;
         case PGM_DATA_DIGIT: {
             uint64_t have = 0;
-            if (!leadingNumber(item, width, 10, have)) {
-                return -1;
-            }
-            return have == wanted.value ? 1 : 0;
+            return leadingNumber(item, width, 10, have) && have == wanted.value ? 1 : 0;
         }
         case PGM_DATA_HEX: {
             // Hexadecimal items are searched as text: the wanted number written to the item's

@@ -133,7 +133,8 @@ inline void readItemText(const char* item, size_t count, std::string& text, bool
 
 // Reads the item's value from its characters at first (mayHoldQuotes as for readItemText). 0
 // when they do not hold a value of the item's type (a bit item on a character that is not a
-// hexadecimal digit, a number beyond 64 bits).
+// hexadecimal digit). A number beyond 64 bits is one record's unreadable value, not a broken
+// file: it reads as 0 with length 0.
 inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
                          tagPGMITEMDATA& out, bool mayHoldQuotes) {
     const char* item = bytes + first;
@@ -158,7 +159,9 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
         case PGM_DATA_DIGIT:
         case PGM_DATA_HEX:
             if (!leadingNumber(item, width, def.nDataType == PGM_DATA_HEX ? 16u : 10u, out.value)) {
-                return 0;
+                out.value = 0;
+                out.length = 0;
+                return 1;
             }
             break;
         default:
@@ -182,8 +185,9 @@ int formatItemValue(const char* current, char before, const tagPGMITEMDEF& def,
 // item its decimal digits with leading zeros to the item's width.
 tagPGMITEMDATA wantedNumber(const tagPGMITEMDEF& def, uint64_t number);
 
-// Whether the item's characters at first match the wanted value: 1 match, 0 no match, -1 when
-// the characters or the wanted value cannot be compared (as for readItemValue, or a wanted
+// Whether the item's characters at first match the wanted value: 1 match, 0 no match (also for
+// a number beyond 64 bits, which equals no wanted number), -1 when the characters or the wanted
+// value cannot be compared (a bit item on a character that is not a hexadecimal digit, a wanted
 // number wider than the item).
 int matchItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
                    const tagPGMITEMDATA& wanted, bool ignoreCase);

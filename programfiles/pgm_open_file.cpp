@@ -13,7 +13,7 @@ int PgmOpenFile::open(const std::string& path, PgmLoadedFile* loaded, bool forWr
         }
         file_ = &own_;
     }
-    if (forWrite && !writer_.open(path, file_->contents.size)) {
+    if (forWrite && !writer_.open(path, file_->contents.bytes.get(), file_->contents.size)) {
         file_ = nullptr;
         return 0;
     }
@@ -23,7 +23,7 @@ int PgmOpenFile::open(const std::string& path, PgmLoadedFile* loaded, bool forWr
 int PgmOpenFile::close() {
     int ok = 1;
     if (file_ != nullptr && forWrite_) {
-        ok = writer_.close(file_->contents.bytes.get());
+        ok = writer_.close();
     }
     file_ = nullptr;
     own_ = PgmLoadedFile();

@@ -20,7 +20,7 @@ class PgmOpenFile {
     int close();
 
     const PgmLoadedFile& file() const { return *file_; }
-    // Puts chars at offset of the held bytes and, at close, of the file.
+    // Puts chars at offset of the held bytes and, by close at the latest, of the file.
     void write(size_t offset, const std::string& chars);
 
   private:

@@ -152,4 +152,12 @@ TEST(CtrlCmnIni, LargeKeyListsAreReadInGrowingBuffers) {
     EXPECT_LT(count, 12000);
     EXPECT_TRUE(std::all_of(keys.begin(), keys.end(),
                             [](const std::string& key) { return key.size() == 8; }));
+
+    // 11377 names of 9 bytes and "LAST\0" fill the largest buffer but its two last bytes: as
+    // long as a cut list, yet whole, so its last name is kept.
+    std::string text = section(11377);
+    text.insert(text.find("[NEXT]"), "LAST=1\r\n");
+    const std::string exact = env.writeFile("exact.ini", text);
+    EXPECT_EQ(CCtrlCmn::GetIniFileKeyList(exact.c_str(), "BIG", keys), 11378);
+    EXPECT_EQ(keys.back(), "LAST");
 }

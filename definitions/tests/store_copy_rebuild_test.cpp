@@ -87,6 +87,32 @@ TEST(StoreCopyRebuild, SettingsOfFilesAbove99AreKeptToo) {
     EXPECT_EQ(value(store, "FILE0422", "F01M"), "F0");
 }
 
+// Field settings of files 1 to 99 are kept whether or not the copy's PGMFILES names the file;
+// above 99 only those of the files it names. A title the copy holds empty leaves the default's.
+TEST(StoreCopyRebuild, FieldSettingsOfTheFirst99FilesAndEmptyTitles) {
+    DefinitionEnvironment env(2);
+    env.writeDefault("ER900", kNewDefault + crlf("[FILE0422]\nF01N=1,P\nF01D=ON\n"));
+    const std::string store =
+        env.writeStore("ER900", 1,
+                       crlf("[SYSTEM]\nINIFILEVER=4\n[FILE_INF]\nPGMICONS=\n"
+                            "[PGMFILES]\n001=\"Mine\"\n003=\n"
+                            "[PGMICONTITLE]\n001=\"\"\n"
+                            "[FIELD_TITLES]\n001=\n"
+                            "[FILE0002]\nF02D=OFF\n[FILE0099]\nF01E=OFF\n[FILE0422]\nF01D=OFF\n"));
+
+    const CTK73defReg reg("ER900", 1, 0);
+
+    EXPECT_EQ(value(store, "PGMFILES", "001"), "Mine");
+    EXPECT_EQ(value(store, "FILE0002", "F02D"), "OFF");
+    EXPECT_EQ(value(store, "FILE0099", "F01E"), "OFF");
+    EXPECT_EQ(value(store, "FILE0422", "F01D"), "ON");
+    EXPECT_EQ(value(store, "PGMFILES", "003"), "New file");
+    EXPECT_EQ(value(store, "PGMICONTITLE", "001"), "Dept");
+    EXPECT_EQ(value(store, "FIELD_TITLES", "001"), "Name");
+    // No icons shown is a setting of its own, not a missing one.
+    EXPECT_EQ(value(store, "FILE_INF", "PGMICONS"), "");
+}
+
 TEST(StoreCopyRebuild, RebuildingAgainReplacesTheBackup) {
     DefinitionEnvironment env(2);
     env.writeDefault("ER900", kNewDefault);

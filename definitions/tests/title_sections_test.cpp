@@ -95,7 +95,7 @@ TEST(TitleSections, FieldAndIconTitles) {
     EXPECT_STREQ(title, "Goods");
 }
 
-TEST(TitleSections, KeyListIsReadFromItsFirst1024Bytes) {
+TEST(TitleSections, KeyListIsReadFromItsFirst1024BytesWithOnlyACutLastKeyDropped) {
     DefinitionEnvironment env;
     std::string text = "[PGMFILES]\r\n";
     char line[32];
@@ -109,6 +109,19 @@ TEST(TitleSections, KeyListIsReadFromItsFirst1024Bytes) {
     EXPECT_EQ(files.GetValueCount(), 255);
     int fileNo = 0;
     EXPECT_EQ(files.GetValueFromIndex(254, &fileNo), 1);
+    EXPECT_EQ(fileNo, 255);
+
+    // Keys that fill the 1022 bytes exactly (254 of 4 bytes, then "00255\0") answer the same
+    // size as a cut list, yet their last key is whole and kept.
+    std::string exact = "[PGMFILES]\r\n";
+    for (int n = 1; n <= 254; ++n) {
+        std::snprintf(line, sizeof line, "%03d=\"File %d\"\r\n", n, n);
+        exact += line;
+    }
+    const std::string exactFile = env.writeFile("EXACT.INI", exact + "00255=\"Last\"\r\n");
+    const CTK73defPGMFILES exactFiles(exactFile.c_str());
+    EXPECT_EQ(exactFiles.GetValueCount(), 255);
+    EXPECT_EQ(exactFiles.GetValueFromIndex(254, &fileNo), 1);
     EXPECT_EQ(fileNo, 255);
 }
 

@@ -82,15 +82,45 @@ TEST_F(IniProfileTest, CommentsAndLinesWithoutEqualsAreNotKeys) {
         ";K=comment\r\n"
         "  ; C=indented comment\r\n"
         "PLAIN\r\n"
-        "=nameless\r\n"
         "[NOT A HEADER\r\n"
         "K=real\r\n");
     EXPECT_EQ(value("S", "K"), "real");
     EXPECT_EQ(value("S", ";K"), "<none>");
     EXPECT_EQ(value("S", "C"), "<none>");
     EXPECT_EQ(value("S", "PLAIN"), "<none>");
-    EXPECT_EQ(value("S", ""), "<none>");
     EXPECT_EQ(list("S").bytes, "K\0\0"s);
+}
+
+// "=value" is a key whose name is empty: a read of key "" answers it (first one wins) and the
+// key list shows it as an empty name in its place.
+TEST_F(IniProfileTest, LineWithAnEmptyNameIsTheKeyWithoutName) {
+    write(
+        "[S]\r\nA=1\r\n  =  nameless "
+        "\r\n=second\r\nB=2\r\n[ONLY]\r\n=\"quoted\"\r\n[T]\r\nX=1\r\n");
+    EXPECT_EQ(value("S", ""), "nameless");
+    EXPECT_EQ(value("S", "  "), "nameless");
+    EXPECT_EQ(value("S", "B"), "2");
+    EXPECT_EQ(value("ONLY", ""), "quoted");
+    EXPECT_EQ(value("T", ""), "<none>");
+    char buffer[32];
+    const std::string keys = "A\0\0\0B\0\0"s;
+    EXPECT_EQ(tk73_GetPrivateProfileStringA("S", nullptr, "", buffer, sizeof buffer, path()),
+              keys.size() - 1);
+    EXPECT_EQ(std::string(buffer, keys.size()), keys);
+    // A section whose only key has no name is not empty: its list is that one empty name.
+    EXPECT_EQ(tk73_GetPrivateProfileStringA("ONLY", nullptr, "dflt", buffer, sizeof buffer, path()),
+              1u);
+    EXPECT_EQ(std::string(buffer, 2), "\0\0"s);
+}
+
+// A UTF-8 byte order mark, as editors of Windows put before a hand-edited definition file, is
+// not part of the first line: the first section is found like every other.
+TEST_F(IniProfileTest, ByteOrderMarkBeforeTheFirstSectionIsSkipped) {
+    write("\xEF\xBB\xBF[SYSTEM]\r\nINIFILEVER=5\r\n[B]\r\nK=1\r\n");
+    EXPECT_EQ(value("SYSTEM", "INIFILEVER"), "5");
+    EXPECT_EQ(tk73_GetPrivateProfileIntA("SYSTEM", "INIFILEVER", 0, path()), 5u);
+    EXPECT_EQ(list(nullptr).bytes, "SYSTEM\0B\0\0"s);
+    EXPECT_EQ(list("SYSTEM").bytes, "INIFILEVER\0\0"s);
 }
 
 TEST_F(IniProfileTest, CutValuesGiveSizeMinusOne) {

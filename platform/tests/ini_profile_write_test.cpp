@@ -100,6 +100,26 @@ TEST_F(IniProfileTest, DeletingWhatIsMissingChangesNothing) {
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
+// A file that begins with a UTF-8 byte order mark keeps it, once, in front of its first section,
+// and a write to that section changes the section rather than appending another one.
+TEST_F(IniProfileTest, ByteOrderMarkIsKeptAndItsFirstSectionWrittenInPlace) {
+    const std::string mark = "\xEF\xBB\xBF";
+    write(mark + "[SYSTEM]\r\nINIFILEVER=5\r\n[B]\r\nK=1\r\n");
+    ASSERT_EQ(set("SYSTEM", "INIFILEVER", "6"), 1);
+    ASSERT_EQ(set("SYSTEM", "MACHINE_TYPE", "3"), 1);
+    ASSERT_EQ(set("C", "N", "y"), 1);
+    EXPECT_EQ(contents(), mark +
+                              "[SYSTEM]\r\nINIFILEVER=6\r\nMACHINE_TYPE=3\r\n[B]\r\nK=1\r\n"
+                              "[C]\r\nN=y\r\n");
+    ASSERT_EQ(set("SYSTEM", nullptr, nullptr), 1);
+    EXPECT_EQ(contents(), mark + "[B]\r\nK=1\r\n[C]\r\nN=y\r\n");
+
+    // A file that holds nothing but the mark gets its first section right after it.
+    write(mark);
+    ASSERT_EQ(set("S", "K", "v"), 1);
+    EXPECT_EQ(contents(), mark + "[S]\r\nK=v\r\n");
+}
+
 TEST_F(IniProfileTest, WritesThatCouldNotBeReadBackAreRefused) {
     write(kOriginal);
     EXPECT_EQ(set("FILE_INF", "K", "two\r\nlines"), 0);

@@ -74,14 +74,32 @@ TEST(MainteBase, ACopyHasItsOwnHandlesOnTheSameFiles) {
     EXPECT_NE(&copy.GetRegPgmHandle(), &base.GetRegPgmHandle());
     EXPECT_EQ(copy.GetVekPgmHandle().IsOpened(), 1);
 
-    // A write through the copy reaches the file, and so the original's next read.
+    // A write through the copy reaches the file. The original goes on reading its loaded copy,
+    // which that write did not reach, and its own writes put none of those bytes back: after it
+    // wrote the prices of records 10 to 12 at once, the file still holds the copy's name.
     tagPGMITEMDEF name;
     ASSERT_EQ(copy.GetRegPgmHandle().GetItemDef(&name, 28, 1, 1), 1);
     ASSERT_EQ(copy.GetRegPgmHandle().WriteItem(&name, 11, "Bun", 4), 1);
     EXPECT_EQ(pluName(copy.GetRegPgmHandle(), 11), "Bun             ");
+    EXPECT_EQ(pluName(base.GetRegPgmHandle(), 11), "Brioche         ");
+    tagPGMITEMDEF price;
+    ASSERT_EQ(base.GetRegPgmHandle().GetItemDef(&price, 28, 4, 1), 1);
+    PGMITEMDATAARRAY prices;
+    ASSERT_EQ(base.GetRegPgmHandle().ReadItems(&price, 1, 10, 3, &prices, 0), 1);
+    for (tagPGMITEMDATA& value : prices) {
+        value.value += 5;
+    }
+    ASSERT_EQ(base.GetRegPgmHandle().WriteItems(&price, 1, 10, 3, &prices, 0), 1);
     CCmnMainteBase assigned;
     assigned = base;
     EXPECT_EQ(pluName(assigned.GetRegPgmHandle(), 11), "Bun             ");
+    tagPGMITEMDEF freshPrice;
+    ASSERT_EQ(assigned.GetRegPgmHandle().GetItemDef(&freshPrice, 28, 4, 0), 1);
+    PGMITEMDATAARRAY written;
+    ASSERT_EQ(assigned.GetRegPgmHandle().ReadItems(&freshPrice, 1, 10, 3, &written, 0), 1);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(written[i].value, prices[i].value);
+    }
 
     // An empty base copies as empty.
     CCmnMainteBase empty;

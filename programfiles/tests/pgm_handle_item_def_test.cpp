@@ -50,7 +50,28 @@ class PgmHandleItemDefTest : public ::testing::Test {
                "ITEM_016_FILE=4\r\n"
                "ITEM_016_MEMORY=PAGE,1\r\n"
                "ITEM_016=CHAR,D1,4\r\n"
-               "ITEM_016_FIELD=1\r\n";
+               "ITEM_016_FIELD=1\r\n"
+               // Fields of damaged file sections.
+               "ITEM_017_FILE=6\r\n"
+               "ITEM_017_MEMORY=INDEX,1\r\n"
+               "ITEM_017=CHAR,D1,4\r\n"
+               "ITEM_017_FIELD=7\r\n"
+               "ITEM_018_FILE=8\r\n"
+               "ITEM_018_MEMORY=INDEX,1\r\n"
+               "ITEM_018=CHAR,D1,4\r\n"
+               "ITEM_018_FIELD=9\r\n"
+               "ITEM_019_FILE=8\r\n"
+               "ITEM_019_MEMORY=INDEX,1\r\n"
+               "ITEM_019=CHAR,D1,4\r\n"
+               "ITEM_019_FIELD=2\r\n"
+               "[FILE0006]\r\n"
+               "ALL_FIELD_NUM=3\r\n"
+               "F01N=1,P\r\n"
+               "F03N=7,P\r\n"
+               "[FILE0008]\r\n"
+               "ALL_FIELD_NUM=2000000000\r\n"
+               "F01N=1,P\r\n"
+               "F02N=2,P\r\n";
     }
 
     pgmtest::Store store_;
@@ -104,6 +125,17 @@ TEST_F(PgmHandleItemDefTest, AnyMissingOrInvalidKeyFailsAndLeavesTheItemAlone) {
     }
     EXPECT_EQ(def.nFileNo, 77);
     EXPECT_EQ(handle_.GetItemDef(nullptr, 14, 1, 0), 0);
+}
+
+// The field list of a file ends at its first missing "F%02dN" key, whatever "ALL_FIELD_NUM"
+// claims: a field listed after a gap is not found, and a count of two thousand million ends
+// after the two keys there are.
+TEST_F(PgmHandleItemDefTest, FieldListEndsAtItsFirstMissingKey) {
+    tagPGMITEMDEF def;
+    EXPECT_EQ(handle_.GetItemDef(&def, 20, 17, 0), 0);
+    ASSERT_EQ(handle_.GetItemDef(&def, 20, 19, 0), 1);
+    EXPECT_EQ(def.nFieldIndex, 2);
+    EXPECT_EQ(handle_.GetItemDef(&def, 20, 18, 0), 0);
 }
 
 TEST_F(PgmHandleItemDefTest, CountTypeItemsAreCappedByTheRecordsOfTheFile) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
+#include "programfiles/merge_item_pair.h"
 #include "programfiles/tests/pgm_handle_fixture.h"
 
 namespace {
@@ -97,6 +99,70 @@ TEST_F(PgmHandleReadTest, RecordsOutsideTheRangeOrTheFileAreRefused) {
     tagPGMITEMDEF missing = item(3);
     missing.nFieldIndex = 7;
     EXPECT_EQ(handle_.ReadItem(&missing, 1, &number, 8), 0);
+}
+
+// A number too wide for 64 bits makes only its own record's value unreadable (length 0): the
+// range gives every other value, and a search passes over that record.
+TEST(PgmHandleWideNumberTest, OnlyTheRecordWithTheWideNumberIsUnreadable) {
+    pgmtest::Store store;
+    store.writeDefinition(
+        "[FILE0009]\r\nALL_FIELD_NUM=2\r\nF01N=1,P\r\nF02N=2,P\r\n"
+        "[PGM_MENU_030]\r\n"
+        "ITEM_001_FILE=9\r\nITEM_001_MEMORY=INDEX,1,5\r\nITEM_001=DIGIT,D1,24\r\n"
+        "ITEM_001_FIELD=1\r\n"
+        "ITEM_002_FILE=9\r\nITEM_002_MEMORY=INDEX,1,5\r\nITEM_002=HEX,D1,24\r\n"
+        "ITEM_002_FIELD=1\r\n"
+        "ITEM_003_FILE=9\r\nITEM_003_MEMORY=INDEX,1,5\r\nITEM_003=CHAR,D1,6\r\n"
+        "ITEM_003_FIELD=2\r\n");
+    std::string file;
+    for (int record = 1; record <= 5; ++record) {
+        const std::string number =
+            record == 3 ? std::string(24, '9') : std::string(22, '0') + std::to_string(record * 11);
+        file += pgmtest::recordLine(
+            record, 6, {"\"" + number + "\"", "\"Name " + std::to_string(record) + "\""});
+    }
+    store.writeMainte(9, file);
+    CPgmHandle handle;
+    ASSERT_EQ(handle.Open(store.definitionFile().c_str(), store.mainteFolder().c_str(), ""), 1);
+    tagPGMITEMDEF defs[3];
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(handle.GetItemDef(&defs[i], 30, i + 1, 0), 1);
+    }
+
+    PGMITEMDATAARRAY values[3];
+    ASSERT_EQ(handle.ReadItems(defs, 3, 1, 5, values, 0), 1);
+    for (int record = 1; record <= 5; ++record) {
+        const size_t i = static_cast<size_t>(record - 1);
+        EXPECT_EQ(values[2][i].text, "Name " + std::to_string(record));
+        if (record == 3) {
+            EXPECT_EQ(values[0][i].length, 0);
+            EXPECT_EQ(values[0][i].value, 0u);
+            EXPECT_EQ(values[1][i].length, 0);
+        } else {
+            EXPECT_EQ(values[0][i].value, static_cast<uint64_t>(record * 11));
+            EXPECT_EQ(values[0][i].length, 4);
+            EXPECT_EQ(values[1][i].value, static_cast<uint64_t>(record * 0x11));
+        }
+    }
+    uint64_t number = 0;
+    EXPECT_EQ(handle.ReadItem(&defs[0], 3, &number, 8), 0);
+    EXPECT_EQ(handle.ReadItem(&defs[1], 3, &number, 8), 0);
+    ASSERT_EQ(handle.ReadItem(&defs[0], 4, &number, 8), 1);
+    EXPECT_EQ(number, 44u);
+
+    const uint64_t forty4 = 44;
+    const uint64_t twenty2 = 22;
+    const uint64_t sixty6 = 66;
+    EXPECT_EQ(handle.SearchItem(&defs[0], 1, &forty4, 8, 1, 1, 0), 4);
+    EXPECT_EQ(handle.SearchItem(&defs[0], 5, &twenty2, 8, 0, 1, 0), 2);
+    EXPECT_EQ(handle.SearchItem(&defs[0], 1, &sixty6, 8, 1, 1, 0), -1);
+
+    // Values copied on by the merge leave the record whose value could not be read as it was.
+    values[0][0].value = 12;
+    EXPECT_FALSE(tk73pgm::writeItemValues(handle, defs[0], {1, 5}, values[0]));
+    std::string expected = file;
+    expected.replace(expected.find("11\""), 2, "12");
+    EXPECT_EQ(store.readMainte(9), expected);
 }
 
 TEST_F(PgmHandleReadTest, AccessRefusesBadRequests) {
@@ -252,6 +318,70 @@ TEST_F(PgmHandleWriteTest, WritesReachBothTheLoadedCopyAndTheFile) {
     store_.writeMainte(4, original_ + "x");
     EXPECT_EQ(handle_.WriteItem(&name, 7, "Other", 5), 0);
     EXPECT_EQ(store_.readMainte(4), original_ + "x");
+}
+
+// A write puts only its items' own bytes in the file. What another handle changed after this
+// one loaded the file stays, also where it lies between items that one request writes: between
+// the names of records 1 and 3, and between the name and the flags of one record.
+TEST_F(PgmHandleWriteTest, AStaleHandleKeepsWhatAnotherHandleWroteBetweenItsItems) {
+    tagPGMITEMDEF name = item(2, 14, 1);
+    tagPGMITEMDEF flags = item(5);
+    CPgmHandle other;
+    ASSERT_EQ(other.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(), ""), 1);
+    tagPGMITEMDEF otherPrice;
+    ASSERT_EQ(other.GetItemDef(&otherPrice, 14, 3, 0), 1);
+    const uint64_t price = 4321;
+    ASSERT_EQ(other.WriteItem(&otherPrice, 2, &price, 8), 1);
+    ASSERT_EQ(other.WriteItem(&otherPrice, 5, &price, 8), 1);
+
+    PGMITEMDATAARRAY names(3);
+    names[0].text = "First";
+    names[1].text = "Second";
+    names[2].text = "Third";
+    ASSERT_EQ(handle_.WriteItems(&name, 1, 1, 3, &names, 0), 1);
+    tagPGMITEMDEF both[] = {name, flags};
+    PGMITEMDATAARRAY values[2];
+    values[0].resize(1);
+    values[0][0].text = "Fifth";
+    values[1].resize(1);
+    values[1][0].value = 0x0A0B;
+    ASSERT_EQ(handle_.WriteItems(both, 2, 5, 1, values, 0), 1);
+
+    std::string expected = original_;
+    expected.replace(offsetOf(1, kName), 12, "First       ");
+    expected.replace(offsetOf(2, kName), 12, "Second      ");
+    expected.replace(offsetOf(2, kPrice) + 2, 6, "004321");
+    expected.replace(offsetOf(3, kName), 12, "Third       ");
+    expected.replace(offsetOf(5, kName), 12, "Fifth       ");
+    expected.replace(offsetOf(5, kPrice) + 2, 6, "004321");
+    expected.replace(offsetOf(5, kFlags), 4, "0A0B");
+    EXPECT_EQ(store_.readMainte(4), expected);
+
+    // The same over a file whose changes take many writes.
+    const int records = 5000;
+    expected = pgmtest::pluFile(records);
+    store_.writeMainte(4, expected);
+    CPgmHandle stale;
+    ASSERT_EQ(stale.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(), ""), 1);
+    tagPGMITEMDEF stalePrice;
+    ASSERT_EQ(stale.GetItemDef(&stalePrice, 14, 3, 1), 1);
+    stalePrice.nRecordCount = records;
+    tagPGMITEMDEF otherName;
+    ASSERT_EQ(other.GetItemDef(&otherName, 14, 2, 0), 1);
+    otherName.nRecordCount = records;
+    for (const int record : {2, 2500, 4999}) {
+        ASSERT_EQ(other.WriteItem(&otherName, record, "Other", 5), 1);
+        expected.replace(offsetOf(record, kName), 12, "Other       ");
+    }
+    PGMITEMDATAARRAY prices(records);
+    for (int record = 1; record <= records; ++record) {
+        prices[static_cast<size_t>(record - 1)].value = static_cast<uint64_t>(record);
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%06d", record);
+        expected.replace(offsetOf(record, kPrice) + 2, 6, digits);
+    }
+    ASSERT_EQ(stale.WriteItems(&stalePrice, 1, 1, records, &prices, 0), 1);
+    EXPECT_EQ(store_.readMainte(4), expected);
 }
 
 TEST_F(PgmHandleWriteTest, TruncatedBinaryAndOversizedFilesAreRefused) {

@@ -36,6 +36,28 @@ TEST(PgmItemKeysTest, MemoryWithoutAUsableKeywordOrNumberIsInvalid) {
     }
 }
 
+// Record numbers have at most six digits: a range starts at one of them and ends at record
+// 999999 at the latest, so that its end (first + count) is always a plain int.
+TEST(PgmItemKeysTest, MemoryRangesStayWithinSixDigitRecordNumbers) {
+    tagPGMITEMDEF def;
+    const struct {
+        const char* text;
+        int first;
+        int count;
+    } bounded[] = {{"INDEX,999999", 999999, 1},       {"INDEX,999999,2147483647", 999999, 1},
+                   {"INDEX,1,2147483647", 1, 999999}, {"INDEX,999990,100", 999990, 10},
+                   {"COUNT,2147483647", 1, 999999},   {"FUNC,999999", 999999, 1}};
+    for (const auto& [text, first, count] : bounded) {
+        ASSERT_EQ(parseItemMemory(text, def), 1) << text;
+        EXPECT_EQ(def.nFirstRecord, first) << text;
+        EXPECT_EQ(def.nRecordCount, count) << text;
+    }
+    for (const char* text :
+         {"INDEX,1000000", "INDEX,2147483647,5", "INDEX,99999999999,1", "FUNC,2147483647"}) {
+        EXPECT_EQ(parseItemMemory(text, def), 0) << text;
+    }
+}
+
 TEST(PgmItemKeysTest, LayoutTypesInAnyCaseWithPositionAfterD) {
     tagPGMITEMDEF def;
     ASSERT_EQ(parseItemLayout("char,D3,12", def), 1);
