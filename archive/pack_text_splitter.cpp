@@ -75,11 +75,7 @@ bool PackTextSplitter::split(std::string_view lines) {
 
 bool PackTextSplitter::oldTypeLine(std::string_view line) {
     if (line.substr(0, 4) != "\"H\",") {
-        if (!isOpen_) {
-            return false;
-        }
-        output_ += line;
-        return true;
+        return addRecord(line);
     }
     std::string_view fileLine;
     if (!close() || !nextLine(fileLine)) {
@@ -92,11 +88,7 @@ bool PackTextSplitter::oldTypeLine(std::string_view line) {
 bool PackTextSplitter::newTypeLine(std::string_view line) {
     const std::string_view kind = line.substr(0, 4);
     if (kind != "\"h\"," && kind != "\"f\",") {
-        if (!isOpen_) {
-            return false;
-        }
-        output_ += line;
-        return true;
+        return addRecord(line);
     }
     if (!close()) {
         return false;
@@ -124,7 +116,17 @@ bool PackTextSplitter::open(std::string_view fileLine, bool mayConvert) {
     output_ = title;
     output_ += header_;
     output_ += fileLine;
+    records_ = {};
     isOpen_ = true;
+    return true;
+}
+
+bool PackTextSplitter::addRecord(std::string_view line) {
+    if (!isOpen_) {
+        return false;
+    }
+    records_ =
+        records_.empty() ? line : std::string_view(records_.data(), records_.size() + line.size());
     return true;
 }
 
@@ -133,6 +135,7 @@ bool PackTextSplitter::close() {
         return true;
     }
     isOpen_ = false;
+    output_ += records_;
     const std::string name = textFileName(fileNo_, "");
     const std::string target = inFolder(staging_, name);
     if (!converted_) {

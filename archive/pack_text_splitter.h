@@ -29,6 +29,8 @@ class PackTextSplitter {
     bool oldTypeLine(std::string_view line);
     bool newTypeLine(std::string_view line);
     bool open(std::string_view fileLine, bool mayConvert);
+    // A record line of the open file; false when no file is open.
+    bool addRecord(std::string_view line);
     bool close();
 
     std::string staging_;
@@ -46,6 +48,8 @@ class PackTextSplitter {
     int fileNo_ = 0;
     Record_Information info_;
     std::string output_;
+    // The open file's record lines: they follow each other in the pack, so they are one run.
+    std::string_view records_;
     std::vector<std::string> made_;
 };
 
