@@ -55,6 +55,9 @@ int runConverter(const char* command) {
 }  // namespace
 
 int CTK73packArchive::CallConverterDLL(const char* command) {
+    if (command == nullptr) {
+        return 0;
+    }
     char folder[TK73_MAX_PATH] = {};
     if (AecrbsGetTK73DataBasePath(folder) != 1) {
         AecrbsGetTempPath(folder);
@@ -62,7 +65,7 @@ int CTK73packArchive::CallConverterDLL(const char* command) {
     std::error_code error;
     const std::filesystem::path previous = std::filesystem::current_path(error);
     std::filesystem::current_path(folder, error);
-    if (error || command == nullptr) {
+    if (error) {
         return 0;
     }
     const int result = runConverter(command);

@@ -1,6 +1,8 @@
 // The converter guard: one conversion at a time, and the two messages.
 
+#include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 #include "archive/pack_archive.h"
 #include "archive/tests/archive_fixture.h"
@@ -65,6 +67,32 @@ TEST_F(ConverterCall, RunsInTheDatabaseFolderOneConversionAtATimeAndReportsFailu
     EXPECT_EQ(std::filesystem::current_path(), before);
     // Once the first call ended, the converter is free again.
     EXPECT_EQ(archive.CallConverterDLL(command.c_str()), 1);
+}
+
+TEST_F(ConverterCall, LogoFilesOfTheShippedModelBecomeHeaderAndDotRows) {
+    const Store store = makeStore(kKR301);
+    CTK73packArchive archive(store.definition.c_str(), store.mainte.c_str(), 0);
+    // Width and height of "G_LOGO" of the model: 256 x 64 and 160 x 40 dots.
+    for (const auto& [fileNo, rowBytes, rows] : {std::tuple{31, 32, 64}, std::tuple{32, 20, 40}}) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/FILE%03dP", fileNo);
+        const std::string text = store.mainte + name + ".TXT";
+        const std::string dat = store.mainte + name + ".DAT";
+        const std::string command =
+            "S \"" + text + "\" \"" + dat + "\" -lc -d\"" + store.definition + "\" -T";
+        ASSERT_EQ(archive.CallConverterDLL(command.c_str()), 1);
+        const std::string logo = read(dat);
+        ASSERT_EQ(logo.size(), 191u + static_cast<size_t>(rowBytes * rows)) << fileNo;
+        // The first row of each shipped logo is a black line, the second has its end dots only.
+        EXPECT_EQ(logo.substr(191, static_cast<size_t>(rowBytes)),
+                  std::string(static_cast<size_t>(rowBytes), '\xFF'));
+        std::string edges(static_cast<size_t>(rowBytes), '\0');
+        edges.front() = '\x80';
+        edges.back() = '\x01';
+        EXPECT_EQ(logo.substr(191 + static_cast<size_t>(rowBytes), static_cast<size_t>(rowBytes)),
+                  edges);
+    }
+    EXPECT_TRUE(messages().empty());
 }
 
 }  // namespace
