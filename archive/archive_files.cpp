@@ -36,6 +36,18 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string titleLine(int fileNo) {
+    char line[32];
+    std::snprintf(line, sizeof line, "\"C\",\"n:P0%03d:\"\r\n", fileNo);
+    return line;
+}
+
+std::string programTextName(int fileNo, bool converted) {
+    char name[32];
+    std::snprintf(name, sizeof name, converted ? "S_FILE%03dP.TXT" : "FILE%03dP.TXT", fileNo);
+    return name;
+}
+
 bool writeWholeFile(const std::string& path, const std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {

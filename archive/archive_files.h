@@ -14,6 +14,10 @@ std::string inFolder(const std::string& folder, const std::string& name);
 // The path's folder and name, split at its last separator.
 std::string folderOf(const std::string& path);
 std::string nameOf(const std::string& path);
+// The title line of a program text file or pack text of the file number, with its CR LF.
+std::string titleLine(int fileNo);
+// "FILE%03dP.TXT", or the name of its code-page converted form "S_FILE%03dP.TXT".
+std::string programTextName(int fileNo, bool converted);
 // Writes the file whole; false when it cannot be written completely.
 bool writeWholeFile(const std::string& path, const std::string& bytes);
 // Copies source to target through a temporary file beside the target that is renamed over it,

@@ -1,7 +1,6 @@
 // Building the pack text file: the program text files of an archive, one after the other,
 // behind one title line.
 
-#include <cstdio>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -81,9 +80,7 @@ int CTK73packArchive::CreatePackTextFile(int fileNo, int first, int last) {
             fileNos.push_back(number);
         }
     }
-    char title[32];
-    std::snprintf(title, sizeof title, "\"C\",\"n:P0%03d:\"\r\n", single ? fileNo : kManyFiles);
-    std::string pack = title;
+    std::string pack = tk73pack::titleLine(single ? fileNo : kManyFiles);
 
     const unsigned long conversionSwitch = static_cast<unsigned long>(ConversionSwitch());
     CTextPgmConv conversion;
@@ -97,9 +94,8 @@ int CTK73packArchive::CreatePackTextFile(int fileNo, int first, int last) {
         Record_Information info;
         const bool convert = tk73pack::needsConversion(conversionSwitch, *files, number, info);
         if (convert) {
-            char converted[32];
-            std::snprintf(converted, sizeof converted, "S_FILE%03dP.TXT", number);
-            const std::string target = tk73pack::inFolder(m_programFolder, converted);
+            const std::string target =
+                tk73pack::inFolder(m_programFolder, tk73pack::programTextName(number, true));
             conversion.StartConvProc(source, target);
             if (conversion.ConvCommFile(info) != 1) {
                 conversion.EndConvProc();

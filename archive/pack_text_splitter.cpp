@@ -1,7 +1,5 @@
 #include "archive/pack_text_splitter.h"
 
-#include <cstdio>
-
 #include "archive/archive_files.h"
 #include "archive/definition_sections.h"
 
@@ -23,12 +21,6 @@ int fileNoOfFileLine(std::string_view line) {
         fileNo = fileNo * 10 + (c - '0');
     }
     return fileNo;
-}
-
-std::string textFileName(int fileNo, const char* prefix) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%sFILE%03dP.TXT", prefix, fileNo);
-    return name;
 }
 
 }  // namespace
@@ -111,9 +103,7 @@ bool PackTextSplitter::open(std::string_view fileLine, bool mayConvert) {
     }
     info_ = Record_Information();
     converted_ = mayConvert && needsConversion(switch_, files_, fileNo_, info_);
-    char title[32];
-    std::snprintf(title, sizeof title, "\"C\",\"n:P0%03d:\"\r\n", fileNo_);
-    output_ = title;
+    output_ = titleLine(fileNo_);
     output_ += header_;
     output_ += fileLine;
     records_ = {};
@@ -136,13 +126,13 @@ bool PackTextSplitter::close() {
     }
     isOpen_ = false;
     output_ += records_;
-    const std::string name = textFileName(fileNo_, "");
+    const std::string name = programTextName(fileNo_, false);
     const std::string target = inFolder(staging_, name);
     if (!converted_) {
         made_.push_back(name);
         return writeWholeFile(target, output_);
     }
-    const std::string source = inFolder(staging_, textFileName(fileNo_, "S_"));
+    const std::string source = inFolder(staging_, programTextName(fileNo_, true));
     if (!writeWholeFile(source, output_)) {
         return false;
     }

@@ -171,9 +171,11 @@ int decodeLogoBinary(const std::string& binary, int machineId, std::string& text
     out += getLine(binary, kFileLineOffset);
     static constexpr char kDigits[] = "0123456789ABCDEF";
     for (size_t row = 0; row < height; ++row) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%0*zu,\"", numberWidth, row + 1);
+        const std::string number = std::to_string(row + 1);
+        const auto width = static_cast<size_t>(numberWidth);
+        out.append(number.size() < width ? width - number.size() : 0, '0');
         out += number;
+        out += ",\"";
         for (size_t i = 0; i < rowBytes; ++i) {
             const auto byte = static_cast<unsigned char>(rows[row * rowBytes + i]);
             out += kDigits[byte >> 4];
