@@ -42,7 +42,7 @@ class CTK73packArchive : public CTK73xchArchiveBase {
     // up by indentName in the register list.
     int PackCrpFile(const char* crpPath, const char* indentName, int fileNo);
     // The CRZ archive: every "CRP_FILES" file, the PLU file (4) cut to records first..last; the
-    // model is looked up by indentName in the Vek list.
+    // model data is the register's, looked up by indentName in the register list.
     int PackCrzFile(const char* crzPath, const char* indentName, int first, int last);
     // The pack text of fileNo converted straight into binPath.
     int PackBinFile(const char* binPath, const char* text, int fileNo) override;
