@@ -38,9 +38,10 @@ test-asan: build-asan
 test: test-normal test-asan
 
 bench: build
-	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch
+	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive
 	$(BUILD_DIR)/bin/bench_programfile
 	$(BUILD_DIR)/bin/bench_itemsearch
+	$(BUILD_DIR)/bin/bench_archive
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

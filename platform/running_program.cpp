@@ -5,13 +5,22 @@
 
 namespace tk73 {
 
-std::string runningProgramFolder() {
+namespace {
+
+std::filesystem::path runningProgram() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return {};
-    }
-    return program.parent_path().string();
+    return error ? std::filesystem::path() : program;
+}
+
+}  // namespace
+
+std::string runningProgramFolder() {
+    return runningProgram().parent_path().string();
+}
+
+std::string runningProgramName() {
+    return runningProgram().filename().string();
 }
 
 }  // namespace tk73

@@ -8,5 +8,7 @@ namespace tk73 {
 
 // The folder of the running executable, without a trailing separator; empty when unknown.
 std::string runningProgramFolder();
+// The running executable's file name without its folder ("TK73HUB"); empty when unknown.
+std::string runningProgramName();
 
 }  // namespace tk73

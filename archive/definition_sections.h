@@ -1,0 +1,34 @@
+#pragma once
+// The definition sections the packer reads, in the form of the machine kind it packs for.
+
+#include <memory>
+#include <string>
+
+#include "definitions/def_crp_files.h"
+#include "definitions/def_file_inf.h"
+
+namespace tk73pack {
+
+inline std::unique_ptr<CTK73defRegVekFILEINF> fileInfSection(const std::string& file, int kind) {
+    if (kind == 1) {
+        return std::make_unique<CTK73defVekFILEINF>(file.c_str());
+    }
+    return std::make_unique<CTK73defFILEINF>(file.c_str());
+}
+
+inline std::unique_ptr<CTK73defRegVekCRPFILES> crpFilesSection(const std::string& file, int kind) {
+    if (kind == 1) {
+        return std::make_unique<CTK73defVekCRPFILES>(file.c_str());
+    }
+    return std::make_unique<CTK73defCRPFILES>(file.c_str());
+}
+
+// Whether a file needs the code-page conversion: the switch is on and the file has a character
+// field. info receives the file's layout.
+inline bool needsConversion(unsigned long conversionSwitch, const CTK73defRegVekFILEINF& files,
+                            int fileNo, Record_Information& info) {
+    files.GetFileDef(fileNo, &info);
+    return (conversionSwitch & 1) != 0 && files.CkFileCommConv(&info) == 1;
+}
+
+}  // namespace tk73pack

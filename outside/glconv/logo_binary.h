@@ -1,0 +1,19 @@
+#pragma once
+// The logo program file: a 191-byte header, then the dot rows (width / 8 bytes each, the
+// leftmost dot in the most significant bit, 1 = black) and nothing after them, which is what the
+// shell and the logo editor read. The layout is in the README of this folder.
+
+#include <string>
+
+namespace glconv {
+
+inline constexpr size_t kLogoHeaderSize = 191;
+
+// The binary form of a logo text program file; 0 or a result code.
+int encodeLogoBinary(const std::string& text, int machineId, std::string& binary);
+// The text program file of a logo program file made for the machine; 0 or a result code.
+int decodeLogoBinary(const std::string& binary, int machineId, std::string& text);
+
+bool isLogoBinary(const std::string& bytes);
+
+}  // namespace glconv

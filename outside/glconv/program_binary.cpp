@@ -1,0 +1,118 @@
+#include "outside/glconv/program_binary.h"
+
+#include <zlib.h>
+
+#include <string_view>
+
+#include "outside/glconv/little_endian.h"
+#include "outside/glconv/result_codes.h"
+#include "outside/glconv/text_lines.h"
+
+namespace glconv {
+
+namespace {
+
+constexpr std::string_view kMagic{"GLCVPGM\x1A", 8};
+constexpr uint32_t kVersion = 1;
+constexpr size_t kVersionOffset = 8;
+constexpr size_t kFileNoOffset = 10;
+constexpr size_t kRmCodeOffset = 12;
+constexpr size_t kRmCodeSize = 11;
+constexpr size_t kTextLengthOffset = 24;
+constexpr size_t kBodyLengthOffset = 28;
+constexpr size_t kBodyCrcOffset = 32;
+constexpr size_t kHeaderCrcOffset = 380;
+constexpr uint32_t kMaxText = 0x7FFFFFFF;
+
+uint32_t crcOf(const char* bytes, size_t size) {
+    return static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes),
+                                       static_cast<uInt>(size)));
+}
+
+// The model's code from the header line: its second quoted field.
+std::string rmCodeOf(std::string_view headerLine) {
+    const size_t open = headerLine.find('"', 4);
+    const size_t close = open == std::string_view::npos ? open : headerLine.find('"', open + 1);
+    if (close == std::string_view::npos) {
+        return {};
+    }
+    return std::string(headerLine.substr(open + 1, std::min(close - open - 1, kRmCodeSize)));
+}
+
+}  // namespace
+
+bool isProgramBinary(const std::string& bytes) {
+    return bytes.size() >= kMagic.size() &&
+           std::string_view(bytes).substr(0, kMagic.size()) == kMagic;
+}
+
+int encodeProgramBinary(const std::string& text, int machineId, std::string& binary) {
+    TextLines lines(text);
+    std::string_view title;
+    std::string_view header;
+    if (!lines.next(title) || !lines.next(header) || text.size() > kMaxText) {
+        return kIllegalFormat;
+    }
+    const int fileNo = titleLineFileNo(title);
+    if (fileNo < 0 || (header.substr(0, 4) != "\"H\"," && header.substr(0, 4) != "\"h\",")) {
+        return kIllegalFormat;
+    }
+    uLongf bodySize = compressBound(static_cast<uLong>(text.size()));
+    std::string body(bodySize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(body.data()), &bodySize,
+                  reinterpret_cast<const Bytef*>(text.data()), static_cast<uLong>(text.size()),
+                  Z_DEFAULT_COMPRESSION) != Z_OK) {
+        return kCannotConvert;
+    }
+    body.resize(bodySize);
+    binary.assign(kProgramHeaderSize, '\0');
+    binary.replace(0, kMagic.size(), kMagic);
+    putLittleEndian(binary, kVersionOffset, kVersion, 2);
+    putLittleEndian(binary, kFileNoOffset, static_cast<uint32_t>(fileNo), 2);
+    const std::string rmCode = rmCodeOf(header);
+    binary.replace(kRmCodeOffset, rmCode.size(), rmCode);
+    putLittleEndian(binary, kTextLengthOffset, static_cast<uint32_t>(text.size()), 4);
+    putLittleEndian(binary, kBodyLengthOffset, static_cast<uint32_t>(body.size()), 4);
+    putLittleEndian(binary, kBodyCrcOffset, crcOf(body.data(), body.size()), 4);
+    binary[kMachineIdOffset] = static_cast<char>(machineId);
+    putLittleEndian(binary, kHeaderCrcOffset, crcOf(binary.data(), kHeaderCrcOffset), 4);
+    binary += body;
+    return kNormalEnd;
+}
+
+int decodeProgramBinary(const std::string& binary, int machineId, std::string& text) {
+    if (binary.size() < kProgramHeaderSize) {
+        return isProgramBinary(binary) || binary.size() < kMagic.size() ? kAbruptEnd
+                                                                        : kIllegalFormat;
+    }
+    if (!isProgramBinary(binary) || getLittleEndian(binary, kVersionOffset, 2) != kVersion) {
+        return kIllegalFormat;
+    }
+    if (getLittleEndian(binary, kHeaderCrcOffset, 4) != crcOf(binary.data(), kHeaderCrcOffset)) {
+        return kCannotConvert;
+    }
+    if (static_cast<unsigned char>(binary[kMachineIdOffset]) != machineId) {
+        return kDifferentMachine;
+    }
+    const size_t bodySize = getLittleEndian(binary, kBodyLengthOffset, 4);
+    const uint32_t textSize = getLittleEndian(binary, kTextLengthOffset, 4);
+    if (binary.size() - kProgramHeaderSize < bodySize) {
+        return kAbruptEnd;
+    }
+    const char* body = binary.data() + kProgramHeaderSize;
+    if (getLittleEndian(binary, kBodyCrcOffset, 4) != crcOf(body, bodySize) ||
+        textSize > kMaxText) {
+        return kCannotConvert;
+    }
+    std::string out(textSize, '\0');
+    uLongf outSize = textSize;
+    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &outSize,
+                   reinterpret_cast<const Bytef*>(body), static_cast<uLong>(bodySize)) != Z_OK ||
+        outSize != textSize) {
+        return kCannotConvert;
+    }
+    text = std::move(out);
+    return kNormalEnd;
+}
+
+}  // namespace glconv

@@ -1,0 +1,24 @@
+#pragma once
+// The binary program file: a 384-byte header block, then the text compressed with zlib. The
+// layout is in the README of this folder.
+
+#include <string>
+
+namespace glconv {
+
+inline constexpr size_t kProgramHeaderSize = 384;
+inline constexpr size_t kMachineIdOffset = 379;
+
+// Builds the binary form of a text program file or pack text; 0 or a result code (a text that
+// is neither).
+int encodeProgramBinary(const std::string& text, int machineId, std::string& binary);
+
+// The text of a binary program file made for the machine. Bytes after the file's own end are
+// not its own (an archive carries the controller's part there) and are left alone. 0 or a result
+// code; text is only filled when the whole file checked out.
+int decodeProgramBinary(const std::string& binary, int machineId, std::string& text);
+
+// True when the bytes begin like a binary program file.
+bool isProgramBinary(const std::string& bytes);
+
+}  // namespace glconv

@@ -1,0 +1,34 @@
+#include "outside/glconv/result_codes.h"
+
+namespace glconv {
+
+const char* resultText(int code) {
+    switch (code) {
+        case kNormalEnd:
+            return "Normal End";
+        case kDifferentMachine:
+            return "from ECR. Different machine.";
+        case kNoNetworkDriver:
+            return "GLNETDRV not resident";
+        case kCannotConvert:
+            return "Impossible to convert data";
+        case kIllegalFormat:
+            return "Illegal Format data";
+        case kCannotOpen:
+            return "Can't open/create dos file";
+        case kCannotWrite:
+            return "Can't write Dos File.";
+        case kAbruptEnd:
+            return "Abrupt file end";
+        case kUnknownMode:
+            return "Unknown Receive/Send mode.";
+        case kUnknownMachine:
+            return "Unknown Machine type or no profile.";
+        case kUnknownParameters:
+            return "Unknown parameters";
+        default:
+            return "Unknown error";
+    }
+}
+
+}  // namespace glconv

@@ -1,0 +1,24 @@
+#pragma once
+// The converter's results: 0 for success, otherwise one of the codes that the suite knows by
+// number and text (the LAN transfer shows them to the user).
+
+namespace glconv {
+
+enum Result : int {
+    kNormalEnd = 0,
+    kDifferentMachine = 104,    // "from ECR. Different machine."
+    kNoNetworkDriver = 1027,    // "GLNETDRV not resident"
+    kCannotConvert = 1008,      // "Impossible to convert data"
+    kIllegalFormat = 1009,      // "Illegal Format data"
+    kCannotOpen = 1020,         // "Can't open/create dos file"
+    kCannotWrite = 1022,        // "Can't write Dos File."
+    kAbruptEnd = 2049,          // "Abrupt file end"
+    kUnknownMode = 3002,        // "Unknown Receive/Send mode."
+    kUnknownMachine = 9997,     // "Unknown Machine type or no profile."
+    kUnknownParameters = 9998,  // "Unknown parameters"
+};
+
+// The code's text as the suite shows it.
+const char* resultText(int code);
+
+}  // namespace glconv
