@@ -26,6 +26,12 @@ class FormEditorTest : public QObject {
     FormEditorTest(tk73editor::EditorDescription editor, std::string program);
 
   protected:
+    // The shipped models the tests stage their stores with.
+    static constexpr int kKR301 = 301;  // 40 characters per line, captions "Print" / "No print"
+    static constexpr int kKR420 = 420;  // 48 characters, no CAPTION_PGM_MENU_006, logo captions
+    static constexpr int kKR150 = 150;  // 32 characters, captions "Yes" / "No"
+    static constexpr int kVK500 = 501;  // the controller
+
     // A session on a store with the register model and the controller model (0: none), the
     // editor's context opened on the target; on the controller its setting is the current one.
     // False when the store or the context cannot be made.

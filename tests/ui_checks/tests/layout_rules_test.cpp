@@ -41,6 +41,16 @@ QStringList problemsOf(QWidget& window) {
     return layoutProblems(&window);
 }
 
+// Whether the window, once shown, has the problem; the problems it has instead are logged.
+bool hasProblem(QWidget& window, const QString& problem) {
+    const QStringList problems = problemsOf(window);
+    if (!problems.contains(problem)) {
+        qWarning("%s", qPrintable(problems.join('\n')));
+        return false;
+    }
+    return true;
+}
+
 // A window without a layout, so that each control keeps the place the test gives it.
 std::unique_ptr<QWidget> bareWindow() {
     auto window = std::make_unique<QWidget>();
@@ -114,10 +124,10 @@ class LayoutRulesTest : public QObject {
         auto* list = new QComboBox(window.get());
         list->addItem(QStringLiteral("KR301"));
         list->setGeometry(10, 10, 150, 8);
-        QVERIFY(problemsOf(*window).contains(
-            QStringLiteral("QComboBox \"KR301\" is smaller than it needs (150x8 of %1x%2)")
-                .arg(list->minimumSizeHint().width())
-                .arg(list->minimumSizeHint().height())));
+        QVERIFY(hasProblem(
+            *window, QStringLiteral("QComboBox \"KR301\" is smaller than it needs (150x8 of %1x%2)")
+                         .arg(list->minimumSizeHint().width())
+                         .arg(list->minimumSizeHint().height())));
     }
 
     void aControlThatCutsItsText_data() {
@@ -163,8 +173,7 @@ class LayoutRulesTest : public QObject {
         if (control != nullptr) {
             control->setGeometry(10, 10, 60, 30);
         }
-        const QStringList problems = problemsOf(*window);
-        QVERIFY2(problems.contains(problem), qPrintable(problems.join('\n')));
+        QVERIFY(hasProblem(*window, problem));
     }
 
     void aListThatMustScrollSideways() {
@@ -173,8 +182,7 @@ class LayoutRulesTest : public QObject {
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
         text->setPlainText(QStringLiteral("THANK YOU FOR SHOPPING WITH US, SEE YOU SOON AGAIN"));
         text->setGeometry(10, 10, 120, 100);
-        QVERIFY(problemsOf(*window).contains(
-            QStringLiteral("QPlainTextEdit \"\" must scroll sideways")));
+        QVERIFY(hasProblem(*window, QStringLiteral("QPlainTextEdit \"\" must scroll sideways")));
     }
 
     void aListCellOrColumnTitleThatIsCut_data() {
@@ -216,8 +224,7 @@ class LayoutRulesTest : public QObject {
         header->resizeSection(0, 40);
         header->resizeSection(1, 60);
         list->setGeometry(10, 10, 300, 150);
-        const QStringList problems = problemsOf(*window);
-        QVERIFY2(problems.contains(problem), qPrintable(problems.join('\n')));
+        QVERIFY(hasProblem(*window, problem));
     }
 
     void aWidgetThatSticksOutOfItsHolder() {
@@ -230,13 +237,10 @@ class LayoutRulesTest : public QObject {
         inner->setGeometry(150, 10, 100, 40);
         auto* label = new QLabel(QStringLiteral("Total"), frame);
         label->setGeometry(10, 80, 60, 40);
-        const QStringList problems = problemsOf(*window);
-        QVERIFY2(problems.contains(QStringLiteral("QWidget (inner) \"\" is cut off by QFrame "
-                                                  "(panel) \"\"")),
-                 qPrintable(problems.join('\n')));
-        QVERIFY2(problems.contains(QStringLiteral("QLabel \"Total\" is cut off by QFrame (panel) "
-                                                  "\"\"")),
-                 qPrintable(problems.join('\n')));
+        QVERIFY(hasProblem(*window, QStringLiteral("QWidget (inner) \"\" is cut off by QFrame "
+                                                   "(panel) \"\"")));
+        QVERIFY(hasProblem(*window, QStringLiteral("QLabel \"Total\" is cut off by QFrame (panel) "
+                                                   "\"\"")));
     }
 
     void controlsOnTopOfEachOtherAnywhereInTheWindow() {
@@ -250,10 +254,8 @@ class LayoutRulesTest : public QObject {
         button->setGeometry(100, 10, 99, 30);
         auto* check = new QCheckBox(QStringLiteral("Zero"), right);
         check->setGeometry(0, 20, 80, 30);
-        const QStringList problems = problemsOf(*window);
-        QVERIFY2(
-            problems.contains(QStringLiteral("QPushButton \"Search\" overlaps QCheckBox \"Zero\"")),
-            qPrintable(problems.join('\n')));
+        QVERIFY(hasProblem(*window,
+                           QStringLiteral("QPushButton \"Search\" overlaps QCheckBox \"Zero\"")));
     }
 
     void widgetsOfOneLayoutOnTopOfEachOther() {
@@ -265,10 +267,8 @@ class LayoutRulesTest : public QObject {
             part->setMinimumSize(40, 20);
             grid->addWidget(part, 0, 0);
         }
-        const QStringList problems = problemsOf(window);
-        QVERIFY2(problems.contains(QStringLiteral(
-                     "QWidget (first) \"\" overlaps QWidget (second) \"\" in their layout")),
-                 qPrintable(problems.join('\n')));
+        QVERIFY(hasProblem(window, QStringLiteral("QWidget (first) \"\" overlaps QWidget (second) "
+                                                  "\"\" in their layout")));
     }
 
     void aRenderedWindowIsSavedAndChecked() {

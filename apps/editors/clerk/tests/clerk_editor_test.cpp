@@ -20,9 +20,6 @@ using namespace tk73clerk;
 
 namespace {
 
-constexpr int kKR301 = 301;
-constexpr int kVK500 = 501;
-
 QWidget* clerkControl(const tk73editor::PageSetDialog& set, int itemNo, int clerk) {
     tk73editor::PageItem* item = tk73editortest::itemOf(set, kClerkMenu, itemNo, clerk);
     return item != nullptr ? item->Control() : nullptr;

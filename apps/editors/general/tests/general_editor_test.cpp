@@ -20,8 +20,6 @@ using namespace tk73general;
 
 namespace {
 
-constexpr int kKR301 = 301;
-
 QWidget* control(const tk73editor::PageSetDialog& set, Feature feature) {
     tk73editor::PageItem* item =
         tk73editortest::itemOf(set, kGeneralFeatureMenu, static_cast<int>(feature));

@@ -32,10 +32,6 @@ using namespace tk73receipt;
 
 namespace {
 
-constexpr int kKR301 = 301;  // 40 characters per line, captions "Print" / "No print"
-constexpr int kKR420 = 420;  // 48 characters, no CAPTION_PGM_MENU_006, logo status captions
-constexpr int kKR150 = 150;  // 32 characters, captions "Yes" / "No"
-
 tk73editor::PageItem* itemOf(const tk73editor::PageSetDialog& set, int menuNo, int itemNo,
                              int record = 1) {
     return tk73editortest::itemOf(set, menuNo, itemNo, record);

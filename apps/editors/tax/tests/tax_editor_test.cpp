@@ -34,9 +34,6 @@ using namespace tk73tax;
 
 namespace {
 
-constexpr int kKR301 = 301;
-constexpr int kKR150 = 150;
-constexpr int kVK500 = 501;
 const char* const kInvalid = "Invalid values.\nPlease set the correct value.";
 
 QAbstractButton* option(tk73editor::PageItem* item, const char* text) {

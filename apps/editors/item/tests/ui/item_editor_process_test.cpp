@@ -9,9 +9,6 @@
 #include "tests/programs/suite_program.h"
 
 using tk73itemtest::ItemTestStore;
-using tk73test::currentWindow;
-using tk73test::exitCodeOf;
-using tk73test::SuiteProgram;
 
 namespace {
 
@@ -28,27 +25,27 @@ class ItemEditorProcessTest : public QObject {
     void startingTheSameEditorTwiceLeavesOneRunning() {
         ItemTestStore store;
         QVERIFY2(store.Error().empty(), store.Error().c_str());
-        SuiteProgram first(itemProgram(), "/P");
+        tk73test::SuiteProgram first(itemProgram(), "/P");
         QVERIFY(first.pid() != 0);
         QVERIFY(first.awaitWindow());
 
         // Any page set of the item editor is the same program: the second start only raises the
         // first and ends.
-        QCOMPARE(exitCodeOf(itemProgram(), "/P"), 1);
-        QCOMPARE(exitCodeOf(itemProgram(), "/C"), 1);
+        QCOMPARE(tk73test::exitCodeOf(itemProgram(), "/P"), 1);
+        QCOMPARE(tk73test::exitCodeOf(itemProgram(), "/C"), 1);
         QVERIFY(first.running());
-        QCOMPARE(currentWindow(), first.pid());
+        QCOMPARE(tk73test::currentWindow(), first.pid());
         QVERIFY(first.raise());
     }
 
     void withoutTheDefinitionFileOrAPageSetItEndsWithoutAWindow() {
         ItemTestStore store;
         QVERIFY2(store.Error().empty(), store.Error().c_str());
-        QCOMPARE(exitCodeOf(itemProgram(), ""), 2);
-        QCOMPARE(exitCodeOf(itemProgram(), "/D"), 2);
+        QCOMPARE(tk73test::exitCodeOf(itemProgram(), ""), 2);
+        QCOMPARE(tk73test::exitCodeOf(itemProgram(), "/D"), 2);
         std::filesystem::remove(store.DefinitionFile(0));
-        QCOMPARE(exitCodeOf(itemProgram(), "/P"), 3);
-        QCOMPARE(currentWindow(), 0u);
+        QCOMPARE(tk73test::exitCodeOf(itemProgram(), "/P"), 3);
+        QCOMPARE(tk73test::currentWindow(), 0u);
     }
 };
 
