@@ -131,37 +131,34 @@ class LayoutRulesTest : public QObject {
     }
 
     void aControlThatCutsItsText_data() {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("label") << "label"
-                               << "QLabel \"Name of the department\" cuts its text";
-        QTest::newRow("wrapped label") << "wrapped"
-                                       << "QLabel \"Printed as it is typed here\" cuts its text";
-        QTest::newRow("button") << "button"
-                                << "QPushButton \"Restore defaults\" cuts its text";
-        QTest::newRow("edit field") << "field"
-                                    << "QLineEdit \"Northern district branch\" cuts its text";
-        QTest::newRow("group title") << "group"
-                                     << "QGroupBox \"Printing of the receipt\" cuts its text";
-        QTest::newRow("tab bar") << "tabs"
-                                 << "QTabBar (qt_tabwidget_tabbar) \"\" cuts its text";
+        const char* const rows[][2] = {
+            {"label", "QLabel \"Name of the department\" cuts its text"},
+            {"wrapped label", "QLabel \"Printed as it is typed here\" cuts its text"},
+            {"button", "QPushButton \"Restore defaults\" cuts its text"},
+            {"edit field", "QLineEdit \"Northern district branch\" cuts its text"},
+            {"group title", "QGroupBox \"Printing of the receipt\" cuts its text"},
+            {"tab bar", "QTabBar (qt_tabwidget_tabbar) \"\" cuts its text"}};
+        for (const auto& row : rows) {
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]);
+        }
     }
     void aControlThatCutsItsText() {
-        QFETCH(QString, kind);
         QFETCH(QString, problem);
+        const QString kind = QString::fromLatin1(QTest::currentDataTag());
         auto window = bareWindow();
         QWidget* control = nullptr;
         if (kind == "label") {
             control = new QLabel(QStringLiteral("Name of the department"), window.get());
-        } else if (kind == "wrapped") {
+        } else if (kind == "wrapped label") {
             auto* label = new QLabel(QStringLiteral("Printed as it is typed here"), window.get());
             label->setWordWrap(true);
             control = label;
         } else if (kind == "button") {
             control = new QPushButton(QStringLiteral("Restore defaults"), window.get());
-        } else if (kind == "field") {
+        } else if (kind == "edit field") {
             control = new QLineEdit(QStringLiteral("Northern district branch"), window.get());
-        } else if (kind == "group") {
+        } else if (kind == "group title") {
             control = new QGroupBox(QStringLiteral("Printing of the receipt"), window.get());
         } else {
             auto* tabs = new QTabWidget(window.get());
