@@ -78,7 +78,8 @@ CVekConfigStoreDlg::CVekConfigStoreDlg(tk73store::StoreConfiguration& configurat
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(tk73storeui::okCancelButtons(this));
-    name_->setMinimumWidth(name_->fontMetrics().averageCharWidth() * (kNameChars + 8));
+    // The field shows the longest name whole, even of the widest letters.
+    tk73storeui::widenFor(name_, QString(kNameChars, QLatin1Char('W')));
 
     watchModel(vekModels_, 1);
     watchModel(registerModels_, 0);

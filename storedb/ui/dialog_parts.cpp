@@ -1,9 +1,15 @@
 #include "storedb/ui/dialog_parts.h"
 
+#include <QAbstractScrollArea>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "base/ui/ui_text.h"
 
@@ -21,6 +27,24 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+void widenFor(QLineEdit* field, const QString& text) {
+    // Beside its text a field keeps a margin of two on either side, its text margins, its frame,
+    // and room for the cursor before the first or after the last character.
+    const QStyle* style = field->style();
+    const QMargins margins = field->textMargins();
+    const int width = field->fontMetrics().horizontalAdvance(text) + margins.left() +
+                      margins.right() +
+                      2 * (2 + style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) +
+                           style->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, field));
+    field->setMinimumWidth(std::max(field->minimumWidth(), width));
+}
+
+void widenFor(QAbstractScrollArea* list, int width) {
+    const int whole =
+        width + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width();
+    list->setMinimumWidth(std::max(list->minimumWidth(), whole));
 }
 
 std::string ownerCaption(const QDialog* dialog) {

@@ -3,9 +3,12 @@
 
 #include <string>
 
+class QAbstractScrollArea;
 class QDialog;
 class QDialogButtonBox;
 class QLabel;
+class QLineEdit;
+class QString;
 
 namespace tk73storeui {
 
@@ -13,6 +16,11 @@ namespace tk73storeui {
 QLabel* promptLabel(const std::string& text);
 // OK and Cancel at the foot of the dialog: Enter is OK, Escape is Cancel.
 QDialogButtonBox* okCancelButtons(QDialog* dialog);
+// Widens the field, where it is narrower, so that it shows the text whole.
+void widenFor(QLineEdit* field, const QString& text);
+// Widens the list, where it is narrower, so that lines as wide as the width show whole beside its
+// vertical scroll bar, without scrolling sideways.
+void widenFor(QAbstractScrollArea* list, int width);
 // The caption of the window a dialog belongs to (the program's main window where it has one).
 std::string ownerCaption(const QDialog* dialog);
 

@@ -76,6 +76,7 @@ void CSelectStoreDlg::fillStores(int selectStoreNo) {
     if (stores_->currentRow() < 0 && stores_->count() > 0) {
         stores_->setCurrentRow(0);
     }
+    tk73storeui::widenFor(stores_, stores_->sizeHintForColumn(0));
 }
 
 void CSelectStoreDlg::accept() {

@@ -10,12 +10,11 @@
 
 #include "base/ui/ui_text.h"
 #include "storedb/help_manuals.h"
+#include "storedb/ui/dialog_parts.h"
 
 using tk73::toQString;
 
 namespace {
-
-constexpr int kMaxColumnWidth = 180;
 
 QPushButton* button(const char* text, const char* name) {
     auto* result = new QPushButton(QString::fromLatin1(text));
@@ -106,11 +105,16 @@ void CVekSettingStoreDlg::refill(int selectStoreNo) {
             list_->setCurrentItem(item);
         }
     }
-    // A long name gets a fair share of the width, not all of it; the view elides what is cut.
-    for (int column = 0; column + 1 < list_->columnCount(); ++column) {
+    // Every column shows its texts whole, the last one (which stretches) too, and the list is as
+    // wide as its columns.
+    const QAbstractItemView* view = list_;
+    int width = 0;
+    for (int column = 0; column < list_->columnCount(); ++column) {
         list_->resizeColumnToContents(column);
-        list_->setColumnWidth(column, std::min(list_->columnWidth(column), kMaxColumnWidth));
+        width +=
+            std::max(view->sizeHintForColumn(column), list_->header()->sectionSizeHint(column));
     }
+    tk73storeui::widenFor(list_, width);
     updateButtons();
 }
 

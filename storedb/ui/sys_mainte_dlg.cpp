@@ -23,6 +23,7 @@ CTK73mntSysMainteDlg::CTK73mntSysMainteDlg(tk73store::SysMaintenance& maintenanc
         folder_ = new QLineEdit(toQString(maintenance.initialFolder()));
         folder_->setObjectName(QStringLiteral("folder"));
         folder_->setMinimumWidth(folder_->fontMetrics().averageCharWidth() * 60);
+        tk73storeui::widenFor(folder_, folder_->text());
         auto* browse = new QToolButton;
         browse->setText(QStringLiteral("..."));
         browse->setObjectName(QStringLiteral("browse"));

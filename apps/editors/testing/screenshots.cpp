@@ -1,13 +1,11 @@
 #include "apps/editors/testing/screenshots.h"
 
 #include <QDialog>
-#include <QDir>
 #include <QFileInfo>
-#include <QPixmap>
 #include <QTabWidget>
 #include <QTest>
 
-#include "apps/editors/testing/layout_check.h"
+#include "tests/ui_checks/rendered_window.h"
 
 namespace tk73editortest {
 
@@ -15,11 +13,8 @@ namespace {
 
 QStringList grabPage(QDialog& dialog, const QString& file) {
     QStringList problems;
-    for (const QString& problem : layoutProblems(&dialog)) {
+    for (const QString& problem : tk73test::renderedProblems(dialog, file)) {
         problems << QFileInfo(file).fileName() + QStringLiteral(": ") + problem;
-    }
-    if (!dialog.grab().save(file)) {
-        problems << QStringLiteral("cannot save ") + file;
     }
     return problems;
 }
@@ -27,7 +22,6 @@ QStringList grabPage(QDialog& dialog, const QString& file) {
 }  // namespace
 
 QStringList screenshotPages(QDialog& dialog, const std::string& name) {
-    QDir().mkpath(QStringLiteral(TK73_SCREENSHOT_DIR));
     const QString base = QStringLiteral(TK73_SCREENSHOT_DIR "/") + QString::fromStdString(name);
     dialog.show();
     if (!QTest::qWaitForWindowExposed(&dialog)) {

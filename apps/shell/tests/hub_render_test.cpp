@@ -15,6 +15,7 @@
 #include "apps/shell/header_table.h"
 #include "apps/shell/tests/hub_window_fixture.h"
 #include "apps/shell/tool_button.h"
+#include "tests/ui_checks/layout_problems.h"
 
 namespace tk73hub {
 namespace {
@@ -54,6 +55,8 @@ void checkState(hubtest::HubWindow& hub, const RenderCase& c, int state) {
 
     const WindowSize size = windowSize(c.layout);
     EXPECT_EQ(window.size(), QSize(size.width, size.height));
+    const QStringList problems = tk73test::layoutProblems(&window);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join('\n').toStdString();
     const QRect inside(QPoint(0, 0), window.size());
 
     // Everything that must not overlap: the visible buttons, the pictures and the store bar.

@@ -11,7 +11,7 @@
 #include "base/ui/qt_user_interaction.h"
 #include "base/ui/tests/modal_probe.h"
 #include "programfiles/ui/merge_setting_data_dlg.h"
-#include "programfiles/ui/tests/layout_check.h"
+#include "tests/ui_checks/rendered_window.h"
 
 namespace {
 
@@ -102,10 +102,9 @@ class MergeDialogTest : public QObject {
         QVERIFY(!check(&dialog, "Pull-down list")->isChecked());
         QVERIFY(radio(&dialog, "No merge")->isChecked());
 
-        const QStringList problems = tk73test::layoutProblems(&dialog);
+        const QStringList problems = tk73test::renderedProblems(
+            dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/merge_setting_data_dlg.png"));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
-        const QString picture = QStringLiteral(TK73_SCREENSHOT_DIR "/merge_setting_data_dlg.png");
-        QVERIFY(dialog.grab().save(picture));
     }
 
     void staysOpenOnNoAndClosesWithTheChoicesOnYes() {

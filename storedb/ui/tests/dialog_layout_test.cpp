@@ -1,14 +1,8 @@
-// Every store dialog rendered offscreen at its default size: no control may stick out of its
-// parent, no two controls of one layout may overlap, and no label, button or list may be smaller
-// than its text needs. The pictures land in the build folder ("store-dialog-screens") for review.
+// Every store dialog rendered offscreen at its default size and put through the rendering check
+// of the suite: nothing cut, out of reach or on top of another. The pictures land in the build
+// folder ("store-dialog-screens") for review.
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
+#include <QCoreApplication>
 #include <QTabWidget>
 #include <QTest>
 
@@ -26,92 +20,15 @@
 #include "storedb/ui/setting_store_dlg.h"
 #include "storedb/ui/sys_mainte_dlg.h"
 #include "storedb/ui/tests/store_dialog_test_support.h"
+#include "tests/ui_checks/rendered_window.h"
 
 namespace {
 
-QString describe(const QWidget* widget) {
-    return QStringLiteral("%1 \"%2\"")
-        .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName());
-}
-
-bool shown(const QWidget* widget) {
-    return widget->isVisible() && !widget->isWindow();
-}
-
-// Every visible control lies inside its parent, and controls that show a text are at least as
-// large as the text needs.
-void checkInside(const QWidget* parent, QStringList& faults) {
-    for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!shown(child)) {
-            continue;
-        }
-        if (!parent->rect().contains(child->geometry())) {
-            faults << QStringLiteral("%1 sticks out of %2").arg(describe(child), describe(parent));
-        }
-        const bool showsText = qobject_cast<const QLabel*>(child) != nullptr ||
-                               qobject_cast<const QAbstractButton*>(child) != nullptr ||
-                               qobject_cast<const QComboBox*>(child) != nullptr ||
-                               qobject_cast<const QLineEdit*>(child) != nullptr;
-        const QSize needed = child->minimumSizeHint();
-        if (showsText && (child->width() < needed.width() || child->height() < needed.height())) {
-            faults << QStringLiteral("%1 is clipped").arg(describe(child));
-        }
-        checkInside(child, faults);
-    }
-}
-
-// The widgets and nested layouts of one layout do not overlap.
-void checkLayout(const QLayout* layout, QStringList& faults) {
-    std::vector<std::pair<QRect, QString>> parts;
-    for (int index = 0; index < layout->count(); ++index) {
-        QLayoutItem* item = layout->itemAt(index);
-        if (item->widget() != nullptr) {
-            if (shown(item->widget())) {
-                parts.emplace_back(item->widget()->geometry(), describe(item->widget()));
-            }
-        } else if (item->layout() != nullptr) {
-            checkLayout(item->layout(), faults);
-            if (!item->layout()->geometry().isEmpty()) {
-                parts.emplace_back(item->layout()->geometry(), QStringLiteral("nested layout"));
-            }
-        }
-    }
-    for (size_t a = 0; a < parts.size(); ++a) {
-        for (size_t b = a + 1; b < parts.size(); ++b) {
-            if (parts[a].first.intersects(parts[b].first)) {
-                faults << QStringLiteral("%1 overlaps %2").arg(parts[a].second, parts[b].second);
-            }
-        }
-    }
-}
-
-void checkLayouts(const QWidget* widget, QStringList& faults) {
-    if (widget->layout() != nullptr) {
-        checkLayout(widget->layout(), faults);
-    }
-    for (const QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (shown(child)) {
-            checkLayouts(child, faults);
-        }
-    }
-}
-
-QString screenFolder() {
-    const QString folder =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../store-dialog-screens");
-    QDir().mkpath(folder);
-    return folder;
-}
-
 // Shows the window at its default size, saves its picture and answers the faults found.
 QStringList render(QWidget* window, const QString& name) {
-    window->show();
-    QApplication::processEvents();
-    window->grab().save(screenFolder() + QLatin1Char('/') + name + QStringLiteral(".png"));
-    QStringList faults;
-    checkInside(window, faults);
-    checkLayouts(window, faults);
-    return faults;
+    return tk73test::renderedProblems(*window, QCoreApplication::applicationDirPath() +
+                                                   QStringLiteral("/../store-dialog-screens/") +
+                                                   name + QStringLiteral(".png"));
 }
 
 }  // namespace

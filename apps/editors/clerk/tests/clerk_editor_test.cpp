@@ -8,16 +8,9 @@
 #include "apps/editors/clerk/clerk_editor.h"
 #include "apps/editors/clerk/clerk_page_set.h"
 #include "apps/editors/general/general_features.h"
-#include "apps/editors/testing/editor_session.h"
-#include "apps/editors/testing/form_page_set.h"
-#include "apps/editors/testing/program_run.h"
-#include "apps/editors/testing/screenshots.h"
-#include "apps/editors/testing/script_failures.h"
+#include "apps/editors/testing/form_editor_test.h"
 #include "apps/editors/testing/widget_lookup.h"
-#include "base/registry_settings.h"
 
-using tk73::Button;
-using tk73editortest::EditorSession;
 using tk73editortest::ExpectedFiles;
 using tk73editortest::fieldOf;
 using tk73editortest::kController;
@@ -27,9 +20,6 @@ using namespace tk73clerk;
 
 namespace {
 
-constexpr int kKR301 = 301;
-constexpr int kVK500 = 501;
-
 QWidget* clerkControl(const tk73editor::PageSetDialog& set, int itemNo, int clerk) {
     tk73editor::PageItem* item = tk73editortest::itemOf(set, kClerkMenu, itemNo, clerk);
     return item != nullptr ? item->Control() : nullptr;
@@ -37,41 +27,15 @@ QWidget* clerkControl(const tk73editor::PageSetDialog& set, int itemNo, int cler
 
 }  // namespace
 
-class ClerkEditorTest : public QObject {
+class ClerkEditorTest : public tk73editortest::FormEditorTest {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<EditorSession> session_;
-
-    bool start(int vekModelNo = 0, int target = kRegister) {
-        session_ = std::make_unique<EditorSession>(kKR301, vekModelNo, target);
-        return session_->ready();
-    }
-    std::unique_ptr<tk73editor::PageSetDialog> create(const std::string& flag) {
-        for (const auto& set : clerkEditor().pageSets) {
-            if (set.flag == flag) {
-                return tk73editortest::asFormPageSet(set.create(session_->context));
-            }
-        }
-        return nullptr;
-    }
+  public:
+    ClerkEditorTest() : FormEditorTest(clerkEditor(), EDITOR_PROGRAM) {}
 
   private slots:
-    void cleanup() {
-        session_.reset();
-        const QStringList failures = tk73editortest::takeScriptFailures();
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    }
-
-    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
-        // Flags compare with letter case.
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/pc"}), 2);
-    }
-
     void theEditorHasTheClerksAndTheCustomerSetup() {
-        QVERIFY(start());
+        QVERIFY(start(kKR301));
         const auto description = clerkEditor();
         QCOMPARE(description.vekFlags, tk73editor::VekFlags::FirstTwoFlags);
         QCOMPARE(description.pageSets.size(), size_t{2});
@@ -88,7 +52,7 @@ class ClerkEditorTest : public QObject {
     }
 
     void theClerksShowTheirRecords() {
-        QVERIFY(start());
+        QVERIFY(start(kKR301));
         auto set = create("PC");
         QCOMPARE(set->Open(), 1);
         QCOMPARE(set->findChild<QTabWidget*>()->tabText(0), QStringLiteral("Clerk 1-10"));
@@ -106,7 +70,7 @@ class ClerkEditorTest : public QObject {
     }
 
     void aSaveWritesOnlyTheEditedClerkItems() {
-        QVERIFY(start());
+        QVERIFY(start(kKR301));
         ExpectedFiles expected = session_->expect();
         auto set = create("PC");
         QCOMPARE(set->Open(), 1);
@@ -117,9 +81,7 @@ class ClerkEditorTest : public QObject {
         emit drawer->activated(1);
         qobject_cast<QCheckBox*>(clerkControl(*set, kTrainingItem, 10))->click();
         retype(fieldOf(clerkControl(*set, kNameItem, 4)), "Chloe");
-        session_->script.pressButton(Button::Ok);
-        set->accept();
-        QCOMPARE(set->result(), 1);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(kClerkMenu, kNameItem, 10,
                                std::string("Ren\xE9"
                                            "e")));
@@ -131,8 +93,7 @@ class ClerkEditorTest : public QObject {
     }
 
     void theControllersServersHaveANameAndASecretCode() {
-        QVERIFY(start(kVK500, kController));
-        AecrbsSetCurrentVekSetting(1, 0);
+        QVERIFY(start(kKR301, kVK500, kController));
         ExpectedFiles controller = session_->expect(kController);
         ExpectedFiles registerFiles = session_->expect(kRegister);
         auto set = create("PC");
@@ -141,16 +102,14 @@ class ClerkEditorTest : public QObject {
         QVERIFY(clerkControl(*set, kDrawerItem, 1) == nullptr);
         QVERIFY(clerkControl(*set, kTrainingItem, 1) == nullptr);
         retype(fieldOf(clerkControl(*set, kNameItem, 3)), "Bea");
-        session_->script.pressButton(Button::Ok);
-        set->accept();
-        QCOMPARE(set->result(), 1);
+        QVERIFY(save(*set));
         QVERIFY(controller.Write(kClerkMenu, kNameItem, 3, std::string("Bea")));
         QCOMPARE(controller.Differences(), std::vector<std::string>{});
         QCOMPARE(registerFiles.Differences(), std::vector<std::string>{});
     }
 
     void theCustomerSetupSavesItsFeatures() {
-        QVERIFY(start());
+        QVERIFY(start(kKR301));
         ExpectedFiles expected = session_->expect();
         auto set = create("CS");
         QCOMPARE(set->Open(), 1);
@@ -161,9 +120,7 @@ class ClerkEditorTest : public QObject {
         QCOMPARE(date->currentText(), QStringLiteral("DD/MM/YYYY"));
         date->setCurrentIndex(2);
         emit date->activated(2);
-        session_->script.pressButton(Button::Ok);
-        set->accept();
-        QCOMPARE(set->result(), 1);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(tk73general::kGeneralFeatureMenu,
                                static_cast<int>(tk73general::Feature::DateFormat), 0, uint64_t{2}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
@@ -179,14 +136,9 @@ class ClerkEditorTest : public QObject {
     void everyPageSetShowsItsControlsWhole() {
         QFETCH(QString, flag);
         QFETCH(bool, controller);
-        QVERIFY(start(controller ? kVK500 : 0, controller ? kController : kRegister));
-        if (controller) {
-            AecrbsSetCurrentVekSetting(1, 0);
-        }
-        auto set = create(flag.toStdString());
-        QCOMPARE(set->Open(), 1);
-        const QStringList problems = tk73editortest::screenshotPages(
-            *set, "clerk-" + flag.toStdString() + (controller ? "-controller" : ""));
+        QVERIFY(start(kKR301, controller ? kVK500 : 0, controller ? kController : kRegister));
+        const QStringList problems = renderedPages(
+            flag.toStdString(), "clerk-" + flag.toStdString() + (controller ? "-controller" : ""));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };

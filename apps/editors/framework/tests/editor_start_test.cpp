@@ -16,19 +16,15 @@
 #include "platform/named_mutex.h"
 #include "platform/running_program.h"
 #include "platform/window_activation.h"
+#include "tests/programs/suite_program.h"
 
 using tk73editor::EditorExit;
 using tk73editor::runEditor;
+using tk73test::currentWindow;
 
 namespace {
 
 constexpr const char* kProgram = "TK73DEMO";
-
-uint32_t currentWindow() {
-    uint32_t value = 0;
-    AecrbsGetRegistryCurrentUserSystemValueDW(nullptr, &value, "CURRENTHWND");
-    return value;
-}
 
 bool nameTaken(const std::string& name) {
     return tk73::NamedMutex(name).state() == tk73::NamedMutex::State::HeldElsewhere;

@@ -7,24 +7,18 @@
 
 #include "apps/editors/general/general_editor.h"
 #include "apps/editors/general/general_features.h"
-#include "apps/editors/testing/editor_session.h"
+#include "apps/editors/testing/form_editor_test.h"
 #include "apps/editors/testing/form_page_set.h"
-#include "apps/editors/testing/program_run.h"
-#include "apps/editors/testing/screenshots.h"
-#include "apps/editors/testing/script_failures.h"
 #include "apps/editors/testing/widget_lookup.h"
 #include "programfiles/pgm_handle.h"
 
 using tk73::Button;
-using tk73editortest::EditorSession;
 using tk73editortest::ExpectedFiles;
 using tk73editortest::fieldOf;
 using tk73editortest::retype;
 using namespace tk73general;
 
 namespace {
-
-constexpr int kKR301 = 301;
 
 QWidget* control(const tk73editor::PageSetDialog& set, Feature feature) {
     tk73editor::PageItem* item =
@@ -48,35 +42,14 @@ void choose(const tk73editor::PageSetDialog& set, Feature feature, int entry) {
 
 }  // namespace
 
-class GeneralEditorTest : public QObject {
+class GeneralEditorTest : public tk73editortest::FormEditorTest {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<EditorSession> session_;
-
-    std::unique_ptr<tk73editor::PageSetDialog> create(const std::string& flag) {
-        for (const auto& set : generalEditor().pageSets) {
-            if (set.flag == flag) {
-                return tk73editortest::asFormPageSet(set.create(session_->context));
-            }
-        }
-        return nullptr;
-    }
+  public:
+    GeneralEditorTest() : FormEditorTest(generalEditor(), EDITOR_PROGRAM) {}
 
   private slots:
-    void init() { session_ = std::make_unique<EditorSession>(kKR301); }
-    void cleanup() {
-        session_.reset();
-        const QStringList failures = tk73editortest::takeScriptFailures();
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    }
-
-    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
-        // Flags compare with letter case.
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/as"}), 2);
-    }
+    void init() { start(kKR301); }
 
     void theEditorGroupsTheFeaturesOnThreePageSets() {
         QVERIFY(session_->ready());
@@ -131,9 +104,7 @@ class GeneralEditorTest : public QObject {
         retype(fieldOf(control(*set, Feature::VoidLimit)), "20");
         qobject_cast<QCheckBox*>(control(*set, Feature::ScannerConnected))->click();
         tk73editortest::buttonIn(control(*set, Feature::TimeFormat), "12 hour system")->click();
-        session_->script.pressButton(Button::Ok);
-        set->accept();
-        QCOMPARE(set->result(), 1);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(kGeneralFeatureMenu, 1, 0, uint64_t{2}));
         QVERIFY(expected.Write(kGeneralFeatureMenu, 2, 0, uint64_t{0}));
         QVERIFY(expected.Write(kGeneralFeatureMenu, 10, 0, uint64_t{20}));
@@ -175,10 +146,7 @@ class GeneralEditorTest : public QObject {
     void everyPageSetShowsItsControlsWhole() {
         QFETCH(QString, flag);
         QVERIFY(session_->ready());
-        auto set = create(flag.toStdString());
-        QCOMPARE(set->Open(), 1);
-        const QStringList problems =
-            tk73editortest::screenshotPages(*set, "gen-" + flag.toStdString());
+        const QStringList problems = renderedPages(flag.toStdString(), "gen-" + flag.toStdString());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };

@@ -17,16 +17,13 @@
 #include "apps/editors/receipt/receipt_menus.h"
 #include "apps/editors/receipt/receipt_page_sets.h"
 #include "apps/editors/receipt/receipt_preview.h"
-#include "apps/editors/testing/editor_session.h"
+#include "apps/editors/testing/form_editor_test.h"
 #include "apps/editors/testing/form_page_set.h"
-#include "apps/editors/testing/program_run.h"
 #include "apps/editors/testing/screenshots.h"
-#include "apps/editors/testing/script_failures.h"
 #include "apps/editors/testing/widget_lookup.h"
 
 using tk73::Button;
 using tk73editortest::buttonIn;
-using tk73editortest::EditorSession;
 using tk73editortest::ExpectedFiles;
 using tk73editortest::fieldOf;
 using tk73editortest::retype;
@@ -34,10 +31,6 @@ using tk73test::InteractionKind;
 using namespace tk73receipt;
 
 namespace {
-
-constexpr int kKR301 = 301;  // 40 characters per line, captions "Print" / "No print"
-constexpr int kKR420 = 420;  // 48 characters, no CAPTION_PGM_MENU_006, logo status captions
-constexpr int kKR150 = 150;  // 32 characters, captions "Yes" / "No"
 
 tk73editor::PageItem* itemOf(const tk73editor::PageSetDialog& set, int menuNo, int itemNo,
                              int record = 1) {
@@ -71,44 +64,13 @@ QStringList trimmed(QStringList lines) {
 
 }  // namespace
 
-class ReceiptEditorTest : public QObject {
+class ReceiptEditorTest : public tk73editortest::FormEditorTest {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<EditorSession> session_;
-
-    bool start(int regModelNo) {
-        session_ = std::make_unique<EditorSession>(regModelNo);
-        return session_->ready();
-    }
-    std::unique_ptr<tk73editor::PageSetDialog> create(const char* flag) {
-        for (const auto& set : receiptEditor().pageSets) {
-            if (set.flag == flag) {
-                return tk73editortest::asFormPageSet(set.create(session_->context));
-            }
-        }
-        return nullptr;
-    }
-    void save(tk73editor::PageSetDialog& set) {
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
-    }
+  public:
+    ReceiptEditorTest() : FormEditorTest(receiptEditor(), EDITOR_PROGRAM) {}
 
   private slots:
-    void cleanup() {
-        session_.reset();
-        const QStringList failures = tk73editortest::takeScriptFailures();
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    }
-
-    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
-        // Flags compare with letter case.
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/rj"}), 2);
-    }
-
     void theEditorKnowsItsFivePageSets() {
         QVERIFY(start(kKR301));
         const char* const titles[][2] = {{"RJ", "Receipt/Journal"},
@@ -299,7 +261,7 @@ class ReceiptEditorTest : public QObject {
         retype(fieldOf(itemOf(set, kMessageMenu, 2)->Control()), "3");
         retype(fieldOf(itemOf(set, kMessageMenu, kMultiplicationCharItem)->Control()), "*");
         option(itemOf(set, kLogoStatusMenu, 3), "Print")->click();
-        save(set);
+        QVERIFY(save(set));
         QVERIFY(expected.Write(kMessageMenu, 5, 2, uint64_t{0}));
         QVERIFY(expected.Write(kMessageMenu, 3, 3, std::string("since 1987")));
         QVERIFY(expected.Write(kMessageMenu, 2, 1, uint64_t{3}));
@@ -352,7 +314,7 @@ class ReceiptEditorTest : public QObject {
         QCOMPARE(calendar->currentText(), QStringLiteral("Gregorian"));
         calendar->setCurrentIndex(2);
         emit calendar->activated(2);
-        save(*set);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(kReceiptJournalMenu, 2, 1, uint64_t{0}));
         QVERIFY(expected.Write(kReceiptJournalMenu, 7, 1, uint64_t{1}));
         QVERIFY(expected.Write(kReceiptJournalMenu, kMachineNoItem, 1, uint64_t{12}));
@@ -373,7 +335,7 @@ class ReceiptEditorTest : public QObject {
         retype(fieldOf(itemOf(*set, kOfficialReceiptMenu, kReceiptLinesItem, 3)->Control()),
                "1 Quay Street");
         option(itemOf(*set, kOfficialReceiptMenu, kReceiptPrintItem), "No print")->click();
-        save(*set);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(kOfficialReceiptMenu, kReceiptLinesItem, 3,
                                std::string("1 Quay Street")));
         QVERIFY(expected.Write(kOfficialReceiptMenu, kReceiptPrintItem, 1, uint64_t{0}));
@@ -418,7 +380,7 @@ class ReceiptEditorTest : public QObject {
         auto* zeroes = itemOf(*set, kReportMenu, 4, 1)->Control();
         QVERIFY(!qobject_cast<QAbstractButton*>(zeroes)->isChecked());
         qobject_cast<QAbstractButton*>(zeroes)->click();
-        save(*set);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(kAllXzMenu, kAllXzItem, 8, uint64_t{7}));
         QVERIFY(expected.Write(kReportMenu, kReportNameItem, 12, std::string("GT")));
         QVERIFY(expected.Write(kReportMenu, 4, 1, uint64_t{1}));
@@ -436,7 +398,7 @@ class ReceiptEditorTest : public QObject {
                  QStringLiteral("Gift cards here"));
         retype(fieldOf(itemOf(*set, kPopMenu, kPopTextItem, 7)->Control()), "Summer BBQ");
         option(itemOf(*set, kPopMenu, kPopSizeItem, 7), "Double")->click();
-        save(*set);
+        QVERIFY(save(*set));
         QVERIFY(expected.Write(kPopMenu, kPopTextItem, 7, std::string("Summer BBQ")));
         QVERIFY(expected.Write(kPopMenu, kPopSizeItem, 7, uint64_t{2}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
@@ -454,11 +416,9 @@ class ReceiptEditorTest : public QObject {
         QFETCH(int, model);
         QFETCH(QString, flag);
         QVERIFY(start(model));
-        auto set = create(qPrintable(flag));
-        QCOMPARE(set->Open(), 1);
         const std::string name =
             "rcpt-" + flag.toStdString() + (model == kKR301 ? "" : "-KR" + std::to_string(model));
-        const QStringList problems = tk73editortest::screenshotPages(*set, name);
+        const QStringList problems = renderedPages(flag.toStdString(), name);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 

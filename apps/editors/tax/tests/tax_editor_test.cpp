@@ -18,16 +18,12 @@
 #include "apps/editors/tax/tax_menus.h"
 #include "apps/editors/tax/tax_type_item.h"
 #include "apps/editors/tax/vek_tax_page_set.h"
-#include "apps/editors/testing/editor_session.h"
-#include "apps/editors/testing/program_run.h"
-#include "apps/editors/testing/screenshots.h"
-#include "apps/editors/testing/script_failures.h"
+#include "apps/editors/testing/form_editor_test.h"
 #include "apps/editors/testing/widget_lookup.h"
 #include "base/registry_settings.h"
 #include "programfiles/pgm_handle.h"
 
 using tk73::Button;
-using tk73editortest::EditorSession;
 using tk73editortest::ExpectedFiles;
 using tk73editortest::fieldOf;
 using tk73editortest::kController;
@@ -38,9 +34,6 @@ using namespace tk73tax;
 
 namespace {
 
-constexpr int kKR301 = 301;
-constexpr int kKR150 = 150;
-constexpr int kVK500 = 501;
 const char* const kInvalid = "Invalid values.\nPlease set the correct value.";
 
 QAbstractButton* option(tk73editor::PageItem* item, const char* text) {
@@ -81,16 +74,13 @@ void writeStored(const tk73editortest::StagedStore& files, int menuNo, int itemN
 
 }  // namespace
 
-class TaxEditorTest : public QObject {
+class TaxEditorTest : public tk73editortest::FormEditorTest {
     Q_OBJECT
 
-  private:
-    std::unique_ptr<EditorSession> session_;
+  public:
+    TaxEditorTest() : FormEditorTest(taxEditor(), EDITOR_PROGRAM) {}
 
-    bool start(int regModelNo, int vekModelNo = 0, int target = kRegister) {
-        session_ = std::make_unique<EditorSession>(regModelNo, vekModelNo, target);
-        return session_->ready();
-    }
+  private:
     std::vector<tk73test::RecordedInteraction> calls() const { return session_->script.calls(); }
     void expectInvalidMessage(const char* caption) {
         const auto recorded = calls();
@@ -102,19 +92,6 @@ class TaxEditorTest : public QObject {
     }
 
   private slots:
-    void cleanup() {
-        session_.reset();
-        const QStringList failures = tk73editortest::takeScriptFailures();
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    }
-
-    void theProgramEndsAtOnceWithoutAPageSetItKnows() {
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {}), 2);
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/X"}), 2);
-        // Flags compare with letter case.
-        QCOMPARE(tk73editortest::exitCodeOf(EDITOR_PROGRAM, {"/t"}), 2);
-    }
-
     void ratesAreStoredTimesTenThousandAndShownWithFourDecimals() {
         QCOMPARE(TaxRateItem::Parse("12.5"), std::optional<uint64_t>(125000));
         QCOMPARE(TaxRateItem::Parse("8"), std::optional<uint64_t>(80000));
@@ -178,9 +155,7 @@ class TaxEditorTest : public QObject {
             QCOMPARE(fieldOf(set.Rates()[2]->Control())->text(), QStringLiteral("0.0000"));
             QCOMPARE(fieldOf(set.Rates()[4]->Control())->text(), QStringLiteral("8.0000"));
             retype(fieldOf(set.Rates()[1]->Control()), "12.5");
-            session_->script.pressButton(Button::Ok);
-            set.accept();
-            QCOMPARE(set.result(), 1);
+            QVERIFY(save(set));
         }
         QVERIFY(expected.Write(kTaxMenu, kRateItem, 2, uint64_t{125000}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
@@ -207,9 +182,7 @@ class TaxEditorTest : public QObject {
         QCOMPARE(set.focusWidget(), ninth);
 
         // The value read back is saved as it was: nothing changes.
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
 
@@ -264,9 +237,7 @@ class TaxEditorTest : public QObject {
         QCOMPARE(recorded[0].buttons, tk73::Buttons::YesNo);
         QCOMPARE(recorded[0].icon, tk73::MessageIcon::Exclamation);
 
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
 
@@ -282,9 +253,7 @@ class TaxEditorTest : public QObject {
         QVERIFY(!option(type, "Other")->isEnabled());
         // Moving on between the other types asks nothing more.
         option(type, "Add in")->click();
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QVERIFY(expected.Write(kTaxMenu, kTypeItem, 4, uint64_t{0}));
         for (const int item : kOtherValueItems) {
             QVERIFY(expected.Write(kTaxMenu, item, 4, uint64_t{0}));
@@ -304,9 +273,7 @@ class TaxEditorTest : public QObject {
         QVERIFY(set.DateGroup().Picker()->isEnabled());
         const QDate today = QDate::currentDate();
         set.DateGroup().Picker()->setDate(today);
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QVERIFY(
             expected.Write(kReservationMenu, kReservationDateItem, 1, *reservationNumber(today)));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
@@ -336,9 +303,7 @@ class TaxEditorTest : public QObject {
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
 
         // "No programmed" is then saved as no reservation.
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QVERIFY(expected.Write(kReservationMenu, kReservationDateItem, 1, uint64_t{0}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
@@ -359,9 +324,7 @@ class TaxEditorTest : public QObject {
         tk73editortest::buttonIn(&set.DateGroup(), "Programmed")->click();
         QVERIFY(set.DateGroup().Picker()->isEnabled());
         set.DateGroup().Picker()->setDate(tomorrow);
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QVERIFY(expected.Write(kReservationMenu, kReservationDateItem, 1,
                                *reservationNumber(tomorrow)));
         QVERIFY(expected.Write(kReservationMenu, kReservationDoneItem, 1, uint64_t{0}));
@@ -385,24 +348,19 @@ class TaxEditorTest : public QObject {
         QVERIFY(!set.DateGroup().Picker()->isEnabled());
         QCOMPARE(fieldOf(set.Rates()[3]->Control())->text(), QStringLiteral("12.5000"));
         retype(fieldOf(set.Rates()[0]->Control()), "19");
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QVERIFY(expected.Write(kReservationMenu, 2, 1, uint64_t{190000}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
 
     void theControllersTablesAreCopiedToTheRegisterAfterASave() {
         QVERIFY(start(kKR301, kVK500, kController));
-        AecrbsSetCurrentVekSetting(1, 0);
         ExpectedFiles expected = session_->expect(kController);
         VekTaxPageSet set(session_->context);
         QCOMPARE(set.Open(), 1);
         QCOMPARE(set.Rates().size(), size_t{4});
         retype(fieldOf(set.Rates()[2]->Control()), "7.5");
-        session_->script.pressButton(Button::Ok);
-        set.accept();
-        QCOMPARE(set.result(), 1);
+        QVERIFY(save(set));
         QVERIFY(expected.Write(kTaxMenu, kRateItem, 3, uint64_t{75000}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
         for (int table = 1; table <= kSharedTables; ++table) {
@@ -418,7 +376,6 @@ class TaxEditorTest : public QObject {
 
     void theControllersTablesRestoreTheirDefaults() {
         QVERIFY(start(kKR301, kVK500, kController));
-        AecrbsSetCurrentVekSetting(1, 0);
         ExpectedFiles expected = session_->expect(kController);
         VekTaxPageSet set(session_->context);
         QCOMPARE(set.Open(), 1);
@@ -456,19 +413,8 @@ class TaxEditorTest : public QObject {
         QFETCH(QString, flag);
         QFETCH(QString, name);
         QVERIFY(start(model, controller, controller != 0 ? kController : kRegister));
-        if (controller != 0) {
-            AecrbsSetCurrentVekSetting(1, 0);
-        }
-        for (const auto& set : taxEditor().pageSets) {
-            if (set.flag != flag.toStdString()) {
-                continue;
-            }
-            auto dialog = set.create(session_->context);
-            QCOMPARE(dialog->Open(), 1);
-            const QStringList problems =
-                tk73editortest::screenshotPages(*dialog, name.toStdString());
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
-        }
+        const QStringList problems = renderedPages(flag.toStdString(), name.toStdString());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };
 

@@ -2,25 +2,19 @@
 // page set, its record dialog, the search dialogs and the Add dialog. Each picture is saved into
 // the build folder's screenshots/ for review, and no control may be cut or lie on another.
 
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include "apps/editors/framework/page_set_dialog.h"
 #include "apps/editors/framework/pgm_menu_context.h"
 #include "apps/editors/item/item_page_set.h"
 #include "apps/editors/item/tests/support/item_test_store.h"
-#include "apps/editors/item/tests/ui/layout_problems.h"
 #include "apps/editors/item/ui/add_scanning_dialog.h"
 #include "apps/editors/item/ui/item_list_window.h"
 #include "apps/editors/item/ui/record_dialog.h"
+#include "tests/ui_checks/rendered_window.h"
 
 using tk73item::ItemListWindow;
 using tk73itemtest::ItemTestStore;
-using tk73itemtest::LayoutProblems;
 
 namespace {
 
@@ -28,10 +22,8 @@ namespace {
 void render(QWidget& window, const QString& name) {
     window.show();
     window.adjustSize();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QDir().mkpath(QStringLiteral(ITEM_SCREENSHOTS));
-    QVERIFY(window.grab().save(QStringLiteral(ITEM_SCREENSHOTS "/%1.png").arg(name)));
-    const QStringList problems = LayoutProblems(&window);
+    const QStringList problems =
+        tk73test::renderedProblems(window, QStringLiteral(ITEM_SCREENSHOTS "/%1.png").arg(name));
     QVERIFY2(problems.isEmpty(), qPrintable(name + ": " + problems.join(QStringLiteral("; "))));
 }
 
@@ -75,21 +67,6 @@ class ItemEditorLayoutTest : public QObject {
             tk73item::AddScanningDialog add([](const std::string&) { return false; }, &list);
             render(add, QStringLiteral("add_") + flag);
         }
-    }
-
-    void theCheckFindsCutAndOverlappingControls() {
-        QWidget window;
-        auto* label = new QLabel(QStringLiteral("A label much longer than its room"), &window);
-        label->setGeometry(10, 10, 40, 20);
-        auto* first = new QPushButton(QStringLiteral("First"), &window);
-        auto* second = new QCheckBox(QStringLiteral("Second"), &window);
-        first->setGeometry(10, 40, 120, 30);
-        second->setGeometry(60, 50, 120, 30);
-        window.resize(200, 100);
-        window.show();
-        const QString problems = LayoutProblems(&window).join('\n');
-        QVERIFY(problems.contains(QStringLiteral("cuts its text")));
-        QVERIFY(problems.contains(QStringLiteral("overlaps")));
     }
 
   private:
