@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/registry_settings.h"
 #include "definitions/model_info.h"
 #include "storedb/edb_model.h"
 
@@ -42,6 +43,9 @@ ModelChoice::ModelChoice(int mode, int sourceModelNo) : mode_(mode) {
             prompt_ = "Please select the ECR type.";
             break;
     }
+    // In the controller tool every store has a controller, so a register model that cannot be
+    // combined with one is no choice there; the register tool lists it with "Use VEK" greyed.
+    const bool vekTool = AecrbsGetLaunchVekTool() != 0;
     const int count = info.InitECRInfo();
     for (int index = 0; index < count; ++index) {
         Machine_Information machine;
@@ -52,8 +56,11 @@ ModelChoice::ModelChoice(int mode, int sourceModelNo) : mode_(mode) {
                                                 machine.modelNo == sourceModelNo)) {
             continue;
         }
-        registers_.push_back({machine.modelNo, machine.modelName,
-                              info.IsVEKSupportECR(static_cast<uint32_t>(machine.modelNo)) != 0});
+        const bool supportsVek = info.IsVEKSupportECR(static_cast<uint32_t>(machine.modelNo)) != 0;
+        if (vekTool && !supportsVek) {
+            continue;
+        }
+        registers_.push_back({machine.modelNo, machine.modelName, supportsVek});
     }
     const CTK73edbVekModel vekModels;
     for (int index = 0; index < vekModels.GetModelCnt(); ++index) {

@@ -34,7 +34,8 @@ class ModelChoice {
     const std::string& prompt() const { return prompt_; }
     static const char* note();
 
-    // The register models in list order; the first is preselected.
+    // The register models in list order; the first is preselected. The controller tool lists
+    // only the models that can be combined with a controller.
     const std::vector<ModelChoiceEntry>& registerModels() const { return registers_; }
     const std::vector<ModelChoiceEntry>& vekModels() const { return veks_; }
     // The controller controls are hidden for a file conversion and in the simple mode.

@@ -11,7 +11,6 @@ namespace tk73store {
 
 namespace {
 
-constexpr int kRegister = 0;
 constexpr int kVek = 1;
 
 void showError(const char* text) {
@@ -34,10 +33,6 @@ std::vector<ModelChoiceEntry> modelEntries(const CTK73edbModelBase& models) {
         entries.push_back({model.modelNo, model.viewName, false});
     }
     return entries;
-}
-
-char selectionType(const ConnectionType& connection) {
-    return connection.mode == kConnectManual ? '1' : '0';
 }
 
 }  // namespace
@@ -71,9 +66,7 @@ std::unique_ptr<StoreConfiguration> StoreConfiguration::ForModify(int storeNo) {
     }
     std::unique_ptr<StoreConfiguration> configuration(
         new StoreConfiguration(kConfigStoreModify, record, 0));
-    for (const int kind : {kRegister, kVek}) {
-        configuration->connections_[kind] = readConnectionType(record, kind);
-    }
+    configuration->readConnections(record);
     return configuration;
 }
 
@@ -86,22 +79,8 @@ std::unique_ptr<StoreConfiguration> StoreConfiguration::ForCopy(int sourceStoreN
     }
     std::unique_ptr<StoreConfiguration> configuration(
         new StoreConfiguration(kConfigStoreCopy, copy, sourceStoreNo));
-    for (const int kind : {kRegister, kVek}) {
-        configuration->connections_[kind] = readConnectionType(source, kind);
-    }
+    configuration->readConnections(source);
     return configuration;
-}
-
-const ConnectionType& StoreConfiguration::connection(int kind) const {
-    return connections_[kind == kVek ? kVek : kRegister];
-}
-
-void StoreConfiguration::setConnection(int kind, const ConnectionType& connection) {
-    ConnectionType& target = connections_[kind == kVek ? kVek : kRegister];
-    target = connection;
-    if (target.mode != kConnectManual) {
-        target.addresses.clear();
-    }
 }
 
 bool StoreConfiguration::confirmModelChange(int kind, int previousModelNo, int newModelNo) const {
@@ -163,16 +142,14 @@ bool StoreConfiguration::accept(const StoreFields& fields) {
         record.regModelNo = fields.regModelNo;
         record.vekModelNo = fields.vekModelNo;
     }
-    record.regSelType = selectionType(connections_[kRegister]);
-    record.vekSelType = selectionType(connections_[kVek]);
+    markSelectionTypes(record);
     if (!applyLifeCycle(record)) {
         return false;
     }
     record_ = record;
     stored_ = record;
     mode_ = kConfigStoreModify;
-    return writeConnectionType(record.storeNo, kVek, connections_[kVek]) == 1 &&
-           writeConnectionType(record.storeNo, kRegister, connections_[kRegister]) == 1;
+    return writeMachineLists(record.storeNo);
 }
 
 }  // namespace tk73store

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "storedb/connection_type.h"
 #include "storedb/edb_records.h"
 #include "storedb/select_model.h"
 #include "storedb/select_store.h"
+#include "storedb/store_connections.h"
 
 namespace tk73store {
 
@@ -32,7 +32,7 @@ struct StoreFields {
     int vekModelNo = 0;  // 0: none
 };
 
-class StoreConfiguration {
+class StoreConfiguration : public StoreConnections {
   public:
     // A new store, the store of that number, or a copy of it (with a copy name and the next free
     // number). Null when the store cannot be read or no copy name is free ("Could not create
@@ -52,11 +52,6 @@ class StoreConfiguration {
     const std::vector<BranchChoiceEntry>& branches() const { return branches_; }
     const std::vector<ModelChoiceEntry>& registerModels() const { return registerModels_; }
     const std::vector<ModelChoiceEntry>& vekModels() const { return vekModels_; }
-
-    // The connection of the registers (kind 0) or controllers (kind 1), as the connection
-    // dialog last left it.
-    const ConnectionType& connection(int kind) const;
-    void setConnection(int kind, const ConnectionType& connection);
 
     // The user picked another model of a side (kind 0 register, 1 controller) while the previous
     // one was selected. Moving an existing store away from its stored model asks whether its
@@ -82,7 +77,6 @@ class StoreConfiguration {
     std::vector<BranchChoiceEntry> branches_;
     std::vector<ModelChoiceEntry> registerModels_;
     std::vector<ModelChoiceEntry> vekModels_;
-    ConnectionType connections_[2];
 };
 
 struct ConfigStoreRequest : tk73::DialogRequest {

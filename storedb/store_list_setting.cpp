@@ -28,25 +28,31 @@ int StoreListSetting::rowOf(int storeNo) const {
     return -1;
 }
 
+int StoreListSetting::changed(int done, const CConfigStore& config) {
+    reload();
+    if (!done) {
+        return 0;
+    }
+    returned_ = config.GetStoreNo();
+    return returned_;
+}
+
 int StoreListSetting::newStore() {
     CConfigStore config;
     const int done = config.CreateStore();
-    reload();
-    return done ? config.GetStoreNo() : 0;
+    return changed(done, config);
 }
 
 int StoreListSetting::modifyStore(int storeNo) {
     CConfigStore config;
     const int done = config.EditStore(storeNo);
-    reload();
-    return done ? config.GetStoreNo() : 0;
+    return changed(done, config);
 }
 
 int StoreListSetting::copyStore(int storeNo) {
     CConfigStore config;
     const int done = config.CopyStore(storeNo);
-    reload();
-    return done ? config.GetStoreNo() : 0;
+    return changed(done, config);
 }
 
 int StoreListSetting::removeStore(int storeNo) {
@@ -57,6 +63,9 @@ int StoreListSetting::removeStore(int storeNo) {
     }
     const int done = DeleteStore(storeNo, kStoreListCaption);
     reload();
+    if (done && storeNo == returned_) {
+        returned_ = 0;
+    }
     return done;
 }
 

@@ -9,6 +9,8 @@
 
 #include "base/user_interaction.h"
 
+class CConfigStore;
+
 namespace tk73store {
 
 inline constexpr const char* kStoreListCaption = "Branch list setting";
@@ -37,10 +39,17 @@ class StoreListSetting {
     // Asks first; answers 1 when the store is gone.
     int removeStore(int storeNo);
 
+    // The store the setting hands back to the program that opened it: the one the last
+    // successful New, Modify or Copy wrote, unless it was removed since; 0 when there is none.
+    int returnedStore() const { return returned_; }
+
   private:
     void reload();
+    // A change's answer: the store the configuration wrote, or 0 when nothing changed.
+    int changed(int done, const CConfigStore& config);
 
     std::vector<StoreListRow> rows_;
+    int returned_ = 0;
 };
 
 struct StoreListRequest : tk73::DialogRequest {

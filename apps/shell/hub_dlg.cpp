@@ -149,6 +149,9 @@ void CHubDlg::EnableForState(int state) {
     for (const Tool& tool : tools_) {
         tool.button->setEnabled(known && tool.row->place.enabled[static_cast<size_t>(state)]);
     }
+    if (extras_ != nullptr) {
+        extras_->RestrictEnabled();
+    }
     if (state == CHubDocument::kLoaded) {
         if (const ToolRow* focusRow = focusRowOnLoad(layout_)) {
             if (QAbstractButton* button = Button(focusRow->controlId); button->isEnabled()) {

@@ -17,6 +17,9 @@ class LayoutExtras {
     virtual bool Create() = 0;
     // Handles a row's command that belongs to the layout; false for the others.
     virtual bool Handle(const ToolRow& row) = 0;
+    // After the rows' buttons were enabled for the document state: may disable those the
+    // layout's own condition rules out.
+    virtual void RestrictEnabled() {}
     // The store the window works on.
     virtual int CurrentStore() const = 0;
     // Before the window goes.

@@ -79,6 +79,16 @@ bool ProLayoutExtras::Handle(const ToolRow& row) {
     return true;
 }
 
+void ProLayoutExtras::RestrictEnabled() {
+    QAbstractButton* vekSetting = window_.Button(kVekSettingControl);
+    if (vekSetting == nullptr || !vekSetting->isEnabled()) {
+        return;
+    }
+    int withVek = 0;
+    CTK73edbStore().GetWithVek(CurrentStore(), &withVek, nullptr);
+    vekSetting->setEnabled(withVek != 0);
+}
+
 int ProLayoutExtras::CurrentStore() const {
     int storeNo = EDB_NO_STORE;
     storeBar_.GetSelectedStore(nullptr, &storeNo, nullptr, nullptr);
@@ -107,10 +117,12 @@ void ProLayoutExtras::OnStoreSetting() {
     tk73store::StoreListSetting setting;
     tk73store::StoreListRequest request(setting);
     tk73::ui().showDialog(request);
-    // The selected store may have been changed, given another model or removed.
-    int branchNo = EDB_NO_STORE;
-    int storeNo = EDB_NO_STORE;
-    storeBar_.GetSelectedStore(&branchNo, &storeNo, nullptr, nullptr);
+    // The store the setting made or changed last is the one the user works on next. Without
+    // one the selection stays, read again: its store may have got another model or be gone.
+    int storeNo = setting.returnedStore();
+    if (storeNo == 0) {
+        storeBar_.GetSelectedStore(nullptr, &storeNo, nullptr, nullptr);
+    }
     STORE_EDB store;
     if (storeNo != EDB_NO_STORE && CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) != 0) {
         SelectStore(store.branchNo, store.storeNo, store.regModelNo);

@@ -16,6 +16,8 @@ class ProLayoutExtras : public LayoutExtras {
     // The bar starts on the desktop's current store; a store there means data to work on.
     bool Create() override;
     bool Handle(const ToolRow& row) override;
+    // The VEK setting needs a selected store with a controller.
+    void RestrictEnabled() override;
     int CurrentStore() const override;
     void Close() override;
 

@@ -7,6 +7,8 @@
 #include "apps/shell/hub_texts.h"
 #include "apps/shell/working_store.h"
 #include "base/ui/ui_text.h"
+#include "storedb/connection_setting.h"
+#include "storedb/edb_store.h"
 #include "storedb/sys_mainte.h"
 
 namespace tk73hub {
@@ -16,6 +18,10 @@ bool StandAloneExtras::Handle(const ToolRow& row) {
         return false;
     }
     QMenu menu(&window_);
+    QAction* connection = menu.addAction(tk73::toQString(text::kConnectionSetting),
+                                         [] { tk73store::EditStoreConnection(kWorkingStore); });
+    // The working store, whose machines the setting names, exists once New or Open made it.
+    connection->setEnabled(CTK73edbStore().IsExistStoreNo(kWorkingStore) != 0);
     menu.addAction(tk73::toQString(text::kConnectionBackup),
                    [] { CTK73mntSysMainte().ExecuteConnectInfoBackup(); });
     menu.addAction(tk73::toQString(text::kConnectionRestore),

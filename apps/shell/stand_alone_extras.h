@@ -1,5 +1,6 @@
 #pragma once
-// The stand-alone layout's "Register" menu: back up and restore how the register is reached.
+// The stand-alone layout's "Register" menu: set, back up and restore how the working store's
+// register (and controller) is reached.
 
 #include "apps/shell/layout_extras.h"
 

@@ -144,7 +144,9 @@ std::vector<ToolRow> standAloneTable() {
 
 // The pro layout keeps the stores in the database: the store bar takes the top 24 pixels, Open
 // and Save work on the selected store, and the detail tool, the LAN transfers and the "System"
-// menu sit beside them.
+// menu sit beside them. The detail tool also sets the selected store's controller (the VEK
+// setting, under the item rows, whose files the controller shares); the window enables it only
+// for a store with a controller.
 std::vector<ToolRow> proTable() {
     std::vector<ToolRow> rows = {
         fileRow(1035, "BtnFileOpen", "Open", ToolCommand::Open, always(30, 55)),
@@ -156,6 +158,8 @@ std::vector<ToolRow> proTable() {
         {
             {1029, "BtnDetail", kDetailTool, "", ButtonStyle::Caption, "Detail Settings",
              ToolCommand::Launch, loaded(255, 55)},
+            programRow(kVekSettingControl, "BtnVekSetting", kDetailTool, "/CURVEKSET",
+                       "VEK Setting", loaded(30, 362)),
             commandRow(1026, "BtnRegRecv", "Send to LAN", ToolCommand::SendToLan, loaded(255, 103)),
             commandRow(1027, "BtnRegSend", "Recv. from LAN", ToolCommand::RecvFromLan,
                        loaded(480, 103)),

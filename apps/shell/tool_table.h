@@ -46,6 +46,10 @@ enum class ToolCommand {
 // The document states 0 to 3 (only 1 and 3 are ever set).
 inline constexpr int kDocumentStates = 4;
 
+// The pro layout's VEK setting: usable in the states its row allows, and only while the selected
+// store has a controller.
+inline constexpr int kVekSettingControl = 1055;
+
 struct ToolPlace {
     int x = 0;
     int y = 0;

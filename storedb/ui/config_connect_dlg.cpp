@@ -13,23 +13,23 @@ constexpr const char* kTitle = "Communication setting";
 
 }  // namespace
 
-CVekConfigConnTabCtrl::CVekConfigConnTabCtrl(const tk73store::StoreConfiguration& configuration,
+CVekConfigConnTabCtrl::CVekConfigConnTabCtrl(const tk73store::StoreConnections& connections,
                                              const std::string& caption, QWidget* parent)
     : QTabWidget(parent) {
     setObjectName(QStringLiteral("connectionPages"));
     const char* titles[] = {"ECR", "VEK"};
     for (const int kind : {0, 1}) {
-        pages_[kind] = new CVekConfigConnTypeDlg(configuration.connection(kind), caption);
+        pages_[kind] = new CVekConfigConnTypeDlg(connections.connection(kind), caption);
         pages_[kind]->setObjectName(QStringLiteral("page%1").arg(kind));
         addTab(pages_[kind], tk73::toQString(titles[kind]));
     }
 }
 
-CVekConfigConnectDlg::CVekConfigConnectDlg(tk73store::StoreConfiguration& configuration,
+CVekConfigConnectDlg::CVekConfigConnectDlg(tk73store::StoreConnections& connections,
                                            QWidget* parent)
     : QDialog(parent),
-      configuration_(configuration),
-      tabs_(new CVekConfigConnTabCtrl(configuration, kTitle)) {
+      connections_(connections),
+      tabs_(new CVekConfigConnTabCtrl(connections, kTitle)) {
     setWindowTitle(tk73::toQString(kTitle));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -38,7 +38,7 @@ CVekConfigConnectDlg::CVekConfigConnectDlg(tk73store::StoreConfiguration& config
 
 void CVekConfigConnectDlg::accept() {
     for (const int kind : {0, 1}) {
-        configuration_.setConnection(kind, tabs_->page(kind)->connection());
+        connections_.setConnection(kind, tabs_->page(kind)->connection());
     }
     QDialog::accept();
 }

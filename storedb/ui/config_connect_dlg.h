@@ -1,12 +1,13 @@
 #pragma once
 // "Communication setting": the connection of the store's registers and of its controllers, one
-// page each. OK hands both pages back to the store configuration; nothing is written until the
-// store setting itself is confirmed.
+// page each. OK hands both pages back to the store configuration, where nothing is written until
+// the store setting itself is confirmed, or to the connection setting of one store
+// (storedb/connection_setting.h), which writes them then.
 
 #include <QDialog>
 #include <QTabWidget>
 
-#include "storedb/store_configuration.h"
+#include "storedb/store_connections.h"
 
 class CVekConfigConnTypeDlg;
 
@@ -15,7 +16,7 @@ class CVekConfigConnTabCtrl : public QTabWidget {
     Q_OBJECT
 
   public:
-    CVekConfigConnTabCtrl(const tk73store::StoreConfiguration& configuration,
+    CVekConfigConnTabCtrl(const tk73store::StoreConnections& connections,
                           const std::string& caption, QWidget* parent = nullptr);
 
     CVekConfigConnTypeDlg* page(int kind) const { return pages_[kind == 1 ? 1 : 0]; }
@@ -28,12 +29,12 @@ class CVekConfigConnectDlg : public QDialog {
     Q_OBJECT
 
   public:
-    CVekConfigConnectDlg(tk73store::StoreConfiguration& configuration, QWidget* parent = nullptr);
+    CVekConfigConnectDlg(tk73store::StoreConnections& connections, QWidget* parent = nullptr);
 
     CVekConfigConnTabCtrl* tabs() const { return tabs_; }
     void accept() override;
 
   private:
-    tk73store::StoreConfiguration& configuration_;
+    tk73store::StoreConnections& connections_;
     CVekConfigConnTabCtrl* tabs_;
 };

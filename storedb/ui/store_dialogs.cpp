@@ -3,8 +3,10 @@
 #include <memory>
 
 #include "base/ui/qt_user_interaction.h"
+#include "storedb/connection_setting.h"
 #include "storedb/store_configuration.h"
 #include "storedb/store_list_setting.h"
+#include "storedb/ui/config_connect_dlg.h"
 #include "storedb/ui/config_store_dlg.h"
 #include "storedb/ui/select_model_dlg.h"
 #include "storedb/ui/setting_store_dlg.h"
@@ -23,6 +25,10 @@ std::unique_ptr<QDialog> dialogFor(tk73::DialogRequest& request, QWidget* parent
     if (name == tk73store::ConfigStoreRequest::kName) {
         return std::make_unique<CVekConfigStoreDlg>(
             static_cast<tk73store::ConfigStoreRequest&>(request).configuration, parent);
+    }
+    if (name == tk73store::ConfigConnectRequest::kName) {
+        return std::make_unique<CVekConfigConnectDlg>(
+            static_cast<tk73store::ConfigConnectRequest&>(request).connections, parent);
     }
     if (name == tk73store::StoreListRequest::kName) {
         return std::make_unique<CVekSettingStoreDlg>(
@@ -48,7 +54,8 @@ tk73::Button showStoreDialog(tk73::DialogRequest& request, QWidget* parent) {
 void registerStoreDialogs(tk73::QtUserInteraction& interaction) {
     for (const std::string_view name :
          {tk73store::SelectModelRequest::kName, tk73store::ConfigStoreRequest::kName,
-          tk73store::StoreListRequest::kName, tk73store::SysMainteRequest::kName}) {
+          tk73store::ConfigConnectRequest::kName, tk73store::StoreListRequest::kName,
+          tk73store::SysMainteRequest::kName}) {
         interaction.addDialog(std::string(name), showStoreDialog);
     }
 }

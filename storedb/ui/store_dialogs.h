@@ -1,7 +1,7 @@
 #pragma once
-// The store database's named dialogs ("SelectModel", "ConfigStore", "StoreList", "SysMainte")
-// as Qt dialogs. A program registers them with its seam implementation at start-up; tests show
-// them directly for a request.
+// The store database's named dialogs ("SelectModel", "ConfigStore", "ConfigConnect",
+// "StoreList", "SysMainte") as Qt dialogs. A program registers them with its seam
+// implementation at start-up; tests show them directly for a request.
 
 #include "base/user_interaction.h"
 

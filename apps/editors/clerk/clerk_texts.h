@@ -4,18 +4,20 @@
 
 #include <string>
 
+#include "apps/editors/framework/string_ids.h"
+
 namespace tk73clerk {
 
 enum class ClerkText : unsigned {
-    ClerkTitle = 65001,  // "Clerk"
-    ClerkRange,          // "Clerk %d-%d"
-    Number,              // "No."
-    Name,                // "Name"
-    SecretCode,          // "Secret code"
-    Drawer,              // "Drawer"
-    Training,            // "Training"
-    DrawerNumber,        // "Drawer %d"
-    CustomerSetupTitle   // "Customer Setup"
+    ClerkTitle = tk73editor::kClerkFirstText,  // "Clerk"
+    ClerkRange,                                // "Clerk %d-%d"
+    Number,                                    // "No."
+    Name,                                      // "Name"
+    SecretCode,                                // "Secret code"
+    Drawer,                                    // "Drawer"
+    Training,                                  // "Training"
+    DrawerNumber,                              // "Drawer %d"
+    CustomerSetupTitle                         // "Customer Setup"
 };
 
 std::string clerkText(ClerkText id);

@@ -5,19 +5,21 @@
 
 #include <string>
 
+#include "apps/editors/framework/string_ids.h"
+
 namespace tk73editor {
 
 enum class EditorText : unsigned {
-    ReadFailed = 61001,     // "Failed to read setting file."
-    WriteFailed,            // "Failed to write setting file."
-    ConfirmSave,            // "Do you want to save the changes?"
-    ConfirmDefaults,        // "Restore defaults?"
-    InvalidValues,          // "Invalid values.\nPlease set the correct value."
-    QuoteReplaced,          // "Can not enter ["], translate to white space."
-    OkButton,               // "OK"
-    CancelButton,           // "Cancel"
-    RestoreDefaultsButton,  // "Restore defaults"
-    HelpButton              // "Help"
+    ReadFailed = kFrameworkFirstText,  // "Failed to read setting file."
+    WriteFailed,                       // "Failed to write setting file."
+    ConfirmSave,                       // "Do you want to save the changes?"
+    ConfirmDefaults,                   // "Restore defaults?"
+    InvalidValues,                     // "Invalid values.\nPlease set the correct value."
+    QuoteReplaced,                     // "Can not enter ["], translate to white space."
+    OkButton,                          // "OK"
+    CancelButton,                      // "Cancel"
+    RestoreDefaultsButton,             // "Restore defaults"
+    HelpButton                         // "Help"
 };
 
 // The text of a string id: the language library's when it holds the id, else builtIn.

@@ -60,12 +60,23 @@ int PageItem::Load(PgmMenuContext& context, int operation) {
         usable_ = true;
         Control()->setEnabled(true);
     }
-    shown_ = values[0];
+    Display(values[0]);
+    return 1;
+}
+
+void PageItem::ShowBlank() {
+    if (!usable_) {
+        return;
+    }
+    Display(tagPGMITEMDATA());
+}
+
+void PageItem::Display(const tagPGMITEMDATA& value) {
+    shown_ = value;
     showing_ = true;
     Show(shown_);
     showing_ = false;
     edited_ = false;
-    return 1;
 }
 
 void PageItem::MarkEdited() {

@@ -37,6 +37,10 @@ class PageItem {
     // read from the maintenance files disables the item until a later one succeeds; a disabled
     // item shows no defaults (and answers 1).
     int Load(PgmMenuContext& context, int operation);
+    // Shows the value of a cleared record (an empty text, 0) in place of the one read, which
+    // stays the stored value: a save then writes the blank unless the file holds it already.
+    // A disabled item stays as it is.
+    void ShowBlank();
 
     // Whether the item takes part in saving: its stored value was read.
     bool Usable() const { return usable_; }
@@ -64,6 +68,8 @@ class PageItem {
 
   private:
     int Resolve(PgmMenuContext& context);
+    // Shows the value as the one the control started from.
+    void Display(const tagPGMITEMDATA& value);
     bool SameValue(const tagPGMITEMDATA& a, const tagPGMITEMDATA& b) const;
 
     int menuNo_;

@@ -97,6 +97,10 @@ void PageSetDialog::accept() {
                             tk73::Button::Ok, tk73::MessageIcon::Exclamation) != tk73::Button::Ok) {
         return;
     }
+    if (!Saving()) {
+        Tell(EditorText::WriteFailed, tk73::MessageIcon::Error);
+        return;
+    }
     for (SettingPage* page : pages_) {
         if (!page->Save(Context().Handle())) {
             Tell(EditorText::WriteFailed, tk73::MessageIcon::Error);

@@ -53,6 +53,9 @@ class PageSetDialog : public PageSetWindow {
     void accept() override;
 
   protected:
+    // Called once the user confirmed the save, before any page is written: a page set that must
+    // write something of its own first does it here. 0 stops the save as a failed write.
+    virtual int Saving() { return 1; }
     // Called once every page was written, before the front goes back to the shell: a page set
     // that must carry what it wrote elsewhere does it here.
     virtual void Saved() {}

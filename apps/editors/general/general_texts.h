@@ -4,13 +4,15 @@
 
 #include <string>
 
+#include "apps/editors/framework/string_ids.h"
+
 namespace tk73general {
 
 enum class GeneralText : unsigned {
     // Page set titles.
-    GeneralFeatureTitle = 64001,  // "General Feature"
-    OnlineTitle,                  // "Online Setting"
-    KeyOperationTitle,            // "Key Operation"
+    GeneralFeatureTitle = tk73editor::kGeneralFirstText,  // "General Feature"
+    OnlineTitle,                                          // "Online Setting"
+    KeyOperationTitle,                                    // "Key Operation"
     // Pages.
     SystemPage,       // "System"
     OperationPage,    // "Operation"

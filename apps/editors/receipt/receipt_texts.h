@@ -4,15 +4,17 @@
 
 #include <string>
 
+#include "apps/editors/framework/string_ids.h"
+
 namespace tk73receipt {
 
 enum class ReceiptText : unsigned {
     // Page set titles.
-    ReceiptJournalTitle = 63001,  // "Receipt/Journal"
-    ReceiptMessageTitle,          // "Receipt Message"
-    OfficialReceiptTitle,         // "Ryoushuu-sho"
-    ReportTitle,                  // "X/Z Report"
-    PopTitle,                     // "POP Printing"
+    ReceiptJournalTitle = tk73editor::kReceiptFirstText,  // "Receipt/Journal"
+    ReceiptMessageTitle,                                  // "Receipt Message"
+    OfficialReceiptTitle,                                 // "Ryoushuu-sho"
+    ReportTitle,                                          // "X/Z Report"
+    PopTitle,                                             // "POP Printing"
     // Receipt/Journal.
     Time,               // "Time"
     TimeSystem,         // "Time system"

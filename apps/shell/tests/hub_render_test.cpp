@@ -98,6 +98,10 @@ TEST_P(HubRender, EveryButtonAtItsPlaceInBothStates) {
     hubtest::HubWindow hub(c.userMode);
     ASSERT_EQ(hub.window().Layout(), c.layout);
     EXPECT_EQ(hub.window().Document().GetState(), 1);
+    if (c.layout == HubLayout::Pro) {
+        // The VEK setting can be used only on a store with a controller.
+        ASSERT_NE(hub.selectNewStore("Harbour", 301, 501), 0);
+    }
     checkState(hub, c, 1);
     checkState(hub, c, 3);
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "apps/shell/pro_layout_extras.h"
+#include "storedb/store_life_cycle.h"
+
 namespace hubtest {
 
 HubWindow::HubWindow(uint32_t userMode, const std::vector<std::string>& editors,
@@ -32,6 +35,22 @@ HubWindow::~HubWindow() {
 void HubWindow::runNew(int registerModelNo, int vekModelNo) {
     env_.answerSelectModel(registerModelNo, vekModelNo);
     window().OnFileNew();
+}
+
+int HubWindow::selectNewStore(const std::string& name, int registerModelNo, int vekModelNo) {
+    auto* extras = dynamic_cast<tk73hub::ProLayoutExtras*>(window().Extras());
+    STORE_EDB store;
+    store.storeName = name;
+    store.regModelNo = registerModelNo;
+    store.vekModelNo = vekModelNo;
+    store.vekLinkage = vekModelNo != 0 ? '0' : '1';
+    if (extras == nullptr || tk73store::CreateStore(store) != 1) {
+        ADD_FAILURE() << "no store " << name;
+        return 0;
+    }
+    extras->StoreBar().ChangeSelectedStore(store.branchNo, store.storeNo, store.regModelNo);
+    window().Document().SetState(tk73hub::CHubDocument::kLoaded);
+    return store.storeNo;
 }
 
 void HubWindow::press(int controlId) {

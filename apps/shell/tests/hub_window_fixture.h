@@ -30,6 +30,9 @@ class HubWindow {
     void runNew(int registerModelNo, int vekModelNo);
     // Presses the button of the control as a click does.
     void press(int controlId);
+    // Pro layout: makes a store of the models (0: none) as the store configuration does and
+    // selects it in the store bar; its number, 0 when it could not be made.
+    int selectNewStore(const std::string& name, int registerModelNo, int vekModelNo);
 
   private:
     ShellEnvironment env_;

@@ -14,6 +14,7 @@
 
 #include "base/registry_settings.h"
 #include "storedb/config_store.h"
+#include "storedb/connection_setting.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_reg_vek.h"
 #include "storedb/edb_store.h"
@@ -334,6 +335,57 @@ class ConfigStoreDialogTest : public QObject {
         QCOMPARE(veks.entries[0].ipAddr, std::string("10.0.0.7"));
         QCOMPARE(veks.entries[0].operateStatus, '1');
         QCOMPARE(veks.entries[1].operateStatus, '0');
+    }
+
+    void theConnectionSettingOfAStoreWritesOnlyOnOk() {
+        STORE_EDB store = storetest::storeRecord(0, "Shop", kKR301, kVK500);
+        QCOMPARE(tk73store::CreateStore(store), 1);
+        const Strings tables = {env_->table("STORE"), env_->table("REGISTER"), env_->table("VEK")};
+        // The registers by hand at one address; Cancel, then OK.
+        for (const bool confirm : {false, true}) {
+            env_->showRealDialog("ConfigConnect");
+            whenModal<CVekConfigConnectDlg>([confirm](CVekConfigConnectDlg* connect) {
+                CVekConfigConnTypeDlg* page = connect->tabs()->page(0);
+                storeuitest::clickIndicator(child<QRadioButton>(page, "manual"));
+                enterAddressOnAdd(QStringLiteral("10.0.0.9"));
+                QTest::mouseClick(child<QPushButton>(page, "add"), Qt::LeftButton);
+                if (confirm) {
+                    pressOk(connect);
+                    storeuitest::closeIfOpen(connect);
+                } else {
+                    connect->reject();
+                }
+            });
+            QCOMPARE(tk73store::EditStoreConnection(1), confirm ? 1 : 0);
+            if (!confirm) {
+                QCOMPARE(
+                    (Strings{env_->table("STORE"), env_->table("REGISTER"), env_->table("VEK")}),
+                    tables);
+            }
+        }
+        QCOMPARE(storeNo(1).regSelType, '1');
+        QCOMPARE(storeNo(1).vekSelType, '0');
+        QCOMPARE(storeNo(1).storeName, std::string("Shop"));
+        const STORE_MANAGE registers = machines(1, 0);
+        QCOMPARE(registers.entries[0].ipAddr, std::string("10.0.0.9"));
+        QCOMPARE(registers.entries[0].operateStatus, '1');
+        QCOMPARE(registers.entries[1].operateStatus, '0');
+
+        // The dialog opens on what the store holds now.
+        env_->showRealDialog("ConfigConnect");
+        whenModal<CVekConfigConnectDlg>([](CVekConfigConnectDlg* connect) {
+            CVekConfigConnTypeDlg* page = connect->tabs()->page(0);
+            QVERIFY(child<QRadioButton>(page, "manual")->isChecked());
+            QCOMPARE(child<QListWidget>(page, "addresses")->item(0)->text(),
+                     QStringLiteral("10.0.0.9"));
+            QVERIFY(child<QRadioButton>(connect->tabs()->page(1), "auto")->isChecked());
+            connect->reject();
+        });
+        QCOMPARE(tk73store::EditStoreConnection(1), 0);
+        // A store that is not there opens nothing.
+        const size_t calls = env_->ui().calls().size();
+        QCOMPARE(tk73store::EditStoreConnection(7), 0);
+        QCOMPARE(env_->ui().calls().size(), calls);
     }
 
   private:

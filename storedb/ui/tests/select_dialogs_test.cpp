@@ -83,6 +83,7 @@ class SelectDialogsTest : public QObject {
     void cleanup() {
         env_.reset();
         AecrbsSetCurrentVekSetting(0, 0);
+        AecrbsSetLaunchVekTool(0);
         QCOMPARE(storeuitest::scriptFailures(), failures_);
     }
 
@@ -225,6 +226,30 @@ class SelectDialogsTest : public QObject {
         QVERIFY(qobject_cast<CSelectStoreBar*>(registerBar.GetBar()) != nullptr);
         QVERIFY(!registerBar.GetBar()->selectButton()->isEnabled());
         QCOMPARE(registerBar.ShowSettingStoreDialog(), 0);
+    }
+
+    void theControllerToolListsOnlyRegistersThatTakeAController() {
+        AecrbsSetLaunchVekTool(1);
+        CTK73edbModel first;
+        // KR150 never takes a controller; in the simple mode of the controller tool KR420
+        // neither.
+        const std::pair<uint32_t, std::vector<int>> cases[] = {{4, {kKR301, kKR420}},
+                                                               {3, {kKR301}}};
+        for (const auto& [mode, listed] : cases) {
+            env_->setUserMode(mode);
+            tk73store::ModelChoice choice(tk73store::kSelectModelNewStore);
+            CSelectModelDlg dialog(choice);
+            dialog.show();
+            auto* registers = child<QComboBox>(&dialog, "registerModels");
+            auto* useVek = child<QCheckBox>(&dialog, "useVek");
+            std::vector<int> shown;
+            for (int index = 0; index < registers->count(); ++index) {
+                registers->setCurrentIndex(index);
+                shown.push_back(registers->currentData().toInt());
+                QVERIFY(useVek->isVisible() && useVek->isEnabled());
+            }
+            QCOMPARE(shown, listed);
+        }
     }
 
   private:

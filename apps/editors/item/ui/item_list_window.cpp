@@ -220,13 +220,13 @@ void ItemListWindow::RecordsWritten(const std::vector<int>& records) {
     }
 }
 
-void ItemListWindow::EditRecord(int record) {
+void ItemListWindow::EditRecord(int record, const CodeToRegister* newCode) {
     if (model_ == nullptr || record < items_.firstRecord ||
         model_->RowOf(record) >= model_->rowCount()) {
         return;
     }
     const std::unique_ptr<tk73editor::PageSetDialog> dialog =
-        MakeRecordDialog(Context(), set_, items_, record, this);
+        MakeRecordDialog(Context(), set_, items_, record, this, newCode);
     dialog->Open();
     if (dialog->exec() == QDialog::Accepted) {
         RecordsWritten({record});
@@ -299,6 +299,7 @@ bool ItemListWindow::PlaceScanningCode(const std::string& typed) {
                 return false;
             }
             added_ = place.record;
+            newCode_.reset();
             return true;
         case ScanningPlace::Kind::Full:
             Tell(itemText(ItemText::ScanningFileFull), tk73::MessageIcon::Error);
@@ -311,13 +312,10 @@ bool ItemListWindow::PlaceScanningCode(const std::string& typed) {
         case ScanningPlace::Kind::Free:
             break;
     }
-    if (!registration_->Register(place.record, *code, place.kind == ScanningPlace::Kind::Oldest)) {
-        Tell(editorText(EditorText::WriteFailed), tk73::MessageIcon::Error);
-        model_->ReloadRecord(place.record);
-        return false;
-    }
-    RecordsWritten({place.record});
+    // Registered by the record dialog's OK, together with the record's values.
     added_ = place.record;
+    newCode_ =
+        CodeToRegister{*code, place.kind == ScanningPlace::Kind::Oldest, registration_.get()};
     return true;
 }
 
@@ -326,13 +324,14 @@ void ItemListWindow::AddScanningCode() {
         return;
     }
     added_.reset();
+    newCode_.reset();
     AddScanningDialog dialog([this](const std::string& typed) { return PlaceScanningCode(typed); },
                              this);
     if (dialog.exec() != QDialog::Accepted || !added_) {
         return;
     }
     SelectRecord(*added_);
-    EditRecord(*added_);
+    EditRecord(*added_, newCode_ ? &*newCode_ : nullptr);
 }
 
 void ItemListWindow::ClearNfp() {

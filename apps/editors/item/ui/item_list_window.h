@@ -7,8 +7,9 @@
 //                menu update as records_written.h says; Cancel reads the record again
 //   "Search"     the search dialog: memory jump (a scanning code on the scanning PLU list) and
 //                name search
-//   "Add"        scanning PLU list: registers a scanning code (scanning_registration.h), then
-//                opens its record dialog
+//   "Add"        scanning PLU list: places a scanning code (scanning_registration.h) and
+//                opens its record dialog, whose OK registers the code with the record's values;
+//                Cancel leaves the files as they were
 //   "Clear NFP"  PLU list of a model with NFP marks: clears them all after the question
 //   "Close"      ends the page set; the front goes back to the shell
 //
@@ -27,6 +28,7 @@
 #include "apps/editors/item/menu_items.h"
 #include "apps/editors/item/record_search.h"
 #include "apps/editors/item/scanning_registration.h"
+#include "apps/editors/item/ui/record_dialog.h"
 #include "apps/editors/item/ui/record_list_model.h"
 #include "apps/editors/item/ui/search_dialog.h"
 
@@ -55,8 +57,8 @@ class ItemListWindow : public tk73editor::PageSetWindow {
     int SelectedRecord() const;
     void SelectRecord(int record);
 
-    // The buttons' work.
-    void EditRecord(int record);
+    // The buttons' work. newCode: the scanning code the record takes on OK (Add).
+    void EditRecord(int record, const CodeToRegister* newCode = nullptr);
     void ShowSearch();
     void FindNext(const SearchRequest& request);
     void AddScanningCode();
@@ -85,8 +87,10 @@ class ItemListWindow : public tk73editor::PageSetWindow {
     QPushButton* addButton_ = nullptr;
     QPushButton* clearNfpButton_ = nullptr;
     SearchDialog* search_ = nullptr;
-    // The record the Add dialog handed over for editing.
+    // The record the Add dialog handed over for editing, and the code it takes there when it is
+    // not registered yet.
     std::optional<int> added_;
+    std::optional<CodeToRegister> newCode_;
 };
 
 }  // namespace tk73item

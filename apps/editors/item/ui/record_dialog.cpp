@@ -55,32 +55,75 @@ void addItem(SettingPage& page, tk73editor::PgmMenuContext& context, const ItemP
                                          : tk73editor::NumberItem::Places::None);
 }
 
-// The rows above the items: the record's memory number, and the code of a scanning PLU.
+// The rows above the items: the record's memory number, and the code of a scanning PLU (the
+// new one when the record takes one).
 void addRecordRows(SettingPage& page, tk73editor::PgmMenuContext& context, const ItemPageSet& set,
-                   const MenuItems& items, int record) {
+                   const MenuItems& items, int record, const CodeToRegister* newCode) {
     auto* form = static_cast<QFormLayout*>(page.layout());
     form->addRow(itemQText(ItemText::MemoryNumberLabel), new QLabel(QString::number(record)));
     const MenuItem* code = items.Find(set.codeItem);
     if (code == nullptr) {
         return;
     }
-    char text[64] = {};
-    tagPGMITEMDEF def = code->def;
-    if (context.Handle().ReadItem(&def, record, text, sizeof(text))) {
-        form->addRow(itemQText(ItemText::ScanningCodeLabel), new QLabel(tk73::toQString(text)));
+    std::string shown;
+    if (newCode != nullptr) {
+        shown = newCode->code;
+    } else {
+        char text[64] = {};
+        tagPGMITEMDEF def = code->def;
+        if (!context.Handle().ReadItem(&def, record, text, sizeof(text))) {
+            return;
+        }
+        shown = text;
     }
+    form->addRow(itemQText(ItemText::ScanningCodeLabel), new QLabel(tk73::toQString(shown)));
 }
+
+// The record dialog of a record that takes a new scanning code.
+class NewCodeDialog : public tk73editor::PageSetDialog {
+  public:
+    NewCodeDialog(tk73editor::PgmMenuContext& context, const std::string& title, int record,
+                  const CodeToRegister& newCode, QWidget* parent)
+        : PageSetDialog(context, title, parent, Front::Keep), record_(record), newCode_(newCode) {}
+
+    int Open() override {
+        const int read = PageSetDialog::Open();
+        if (newCode_.reuse) {
+            for (SettingPage* page : Pages()) {
+                for (const auto& item : page->Items()) {
+                    item->ShowBlank();
+                }
+            }
+        }
+        return read;
+    }
+
+  protected:
+    int Saving() override {
+        return newCode_.registration->Register(record_, newCode_.code, newCode_.reuse);
+    }
+
+  private:
+    int record_;
+    CodeToRegister newCode_;
+};
 
 }  // namespace
 
 std::unique_ptr<tk73editor::PageSetDialog> MakeRecordDialog(tk73editor::PgmMenuContext& context,
                                                             const ItemPageSet& set,
                                                             const MenuItems& items, int record,
-                                                            QWidget* parent) {
-    auto dialog = std::make_unique<tk73editor::PageSetDialog>(
-        context, set.title, parent, tk73editor::PageSetWindow::Front::Keep);
+                                                            QWidget* parent,
+                                                            const CodeToRegister* newCode) {
+    std::unique_ptr<tk73editor::PageSetDialog> dialog;
+    if (newCode != nullptr) {
+        dialog = std::make_unique<NewCodeDialog>(context, set.title, record, *newCode, parent);
+    } else {
+        dialog = std::make_unique<tk73editor::PageSetDialog>(
+            context, set.title, parent, tk73editor::PageSetWindow::Front::Keep);
+    }
     SettingPage& page = dialog->AddPage(set.title);
-    addRecordRows(page, context, set, items, record);
+    addRecordRows(page, context, set, items, record, newCode);
     for (const MenuItem& item : items.items) {
         if (item.displayed && item.itemNo != set.codeItem && item.itemNo != set.ageItem) {
             addItem(page, context, set, item, record);
