@@ -17,9 +17,8 @@ std::unique_ptr<ConnectionSetting> ConnectionSetting::ForStore(int storeNo) {
 }
 
 bool ConnectionSetting::apply() {
-    const TableSnapshot before[] = {{kStoreTable, storeColumns()},
-                                    {kRegisterTable, registerColumns()},
-                                    {kVekTable, vekColumns()}};
+    const TableSnapshot before[] = {TableSnapshot(kStoreTable), TableSnapshot(kRegisterTable),
+                                    TableSnapshot(kVekTable)};
     STORE_EDB record = store_;
     markSelectionTypes(record);
     if (CTK73edbStore().UpdateStore(record) != 1 || !writeMachineLists(record.storeNo)) {
