@@ -75,7 +75,7 @@ void PageSetDialog::RestoreDefaults() {
     SettingPage* page = CurrentPage();
     if (page == nullptr ||
         tk73::ui().question(editorText(EditorText::ConfirmDefaults), Title(),
-                            tk73::Buttons::OkCancel, tk73::Button::Ok,
+                            tk73::Buttons::OkCancel, tk73::Button::Cancel,
                             tk73::MessageIcon::Exclamation) != tk73::Button::Ok) {
         return;
     }

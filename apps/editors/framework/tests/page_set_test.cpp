@@ -68,6 +68,8 @@ TEST_F(PageSetTest, RestoreDefaultsFollowedByCancelLeavesTheFilesUnchanged) {
     EXPECT_EQ(calls[0].text, "Restore defaults?");
     EXPECT_EQ(calls[0].caption, "Department");
     EXPECT_EQ(calls[0].buttons, tk73::Buttons::OkCancel);
+    // The defaults replace what was typed on the page: Enter alone must not do that.
+    EXPECT_EQ(calls[0].defaultButton, Button::Cancel);
     EXPECT_EQ(calls[0].icon, tk73::MessageIcon::Exclamation);
 }
 

@@ -206,8 +206,8 @@ void ItemListWindow::SelectRecord(int record) {
     list_->scrollTo(model_->index(row, 0));
 }
 
-bool ItemListWindow::Confirm(const std::string& question) const {
-    return tk73::ui().question(question, Title(), tk73::Buttons::OkCancel, tk73::Button::Ok,
+bool ItemListWindow::Confirm(const std::string& question, tk73::Button preset) const {
+    return tk73::ui().question(question, Title(), tk73::Buttons::OkCancel, preset,
                                tk73::MessageIcon::Exclamation) == tk73::Button::Ok;
 }
 
@@ -295,7 +295,7 @@ bool ItemListWindow::PlaceScanningCode(const std::string& typed) {
     const ScanningPlace place = registration_->Place(*code);
     switch (place.kind) {
         case ScanningPlace::Kind::Registered:
-            if (!Confirm(itemText(ItemText::AlreadyRegistered))) {
+            if (!Confirm(itemText(ItemText::AlreadyRegistered), tk73::Button::Ok)) {
                 return false;
             }
             added_ = place.record;
@@ -305,7 +305,8 @@ bool ItemListWindow::PlaceScanningCode(const std::string& typed) {
             Tell(itemText(ItemText::ScanningFileFull), tk73::MessageIcon::Error);
             return false;
         case ScanningPlace::Kind::Oldest:
-            if (!Confirm(fillIn(itemText(ItemText::ReuseOldest), {place.code, place.name}))) {
+            if (!Confirm(fillIn(itemText(ItemText::ReuseOldest), {place.code, place.name}),
+                         tk73::Button::Cancel)) {
                 return false;
             }
             break;
@@ -335,7 +336,7 @@ void ItemListWindow::AddScanningCode() {
 }
 
 void ItemListWindow::ClearNfp() {
-    if (!Confirm(itemText(ItemText::ClearNfp))) {
+    if (!Confirm(itemText(ItemText::ClearNfp), tk73::Button::Cancel)) {
         return;
     }
     std::vector<int> cleared;

@@ -31,6 +31,7 @@
 #include "apps/editors/item/ui/record_dialog.h"
 #include "apps/editors/item/ui/record_list_model.h"
 #include "apps/editors/item/ui/search_dialog.h"
+#include "base/user_interaction.h"
 
 namespace tk73item {
 
@@ -73,7 +74,9 @@ class ItemListWindow : public tk73editor::PageSetWindow {
     void JumpToCode(const std::string& typed);
     // The copy to the controller and the menu update stamp after the records were written.
     void RecordsWritten(const std::vector<int>& records);
-    bool Confirm(const std::string& question) const;
+    // OK/Cancel; a question whose OK reuses or clears records presets Cancel, so that Enter
+    // alone never loses data.
+    bool Confirm(const std::string& question, tk73::Button preset) const;
 
     const ItemPageSet& set_;
     int storeNo_ = 0;

@@ -159,6 +159,7 @@ class ItemListTest : public QObject {
         list_->ClearNfpButton()->click();
         QCOMPARE(seen_.size(), 2);
         QCOMPARE(seen_[1].text, QStringLiteral("Cleared all the NFP. Would you like?"));
+        QCOMPARE(seen_[1].preset, QMessageBox::Cancel);
         const std::string after = store_->Mainte(0, 4);
         QCOMPARE(DifferingOffsets(file, after).size(), size_t{2});
         QCOMPARE(RecordLine(after, 7)[kStatusDigit2], '0');

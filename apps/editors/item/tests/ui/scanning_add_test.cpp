@@ -132,6 +132,7 @@ class ScanningAddTest : public QObject {
         QVERIFY(shown);
         QCOMPARE(seen_.size(), 1);
         QVERIFY(seen_[0].text.endsWith(QStringLiteral("(code:04098700000017 Name:Article 17)")));
+        QCOMPARE(seen_[0].preset, QMessageBox::Cancel);
         QVERIFY(filesOf(*store_) == full);
         QCOMPARE(list_->Model()->index(16, 2).data().toString(), QStringLiteral("Article 17"));
     }

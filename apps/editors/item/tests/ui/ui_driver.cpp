@@ -16,7 +16,10 @@ QString withoutMnemonic(QString text) {
 
 void AnswerMessage(QMessageBox::StandardButton button, QList<SeenMessage>* seen) {
     OnModal<QMessageBox>([button, seen](QMessageBox* box) {
-        seen->append({box->text(), box->windowTitle(), box->icon()});
+        const QMessageBox::StandardButton preset = box->defaultButton() != nullptr
+                                                       ? box->standardButton(box->defaultButton())
+                                                       : QMessageBox::NoButton;
+        seen->append({box->text(), box->windowTitle(), box->icon(), preset});
         box->button(button)->click();
     });
 }

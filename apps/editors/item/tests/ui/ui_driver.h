@@ -50,6 +50,7 @@ struct SeenMessage {
     QString text;
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButton preset = QMessageBox::NoButton;  // what Enter would press
 };
 
 // Answers the next message box with the button and notes what it said.
