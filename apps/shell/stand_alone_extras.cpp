@@ -5,8 +5,8 @@
 
 #include "apps/shell/hub_dlg.h"
 #include "apps/shell/hub_texts.h"
-#include "apps/shell/working_store.h"
 #include "base/ui/ui_text.h"
+#include "operations/working_store.h"
 #include "storedb/sys_mainte.h"
 
 namespace tk73hub {
@@ -26,7 +26,7 @@ bool StandAloneExtras::Handle(const ToolRow& row) {
 }
 
 int StandAloneExtras::CurrentStore() const {
-    return kWorkingStore;
+    return tk73ops::kWorkingStore;
 }
 
 }  // namespace tk73hub
