@@ -12,6 +12,10 @@ constexpr size_t kBlock = 1024;
 constexpr long kMachineIdBlock = 256;
 constexpr size_t kMachineIdInBlock = 123;  // offset 379 of the file
 constexpr size_t kMachineIdBlockSize = 128;
+// The converter's header block, and where in it the length of the body that follows it is kept
+// (little-endian, outside/glconv/README.md).
+constexpr size_t kBinaryHeader = 384;
+constexpr size_t kBodyLengthAt = 28;
 
 }  // namespace
 
@@ -95,4 +99,17 @@ int CTK73packArchive::GetNextMacID(const char* crpPath, uint8_t* machineId) {
         *machineId = block[kMachineIdInBlock];
     }
     return 1;
+}
+
+unsigned long CTK73packArchive::GetPartLength(const char* path) {
+    std::ifstream in(path != nullptr ? path : "", std::ios::binary);
+    unsigned char header[kBinaryHeader];
+    if (!in.read(reinterpret_cast<char*>(header), sizeof header)) {
+        return 0;
+    }
+    unsigned long body = 0;
+    for (size_t at = kBodyLengthAt + 4; at > kBodyLengthAt; --at) {
+        body = (body << 8) | header[at - 1];
+    }
+    return kBinaryHeader + body;
 }

@@ -59,6 +59,10 @@ class CTK73packArchive : public CTK73xchArchiveBase {
     // The machine ID at offset 379 of the file; 0 (and *machineId 0) when the file cannot be
     // read that far.
     int GetNextMacID(const char* crpPath, uint8_t* machineId);
+    // The length of the binary program file at the start of the file, as the converter's header
+    // gives it; 0 when there is no complete header. A CRP archive may carry the controller's
+    // binary file behind the register's, from this offset on.
+    unsigned long GetPartLength(const char* path);
     int GetVekModelFromIDCode(uint8_t idCode, CRPMODELDATA* out);
     int GetVekModelFromModelNo(int modelNo, CRPMODELDATA* out);
     void SetMdlCode(const char* code) { m_mdlCode = code; }

@@ -74,7 +74,7 @@ bool PackTextSplitter::oldTypeLine(std::string_view line) {
         return false;
     }
     header_ = line;
-    return open(fileLine, false);
+    return open(fileLine);
 }
 
 bool PackTextSplitter::newTypeLine(std::string_view line) {
@@ -93,16 +93,16 @@ bool PackTextSplitter::newTypeLine(std::string_view line) {
             return false;
         }
     }
-    return open(fileLine, true);
+    return open(fileLine);
 }
 
-bool PackTextSplitter::open(std::string_view fileLine, bool mayConvert) {
+bool PackTextSplitter::open(std::string_view fileLine) {
     fileNo_ = fileNoOfFileLine(fileLine);
     if (fileNo_ < 0) {
         return false;
     }
     info_ = Record_Information();
-    converted_ = mayConvert && needsConversion(switch_, files_, fileNo_, info_);
+    converted_ = needsConversion(switch_, files_, fileNo_, info_);
     output_ = titleLine(fileNo_);
     output_ += header_;
     output_ += fileLine;

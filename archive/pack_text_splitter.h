@@ -14,7 +14,7 @@ namespace tk73pack {
 
 class PackTextSplitter {
   public:
-    // files and conversion are used for the code-page conversion of new-type files.
+    // files and conversion are used for the code-page conversion of character fields.
     PackTextSplitter(std::string staging, const CTK73defRegVekFILEINF& files,
                      unsigned long conversionSwitch, CTextPgmConv& conversion);
 
@@ -28,7 +28,8 @@ class PackTextSplitter {
     bool nextLine(std::string_view& line);
     bool oldTypeLine(std::string_view line);
     bool newTypeLine(std::string_view line);
-    bool open(std::string_view fileLine, bool mayConvert);
+    // Packing converts character fields of either type, so files of either type come back.
+    bool open(std::string_view fileLine);
     // A record line of the open file; false when no file is open.
     bool addRecord(std::string_view line);
     bool close();

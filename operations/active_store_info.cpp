@@ -7,6 +7,7 @@
 #include "base/registry_settings.h"
 #include "definitions/decimal_text.h"
 #include "definitions/def_reg.h"
+#include "operations/working_store.h"
 #include "programfiles/pgm_file.h"
 #include "programfiles/vek_pgm_file.h"
 #include "storedb/edb_model.h"
@@ -16,8 +17,6 @@ namespace {
 
 // The user mode of the professional layout, the only register layout with several stores.
 constexpr uint32_t kProfessionalMode = 2;
-// The single working store of the default and stand-alone layouts.
-constexpr int kWorkingStore = 1;
 // The selection buffers of the desktop register.
 constexpr size_t kSelectionRoom = 4096;
 
@@ -25,7 +24,7 @@ int activeStoreNo() {
     uint32_t mode = 0;
     AecrbsGetTK73UserMode(&mode);
     if (AecrbsGetLaunchVekTool() == 0 && mode != kProfessionalMode) {
-        return kWorkingStore;
+        return tk73ops::kWorkingStore;
     }
     char branch[kSelectionRoom] = {};
     char store[kSelectionRoom] = {};

@@ -14,9 +14,9 @@
 #include "apps/shell/hub_texts.h"
 #include "apps/shell/picture_art.h"
 #include "apps/shell/tool_button.h"
-#include "apps/shell/working_store.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
+#include "operations/working_store.h"
 #include "platform/window_activation.h"
 #include "storedb/edb_model.h"
 #include "storedb/help_manuals.h"
@@ -133,7 +133,7 @@ QAbstractButton* CHubDlg::Button(int controlId) const {
 }
 
 int CHubDlg::CurrentStore() const {
-    return extras_ != nullptr ? extras_->CurrentStore() : kWorkingStore;
+    return extras_ != nullptr ? extras_->CurrentStore() : tk73ops::kWorkingStore;
 }
 
 std::string CHubDlg::Caption() const {
@@ -204,7 +204,7 @@ void CHubDlg::OnFileNew() {
     WaitCursor wait;
     app_.ModelTable().GetModelFromModelNo(registerModelNo, &registerModel_);
     CTK73edbVekModel().GetModelFromModelNo(vekModelNo, &vekModel_);
-    if (ResetWorkingStore(app_.UserMode(), registerModel_, vekModel_) == 0) {
+    if (tk73ops::ResetWorkingStore(app_.UserMode(), registerModel_, vekModel_) == 0) {
         // What was loaded is gone or half made: nothing is usable until the next New or Open.
         document_.SetState(CHubDocument::kNoData);
         document_.SetTitle(nullptr);

@@ -5,8 +5,8 @@
 
 #include "apps/shell/hub_dlg.h"
 #include "apps/shell/hub_texts.h"
-#include "apps/shell/working_store.h"
 #include "base/ui/ui_text.h"
+#include "operations/working_store.h"
 #include "storedb/connection_setting.h"
 #include "storedb/edb_store.h"
 #include "storedb/sys_mainte.h"
@@ -18,10 +18,11 @@ bool StandAloneExtras::Handle(const ToolRow& row) {
         return false;
     }
     QMenu menu(&window_);
-    QAction* connection = menu.addAction(tk73::toQString(text::kConnectionSetting),
-                                         [] { tk73store::EditStoreConnection(kWorkingStore); });
+    QAction* connection = menu.addAction(tk73::toQString(text::kConnectionSetting), [] {
+        tk73store::EditStoreConnection(tk73ops::kWorkingStore);
+    });
     // The working store, whose machines the setting names, exists once New or Open made it.
-    connection->setEnabled(CTK73edbStore().IsExistStoreNo(kWorkingStore) != 0);
+    connection->setEnabled(CTK73edbStore().IsExistStoreNo(tk73ops::kWorkingStore) != 0);
     menu.addAction(tk73::toQString(text::kConnectionBackup),
                    [] { CTK73mntSysMainte().ExecuteConnectInfoBackup(); });
     menu.addAction(tk73::toQString(text::kConnectionRestore),
@@ -32,7 +33,7 @@ bool StandAloneExtras::Handle(const ToolRow& row) {
 }
 
 int StandAloneExtras::CurrentStore() const {
-    return kWorkingStore;
+    return tk73ops::kWorkingStore;
 }
 
 }  // namespace tk73hub

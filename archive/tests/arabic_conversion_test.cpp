@@ -81,40 +81,44 @@ TEST_F(ArabicConversion, FindsRecordsByTheirNumberWidthAndFitsGrownTextsIntoThei
 
 TEST_F(ArabicConversion, ArchiveCarriesIbm864AndOpensBackToTheSameWindows1256Files) {
     install_.switchArabicOn();
-    const Store source = makeStore(kKR420);
-    const std::string plu = source.mainte + "/FILE004P.TXT";
-    std::string text = read(plu);
-    const std::string name = windows1256("خبز عربي") + "        ";
-    ASSERT_EQ(name.size(), 16u);
-    text.replace(text.find("Sourdough loaf  "), 16, name);
-    // The sample shop's French names have letters that IBM864 lacks; an Arabic shop has none.
-    text.replace(text.find("Caf\xE9"), 4, "Cafe");
-    text.replace(text.find("Cr\xE8me br\xFBl\xE9"), 11, "Creme brule");
-    write(plu, text);
-    const std::string clerks = source.mainte + "/FILE007P.TXT";
-    std::string clerkText = read(clerks);
-    clerkText.replace(clerkText.find("Chlo\xE9"), 5, "Chloe");
-    write(clerks, clerkText);
+    // Old-type ("H") and new-type ("h") files both travel converted and must both come back.
+    for (int model : {kKR420, kKR301}) {
+        SCOPED_TRACE(model);
+        const Store source = makeStore(model);
+        const std::string plu = source.mainte + "/FILE004P.TXT";
+        std::string text = read(plu);
+        const std::string name = windows1256("خبز عربي") + "        ";
+        ASSERT_EQ(name.size(), 16u);
+        text.replace(text.find("Sourdough loaf  "), 16, name);
+        // The sample shop's French names have letters that IBM864 lacks; an Arabic shop has none.
+        text.replace(text.find("Caf\xE9"), 4, "Cafe");
+        text.replace(text.find("Cr\xE8me br\xFBl\xE9"), 11, "Creme brule");
+        write(plu, text);
+        const std::string clerks = source.mainte + "/FILE007P.TXT";
+        std::string clerkText = read(clerks);
+        clerkText.replace(clerkText.find("Chlo\xE9"), 5, "Chloe");
+        write(clerks, clerkText);
 
-    const std::string crp = install_.path("card/arabic.092");
-    {
-        CTK73packArchive archive(source.definition.c_str(), source.mainte.c_str(), 0);
-        ASSERT_EQ(archive.PackCrpFile(crp.c_str(), source.ident.c_str(), -1), 1);
-        const std::string packed = install_.path("packed.txt");
-        const std::string command =
-            "R \"" + packed + "\" \"" + crp + "\" -lc -d\"" + source.definition + "\" -T";
-        ASSERT_EQ(archive.CallConverterDLL(command.c_str()), 1);
-        const std::string pack = read(packed);
-        EXPECT_EQ(pack.find(name), std::string::npos) << "the names travel in IBM864";
-        EXPECT_NE(pack.find("Rye bread       "), std::string::npos) << "Latin text stays";
+        const std::string crp = install_.path("card/arabic.092");
+        {
+            CTK73packArchive archive(source.definition.c_str(), source.mainte.c_str(), 0);
+            ASSERT_EQ(archive.PackCrpFile(crp.c_str(), source.ident.c_str(), -1), 1);
+            const std::string packed = install_.path("packed.txt");
+            const std::string command =
+                "R \"" + packed + "\" \"" + crp + "\" -lc -d\"" + source.definition + "\" -T";
+            ASSERT_EQ(archive.CallConverterDLL(command.c_str()), 1);
+            const std::string pack = read(packed);
+            EXPECT_EQ(pack.find(name), std::string::npos) << "the names travel in IBM864";
+            EXPECT_NE(pack.find("Rye bread       "), std::string::npos) << "Latin text stays";
+        }
+        const Store target = makeStore(model);
+        {
+            CTK73packArchive archive(target.definition.c_str(), target.mainte.c_str(), 0);
+            ASSERT_EQ(archive.UnPackCrpFile(crp.c_str()), 1);
+        }
+        EXPECT_EQ(StagedInstallation::folderFiles(target.mainte),
+                  StagedInstallation::folderFiles(source.mainte));
     }
-    const Store target = makeStore(kKR420);
-    {
-        CTK73packArchive archive(target.definition.c_str(), target.mainte.c_str(), 0);
-        ASSERT_EQ(archive.UnPackCrpFile(crp.c_str()), 1);
-    }
-    EXPECT_EQ(StagedInstallation::folderFiles(target.mainte),
-              StagedInstallation::folderFiles(source.mainte));
     EXPECT_TRUE(messages().empty());
 }
 

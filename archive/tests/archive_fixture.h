@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "archive/tests/staged_store.h"
+#include "archive/testing/staged_store.h"
 #include "base/testing/scripted_user_interaction.h"
 
 namespace archivetest {

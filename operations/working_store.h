@@ -1,12 +1,12 @@
 #pragma once
 // The single working store of the default and stand-alone layouts: store 1 is the only store,
-// and each New (and each Open) makes it afresh for the chosen models.
+// and each New of the shell and each opened archive makes it afresh for the chosen models.
 
 #include <cstdint>
 
 #include "storedb/edb_records.h"
 
-namespace tk73hub {
+namespace tk73ops {
 
 inline constexpr int kWorkingStore = 1;
 
@@ -19,4 +19,4 @@ const char* WorkingStoreName(uint32_t userMode);
 // failure and answers 0; 1 when every step was done.
 int ResetWorkingStore(uint32_t userMode, const MODEL_EDB& registerModel, const MODEL_EDB& vekModel);
 
-}  // namespace tk73hub
+}  // namespace tk73ops

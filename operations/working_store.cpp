@@ -1,4 +1,4 @@
-#include "apps/shell/working_store.h"
+#include "operations/working_store.h"
 
 #include <cstdio>
 
@@ -10,7 +10,7 @@
 #include "storedb/edb_store.h"
 #include "storedb/sys_init.h"
 
-namespace tk73hub {
+namespace tk73ops {
 
 namespace {
 
@@ -72,4 +72,4 @@ int ResetWorkingStore(uint32_t userMode, const MODEL_EDB& registerModel,
     return AecrbsSetDesktopRegister("000", storeText, "999") != 0 ? 1 : 0;
 }
 
-}  // namespace tk73hub
+}  // namespace tk73ops

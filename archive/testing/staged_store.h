@@ -1,7 +1,7 @@
 #pragma once
-// Stores of a staged copy of the shipped installation for the archive tests: the installation
-// laid into a private folder by the stager, its machine hive in use, and stores whose
-// maintenance folders hold the model's default program files.
+// Stores of a staged copy of the shipped installation for the archive and operations tests: the
+// installation laid into a private folder by the stager, its machine hive in use, and stores
+// whose maintenance folders hold the model's default program files.
 
 #include <cstdint>
 #include <map>

@@ -1,16 +1,17 @@
-#include "apps/shell/working_store.h"
+#include "operations/working_store.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "apps/shell/tests/shell_environment.h"
+#include "archive/testing/staged_store.h"
+#include "base/registry_settings.h"
 #include "definitions/def_reg.h"
 #include "platform/api.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
 
-namespace tk73hub {
+namespace tk73ops {
 namespace {
 
 namespace fs = std::filesystem;
@@ -27,12 +28,28 @@ MODEL_EDB vekModel(int modelNo) {
     return model;
 }
 
-std::string installFile(const hubtest::ShellEnvironment& env, const std::string& relative) {
-    return hubtest::fileText(env.temp().path("stage/install/" + relative));
+using archivetest::StagedInstallation;
+
+std::string fileText(const std::string& path) {
+    return tk73test::TempEnvironment::readFile(path);
+}
+
+std::string installFile(const StagedInstallation& env, const std::string& relative) {
+    return fileText(env.path("stage/install/" + relative));
+}
+
+std::string mainteFolder(bool vek) {
+    return StagedInstallation::mainteFolder(kWorkingStore, vek ? 1 : 0);
+}
+
+std::vector<std::string> desktop() {
+    std::vector<char> branch(4096), store(4096), reg(4096);
+    AecrbsGetDesktopRegister(branch.data(), store.data(), reg.data());
+    return {branch.data(), store.data(), reg.data()};
 }
 
 TEST(WorkingStore, MadeForARegisterWithAController) {
-    hubtest::ShellEnvironment env(0);
+    StagedInstallation env(0);
     ASSERT_EQ(ResetWorkingStore(0, registerModel(301), vekModel(501)), 1);
 
     CTK73edbStore stores;
@@ -55,23 +72,23 @@ TEST(WorkingStore, MadeForARegisterWithAController) {
     // Both definitions and every default program file, the register's from its controller set.
     char ini[TK73_MAX_PATH] = {};
     CTK73defReg("KR301", 1, 0).GetDbIniFilePath(ini);
-    EXPECT_EQ(hubtest::fileText(ini), installFile(env, "register/KR301/KR301.INI"));
+    EXPECT_EQ(fileText(ini), installFile(env, "register/KR301/KR301.INI"));
     CTK73defReg("VK500", 1, 1).GetDbIniFilePath(ini);
-    EXPECT_EQ(hubtest::fileText(ini), installFile(env, "vek/VK500/VK500.INI"));
-    EXPECT_EQ(hubtest::fileText(env.mainteFolder(false) + "/FILE004P.TXT"),
+    EXPECT_EQ(fileText(ini), installFile(env, "vek/VK500/VK500.INI"));
+    EXPECT_EQ(fileText(mainteFolder(false) + "/FILE004P.TXT"),
               installFile(env, "register/KR301/DEFAULTVEK/FILE004P.TXT"));
-    EXPECT_EQ(hubtest::fileText(env.mainteFolder(true) + "/FILE004P.TXT"),
+    EXPECT_EQ(fileText(mainteFolder(true) + "/FILE004P.TXT"),
               installFile(env, "vek/VK500/DEFAULT/FILE004P.TXT"));
 
-    EXPECT_EQ(env.desktop(), (std::vector<std::string>{"000", "001", "999"}));
+    EXPECT_EQ(desktop(), (std::vector<std::string>{"000", "001", "999"}));
 }
 
 TEST(WorkingStore, ANewResetForgetsTheEarlierStoreAndItsController) {
-    hubtest::ShellEnvironment env(1);
+    StagedInstallation env(1);
     ASSERT_EQ(ResetWorkingStore(1, registerModel(301), vekModel(501)), 1);
-    const std::string earlierVekFolder = env.mainteFolder(true);
+    const std::string earlierVekFolder = mainteFolder(true);
     // An edit in the earlier data must not survive.
-    tk73test::TempEnvironment::writeFile(env.mainteFolder(false) + "/FILE004P.TXT", "edited");
+    tk73test::TempEnvironment::writeFile(mainteFolder(false) + "/FILE004P.TXT", "edited");
 
     ASSERT_EQ(ResetWorkingStore(1, registerModel(420), MODEL_EDB()), 1);
     STORE_EDB store;
@@ -81,17 +98,17 @@ TEST(WorkingStore, ANewResetForgetsTheEarlierStoreAndItsController) {
     EXPECT_EQ(store.vekModelNo, 0);
     EXPECT_EQ(store.vekLinkage, '1');
     EXPECT_FALSE(fs::exists(earlierVekFolder));
-    EXPECT_EQ(hubtest::fileText(env.mainteFolder(false) + "/FILE004P.TXT"),
+    EXPECT_EQ(fileText(mainteFolder(false) + "/FILE004P.TXT"),
               installFile(env, "register/KR420/DEFAULT/FILE004P.TXT"));
 }
 
 TEST(WorkingStore, AModelWithoutDefinitionFails) {
-    hubtest::ShellEnvironment env(0);
+    StagedInstallation env(0);
     MODEL_EDB unknown;
     unknown.modelNo = 999;
     unknown.identName = "KR999";
     EXPECT_EQ(ResetWorkingStore(0, unknown, MODEL_EDB()), 0);
-    EXPECT_NE(env.desktop()[1], "001");
+    EXPECT_NE(desktop()[1], "001");
 }
 
 TEST(WorkingStore, NamedAfterTheUserMode) {
@@ -103,4 +120,4 @@ TEST(WorkingStore, NamedAfterTheUserMode) {
 }
 
 }  // namespace
-}  // namespace tk73hub
+}  // namespace tk73ops

@@ -1,4 +1,4 @@
-#include "archive/tests/staged_store.h"
+#include "archive/testing/staged_store.h"
 
 #include <gtest/gtest.h>
 
