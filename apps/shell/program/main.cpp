@@ -9,6 +9,7 @@
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_dlg.h"
 #include "base/ui/qt_user_interaction.h"
+#include "operations/ui/ops_dialogs.h"
 #include "platform/running_program.h"
 #include "storedb/ui/store_dialogs.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
 
     tk73::QtUserInteraction interaction;
     tk73storeui::registerStoreDialogs(interaction);
+    tk73opsui::registerOpsDialogs(interaction);
     tk73::installUserInteraction(&interaction);
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
