@@ -22,6 +22,9 @@ TempEnvironment::TempEnvironment() {
     setVariable("TK73_LOCAL_APPDATA", path("local"));
     setVariable("TK73_DOCUMENTS", path("documents"));
     setVariable("TK73_TEMP", path("temp"));
+    // No test sees the machine's real removable volumes: the folder is not there unless a
+    // test makes it.
+    setVariable("TK73_MEDIA_FOLDERS", path("media"));
     setVariable("XDG_RUNTIME_DIR", path("run"));
 }
 
