@@ -1,10 +1,9 @@
 #include "outside/glconv/logo_binary.h"
 
-#include <zlib.h>
-
 #include <cstdio>
 #include <string_view>
 
+#include "outside/glconv/binary_header.h"
 #include "outside/glconv/little_endian.h"
 #include "outside/glconv/result_codes.h"
 #include "outside/glconv/text_lines.h"
@@ -13,9 +12,6 @@ namespace glconv {
 
 namespace {
 
-constexpr std::string_view kMagic{"GLCVLOGO", 8};
-constexpr uint32_t kVersion = 1;
-constexpr size_t kVersionOffset = 8;
 constexpr size_t kFileNoOffset = 10;
 constexpr size_t kWidthOffset = 12;
 constexpr size_t kHeightOffset = 14;
@@ -25,13 +21,8 @@ constexpr size_t kRowsCrcOffset = 18;
 constexpr size_t kHeaderLineOffset = 22;  // a length byte, then up to kLineRoom bytes
 constexpr size_t kFileLineOffset = 103;
 constexpr size_t kLineRoom = 80;
-constexpr size_t kHeaderCrcOffset = 187;
+constexpr HeaderLayout kLayout{{"GLCVLOGO", 8}, 8, 1, kMachineIdOffset, 187};
 constexpr uint32_t kMaxDots = 0xFFFF;
-
-uint32_t crcOf(const char* bytes, size_t size) {
-    return static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes),
-                                       static_cast<uInt>(size)));
-}
 
 int hexValue(char c) {
     if (c >= '0' && c <= '9') {
@@ -95,8 +86,7 @@ bool appendRow(std::string_view line, int record, size_t& numberWidth, size_t& h
 }  // namespace
 
 bool isLogoBinary(const std::string& bytes) {
-    return bytes.size() >= kMagic.size() &&
-           std::string_view(bytes).substr(0, kMagic.size()) == kMagic;
+    return hasMagic(bytes, kLayout.magic);
 }
 
 int encodeLogoBinary(const std::string& text, int machineId, std::string& binary) {
@@ -127,15 +117,12 @@ int encodeLogoBinary(const std::string& text, int machineId, std::string& binary
     if (height == 0 || hexDigits * 4 > kMaxDots || static_cast<uint32_t>(height) > kMaxDots) {
         return kIllegalFormat;
     }
-    out.replace(0, kMagic.size(), kMagic);
-    putLittleEndian(out, kVersionOffset, kVersion, 2);
     putLittleEndian(out, kFileNoOffset, static_cast<uint32_t>(fileNo), 2);
     putLittleEndian(out, kWidthOffset, static_cast<uint32_t>(hexDigits * 4), 2);
     putLittleEndian(out, kHeightOffset, static_cast<uint32_t>(height), 2);
     out[kNumberWidthOffset] = static_cast<char>(numberWidth);
-    out[kMachineIdOffset] = static_cast<char>(machineId);
     putLittleEndian(out, kRowsCrcOffset, crcOf(rows.data(), rows.size()), 4);
-    putLittleEndian(out, kHeaderCrcOffset, crcOf(out.data(), kHeaderCrcOffset), 4);
+    sealHeader(out, kLayout, machineId);
     binary = out + rows;
     return kNormalEnd;
 }
@@ -144,14 +131,8 @@ int decodeLogoBinary(const std::string& binary, int machineId, std::string& text
     if (binary.size() < kLogoHeaderSize) {
         return kAbruptEnd;
     }
-    if (!isLogoBinary(binary) || getLittleEndian(binary, kVersionOffset, 2) != kVersion) {
-        return kIllegalFormat;
-    }
-    if (getLittleEndian(binary, kHeaderCrcOffset, 4) != crcOf(binary.data(), kHeaderCrcOffset)) {
-        return kCannotConvert;
-    }
-    if (static_cast<unsigned char>(binary[kMachineIdOffset]) != machineId) {
-        return kDifferentMachine;
+    if (const int checked = checkHeader(binary, kLayout, machineId); checked != kNormalEnd) {
+        return checked;
     }
     const size_t rowBytes = getLittleEndian(binary, kWidthOffset, 2) / 8;
     const size_t height = getLittleEndian(binary, kHeightOffset, 2);

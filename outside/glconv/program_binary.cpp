@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "outside/glconv/binary_header.h"
 #include "outside/glconv/little_endian.h"
 #include "outside/glconv/result_codes.h"
 #include "outside/glconv/text_lines.h"
@@ -12,22 +13,14 @@ namespace glconv {
 
 namespace {
 
-constexpr std::string_view kMagic{"GLCVPGM\x1A", 8};
-constexpr uint32_t kVersion = 1;
-constexpr size_t kVersionOffset = 8;
+constexpr HeaderLayout kLayout{{"GLCVPGM\x1A", 8}, 8, 1, kMachineIdOffset, 380};
 constexpr size_t kFileNoOffset = 10;
 constexpr size_t kRmCodeOffset = 12;
 constexpr size_t kRmCodeSize = 11;
 constexpr size_t kTextLengthOffset = 24;
 constexpr size_t kBodyLengthOffset = 28;
 constexpr size_t kBodyCrcOffset = 32;
-constexpr size_t kHeaderCrcOffset = 380;
 constexpr uint32_t kMaxText = 0x7FFFFFFF;
-
-uint32_t crcOf(const char* bytes, size_t size) {
-    return static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes),
-                                       static_cast<uInt>(size)));
-}
 
 // The model's code from the header line: its second quoted field.
 std::string rmCodeOf(std::string_view headerLine) {
@@ -42,8 +35,7 @@ std::string rmCodeOf(std::string_view headerLine) {
 }  // namespace
 
 bool isProgramBinary(const std::string& bytes) {
-    return bytes.size() >= kMagic.size() &&
-           std::string_view(bytes).substr(0, kMagic.size()) == kMagic;
+    return hasMagic(bytes, kLayout.magic);
 }
 
 int encodeProgramBinary(const std::string& text, int machineId, std::string& binary) {
@@ -66,33 +58,24 @@ int encodeProgramBinary(const std::string& text, int machineId, std::string& bin
     }
     body.resize(bodySize);
     binary.assign(kProgramHeaderSize, '\0');
-    binary.replace(0, kMagic.size(), kMagic);
-    putLittleEndian(binary, kVersionOffset, kVersion, 2);
     putLittleEndian(binary, kFileNoOffset, static_cast<uint32_t>(fileNo), 2);
     const std::string rmCode = rmCodeOf(header);
     binary.replace(kRmCodeOffset, rmCode.size(), rmCode);
     putLittleEndian(binary, kTextLengthOffset, static_cast<uint32_t>(text.size()), 4);
     putLittleEndian(binary, kBodyLengthOffset, static_cast<uint32_t>(body.size()), 4);
     putLittleEndian(binary, kBodyCrcOffset, crcOf(body.data(), body.size()), 4);
-    binary[kMachineIdOffset] = static_cast<char>(machineId);
-    putLittleEndian(binary, kHeaderCrcOffset, crcOf(binary.data(), kHeaderCrcOffset), 4);
+    sealHeader(binary, kLayout, machineId);
     binary += body;
     return kNormalEnd;
 }
 
 int decodeProgramBinary(const std::string& binary, int machineId, std::string& text) {
     if (binary.size() < kProgramHeaderSize) {
-        return isProgramBinary(binary) || binary.size() < kMagic.size() ? kAbruptEnd
-                                                                        : kIllegalFormat;
+        return isProgramBinary(binary) || binary.size() < kLayout.magic.size() ? kAbruptEnd
+                                                                               : kIllegalFormat;
     }
-    if (!isProgramBinary(binary) || getLittleEndian(binary, kVersionOffset, 2) != kVersion) {
-        return kIllegalFormat;
-    }
-    if (getLittleEndian(binary, kHeaderCrcOffset, 4) != crcOf(binary.data(), kHeaderCrcOffset)) {
-        return kCannotConvert;
-    }
-    if (static_cast<unsigned char>(binary[kMachineIdOffset]) != machineId) {
-        return kDifferentMachine;
+    if (const int checked = checkHeader(binary, kLayout, machineId); checked != kNormalEnd) {
+        return checked;
     }
     const size_t bodySize = getLittleEndian(binary, kBodyLengthOffset, 4);
     const uint32_t textSize = getLittleEndian(binary, kTextLengthOffset, 4);
