@@ -126,10 +126,11 @@ class ItemEditorEditTest : public QObject {
         for (const size_t offset : DifferingOffsets(vekBefore, vek)) {
             QVERIFY(offset > vekStart && offset < vekStart + vekLine.size());
         }
-        // Both machines carry the menu stamp of the save.
+        // Both machines carry the menu stamp of the save, taken while the editor ran (which may
+        // span several seconds on a busy machine; the stamp's digits sort as times do).
         for (const int machine : {0, 1}) {
             const QString stamp = stampOf(store_->Mainte(machine, 998));
-            QVERIFY2(stamp == stampAt(before) || stamp == stampAt(after), qPrintable(stamp));
+            QVERIFY2(stampAt(before) <= stamp && stamp <= stampAt(after), qPrintable(stamp));
         }
     }
 
