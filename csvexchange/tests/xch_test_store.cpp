@@ -13,9 +13,9 @@ XchStore::XchStore() : install_(0), storeNo_(install_.createStore(archivetest::k
     EXPECT_EQ(storeNo_, 1) << "the working store of the default layout";
 }
 
-std::string XchStore::mainteFile(int fileNo) const {
+std::string XchStore::mainteFile(int storeNo, int fileNo) {
     char path[TK73_MAX_PATH] = {};
-    CTK73pgmPgmFile(storeNo_).CreateMainteFullPath(fileNo, path);
+    CTK73pgmPgmFile(storeNo).CreateMainteFullPath(fileNo, path);
     return path;
 }
 

@@ -19,8 +19,11 @@ class XchStore {
 
     tk73test::ScriptedUserInteraction& ui() { return ui_; }
     int storeNo() const { return storeNo_; }
-    // A program file of the working store's register, and its bytes.
-    std::string mainteFile(int fileNo) const;
+    // Another store of the same register model; its number.
+    int createOtherStore() const { return install_.createStore(archivetest::kKR301); }
+    // A program file of a store's register (the working store's when none is named).
+    std::string mainteFile(int fileNo) const { return mainteFile(storeNo_, fileNo); }
+    static std::string mainteFile(int storeNo, int fileNo);
     std::string read(int fileNo) const;
     // A path below the test's own folder.
     std::string path(const std::string& relative) const { return install_.path(relative); }
