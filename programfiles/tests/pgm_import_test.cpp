@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "base/registry_settings.h"
 #include "base/testing/scripted_user_interaction.h"
@@ -163,6 +164,19 @@ TEST_F(PgmImport, ADataFileIsCopiedWholeWhateverTheRange) {
     answerRange(Button::Ok, ImportRange::BasicOnly);
     ASSERT_EQ(import(kJournal, 1, sourceFile(kJournal)), 1);
     EXPECT_EQ(ShippedInstallation::read(targetFile(kJournal)), journal);
+}
+
+TEST_F(PgmImport, AControllerFileWithoutBaseFieldsOffersOnlyAllData) {
+    const int store = install_.createStore(kKR301, kVK500);
+    const std::string source = install_.storeFolder(source_) + "/SERVERS.CSV";
+    for (const auto& [fileNo, offered] : {std::pair{7, false}, std::pair{4, true}}) {
+        const std::string target = install_.vekFile(store, fileNo);
+        ShippedInstallation::write(source, ShippedInstallation::read(target));
+        answerRange(Button::Cancel);
+        CTK73pgmImport importer(fileNo, 0, store, "VK500", source.c_str(), target.c_str(), 1);
+        EXPECT_EQ(importer.ImportExecute(), 0);
+        EXPECT_EQ(basicOffered_, offered) << "file " << fileNo;
+    }
 }
 
 TEST_F(PgmImport, TheBackupIsMadeRestoredAndDeleted) {
