@@ -38,10 +38,11 @@ test-asan: build-asan
 test: test-normal test-asan
 
 bench: build
-	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive
+	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration
 	$(BUILD_DIR)/bin/bench_programfile
 	$(BUILD_DIR)/bin/bench_itemsearch
 	$(BUILD_DIR)/bin/bench_archive
+	$(BUILD_DIR)/bin/bench_integration
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "apps/shell/change_detection.h"
+#include "apps/shell/csv_flows.h"
 #include "apps/shell/header_table.h"
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_texts.h"
@@ -178,8 +179,14 @@ void CHubDlg::PressTool(const ToolRow& row) {
         case ToolCommand::Exit:
             OnExit();
             return;
+        case ToolCommand::ImportCsv:
+            OnFileCsvImport(*this);
+            return;
+        case ToolCommand::ExportCsv:
+            OnFileCsvExport();
+            return;
         default:
-            // Open, Save, Save As, the CSV and LAN rows have no flow in the shell yet.
+            // Open, Save, Save As and the LAN rows have no flow in the shell yet.
             return;
     }
 }

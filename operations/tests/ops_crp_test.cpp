@@ -14,7 +14,6 @@
 #include "base/testing/scripted_user_interaction.h"
 #include "definitions/def_reg.h"
 #include "operations/ops_crz.h"
-#include "operations/ops_csv.h"
 #include "operations/working_store.h"
 #include "platform/api.h"
 #include "platform/ini_profile.h"
@@ -267,11 +266,6 @@ TEST_F(ArchiveFiles, RegisterModelsAreFoundByTheirRmCode) {
     EXPECT_EQ(std::string(model.indentName), "KR420");
     EXPECT_EQ(model.idCode, 321);
     EXPECT_EQ(CTK73opsCrp(0).GetCrpModelDataFromRmCode("VK5000", &model), 0) << "a controller";
-}
-
-TEST_F(ArchiveFiles, CsvImportSaysItIsNotAvailableYet) {
-    EXPECT_EQ(CTK73opsCsv(-1, 0).ImportExecute(), 0);
-    EXPECT_EQ(messages(), std::vector<std::string>{"CSV import is not available yet."});
 }
 
 }  // namespace

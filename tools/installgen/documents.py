@@ -45,6 +45,27 @@ CARD = [
              "choice and can write a partial PLU file with a range of PLU codes."),
 ]
 
+CSV = [
+    ("heading", "CSV files"),
+    ("text", "Export CSV writes one program file of the store as a CSV file under a name of "
+             "your choice; Import CSV reads such a file back into the store, all records or "
+             "only the fields that identify them (Basic only). A file that does not fit the "
+             "program file is refused and the store keeps its data."),
+    ("text", "In the export list, Data integration format writes the PLU, department and group "
+             "data into one CSV file for other programs: a HEAD-REC line with the export time, a "
+             "FILE000P line with the register code, one line per record (FILE004P, FILE005P, "
+             "FILE006P and the record number), and an END-REC line. Every value is in double "
+             "quotes. When the export fails, the file is kept with the extension .err."),
+    ("text", "To open these files in a spreadsheet, import them instead of opening them "
+             "directly, and set every column to the Text format in the import dialog. Item "
+             "codes, record numbers and prices then keep their leading zeros (04012300000075 "
+             "stays as it is)."),
+    ("text", "Import CSV takes a file only in the exact layout of the exported one: every value "
+             "in double quotes and at its full width. A spreadsheet saves values without the "
+             "quotes and the padding, so edit a file for importing in a text editor and keep "
+             "each value's width, or change the data with the tool's editors."),
+]
+
 LAN = [
     ("heading", "LAN"),
     ("text", "In the professional layout, Send to LAN and Recv. from LAN transfer the program "
@@ -105,7 +126,7 @@ GUIDES = {
 
 def guide(title, intro):
     blocks = [("title", title), ("text", intro)]
-    return pdf_bytes(blocks + START + EDITING + CARD + LAN + MERGE + MAINTENANCE)
+    return pdf_bytes(blocks + START + EDITING + CARD + CSV + LAN + MERGE + MAINTENANCE)
 
 
 def reference(title, models):

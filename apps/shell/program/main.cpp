@@ -9,8 +9,11 @@
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_dlg.h"
 #include "base/ui/qt_user_interaction.h"
+#include "csvexchange/ui/xch_dialogs.h"
 #include "operations/ui/ops_dialogs.h"
 #include "platform/running_program.h"
+#include "programfiles/ui/import_dialogs.h"
+#include "programfiles/ui/merge_setting_data_dlg.h"
 #include "storedb/ui/store_dialogs.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +25,9 @@ int main(int argc, char** argv) {
     tk73::QtUserInteraction interaction;
     tk73storeui::registerStoreDialogs(interaction);
     tk73opsui::registerOpsDialogs(interaction);
+    tk73xchui::registerXchDialogs(interaction);
+    tk73pgmui::registerImportDialogs(interaction);
+    CMergeSettingDataDlg::Register(interaction);
     tk73::installUserInteraction(&interaction);
 
     std::vector<std::string> arguments(argv + 1, argv + argc);
