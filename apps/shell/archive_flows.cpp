@@ -18,7 +18,6 @@
 #include "operations/ops_crz.h"
 #include "operations/sd_card.h"
 #include "operations/store_logos.h"
-#include "operations/working_store.h"
 #include "platform/api.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
@@ -100,10 +99,9 @@ bool saveArchive(CHubDlg& window, const std::string& path) {
     return true;
 }
 
-// The logos of the opened working store as bitmaps; a failure is told and the data stays
-// loaded.
-void extractLogos(const CHubDlg& window) {
-    const char* failure = tk73ops::ExtractStoreLogos(tk73ops::kWorkingStore);
+// The logos of the opened store as bitmaps; a failure is told and the data stays loaded.
+void extractLogos(const CHubDlg& window, int storeNo) {
+    const char* failure = tk73ops::ExtractStoreLogos(storeNo);
     if (failure != nullptr && failure[0] != '\0') {
         tell(window, failure, tk73::MessageIcon::Error);
     }
@@ -129,16 +127,17 @@ bool LoadArchive(CHubDlg& window, const std::string& path) {
     }
     CHubDocument& document = window.Document();
     document.SetFilePath(buffer);
+    const int storeNo = window.CurrentStore();
     STORE_EDB store;
     MODEL_EDB registerModel;
     MODEL_EDB vekModel;
-    if (CTK73edbStore().GetStoreFromStoreNo(tk73ops::kWorkingStore, &store) == 1 &&
+    if (CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) == 1 &&
         window.App().ModelTable().GetModelFromModelNo(store.regModelNo, &registerModel) == 1) {
         CTK73edbVekModel().GetModelFromModelNo(store.vekModelNo, &vekModel);
         window.SetModels(registerModel, vekModel);
         document.SetState(CHubDocument::kLoaded);
     }
-    extractLogos(window);
+    extractLogos(window, storeNo);
     document.SetTitle(tk73pack::nameOf(buffer).c_str());
     document.TouchLastTime();
     return true;
@@ -148,16 +147,21 @@ void OpenArchiveFromCard(CHubDlg& window) {
     if (!window.QueryDiscard()) {
         return;
     }
-    MODEL_EDB model;
-    window.App().ModelTable().GetModelFromModelNo(CMdlInfo().GetDefaultActionECRId(), &model);
+    // The pro layout loads the card of the selected store's register; the others the card of the
+    // default register model, whose shipped definition names the archive: the working store is
+    // made afresh only once the archive was read whole, so a card that fails costs nothing.
+    const bool pro = window.Layout() == HubLayout::Pro;
+    const int storeNo = pro ? window.CurrentStore() : 0;
+    MODEL_EDB model = storeRegisterModel(storeNo);
+    if (!pro) {
+        window.App().ModelTable().GetModelFromModelNo(CMdlInfo().GetDefaultActionECRId(), &model);
+    }
     for (;;) {
         std::string card;
         if (tk73ops::SelectSdCard(tk73ops::SdCardUse::Open, &card) == 0) {
             return;
         }
-        // The shipped definition names the card's archive: the working store is made afresh only
-        // once the archive was read whole, so a card that fails costs nothing.
-        const std::string path = tk73ops::CardArchivePath(card, model.identName, 0);
+        const std::string path = tk73ops::CardArchivePath(card, model.identName, storeNo);
         if (archivePathUsable(window, path, false)) {
             LoadArchive(window, path);
             return;

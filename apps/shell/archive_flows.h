@@ -13,7 +13,8 @@ namespace tk73hub {
 class CHubDlg;
 
 // Open: the question before discarding, the SD card, then the card's archive of the default
-// register model loaded as the working store, its logos extracted.
+// register model loaded as the working store (in the pro layout the archive of the selected
+// store's register model, loaded into that store), its logos extracted.
 void OpenArchiveFromCard(CHubDlg& window);
 // Save: the SD card, the store's logos copied to the card's logo folder, the archive written to
 // the card's archive path.
@@ -23,7 +24,7 @@ bool SaveArchiveAs(CHubDlg& window);
 // Yes to "Setting file has modified...": Save As without a file yet, else a save to the file;
 // true when the settings were saved and the caller may go on.
 bool SaveBeforeDiscard(CHubDlg& window);
-// Loads the archive at path as the working store, as Open loads the card's and as the shell
+// Loads the archive at path as Open loads the card's and as the shell
 // loads the archive named on its command line; true when it was loaded.
 bool LoadArchive(CHubDlg& window, const std::string& path);
 

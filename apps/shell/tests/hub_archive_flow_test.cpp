@@ -30,6 +30,7 @@
 #include "operations/store_logos.h"
 #include "operations/working_store.h"
 #include "platform/api.h"
+#include "storedb/edb_store.h"
 #include "storedb/sys_init.h"
 #include "tools/stager/demo/demo_shop.h"
 
@@ -388,6 +389,46 @@ TEST(HubArchive, TheOpenedArchivesLogosAreBitmapsThatAnotherProgramReads) {
     for (const auto& entry : fs::directory_iterator(mainte)) {
         EXPECT_NE(entry.path().extension(), ".DAT") << entry.path();
     }
+}
+
+TEST(HubArchive, TheProLayoutLoadsTheCardIntoTheSelectedStoreAndSavesItBack) {
+    hubtest::HubWindow hub(2, {}, {}, [](hubtest::ShellEnvironment& env) {
+        putShopOnCard(env);
+        // The card's archive was made from another shop's settings than the store's.
+        std::string error;
+        ASSERT_TRUE(tk73tools::MakeSampleShopStore(error)) << error;
+        std::string plu = pluFile(env);
+        plu.replace(plu.find("\",\"", plu.find("\r\n000012,")) + 3, 16, kSeeded);
+        tk73test::TempEnvironment::writeFile(env.mainteFolder(false) + "/FILE004P.TXT", plu);
+        env.answerSdCard();
+    });
+    const std::string archive = cardArchive(hub.env());
+    CHubDlg& window = hub.window();
+    EXPECT_TRUE(hub.env().ui().textsOf(InteractionKind::Message).empty());
+    EXPECT_EQ(window.Document().GetFilePath(), archive);
+    EXPECT_EQ(pluFile(hub.env()).find(kSeeded), std::string::npos);
+    STORE_EDB store;
+    ASSERT_EQ(CTK73edbStore().GetStoreFromStoreNo(window.CurrentStore(), &store), 1);
+    EXPECT_EQ(store.storeName, "Sample shop");
+    EXPECT_TRUE(fs::exists(tk73ops::StoreLogoFolder(store.storeNo) + "/FILE0031.031"));
+
+    std::string plu = pluFile(hub.env());
+    plu.replace(plu.find("\",\"", plu.find("\r\n000012,")) + 3, 16, kSeeded);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    tk73test::TempEnvironment::writeFile(hub.env().mainteFolder(false) + "/FILE004P.TXT", plu);
+    hub.env().answerSdCard();
+    hub.press(1036);
+    EXPECT_TRUE(hub.env().ui().textsOf(InteractionKind::Message).empty());
+    EXPECT_FALSE(window.IsModified());
+    EXPECT_EQ(CTK73edbStore().GetStoreCnt(), 1);
+    // Opening the card again brings the saved edit back.
+    tk73test::TempEnvironment::writeFile(hub.env().mainteFolder(false) + "/FILE004P.TXT",
+                                         hubtest::fileText(hub.env().temp().path(
+                                             "stage/install/register/KR301/DEFAULT/FILE004P.TXT")));
+    hub.env().ui().pressButton(tk73::Button::No);
+    hub.env().answerSdCard();
+    hub.press(1035);
+    EXPECT_EQ(pluFile(hub.env()), plu);
 }
 
 }  // namespace
