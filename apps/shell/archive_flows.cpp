@@ -1,12 +1,10 @@
 #include "apps/shell/archive_flows.h"
 
 #include <filesystem>
-#include <optional>
 
 #include "apps/shell/archive_texts.h"
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_dlg.h"
-#include "apps/shell/hub_texts.h"
 #include "apps/shell/save_as_choice.h"
 #include "apps/shell/wait_cursor.h"
 #include "archive/archive_files.h"
@@ -76,15 +74,7 @@ MODEL_EDB storeRegisterModel(int storeNo) {
     return model;
 }
 
-// The document after the settings were saved to a whole archive at path.
-void savedAs(CHubDlg& window, const std::string& path) {
-    CHubDocument& document = window.Document();
-    document.TouchLastTime();
-    document.SetFilePath(path);
-    document.SetState(CHubDocument::kLoaded);
-    document.SetTitle(tk73pack::nameOf(path).c_str());
-}
-
+// Saves the settings as a whole archive at path, which becomes the document's file.
 bool saveArchive(CHubDlg& window, const std::string& path) {
     int saved = 0;
     {
@@ -95,7 +85,11 @@ bool saveArchive(CHubDlg& window, const std::string& path) {
         tell(window, text::kSaveFailed, tk73::MessageIcon::Error);
         return false;
     }
-    savedAs(window, path);
+    CHubDocument& document = window.Document();
+    document.TouchLastTime();
+    document.SetFilePath(path);
+    document.SetState(CHubDocument::kLoaded);
+    document.SetTitle(tk73pack::nameOf(path).c_str());
     return true;
 }
 

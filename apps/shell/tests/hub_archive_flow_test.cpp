@@ -422,6 +422,7 @@ TEST(HubArchive, TheProLayoutLoadsTheCardIntoTheSelectedStoreAndSavesItBack) {
     EXPECT_FALSE(window.IsModified());
     EXPECT_EQ(CTK73edbStore().GetStoreCnt(), 1);
     // Opening the card again brings the saved edit back.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
     tk73test::TempEnvironment::writeFile(hub.env().mainteFolder(false) + "/FILE004P.TXT",
                                          hubtest::fileText(hub.env().temp().path(
                                              "stage/install/register/KR301/DEFAULT/FILE004P.TXT")));
