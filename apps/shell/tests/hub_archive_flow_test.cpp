@@ -322,6 +322,11 @@ TEST(HubArchive, SaveWritesTheCardWithTheStoresLogos) {
     EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message),
               std::vector<std::string>{text::kArchiveReadOnly});
     EXPECT_EQ(hubtest::fileText(archive), before);
+    // Yes at Exit cannot save there either: the window stays.
+    hub.env().ui().pressButton(tk73::Button::Yes);
+    hub.press(1033);
+    EXPECT_EQ(hub.result(), -2);
+    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(), text::kArchiveReadOnly);
     fs::permissions(archive, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(archive);
 
