@@ -18,6 +18,9 @@
 
 namespace {
 
+// The user mode of the professional layout, whose stores are kept in the store database.
+constexpr int kProfessionalMode = 2;
+
 // The archive's model code, written into every CRP archive.
 constexpr const char* kCrpModelCode = "3692";
 
@@ -79,14 +82,31 @@ bool appendControllerPart(CTK73packArchive& archive, const CTK73opsActiveStoreIn
     return appended;
 }
 
+// The selected store of the professional layout takes the archive's settings in place: the store,
+// its models and its other files stay. The archive must be one of the store's register model, and
+// a controller's part one of the store's controller model.
+int openIntoActiveStore(const char* path) {
+    const CTK73opsActiveStoreInfo active;
+    const STORE_EDB& store = active.GetStore();
+    if (store.storeNo < 1 || active.GetRegModel().modelNo == 0) {
+        return 0;
+    }
+    tk73ops::StagedArchive staged;
+    if (!staged.unpack(path, active.GetRegModel()) ||
+        (staged.vekModel().modelNo != 0 && staged.vekModel().modelNo != store.vekModelNo)) {
+        return 0;
+    }
+    return staged.placeInto(store.storeNo) ? 1 : 0;
+}
+
 }  // namespace
 
 CTK73opsCrp::CTK73opsCrp(int mode) : m_mode(mode) {}
 
 int CTK73opsCrp::OpenCrpFile(char* path, int, int) {
-    // Only the single-store layouts keep their settings in a working store that an archive may
-    // replace.
-    if (path == nullptr || (m_mode != 0 && m_mode != 1)) {
+    // The single-store layouts replace their working store with the archive's; the professional
+    // layout loads it into the selected store.
+    if (path == nullptr || m_mode < 0 || m_mode > kProfessionalMode) {
         return 0;
     }
     if (path[0] == '\0') {
@@ -96,11 +116,16 @@ int CTK73opsCrp::OpenCrpFile(char* path, int, int) {
         }
         std::memcpy(path, chosen->c_str(), chosen->size() + 1);
     }
-    MODEL_EDB registerModel;
     uint8_t machineId = 0;
+    if (CTK73packArchive().GetNextMacID(path, &machineId) == 0) {
+        return 0;
+    }
+    if (m_mode == kProfessionalMode) {
+        return openIntoActiveStore(path);
+    }
+    MODEL_EDB registerModel;
     if (CTK73edbModel().GetModelFromModelNo(CMdlInfo().GetDefaultActionECRId(), &registerModel) ==
-            0 ||
-        CTK73packArchive().GetNextMacID(path, &machineId) == 0) {
+        0) {
         return 0;
     }
     tk73ops::StagedArchive staged;

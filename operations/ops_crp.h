@@ -8,14 +8,17 @@
 class CTK73opsCrp {
   public:
     // mode: the user mode of the layout; only the single-store layouts (0 and 1) may replace the
-    // store database with an opened archive.
+    // store database with an opened archive, the professional layout (2) loads it into the
+    // selected store.
     explicit CTK73opsCrp(int mode);
 
     // Reads the archive at path (a TK73_MAX_PATH buffer; empty: the user picks one, and the
-    // choice is put there) into a new working store for the default register model, with the
-    // controller the archive carries. The whole archive is unpacked and checked before the store
-    // database is touched, so a damaged one leaves it as it was. 1 when the store holds the
-    // archive's settings.
+    // choice is put there). Modes 0 and 1: into a new working store for the default register
+    // model, with the controller the archive carries. Mode 2: into the active store, whose
+    // register model (and controller model, for a controller's part) the archive must have. The
+    // whole archive is unpacked and checked before the store database or a store file is
+    // touched, so a damaged one leaves them as they were. 1 when the store holds the archive's
+    // settings.
     int OpenCrpFile(char* path, int, int);
     // Writes the active store's settings to path (empty: the user picks a name, ".crp" added to
     // one without an extension, an existing file only after the user agreed). The archive is

@@ -27,7 +27,19 @@ export TK73_COMMON_APPDATA="$home/common"
 export TK73_LOCAL_APPDATA="$home/local"
 export TK73_DOCUMENTS="$home/documents"
 export TK73_TEMP="$home/temp"
+# The demo's SD card is a folder below the demo's media folder, which the SD card dialog offers.
+export TK73_MEDIA_FOLDERS="$home/media"
+card="$TK73_MEDIA_FOLDERS/SDCARD"
+mkdir -p "$card"
 echo "Demo installation for user mode $mode staged in $stage; user data in $home."
+if [ -x "$bin/tk73demo" ]; then
+    # The sample shop: its archive on the card (Open loads it), or in the pro layout its store.
+    if "$bin/tk73demo" --mode "$mode" --card "$card"; then
+        echo "Sample shop ready (SD card folder: $card)."
+    else
+        echo "The sample shop could not be laid out; the suite starts without it."
+    fi
+fi
 
 if [ ! -x "$bin/TK73HUB" ]; then
     echo "The main shell is not built yet; nothing to start."

@@ -8,6 +8,7 @@
 #include <QMetaObject>
 #include <QPainter>
 
+#include "apps/shell/archive_flows.h"
 #include "apps/shell/change_detection.h"
 #include "apps/shell/csv_flows.h"
 #include "apps/shell/header_table.h"
@@ -15,6 +16,7 @@
 #include "apps/shell/hub_texts.h"
 #include "apps/shell/picture_art.h"
 #include "apps/shell/tool_button.h"
+#include "apps/shell/wait_cursor.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
 #include "operations/working_store.h"
@@ -24,19 +26,6 @@
 #include "storedb/select_model.h"
 
 namespace tk73hub {
-
-namespace {
-
-// The wait cursor while a flow works on the store.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-}  // namespace
 
 CHubDlg::CHubDlg(CHubApp& app, HubLayout layout, std::string archiveFile)
     : app_(app),
@@ -67,9 +56,12 @@ bool CHubDlg::InitDialog() {
         return false;
     }
     endpoint_ = std::make_unique<tk73::ActivationEndpoint>([this] { return RaiseRequested(); });
-    // The archive file named on the command line is loaded by Open in its place; without one,
-    // the first row's button (Open) is pressed as soon as the window runs.
-    if (archiveFile_.empty() && !tools_.empty() && tools_.front().button != nullptr) {
+    // The archive file named on the command line is loaded by Open in its place once the window
+    // shows; without one, the first row's button (Open) is pressed as soon as the window runs.
+    if (!archiveFile_.empty()) {
+        QMetaObject::invokeMethod(
+            this, [this] { LoadArchive(*this, archiveFile_); }, Qt::QueuedConnection);
+    } else if (!tools_.empty() && tools_.front().button != nullptr) {
         QMetaObject::invokeMethod(tools_.front().button, &QAbstractButton::click,
                                   Qt::QueuedConnection);
     }
@@ -173,6 +165,15 @@ void CHubDlg::PressTool(const ToolRow& row) {
         case ToolCommand::New:
             OnFileNew();
             return;
+        case ToolCommand::Open:
+            OpenArchiveFromCard(*this);
+            return;
+        case ToolCommand::Save:
+            SaveArchiveToCard(*this);
+            return;
+        case ToolCommand::SaveAs:
+            SaveArchiveAs(*this);
+            return;
         case ToolCommand::Help:
             OnHelp();
             return;
@@ -186,7 +187,7 @@ void CHubDlg::PressTool(const ToolRow& row) {
             OnFileCsvExport();
             return;
         default:
-            // Open, Save, Save As and the LAN rows have no flow in the shell yet.
+            // The LAN rows have no flow in the shell yet.
             return;
     }
 }
@@ -222,6 +223,11 @@ void CHubDlg::OnFileNew() {
     document_.TouchLastTime();
 }
 
+void CHubDlg::SetModels(const MODEL_EDB& registerModel, const MODEL_EDB& vekModel) {
+    registerModel_ = registerModel;
+    vekModel_ = vekModel;
+}
+
 bool CHubDlg::IsModified() const {
     return document_.GetState() == CHubDocument::kLoaded &&
            StoreChangedSince(CurrentStore(), document_.GetLastTime());
@@ -234,9 +240,9 @@ bool CHubDlg::QueryDiscard() {
     const tk73::Button answer = tk73::ui().question(text::kSaveModified, document_.GetBaseTitle(),
                                                     tk73::Buttons::YesNoCancel, tk73::Button::Yes,
                                                     tk73::MessageIcon::Exclamation);
-    // Saving is not offered by the shell yet: Yes keeps the data and stops the caller, so that
-    // nothing is discarded that the user wanted saved.
-    return answer == tk73::Button::No;
+    // Yes goes on only once the settings were saved, so nothing is lost that the user wanted
+    // kept.
+    return answer == tk73::Button::No || (answer == tk73::Button::Yes && SaveBeforeDiscard(*this));
 }
 
 void CHubDlg::OnExit() {

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: one fixed-size window in the layout of the user mode, with a button per row
 // of the layout's table, the group headers, the document of what is loaded, and the flows that
-// the buttons start: launching the editors and tools, New, Help, Exit, and the query whether to
-// save changed settings before they are discarded.
+// the buttons start: launching the editors and tools, New, Open, Save, Save As, Help, Exit, and
+// the query whether to save changed settings before they are discarded.
 
 #include <QDialog>
 #include <QPixmap>
@@ -52,6 +52,8 @@ class CHubDlg : public QDialog, public HubDocumentView {
     int CurrentStore() const;
     const MODEL_EDB& RegisterModel() const { return registerModel_; }
     const MODEL_EDB& VekModel() const { return vekModel_; }
+    // The models of the store that an opened archive made.
+    void SetModels(const MODEL_EDB& registerModel, const MODEL_EDB& vekModel);
     bool IsLaunching() const { return launch_.Running(); }
     // The archive file the command line named, which Open loads in its place.
     const std::string& ArchiveFile() const { return archiveFile_; }

@@ -55,7 +55,8 @@ class CHubDocument {
     std::chrono::system_clock::time_point lastTime_;
     std::string baseTitle_;
     std::string filePath_;
-    int partialFlag_ = 0;
+    // Every register of the suite takes partial PLU archives, so Save As offers them.
+    int partialFlag_ = 1;
 };
 
 }  // namespace tk73hub

@@ -186,7 +186,8 @@ TEST_F(ArchiveFiles, DamagedOrForeignArchivesLeaveTheStoreByteIdentical) {
     }
     refused(read(mainte(0) + "/FILE007P.TXT"), "a program text file");
     refused(std::string(2000, '\0'), "zeros");
-    // An archive of another model, and an archive in the professional layout.
+    // An archive of another model, as the working store and loaded into the store (KR420) as the
+    // professional layout loads it.
     resetStore(kKR420, 0);
     const std::string other = install_.path("card/other.crp");
     ASSERT_EQ(CTK73opsCrp(0).SaveCrpFile(other.c_str()), 1);

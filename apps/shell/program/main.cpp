@@ -8,6 +8,8 @@
 
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_dlg.h"
+#include "apps/shell/save_as_choice.h"
+#include "apps/shell/save_as_dlg.h"
 #include "base/ui/qt_user_interaction.h"
 #include "csvexchange/ui/xch_dialogs.h"
 #include "operations/ui/ops_dialogs.h"
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
     tk73xchui::registerXchDialogs(interaction);
     tk73pgmui::registerImportDialogs(interaction);
     CMergeSettingDataDlg::Register(interaction);
+    interaction.addDialog(std::string(tk73hub::SaveAsRequest::kName), tk73hub::showSaveAsDialog);
     tk73::installUserInteraction(&interaction);
 
     std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -91,8 +91,11 @@ TEST(HubDiscard, AChangedFileIsOfferedForSavingBeforeExit) {
     EXPECT_EQ(asked.buttons, tk73::Buttons::YesNoCancel);
     EXPECT_EQ(asked.icon, tk73::MessageIcon::Exclamation);
 
-    // Saving is not offered yet: Yes keeps the data and the window.
+    // Yes saves: the data has no file yet, so Save As asks for one; cancelling it keeps the data
+    // and the window.
     hub.env().ui().pressButton(tk73::Button::Yes);
+    hub.env().ui().handleDialog("HubSaveAs",
+                                [](tk73::DialogRequest&) { return tk73::Button::Cancel; });
     hub.window().close();
     EXPECT_EQ(hub.result(), -2);
 
@@ -115,7 +118,8 @@ TEST(HubDiscard, NothingIsAskedWithoutDataOrChange) {
     hubtest::HubWindow hub(0);
     hub.press(1033);
     EXPECT_EQ(hub.result(), 1);
-    EXPECT_TRUE(hub.env().ui().calls().empty());
+    EXPECT_TRUE(hub.env().ui().textsOf(InteractionKind::Question).empty());
+    EXPECT_TRUE(hub.env().ui().textsOf(InteractionKind::Message).empty());
 }
 
 TEST(HubLaunch, AProgramThatIsNotThereIsReported) {
@@ -135,8 +139,8 @@ TEST(HubLaunch, AProgramThatIsNotThereIsReported) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
               "Failed to execute " + hub.env().temp().path("Program Files/bin") + "/TK73KEYS /T.");
-    EXPECT_EQ(hub.env().ui().calls()[0].icon, tk73::MessageIcon::Error);
-    EXPECT_EQ(hub.env().ui().calls()[0].caption, kTitle);
+    EXPECT_EQ(hub.env().ui().calls().back().icon, tk73::MessageIcon::Error);
+    EXPECT_EQ(hub.env().ui().calls().back().caption, kTitle);
 }
 
 TEST(HubStart, UserModeSevenRunsTheDefaultLayout) {
@@ -148,18 +152,11 @@ TEST(HubStart, UserModeSevenRunsTheDefaultLayout) {
     EXPECT_EQ(MainWindowValue(), 0u);
 }
 
-TEST(HubStart, AnArchiveOnTheCommandLineIsKeptForOpen) {
-    hubtest::HubWindow hub(0, {}, {"/mnt/card/AUTO.092"});
-    EXPECT_EQ(hub.window().ArchiveFile(), "/mnt/card/AUTO.092");
-}
-
 TEST(HubAbout, ShowsTheProgramVersion) {
     hubtest::HubWindow hub(0);
     hub.window().OnAbout();
-    const auto calls = hub.env().ui().calls();
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].text, kTitle);
-    EXPECT_EQ(calls[0].icon, tk73::MessageIcon::Information);
+    ASSERT_EQ(hub.env().ui().textsOf(InteractionKind::Message), std::vector<std::string>{kTitle});
+    EXPECT_EQ(hub.env().ui().calls().back().icon, tk73::MessageIcon::Information);
 }
 
 TEST(HubPro, InitialisingTheDatabaseLeavesNoStoreSelected) {

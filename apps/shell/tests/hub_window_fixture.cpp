@@ -10,8 +10,13 @@
 namespace hubtest {
 
 HubWindow::HubWindow(uint32_t userMode, const std::vector<std::string>& editors,
-                     const std::vector<std::string>& arguments)
+                     const std::vector<std::string>& arguments, const BeforeStart& beforeStart)
     : env_(userMode) {
+    if (beforeStart) {
+        beforeStart(env_);
+    } else if (arguments.empty()) {
+        env_.cancelSdCard();
+    }
     app_ = std::make_unique<tk73hub::CHubApp>("TK73HUB", env_.programFolder(editors));
     if (app_->Start(arguments) != tk73hub::CHubApp::StartResult::Window) {
         ADD_FAILURE() << "the shell did not make its window";

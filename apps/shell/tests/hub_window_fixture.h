@@ -2,6 +2,7 @@
 // A shell made in the test's process on a staged installation, its window built and shown: the
 // window tests drive it as the user would, the editors it starts are real processes.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,10 +15,16 @@ namespace hubtest {
 
 class HubWindow {
   public:
+    // What the test does before the shell starts: making the card, scripting the Open that the
+    // window starts with.
+    using BeforeStart = std::function<void(ShellEnvironment&)>;
+
     // userMode: the mode of the staged installation; editors: the names under which the
-    // program folder holds the editor double.
+    // program folder holds the editor double. Without beforeStart, the Open that a window without
+    // an archive starts with is cancelled at the SD card.
     explicit HubWindow(uint32_t userMode, const std::vector<std::string>& editors = {},
-                       const std::vector<std::string>& arguments = {});
+                       const std::vector<std::string>& arguments = {},
+                       const BeforeStart& beforeStart = {});
     ~HubWindow();
 
     ShellEnvironment& env() { return env_; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
+#include "operations/sd_card.h"
 #include "platform/running_program.h"
 #include "programfiles/pgm_file.h"
 #include "programfiles/vek_pgm_file.h"
@@ -70,6 +72,19 @@ ShellEnvironment::ShellEnvironment(uint32_t userMode) {
         }
     }
     std::filesystem::create_directories(doubleFolder());
+    if (const char* media = std::getenv("TK73_MEDIA_FOLDERS")) {
+        savedMedia_ = media;
+    }
+    setenv("TK73_MEDIA_FOLDERS", temp_.path("media").c_str(), 1);
+    std::filesystem::create_directories(card());
+}
+
+ShellEnvironment::~ShellEnvironment() {
+    if (savedMedia_) {
+        setenv("TK73_MEDIA_FOLDERS", savedMedia_->c_str(), 1);
+    } else {
+        unsetenv("TK73_MEDIA_FOLDERS");
+    }
 }
 
 std::string ShellEnvironment::programFolder(const std::vector<std::string>& editorNames) {
@@ -115,6 +130,25 @@ void ShellEnvironment::answerSelectModel(int registerModelNo, int vekModelNo) {
             select.choice.accept(registerModelNo, vekModelNo != 0, vekModelNo, "caption");
         return accepted ? tk73::Button::Ok : tk73::Button::Cancel;
     });
+}
+
+std::string ShellEnvironment::card() const {
+    return temp_.path("media/CARD");
+}
+
+void ShellEnvironment::answerSdCard() {
+    ui_.handleDialog("SdCard", [card = card()](tk73::DialogRequest& request) {
+        tk73ops::SdCardChoice& choice = static_cast<tk73ops::SdCardRequest&>(request).choice;
+        const auto& folders = choice.folders();
+        const auto found = std::find(folders.begin(), folders.end(), card);
+        EXPECT_NE(found, folders.end()) << "the card is not on offer";
+        const int index = found == folders.end() ? -1 : static_cast<int>(found - folders.begin());
+        return choice.accept(index, "caption") ? tk73::Button::Ok : tk73::Button::Cancel;
+    });
+}
+
+void ShellEnvironment::cancelSdCard() {
+    ui_.handleDialog("SdCard", [](tk73::DialogRequest&) { return tk73::Button::Cancel; });
 }
 
 bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit) {

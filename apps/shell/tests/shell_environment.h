@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ class ShellEnvironment {
     // A mode the installer does not know (above 4) is written over mode 0 afterwards, as an
     // administrator might.
     explicit ShellEnvironment(uint32_t userMode);
+    // Puts the media folders back.
+    ~ShellEnvironment();
+    ShellEnvironment(const ShellEnvironment&) = delete;
+    ShellEnvironment& operator=(const ShellEnvironment&) = delete;
 
     const tk73test::TempEnvironment& temp() const { return temp_; }
     tk73test::ScriptedUserInteraction& ui() { return ui_; }
@@ -41,9 +46,17 @@ class ShellEnvironment {
     // The model dialog, answered with a register model and a controller model (0: none).
     void answerSelectModel(int registerModelNo, int vekModelNo);
 
+    // The SD card of the tests: a folder below the environment's only media folder, so the SD
+    // card dialog offers it.
+    std::string card() const;
+    // The next SD card dialog, answered with OK on the card, or cancelled.
+    void answerSdCard();
+    void cancelSdCard();
+
   private:
     tk73test::TempEnvironment temp_;
     tk73test::ScriptedUserInteraction ui_;
+    std::optional<std::string> savedMedia_;
 };
 
 // Runs the events of the application until the condition holds or the time is up; the result of
