@@ -1,7 +1,9 @@
 #include "network/file_conversion.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "archive/pack_archive.h"
 #include "base/install_folders.h"
@@ -72,7 +74,11 @@ int TK73_API TK73ssl_PackBinFile(const char* target, int fileNo) {
         return 0;
     }
     if (file.dataFile) {
-        return replaceWithCopy(file.path, target) ? 1 : 0;
+        // The target is a scratch file: a plain copy, no flush to the disk.
+        std::error_code error;
+        std::filesystem::copy_file(file.path, target,
+                                   std::filesystem::copy_options::overwrite_existing, error);
+        return error ? 0 : 1;
     }
     CTK73packArchive archive(file.definition.c_str(), file.mainte.c_str(), 0);
     return archive.PackBinFile(target, "", fileNo) == 1 ? 1 : 0;

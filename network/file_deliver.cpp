@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "base/install_folders.h"
 #include "network/file_conversion.h"
 #include "network/net_errors.h"
 #include "network/service_context.h"
@@ -48,13 +47,9 @@ std::vector<uint8_t> blockHead(uint32_t total, const std::string& fileId) {
 
 // The file packed into "temp.bin" and read whole into the send cache.
 bool fillCache(TK73SSC* ssc, int fileNo, const std::string& fileId) {
-    char temp[TK73_MAX_PATH] = {};
-    if (AecrbsGetTK73TempPath(temp) == 0) {
-        return false;
-    }
-    const std::string path = std::string(temp) + "/temp.bin";
+    const std::string path = scratchFile();
     std::optional<std::string> bytes;
-    if (TK73ssl_PackBinFile(path.c_str(), fileNo) == 1) {
+    if (!path.empty() && TK73ssl_PackBinFile(path.c_str(), fileNo) == 1) {
         bytes = tk73::readWholeFile(path);
     }
     std::remove(path.c_str());

@@ -2,14 +2,13 @@
 // 10 the cancel mark "1", 12 onward the block.
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 
-#include "base/install_folders.h"
 #include "network/file_conversion.h"
 #include "network/net_errors.h"
 #include "network/service_context.h"
 #include "network/telegram_header.h"
-#include "platform/whole_file.h"
 
 namespace {
 
@@ -43,16 +42,16 @@ TK73FileAnswer finishFile(TK73SSC* ssc, int fileNo) {
         return fail(ssc, kErrDataSetting, 0x021F7030, kResultDataSetting, fileId);
     }
     if (!in.buffer.empty()) {
-        char temp[TK73_MAX_PATH] = {};
-        if (AecrbsGetTK73TempPath(temp) == 0) {
+        const std::string path = scratchFile();
+        if (path.empty()) {
             return fail(ssc, kErrFile, 0x021F7031, kResultSystem, fileId);
         }
-        const std::string path = std::string(temp) + "/temp.bin";
-        const bool converted =
-            tk73::replaceWholeFile(path,
-                                   std::string_view(reinterpret_cast<const char*>(in.buffer.data()),
-                                                    in.buffer.size())) &&
-            TK73ssl_UnPackBinFile(path.c_str(), fileNo) == 1;
+        // The scratch file needs no flush to the disk; the store's file is replaced safely.
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(in.buffer.data()),
+                  static_cast<std::streamsize>(in.buffer.size()));
+        out.close();
+        const bool converted = out.good() && TK73ssl_UnPackBinFile(path.c_str(), fileNo) == 1;
         std::remove(path.c_str());
         if (!converted) {
             return fail(ssc, kErrDatabase, 0x021F7032, 0x31, fileId);

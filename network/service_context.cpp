@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "base/install_folders.h"
 #include "network/net_errors.h"
 
 namespace {
@@ -48,6 +49,11 @@ int fileNumberOfId(const uint8_t* text) {
     return number;
 }
 
+std::string scratchFile() {
+    char temp[TK73_MAX_PATH] = {};
+    return AecrbsGetTK73TempPath(temp) == 0 ? std::string() : std::string(temp) + "/temp.bin";
+}
+
 void addOnce(std::vector<std::string>& list, const std::string& fileId) {
     if (std::find(list.begin(), list.end(), fileId) == list.end()) {
         list.push_back(fileId);
@@ -60,7 +66,10 @@ void addFailedFile(TK73SSC* ssc, const std::string& fileId) {
 
 void reserveInSteps(std::vector<uint8_t>& buffer, size_t size) {
     if (size > buffer.capacity()) {
-        buffer.reserve(size / kBufferStep * kBufferStep + kBufferStep);
+        // At least doubling: growing by one step at a time would copy a large file over and
+        // over, once every ten blocks.
+        buffer.reserve(
+            std::max(size / kBufferStep * kBufferStep + kBufferStep, 2 * buffer.capacity()));
     }
 }
 

@@ -54,7 +54,10 @@ inline constexpr uint32_t kMaxFileSize = 64u << 20;
 int fileNumberOfId(const uint8_t* text);
 void addFailedFile(TK73SSC* ssc, const std::string& fileId);
 void addOnce(std::vector<std::string>& list, const std::string& fileId);
-// Receive and send buffers grow in steps of 12000 bytes.
+// "temp.bin" in the suite's temporary folder, where a file waits between the wire and the store;
+// empty when the folder is unknown.
+std::string scratchFile();
+// Receive and send buffers grow in steps of 12000 bytes, and at least to twice their room.
 void reserveInSteps(std::vector<uint8_t>& buffer, size_t size);
 
 }  // namespace tk73net

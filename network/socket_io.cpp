@@ -88,20 +88,24 @@ int TK73_API TK73sklSendIO(TK73APC* context, int socket, const void* data, int l
     const auto deadline = deadlineIn(timeoutSeconds);
     const char* bytes = static_cast<const char*>(data);
     int sent = 0;
+    // Sending first and waiting only when the socket is full saves a wait per telegram.
     while (sent < length) {
+        const ssize_t part = ::send(socket, bytes + sent, static_cast<size_t>(length - sent),
+                                    MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (part > 0) {
+            sent += static_cast<int>(part);
+            continue;
+        }
+        if (errno != EAGAIN && errno != EINTR) {
+            setError(context, tk73net::kErrSystem, 0x021F837B, errno);
+            return 0;
+        }
         if (!waitReady(socket, POLLOUT, deadline)) {
             const int cause = errno;
             setError(context, tk73net::kErrSystem,
                      cause == 0 ? tk73net::kDetailSendTimeOut : 0x021F8379, cause);
             return 0;
         }
-        const ssize_t part = ::send(socket, bytes + sent, static_cast<size_t>(length - sent),
-                                    MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (part < 0 && errno != EAGAIN && errno != EINTR) {
-            setError(context, tk73net::kErrSystem, 0x021F837B, errno);
-            return 0;
-        }
-        sent += part > 0 ? static_cast<int>(part) : 0;
     }
     return sent;
 }
@@ -116,19 +120,20 @@ int TK73_API TK73sklRecvIO(TK73APC* context, int socket, void* buffer, int size,
         return 0;
     }
     const auto deadline = deadlineIn(timeoutSeconds);
+    // Data that is there already is taken without a wait.
     for (;;) {
-        if (!waitReady(socket, POLLIN, deadline)) {
-            const int cause = errno;
-            setError(context, tk73net::kErrSystem,
-                     cause == 0 ? tk73net::kDetailRecvTimeOut : 0x021F8381, cause);
-            return 0;
-        }
         const ssize_t received = ::recv(socket, buffer, static_cast<size_t>(size), MSG_DONTWAIT);
         if (received >= 0) {
             return static_cast<int>(received);
         }
         if (errno != EAGAIN && errno != EINTR) {
             setError(context, tk73net::kErrSystem, 0x021F8382, errno);
+            return 0;
+        }
+        if (!waitReady(socket, POLLIN, deadline)) {
+            const int cause = errno;
+            setError(context, tk73net::kErrSystem,
+                     cause == 0 ? tk73net::kDetailRecvTimeOut : 0x021F8381, cause);
             return 0;
         }
     }

@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 
@@ -123,17 +124,20 @@ bool RegisterLink::readAll(uint8_t* out, size_t length) {
     const auto deadline = Clock::now() + std::chrono::seconds(answerSeconds_);
     size_t got = 0;
     while (got < length) {
+        const ssize_t part = ::recv(socket_, out + got, length - got, MSG_DONTWAIT);
+        if (part > 0) {
+            got += static_cast<size_t>(part);
+            continue;
+        }
+        if (part == 0 || errno != EAGAIN) {
+            return false;
+        }
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         pollfd entry{socket_, POLLIN, 0};
         if (left <= 0 || ::poll(&entry, 1, static_cast<int>(left)) <= 0) {
             return false;
         }
-        const ssize_t part = ::recv(socket_, out + got, length - got, 0);
-        if (part <= 0) {
-            return false;
-        }
-        got += static_cast<size_t>(part);
     }
     return true;
 }
