@@ -28,6 +28,8 @@ constexpr auto kConnectPause = std::chrono::milliseconds(2000);
 constexpr int kAnswerTimeOut = 5;
 constexpr size_t kMessageRoom = 4096;
 constexpr size_t kFailedRoom = 768;
+// Whole six-digit ids only, with room for the terminating zero.
+constexpr size_t kFailedIds = (kFailedRoom - 1) / 6;
 constexpr int kMaxFiles = 99;  // the work block counts them in two digits
 constexpr const char* kServiceName = "TK73HUB.exe";
 
@@ -158,8 +160,7 @@ int TK73_API TK73sslDULoadECRPFile(const char* host, int workKind, int fileCount
     for (const std::string& id : failed) {
         ids += id;
     }
-    tk73::copyToBuffer(failedFiles, kFailedRoom,
-                       ids.substr(0, kFailedRoom - 1 - (kFailedRoom - 1) % 6));
+    tk73::copyToBuffer(failedFiles, kFailedRoom, ids.substr(0, kFailedIds * 6));
     writeEvent(context, result == kOutcomeSuccess ? kEventInfo2 : kEventError2, "Exit.");
     TK73bslDeleteAPC(context);
     g_sessionRunning = false;

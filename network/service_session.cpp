@@ -124,7 +124,7 @@ void CTK73sslService::authenticate(const uint8_t* header, const std::vector<uint
     const uint8_t step = data[2];
     const bool inOrder = (step == 1 && state_ == kStart) || (step == 4 && state_ == kIdentified) ||
                          (step == 5 && state_ == kExchanged);
-    const size_t length = step == 4 ? kStep4Length : kStep1Length;
+    const size_t length = step == 4 ? kStep4Length : step == 5 ? kStep5Length : kStep1Length;
     if (step != 1 && step != 4 && step != 5) {
         answerError(header, kResultDataSetting, answer);
     } else if (!inOrder) {

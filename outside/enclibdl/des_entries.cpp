@@ -9,6 +9,20 @@
 
 namespace {
 
+// The block functions in the form that the chaining mode calls.
+void desEncrypt(const void* context, size_t length, uint8_t* out, const uint8_t* in) {
+    des_encrypt(static_cast<const des_ctx*>(context), length, out, in);
+}
+void desDecrypt(const void* context, size_t length, uint8_t* out, const uint8_t* in) {
+    des_decrypt(static_cast<const des_ctx*>(context), length, out, in);
+}
+void des3Encrypt(const void* context, size_t length, uint8_t* out, const uint8_t* in) {
+    des3_encrypt(static_cast<const des3_ctx*>(context), length, out, in);
+}
+void des3Decrypt(const void* context, size_t length, uint8_t* out, const uint8_t* in) {
+    des3_decrypt(static_cast<const des3_ctx*>(context), length, out, in);
+}
+
 bool usableLength(const unsigned char* data, int length) {
     return data != nullptr && length > 0 && length % DES_BLOCK_SIZE == 0;
 }
@@ -47,11 +61,9 @@ int encrypt_des(unsigned char* data, int length, const unsigned char* key, int e
     uint8_t start[DES_BLOCK_SIZE] = {};
     const auto size = static_cast<size_t>(length);
     if (encrypt != 0) {
-        cbc_encrypt(&context, reinterpret_cast<nettle_cipher_func*>(des_encrypt), DES_BLOCK_SIZE,
-                    start, size, data, data);
+        cbc_encrypt(&context, desEncrypt, DES_BLOCK_SIZE, start, size, data, data);
     } else {
-        cbc_decrypt(&context, reinterpret_cast<nettle_cipher_func*>(des_decrypt), DES_BLOCK_SIZE,
-                    start, size, data, data);
+        cbc_decrypt(&context, desDecrypt, DES_BLOCK_SIZE, start, size, data, data);
     }
     return 1;
 }
@@ -70,11 +82,9 @@ int encrypt_tdes(unsigned char* data, int length, const unsigned char* key1,
     uint8_t start[DES3_BLOCK_SIZE] = {};
     const auto size = static_cast<size_t>(length);
     if (encrypt != 0) {
-        cbc_encrypt(&context, reinterpret_cast<nettle_cipher_func*>(des3_encrypt), DES3_BLOCK_SIZE,
-                    start, size, data, data);
+        cbc_encrypt(&context, des3Encrypt, DES3_BLOCK_SIZE, start, size, data, data);
     } else {
-        cbc_decrypt(&context, reinterpret_cast<nettle_cipher_func*>(des3_decrypt), DES3_BLOCK_SIZE,
-                    start, size, data, data);
+        cbc_decrypt(&context, des3Decrypt, DES3_BLOCK_SIZE, start, size, data, data);
     }
     return 1;
 }
