@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -20,6 +21,9 @@ class MemoryLink : public tk73net::TelegramLink {
     MemoryLink(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     int receive(uint8_t* buffer, int size, int) override {
         const size_t part = std::min(static_cast<size_t>(size), size_ - at_);
+        if (part == 0) {
+            return 0;
+        }
         std::memcpy(buffer, data_ + at_, part);
         at_ += part;
         return static_cast<int>(part);

@@ -32,9 +32,12 @@ TK73FileAnswer fail(TK73SSC* ssc, int32_t code, int32_t detail, uint8_t result,
     return answer;
 }
 
-// Bytes 0-3 zero, 4-7 the total size, 8-19 twelve "0", 20-25 the file id, 26-27 two blanks.
-std::vector<uint8_t> blockHead(uint32_t total, const std::string& fileId) {
-    std::vector<uint8_t> head(kBlockHead, 0);
+// Bytes 0-3 zero, 4-7 the total size, 8-19 twelve "0", 20-25 the file id, 26-27 two blanks;
+// room is made for the block that follows.
+std::vector<uint8_t> blockHead(uint32_t total, const std::string& fileId, size_t block = 0) {
+    std::vector<uint8_t> head;
+    head.reserve(kBlockHead + block);
+    head.resize(kBlockHead, 0);
     for (int i = 0; i < 4; ++i) {
         head[4 + i] = static_cast<uint8_t>(total >> (8 * i));
     }
@@ -97,7 +100,7 @@ TK73FileAnswer TK73sslSSDeliverECRPFile(TK73SSC* ssc, const uint8_t* header, con
     const size_t begin = (block - 1) * size_t{kSendBlock};
     const size_t end = std::min(size, begin + kSendBlock);
     TK73FileAnswer answer;
-    answer.data = blockHead(static_cast<uint32_t>(size), fileId);
+    answer.data = blockHead(static_cast<uint32_t>(size), fileId, end - begin);
     answer.data.insert(answer.data.end(), cache.image.begin() + static_cast<long>(begin),
                        cache.image.begin() + static_cast<long>(end));
     answer.more = block < blocks;

@@ -1,6 +1,7 @@
 #include <arpa/inet.h>
 #include <sys/socket.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstring>
@@ -36,11 +37,24 @@ constexpr const char* kServiceName = "TK73HUB.exe";
 // One session at a time per process.
 std::atomic<bool> g_sessionRunning{false};
 
+// Reads ahead up to a whole telegram per receive, so that a header and its data usually come
+// with one call; the loop takes them in the pieces it asks for.
 class SocketLink : public TelegramLink {
   public:
     SocketLink(TK73APC* context, int socket) : context_(context), socket_(socket) {}
     int receive(uint8_t* buffer, int size, int timeoutSeconds) override {
-        return TK73sklRecvIO(context_, socket_, buffer, size, timeoutSeconds);
+        if (at_ == filled_) {
+            const int got = TK73sklRecvIO(context_, socket_, ahead_, sizeof ahead_, timeoutSeconds);
+            if (got <= 0) {
+                return got;
+            }
+            at_ = 0;
+            filled_ = static_cast<size_t>(got);
+        }
+        const size_t part = std::min(static_cast<size_t>(size), filled_ - at_);
+        std::memcpy(buffer, ahead_ + at_, part);
+        at_ += part;
+        return static_cast<int>(part);
     }
     bool send(const uint8_t* bytes, int length) override {
         return TK73sklSendIO(context_, socket_, bytes, length, kAnswerTimeOut) == length;
@@ -49,6 +63,9 @@ class SocketLink : public TelegramLink {
   private:
     TK73APC* context_;
     int socket_;
+    uint8_t ahead_[kHeaderSize + kMaxTelegramData];
+    size_t at_ = 0;
+    size_t filled_ = 0;
 };
 
 // The work list: fileCount numbers of six digits each; false for anything else.

@@ -2,9 +2,9 @@
 
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 
-#include <cerrno>
-#include <chrono>
+#include <algorithm>
 #include <cstring>
 
 #include "network/session_keys.h"
@@ -12,8 +12,6 @@
 
 namespace tk73regsim {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 uint8_t checkByte(const uint8_t* header) {
     unsigned sum = 0;
@@ -34,6 +32,11 @@ uint32_t le32(const uint8_t* bytes) {
 }
 
 }  // namespace
+
+RegisterLink::RegisterLink(int socket, int answerSeconds) : socket_(socket) {
+    timeval wait{answerSeconds, 0};
+    setsockopt(socket_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+}
 
 bool RegisterLink::transform(const uint8_t* header, uint8_t* data, size_t length,
                              bool encrypt) const {
@@ -111,7 +114,8 @@ bool RegisterLink::send(uint16_t type, uint8_t subKind, uint16_t block,
     fillHeader(type, subKind, block, static_cast<uint32_t>(data.size()),
                padding(encryption_, data.size()), more);
     const uint8_t* header = lastRequest_;
-    std::vector<uint8_t> telegram(header, header + 16);
+    std::vector<uint8_t>& telegram = outgoing_;
+    telegram.assign(header, header + 16);
     telegram.insert(telegram.end(), data.begin(), data.end());
     telegram.resize(telegram.size() + header[7], 0);
     if (!transform(header, telegram.data() + 16, telegram.size() - 16, true)) {
@@ -121,23 +125,22 @@ bool RegisterLink::send(uint16_t type, uint8_t subKind, uint16_t block,
 }
 
 bool RegisterLink::readAll(uint8_t* out, size_t length) {
-    const auto deadline = Clock::now() + std::chrono::seconds(answerSeconds_);
     size_t got = 0;
     while (got < length) {
-        const ssize_t part = ::recv(socket_, out + got, length - got, MSG_DONTWAIT);
-        if (part > 0) {
-            got += static_cast<size_t>(part);
+        if (at_ < filled_) {
+            const size_t part = std::min(length - got, filled_ - at_);
+            std::memcpy(out + got, ahead_ + at_, part);
+            at_ += part;
+            got += part;
             continue;
         }
-        if (part == 0 || errno != EAGAIN) {
+        // The socket's receive time-out bounds each wait (set when the link is made).
+        const ssize_t part = ::recv(socket_, ahead_, sizeof ahead_, 0);
+        if (part <= 0) {
             return false;
         }
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd entry{socket_, POLLIN, 0};
-        if (left <= 0 || ::poll(&entry, 1, static_cast<int>(left)) <= 0) {
-            return false;
-        }
+        at_ = 0;
+        filled_ = static_cast<size_t>(part);
     }
     return true;
 }
@@ -169,6 +172,9 @@ bool RegisterLink::receive(Answer* out, std::vector<std::string>* violations) {
 }
 
 bool RegisterLink::staysQuiet(int milliseconds) {
+    if (at_ < filled_) {
+        return false;
+    }
     pollfd entry{socket_, POLLIN, 0};
     return ::poll(&entry, 1, milliseconds) == 0;
 }

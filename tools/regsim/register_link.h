@@ -17,7 +17,8 @@ struct Answer {
 
 class RegisterLink {
   public:
-    RegisterLink(int socket, int answerSeconds) : socket_(socket), answerSeconds_(answerSeconds) {}
+    // Each answer is waited for at most answerSeconds.
+    RegisterLink(int socket, int answerSeconds);
 
     // The payload type of the requests from now on.
     void setEncryption(uint8_t type) { encryption_ = type; }
@@ -44,9 +45,13 @@ class RegisterLink {
     bool transform(const uint8_t* header, uint8_t* data, size_t length, bool encrypt) const;
 
     int socket_;
-    int answerSeconds_;
     uint8_t encryption_ = 0;
     uint8_t lastRequest_[16] = {};
+    std::vector<uint8_t> outgoing_;
+    // Read ahead: a whole answer usually comes with one receive.
+    uint8_t ahead_[16 + 1200] = {};
+    size_t at_ = 0;
+    size_t filled_ = 0;
 };
 
 }  // namespace tk73regsim
