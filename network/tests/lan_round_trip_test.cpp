@@ -67,7 +67,8 @@ TEST_P(LanRoundTrip, EveryEasyFileGoesToTheRegisterAndComesBackIntoASecondStore)
 INSTANTIATE_TEST_SUITE_P(PayloadTypes, LanRoundTrip,
                          ::testing::Values(Case{0x00, "127.18.1.1"}, Case{0x81, "127.18.1.2"},
                                            Case{0x82, "127.18.1.3"}, Case{0x83, "127.18.1.4"},
-                                           Case{0xC1, "127.18.1.5"}),
+                                           Case{0xC0, "127.18.1.6"}, Case{0xC1, "127.18.1.5"},
+                                           Case{0xC2, "127.18.1.7"}),
                          [](const auto& info) {
                              char name[16] = {};
                              std::snprintf(name, sizeof name, "Type%02X", info.param.encryption);
