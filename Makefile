@@ -4,6 +4,7 @@
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 JOBS ?= $(shell nproc)
+FUZZ_RUNS ?= 1000000
 CMAKE_FLAGS ?=
 TK73_USER_MODE ?= 0
 # The compiler cache files paths relative to the clone, so every clone shares its entries.
@@ -11,7 +12,7 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 export CCACHE_MAXSIZE ?= 20G
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench format
+.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz
 
 all: build
 
@@ -38,11 +39,18 @@ test-asan: build-asan
 test: test-normal test-asan
 
 bench: build
-	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration
+	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration bench_lan
 	$(BUILD_DIR)/bin/bench_programfile
 	$(BUILD_DIR)/bin/bench_itemsearch
 	$(BUILD_DIR)/bin/bench_archive
 	$(BUILD_DIR)/bin/bench_integration
+	$(BUILD_DIR)/bin/bench_lan
+
+# The file service's fuzz target with libFuzzer and the sanitizers (clang): FUZZ_RUNS inputs.
+fuzz: setup
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTK73_SANITIZE=ON -DTK73_FUZZ=ON -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link $(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_lan_session
+	bash fuzz/run.sh build-fuzz $(FUZZ_RUNS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

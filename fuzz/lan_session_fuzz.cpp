@@ -1,0 +1,115 @@
+// Arbitrary telegram streams into the file service's request handling, as a register could send
+// them. With the first byte's top bit set, a correct authentication comes first, so that the
+// fuzzer spends its time in the work request and the file telegrams.
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "network/service_loop.h"
+#include "network/telegram_header.h"
+
+namespace {
+
+class MemoryLink : public tk73net::TelegramLink {
+  public:
+    MemoryLink(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    int receive(uint8_t* buffer, int size, int) override {
+        const size_t part = std::min(static_cast<size_t>(size), size_ - at_);
+        if (part == 0) {
+            return 0;
+        }
+        std::memcpy(buffer, data_ + at_, part);
+        at_ += part;
+        return static_cast<int>(part);
+    }
+    // Every answer must be a sound telegram: its check byte right, within the size limit.
+    bool send(const uint8_t* bytes, int length) override {
+        if (length < tk73net::kHeaderSize || bytes[15] != tk73net::headerCheckByte(bytes) ||
+            static_cast<uint32_t>(length) !=
+                tk73net::kHeaderSize + tk73net::headerDataLength(bytes) + bytes[7] ||
+            tk73net::headerDataLength(bytes) + bytes[7] > tk73net::kMaxTelegramData) {
+            __builtin_trap();
+        }
+        return true;
+    }
+
+  private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+void appendTelegram(std::vector<uint8_t>& out, uint8_t step, size_t length) {
+    uint8_t header[16] = {1, 0, 0x41, 0x13, 0, 0, 1, 0};
+    tk73net::setHeaderDataLength(header, static_cast<uint32_t>(length));
+    header[14] = 0xFF;
+    header[15] = tk73net::headerCheckByte(header);
+    out.insert(out.end(), header, header + 16);
+    std::vector<uint8_t> data(length, 0);
+    data[0] = data[1] = 0xFF;
+    data[2] = step;
+    if (step == 1) {
+        std::memcpy(data.data() + 8, "TK73FUZZREG01", 13);
+    } else if (step == 5) {
+        std::memcpy(data.data() + 24, "583914", 6);
+    }
+    out.insert(out.end(), data.begin(), data.end());
+}
+
+std::vector<uint8_t> authentication() {
+    std::vector<uint8_t> out;
+    appendTelegram(out, 1, 32);
+    appendTelegram(out, 4, 16);
+    appendTelegram(out, 5, 32);
+    return out;
+}
+
+// The known folders and hives in a folder of the fuzz run's own, never the user's.
+void privateEnvironment() {
+    char folder[] = "/tmp/tk73fuzz.XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        abort();
+    }
+    const std::string root = folder;
+    for (const char* name : {"TK73_COMMON_APPDATA", "TK73_LOCAL_APPDATA", "TK73_DOCUMENTS",
+                             "TK73_TEMP", "HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
+        setenv(name, root.c_str(), 1);
+    }
+    setenv("TK73_MACHINE_HIVE", (root + "/machine.reg").c_str(), 1);
+    setenv("TK73_USER_HIVE", (root + "/user.reg").c_str(), 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    privateEnvironment();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    std::vector<uint8_t> stream;
+    if ((data[0] & 0x80) != 0) {
+        stream = authentication();
+    }
+    stream.insert(stream.end(), data + 1, data + size);
+    TK73APC* context = TK73bslCreateAPC(nullptr);
+    {
+        tk73net::CTK73netTrace trace(context, "fuzz");
+        tk73net::CTK73sslService service(context, data[0] & 1, {4, 5, 90}, &trace);
+        TK73mslCrpKeyInit(context, &service.keys(), 1);
+        MemoryLink link(stream.data(), stream.size());
+        tk73net::runService(context, link, service, {1, 1}, trace);
+        service.failedFiles(true);
+    }
+    TK73bslDeleteAPC(context);
+    return 0;
+}

@@ -1,0 +1,97 @@
+#include "network/file_conversion.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "archive/pack_archive.h"
+#include "base/install_folders.h"
+#include "base/registry_settings.h"
+#include "definitions/decimal_text.h"
+#include "definitions/def_file_inf.h"
+#include "platform/whole_file.h"
+#include "programfiles/pgm_file.h"
+
+namespace {
+
+// The user mode of the professional layout, the only register layout with several stores.
+constexpr uint32_t kProfessionalMode = 2;
+constexpr int kWorkingStore = 1;
+constexpr size_t kSelectionRoom = 4096;
+
+int activeStoreNo() {
+    uint32_t mode = 0;
+    AecrbsGetTK73UserMode(&mode);
+    if (AecrbsGetLaunchVekTool() == 0 && mode != kProfessionalMode) {
+        return kWorkingStore;
+    }
+    char branch[kSelectionRoom] = {};
+    char store[kSelectionRoom] = {};
+    char reg[kSelectionRoom] = {};
+    AecrbsGetDesktopRegister(branch, store, reg);
+    return tk73def::decimalValue(store);
+}
+
+// The active store's register: its definition copy, maintenance folder and the file's path.
+struct StoreFile {
+    std::string definition;
+    std::string mainte;
+    std::string path;
+    bool dataFile = false;
+};
+
+bool locate(int fileNo, StoreFile* out) {
+    const CTK73pgmPgmFile files(activeStoreNo());
+    const std::string& ident = files.GetModel().identName;
+    char definition[TK73_MAX_PATH] = {};
+    char mainte[TK73_MAX_PATH] = {};
+    char path[TK73_MAX_PATH] = {};
+    if (fileNo < 1 || ident.empty() ||
+        CTK73defReg(ident.c_str(), files.GetStoreNo(), 0).GetDbIniFilePath(definition) != 1 ||
+        files.GetMaintePath(mainte, 1) != 1) {
+        return false;
+    }
+    files.CreateMainteFullPath(fileNo, path);
+    out->definition = definition;
+    out->mainte = mainte;
+    out->path = path;
+    out->dataFile = CTK73defFILEINF(definition).IsDataFile(fileNo) == 1;
+    return !out->path.empty();
+}
+
+// Target becomes either the whole of source or stays as it was.
+bool replaceWithCopy(const std::string& source, const std::string& target) {
+    const std::optional<std::string> bytes = tk73::readWholeFile(source);
+    return bytes && tk73::replaceWholeFile(target, *bytes);
+}
+
+}  // namespace
+
+int TK73_API TK73ssl_PackBinFile(const char* target, int fileNo) {
+    StoreFile file;
+    if (target == nullptr || !locate(fileNo, &file)) {
+        return 0;
+    }
+    if (file.dataFile) {
+        // The target is a scratch file: a plain copy, no flush to the disk.
+        std::error_code error;
+        std::filesystem::copy_file(file.path, target,
+                                   std::filesystem::copy_options::overwrite_existing, error);
+        return error ? 0 : 1;
+    }
+    CTK73packArchive archive(file.definition.c_str(), file.mainte.c_str(), 0);
+    return archive.PackBinFile(target, "", fileNo) == 1 ? 1 : 0;
+}
+
+int TK73_API TK73ssl_UnPackBinFile(const char* source, int fileNo) {
+    StoreFile file;
+    if (source == nullptr || !locate(fileNo, &file)) {
+        return 0;
+    }
+    if (file.dataFile) {
+        return replaceWithCopy(source, file.path) ? 1 : 0;
+    }
+    CTK73packArchive archive(file.definition.c_str(), file.mainte.c_str(), 0);
+    return archive.UnPackBinFile(source, fileNo) == 1 ? 1 : 0;
+}

@@ -1,0 +1,185 @@
+#include <arpa/inet.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "base/out_buffer.h"
+#include "network/event_log.h"
+#include "network/lan_file_service.h"
+#include "network/net_errors.h"
+#include "network/service_loop.h"
+#include "network/session_outcome.h"
+#include "network/session_settings.h"
+#include "network/sockets.h"
+#include "network/telegram_header.h"
+
+namespace {
+
+using namespace tk73net;
+
+constexpr int kServicePort = 61554;
+constexpr int kConnectAttempts = 6;
+constexpr auto kConnectPause = std::chrono::milliseconds(2000);
+constexpr int kAnswerTimeOut = 5;
+constexpr size_t kMessageRoom = 4096;
+constexpr size_t kFailedRoom = 768;
+// Whole six-digit ids only, with room for the terminating zero.
+constexpr size_t kFailedIds = (kFailedRoom - 1) / 6;
+constexpr int kMaxFiles = 99;  // the work block counts them in two digits
+constexpr const char* kServiceName = "TK73HUB.exe";
+
+// One session at a time per process.
+std::atomic<bool> g_sessionRunning{false};
+
+// Reads ahead up to a whole telegram per receive, so that a header and its data usually come
+// with one call; the loop takes them in the pieces it asks for.
+class SocketLink : public TelegramLink {
+  public:
+    SocketLink(TK73APC* context, int socket) : context_(context), socket_(socket) {}
+    int receive(uint8_t* buffer, int size, int timeoutSeconds) override {
+        if (at_ == filled_) {
+            const int got = TK73sklRecvIO(context_, socket_, ahead_, sizeof ahead_, timeoutSeconds);
+            if (got <= 0) {
+                return got;
+            }
+            at_ = 0;
+            filled_ = static_cast<size_t>(got);
+        }
+        const size_t part = std::min(static_cast<size_t>(size), filled_ - at_);
+        std::memcpy(buffer, ahead_ + at_, part);
+        at_ += part;
+        return static_cast<int>(part);
+    }
+    bool send(const uint8_t* bytes, int length) override {
+        return TK73sklSendIO(context_, socket_, bytes, length, kAnswerTimeOut) == length;
+    }
+
+  private:
+    TK73APC* context_;
+    int socket_;
+    uint8_t ahead_[kHeaderSize + kMaxTelegramData];
+    size_t at_ = 0;
+    size_t filled_ = 0;
+};
+
+// The work list: fileCount numbers of six digits each; false for anything else.
+bool parseFileList(int fileCount, const char* fileList, std::vector<int>* out) {
+    if (fileCount < 0 || fileCount > kMaxFiles || fileList == nullptr ||
+        std::strlen(fileList) != static_cast<size_t>(fileCount) * 6) {
+        return false;
+    }
+    for (int i = 0; i < fileCount; ++i) {
+        const int number = fileNumberOfId(reinterpret_cast<const uint8_t*>(fileList) + i * 6);
+        if (number < 0) {
+            return false;
+        }
+        out->push_back(number);
+    }
+    return true;
+}
+
+int connectWithRetries(TK73APC* context, const char* host, CTK73netTrace& trace) {
+    for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
+        const int s = TK73sklOpenConnClient(context, host, kServicePort);
+        if (s >= 0) {
+            return s;
+        }
+        trace.write(kTraceWarning, "Connect to %s failed (attempt %d)", host, attempt);
+        if (attempt < kConnectAttempts) {
+            std::this_thread::sleep_for(kConnectPause);
+        }
+    }
+    return -1;
+}
+
+std::string peerText(int socket) {
+    sockaddr_in peer{};
+    socklen_t length = sizeof peer;
+    char text[INET_ADDRSTRLEN] = {};
+    if (getpeername(socket, reinterpret_cast<sockaddr*>(&peer), &length) == 0) {
+        inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
+    }
+    return text;
+}
+
+// Serves the register at host; the session's result code (session_outcome.h) and its failed
+// files.
+int serveRegister(TK73APC* context, const char* host, int workKind, const std::vector<int>& files,
+                  std::vector<std::string>* failed) {
+    CTK73netTrace trace(context, kServiceName);
+    const SessionSettings settings = readSessionSettings();
+    if (!settings.valid()) {
+        setError(context, kErrParameter, 0x021F7070, 0);
+        trace.write(kTraceError, "Priority ids out of range: %u, %u", settings.process,
+                    settings.thread);
+        return sessionResult(context, trace);
+    }
+    CTK73netTrace clientTrace(context, std::string(kServiceName) + "_Client");
+    CTK73sslService service(context, workKind, files, &clientTrace);
+    if (TK73mslCrpKeyInit(context, &service.keys(), 1) != 1 ||
+        (settings.cryptTermOff && TK73mslCrpKeySet(context, &service.keys(), 4) != 1) ||
+        TK73sklStartup(context) != 1) {
+        return sessionResult(context, trace);
+    }
+    const int s = connectWithRetries(context, host, trace);
+    if (s < 0) {
+        TK73sklCleanup();
+        return kOutcomeNoConnection;
+    }
+    clientTrace.write(kTraceInfo, "Start (client thread) %s", peerText(s).c_str());
+    SocketLink link(context, s);
+    const bool done = runService(context, link, service, {60, settings.timeHead}, clientTrace);
+    if (!done && context->code == 0) {
+        // The register closed the connection with work left.
+        setError(context, kErrSystem, 0x021F7071, ECONNRESET);
+    }
+    *failed = service.failedFiles(!done);
+    TK73sklClose(context, s, 1);
+    TK73sklCleanup();
+    return sessionResult(context, trace);
+}
+
+}  // namespace
+
+int TK73_API TK73sslDULoadECRPFile(const char* host, int workKind, int fileCount,
+                                   const char* fileList, char* message, char* failedFiles) {
+    if (message == nullptr || failedFiles == nullptr) {
+        return 0;
+    }
+    message[0] = '\0';
+    failedFiles[0] = '\0';
+    std::vector<int> files;
+    if (host == nullptr || *host == '\0' || (workKind != 0 && workKind != 1) ||
+        !parseFileList(fileCount, fileList, &files)) {
+        tk73::copyToBuffer(message, kMessageRoom, "An unexpected error has occurred.");
+        return 0;
+    }
+    writeEvent(nullptr, kEventInfo1, "Start.");
+    if (g_sessionRunning.exchange(true)) {
+        writeEvent(nullptr, kEventWarning, "Ended for having already been started.");
+        return 0;
+    }
+    TK73APC* context = TK73bslCreateAPC(nullptr);
+    if (context == nullptr) {
+        g_sessionRunning = false;
+        return 0;
+    }
+    std::vector<std::string> failed;
+    const int result = serveRegister(context, host, workKind, files, &failed);
+    tk73::copyToBuffer(message, kMessageRoom, sessionMessage(result, context));
+    std::string ids;
+    for (const std::string& id : failed) {
+        ids += id;
+    }
+    tk73::copyToBuffer(failedFiles, kFailedRoom, ids.substr(0, kFailedIds * 6));
+    writeEvent(context, result == kOutcomeSuccess ? kEventInfo2 : kEventError2, "Exit.");
+    TK73bslDeleteAPC(context);
+    g_sessionRunning = false;
+    return result == kOutcomeSuccess ? 1 : 0;
+}

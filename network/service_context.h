@@ -1,0 +1,71 @@
+#pragma once
+// The service context of one register session once the register has given the right
+// password: the receive state of a file coming in, the send cache of a file going out, and the
+// failed-file list. TK73sslSSSaveECRPFile and TK73sslSSDeliverECRPFile serve one file
+// telegram each and say what to answer.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "network/app_context.h"
+
+// What a file handler answers: the result byte, the answer's data and whether more blocks
+// follow.
+struct TK73FileAnswer {
+    uint8_t result = 0xFF;
+    bool more = false;
+    std::vector<uint8_t> data;
+};
+
+struct TK73SSC {
+    TK73APC* owner = nullptr;
+    uint8_t configuration[396] = {};
+    // The files of the work list, by number: a register can exchange no other.
+    std::vector<int> workFiles;
+    bool isWorkFile(int fileNo) const;
+    // The six-digit ids of the files that failed or were cancelled, each once.
+    std::vector<std::string> failedFiles;
+
+    struct Receive {
+        bool active = false;
+        int blocks = 0;
+        uint32_t total = 0;
+        std::string fileId;
+        std::vector<uint8_t> buffer;
+    } receive;
+
+    struct SendCache {
+        bool active = false;
+        std::string fileId;
+        std::vector<uint8_t> image;
+    } send;
+};
+
+namespace tk73net {
+
+// Blocks of a file that the PC sends.
+inline constexpr uint32_t kSendBlock = 1172;
+// The most that a register may announce for one file; more is refused before any of it is
+// stored.
+inline constexpr uint32_t kMaxFileSize = 64u << 20;
+
+// The file number of a six-digit id; -1 for anything else.
+int fileNumberOfId(const uint8_t* text);
+void addFailedFile(TK73SSC* ssc, const std::string& fileId);
+void addOnce(std::vector<std::string>& list, const std::string& fileId);
+// "temp.bin" in the suite's temporary folder, where a file waits between the wire and the store;
+// empty when the folder is unknown.
+std::string scratchFile();
+// Receive and send buffers grow in steps of 12000 bytes, and at least to twice their room.
+void reserveInSteps(std::vector<uint8_t>& buffer, size_t size);
+
+}  // namespace tk73net
+
+// Null on a null configuration or when memory is short.
+TK73SSC* TK73sslSSCreateSSC(TK73APC* parent, const uint8_t* configuration);
+void TK73sslSSDeleteSSC(TK73SSC* ssc);
+// 0x1342: a block of a file that the register sends.
+TK73FileAnswer TK73sslSSSaveECRPFile(TK73SSC* ssc, const uint8_t* header, const uint8_t* data);
+// 0x1344: a block of a file that the PC sends.
+TK73FileAnswer TK73sslSSDeliverECRPFile(TK73SSC* ssc, const uint8_t* header, const uint8_t* data);

@@ -1,0 +1,148 @@
+#include "tools/regsim/register_simulator.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "tools/regsim/register_session.h"
+
+namespace tk73regsim {
+namespace {
+
+// How often the serving threads look at the stop flag.
+constexpr int kSliceMs = 100;
+constexpr size_t kDiscoveryLength = 36;
+
+int boundSocket(int type, const std::string& address, uint16_t port, std::string* error) {
+    sockaddr_in where{};
+    where.sin_family = AF_INET;
+    where.sin_port = htons(port);
+    if (inet_pton(AF_INET, address.c_str(), &where.sin_addr) != 1 ||
+        (ntohl(where.sin_addr.s_addr) >> 24) != 127) {
+        *error = "not a loopback address: " + address;
+        return -1;
+    }
+    const int s = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
+    const int on = 1;
+    setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
+        (type == SOCK_STREAM && ::listen(s, 4) != 0)) {
+        *error = address + ":" + std::to_string(port) + ": " + std::strerror(errno);
+        if (s >= 0) {
+            ::close(s);
+        }
+        return -1;
+    }
+    return s;
+}
+
+bool readable(int s) {
+    pollfd entry{s, POLLIN, 0};
+    return ::poll(&entry, 1, kSliceMs) > 0;
+}
+
+}  // namespace
+
+std::string fileId(int fileNo) {
+    char id[16] = {};
+    std::snprintf(id, sizeof id, "%06d", fileNo);
+    return id;
+}
+
+std::string storedFile(const std::string& folder, int fileNo) {
+    return folder + "/" + fileId(fileNo) + ".BIN";
+}
+
+RegisterSimulator::RegisterSimulator(Options options) : options_(std::move(options)) {}
+
+RegisterSimulator::~RegisterSimulator() {
+    stop();
+}
+
+bool RegisterSimulator::start(std::string* error) {
+    listener_ = boundSocket(SOCK_STREAM, options_.address, options_.port, error);
+    if (listener_ < 0) {
+        return false;
+    }
+    discovery_ = boundSocket(SOCK_DGRAM, options_.address, options_.discoveryPort, error);
+    if (discovery_ < 0) {
+        ::close(listener_);
+        listener_ = -1;
+        return false;
+    }
+    acceptThread_ = std::thread([this] { acceptLoop(); });
+    discoveryThread_ = std::thread([this] { discoveryLoop(); });
+    return true;
+}
+
+void RegisterSimulator::stop() {
+    stop_ = true;
+    if (acceptThread_.joinable()) {
+        acceptThread_.join();
+    }
+    if (discoveryThread_.joinable()) {
+        discoveryThread_.join();
+    }
+    for (int* s : {&listener_, &discovery_}) {
+        if (*s >= 0) {
+            ::close(*s);
+            *s = -1;
+        }
+    }
+}
+
+std::optional<Report> RegisterSimulator::nextReport(int timeoutSeconds) {
+    std::unique_lock<std::mutex> guard(lock_);
+    if (!reported_.wait_for(guard, std::chrono::seconds(timeoutSeconds),
+                            [this] { return !reports_.empty(); })) {
+        return std::nullopt;
+    }
+    Report report = std::move(reports_.front());
+    reports_.pop_front();
+    return report;
+}
+
+void RegisterSimulator::acceptLoop() {
+    while (!stop_) {
+        if (!readable(listener_)) {
+            continue;
+        }
+        const int s = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (s < 0) {
+            continue;
+        }
+        Report report = RegisterSession(s, options_).run();
+        ::shutdown(s, SHUT_RDWR);
+        ::close(s);
+        std::lock_guard<std::mutex> guard(lock_);
+        reports_.push_back(std::move(report));
+        reported_.notify_all();
+    }
+}
+
+// Answers the PC's search: 36 bytes whose byte 2 is "Z" get 36 bytes whose byte 2 is "[".
+void RegisterSimulator::discoveryLoop() {
+    while (!stop_) {
+        if (!readable(discovery_)) {
+            continue;
+        }
+        uint8_t request[64] = {};
+        sockaddr_in from{};
+        socklen_t length = sizeof from;
+        const ssize_t got = ::recvfrom(discovery_, request, sizeof request, 0,
+                                       reinterpret_cast<sockaddr*>(&from), &length);
+        if (got != static_cast<ssize_t>(kDiscoveryLength) || request[2] != 'Z') {
+            continue;
+        }
+        uint8_t answer[kDiscoveryLength] = {4, 0, '[', 0, 0x81, 2};
+        ::sendto(discovery_, answer, sizeof answer, 0, reinterpret_cast<sockaddr*>(&from), length);
+    }
+}
+
+}  // namespace tk73regsim
