@@ -1,0 +1,163 @@
+#include "apps/dataeditor/program_document.h"
+
+#include <strings.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "apps/dataeditor/field_value.h"
+#include "apps/dataeditor/title_line.h"
+#include "platform/whole_file.h"
+#include "programfiles/pgm_record_lines.h"
+
+namespace tk73edit {
+
+namespace {
+
+// FNV-1a over the bytes and their count: a file that another program rewrote gives another
+// value without the editor keeping a second copy of the file.
+class Fingerprint {
+  public:
+    void add(const char* bytes, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            hash_ = (hash_ ^ static_cast<unsigned char>(bytes[i])) * 0x100000001B3ULL;
+        }
+        size_ += count;
+    }
+    uint64_t value() const { return hash_ ^ (size_ * 0x9E3779B97F4A7C15ULL); }
+
+  private:
+    uint64_t hash_ = 0xCBF29CE484222325ULL;
+    uint64_t size_ = 0;
+};
+
+uint64_t fingerprintOf(std::string_view bytes) {
+    Fingerprint print;
+    print.add(bytes.data(), bytes.size());
+    return print.value();
+}
+
+// A buffer of the scanners' kind holding the bytes.
+tk73pgm::FileBuffer bufferOf(std::string_view bytes) {
+    tk73pgm::FileBuffer buffer;
+    buffer.bytes = std::make_unique<char[]>(bytes.size() + 1 + tk73pgm::kFileBufferPadding);
+    std::memcpy(buffer.bytes.get(), bytes.data(), bytes.size());
+    buffer.size = bytes.size();
+    return buffer;
+}
+
+}  // namespace
+
+ProgramDocument::OpenResult ProgramDocument::Open(const std::string& path, const std::string& title,
+                                                  std::vector<EditField> fields) {
+    tk73pgm::FileBuffer read;
+    if (tk73pgm::readWholeFile(path, read) != 1) {
+        return OpenResult::ReadFailed;
+    }
+    const std::string_view bytes(read.bytes.get(), read.size);
+    const uint64_t fingerprint = fingerprintOf(bytes);
+    const std::string_view oldLine = bytes.substr(0, storedTitleLineLength(bytes));
+    const std::string newLine = titleLineFor(title);
+    const bool sameLine = oldLine.size() == newLine.size() &&
+                          strncasecmp(oldLine.data(), newLine.data(), newLine.size()) == 0;
+    if (oldLine != newLine) {
+        std::string normalised = newLine;
+        normalised.append(bytes.substr(oldLine.size()));
+        read = bufferOf(normalised);
+    }
+    const std::optional<RecordLayout> layout = findRecordLayout(read.bytes.get(), read.size);
+    if (!layout || layout->count == 0 || fields.empty()) {
+        return OpenResult::NoEditField;
+    }
+    path_ = path;
+    buffer_ = std::move(read);
+    layout_ = *layout;
+    fields_ = std::move(fields);
+    fileFingerprint_ = fingerprint;
+    modified_ = !sameLine;
+    return OpenResult::Opened;
+}
+
+std::optional<size_t> ProgramDocument::ValueOffset(int row, int field) const {
+    if (!IsOpen() || row < 0 || row >= layout_.count || field < 0 || field >= FieldCount()) {
+        return std::nullopt;
+    }
+    const EditField& info = Field(field);
+    const size_t lineStart = layout_.lineStart(row);
+    tk73pgm::FieldCursor cursor(buffer_.bytes.get(), lineStart);
+    tk73pgm::FieldSpan span;
+    if (cursor.seek(info.index, span) != 1) {
+        return std::nullopt;
+    }
+    // The item's first character (its opening quote) is passed over.
+    const size_t itemStart = span.quoted ? span.first - 1 : span.first;
+    const size_t valueStart = itemStart + 1;
+    if (valueStart + static_cast<size_t>(info.width) > lineStart + layout_.length) {
+        return std::nullopt;
+    }
+    return valueStart;
+}
+
+std::string ProgramDocument::Stored(int row, int field) const {
+    const std::optional<size_t> offset = ValueOffset(row, field);
+    const size_t width = static_cast<size_t>(Field(field).width);
+    if (!offset) {
+        return std::string(width, ' ');
+    }
+    return std::string(buffer_.bytes.get() + *offset, width);
+}
+
+std::string ProgramDocument::Shown(int row, int field) const {
+    return shownValue(Stored(row, field), Field(field));
+}
+
+std::vector<std::string> ProgramDocument::ShownRecord(int row) const {
+    std::vector<std::string> values;
+    for (int field = 0; field < FieldCount(); ++field) {
+        values.push_back(Shown(row, field));
+    }
+    return values;
+}
+
+bool ProgramDocument::Write(int row, int field, std::string_view value) {
+    const std::optional<size_t> offset = ValueOffset(row, field);
+    if (!offset) {
+        return false;
+    }
+    const std::string fitted = fittedValue(value, Field(field));
+    char* target = buffer_.bytes.get() + *offset;
+    if (std::memcmp(target, fitted.data(), fitted.size()) != 0) {
+        std::memcpy(target, fitted.data(), fitted.size());
+        modified_ = true;
+    }
+    return true;
+}
+
+bool ProgramDocument::Commit(int row, int field, std::string_view typed) {
+    return Write(row, field, committedValue(Shown(row, field), typed, Field(field)));
+}
+
+bool ProgramDocument::FileUnchanged() const {
+    std::ifstream file(path_, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    Fingerprint print;
+    std::vector<char> chunk(1 << 16);
+    while (file) {
+        file.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        print.add(chunk.data(), static_cast<size_t>(file.gcount()));
+    }
+    return print.value() == fileFingerprint_;
+}
+
+bool ProgramDocument::Save() {
+    if (!IsOpen() || !tk73::replaceWholeFile(path_, Bytes())) {
+        return false;
+    }
+    fileFingerprint_ = fingerprintOf(Bytes());
+    modified_ = false;
+    return true;
+}
+
+}  // namespace tk73edit
