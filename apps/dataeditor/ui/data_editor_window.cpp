@@ -80,7 +80,7 @@ bool DataEditorWindow::OpenDocument() {
         return false;
     }
     model_ = std::make_unique<DataGridModel>(document_);
-    grid_ = new DataGridView(*model_, this);
+    grid_ = new DataGridView(*model_, placement_.zoom, this);
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     grid_->addAction(Action(QStringLiteral("Copy field")));
     grid_->addAction(Action(QStringLiteral("Copy record")));
@@ -88,7 +88,6 @@ bool DataEditorWindow::OpenDocument() {
     connect(grid_, &DataGridView::overtypeChanged, this,
             [this](bool overtype) { append_->setEnabled(!overtype); });
     setCentralWidget(grid_);
-    grid_->SetZoom(placement_.zoom);
     ShowPosition(grid_->CurrentRow(), grid_->CurrentField());
     grid_->setFocus();
     return true;

@@ -33,7 +33,7 @@ QVariant DataGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return tk73::toQString(document_.Shown(index.row(), index.column()));
+            return text_(document_.Shown(index.row(), index.column()));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         default:
@@ -60,7 +60,7 @@ QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int
         return QStringLiteral("%1").arg(section + 1, kRecordDigits, 10, QLatin1Char('0'));
     }
     const EditField& field = document_.Field(section);
-    return field.title.empty() ? QString::number(field.fieldNo) : tk73::toQString(field.title);
+    return field.title.empty() ? QString::number(field.fieldNo) : text_(field.title);
 }
 
 Qt::ItemFlags DataGridModel::flags(const QModelIndex& index) const {

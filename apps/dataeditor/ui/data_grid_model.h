@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 
 #include "apps/dataeditor/program_document.h"
+#include "apps/dataeditor/ui/cell_text.h"
 
 namespace tk73edit {
 
@@ -32,6 +33,7 @@ class DataGridModel : public QAbstractTableModel {
 
   private:
     ProgramDocument& document_;
+    CellText text_;
 };
 
 }  // namespace tk73edit

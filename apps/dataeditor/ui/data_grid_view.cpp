@@ -22,8 +22,13 @@ constexpr int kRowMargin = 6;
 
 }  // namespace
 
-DataGridView::DataGridView(DataGridModel& model, QWidget* parent)
-    : QTableView(parent), model_(model), delegate_(new GridDelegate(model, this)) {
+DataGridView::DataGridView(DataGridModel& model, bool zoomed, QWidget* parent)
+    : QTableView(parent), model_(model), delegate_(new GridDelegate(model, this)), zoomed_(zoomed) {
+    // Fixed sizes, set while the grid has no rows: the grid never measures or visits the records
+    // to lay itself out, and a header told its sizes after the rows came would visit every one.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ApplyFont();
     setModel(&model);
     setItemDelegate(delegate_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -32,13 +37,10 @@ DataGridView::DataGridView(DataGridModel& model, QWidget* parent)
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
-    // Fixed sizes: the grid never measures the records to lay itself out.
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(delegate_, &GridDelegate::recordStep, this, &DataGridView::StepRecord);
     connect(delegate_, &GridDelegate::overtypeChanged, this, &DataGridView::overtypeChanged);
-    SetZoom(false);
+    FitColumns();
     if (model.rowCount() > 0 && model.columnCount() > 0) {
         setCurrentIndex(model.index(0, 0));
     }
@@ -47,15 +49,19 @@ DataGridView::DataGridView(DataGridModel& model, QWidget* parent)
 void DataGridView::SetZoom(bool zoomed) {
     CommitEdit();
     zoomed_ = zoomed;
+    ApplyFont();
+    FitColumns();
+}
+
+void DataGridView::ApplyFont() {
     QFont font(QStringLiteral("Courier"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPointSize(zoomed ? kZoomedPoints : kNormalPoints);
+    font.setPointSize(zoomed_ ? kZoomedPoints : kNormalPoints);
     setFont(font);
     horizontalHeader()->setFont(font);
     verticalHeader()->setFont(font);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + kRowMargin);
-    FitColumns();
 }
 
 void DataGridView::FitColumns() {

@@ -16,7 +16,7 @@ class DataGridView : public QTableView {
     Q_OBJECT
 
   public:
-    DataGridView(DataGridModel& model, QWidget* parent = nullptr);
+    DataGridView(DataGridModel& model, bool zoomed, QWidget* parent = nullptr);
 
     // The "Courier" font at 12 points, or 24 when zoomed; columns and rows follow it.
     void SetZoom(bool zoomed);
@@ -45,6 +45,8 @@ class DataGridView : public QTableView {
 
   private:
     void StepRecord(int step);
+    // The font and the row height; before the model is set, so that no row is visited.
+    void ApplyFont();
     void FitColumns();
 
     DataGridModel& model_;

@@ -1,5 +1,7 @@
 #include "apps/dataeditor/ui/grid_delegate.h"
 
+#include <QPainter>
+
 #include "apps/dataeditor/ui/data_grid_model.h"
 #include "apps/dataeditor/ui/overtype_edit.h"
 #include "base/ui/ui_text.h"
@@ -15,6 +17,31 @@ constexpr const char* kBeganWith = "tk73BeganWith";
 
 GridDelegate::GridDelegate(DataGridModel& model, QObject* parent)
     : QStyledItemDelegate(parent), model_(model) {}
+
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    const bool selected = (option.state & QStyle::State_Selected) != 0;
+    if (selected) {
+        painter->fillRect(option.rect, option.palette.highlight());
+    }
+    // The margin the style's delegate keeps on either side of a cell's text.
+    const QWidget* view = option.widget;
+    const int margin =
+        (view != nullptr ? view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view)
+                         : 2) +
+        1;
+    const QFontMetrics& metrics = option.fontMetrics;
+    const int baseline =
+        option.rect.top() + (option.rect.height() - metrics.height()) / 2 + metrics.ascent();
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setFont(option.font);
+    painter->setPen(selected ? option.palette.highlightedText().color()
+                             : option.palette.text().color());
+    painter->drawText(QPoint(option.rect.left() + margin, baseline),
+                      index.data(Qt::DisplayRole).toString());
+    painter->restore();
+}
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {

@@ -1,7 +1,7 @@
 #pragma once
-// Opens the in-place edit of a grid cell and commits its value. A value is committed only when
-// it differs from the one shown when the edit began, so leaving a field untouched changes no
-// byte of the file.
+// Paints the grid's cells, opens the in-place edit of a cell and commits its value. A value is
+// committed only when it differs from the one shown when the edit began, so leaving a field
+// untouched changes no byte of the file.
 
 #include <QStyledItemDelegate>
 
@@ -15,6 +15,10 @@ class GridDelegate : public QStyledItemDelegate {
   public:
     explicit GridDelegate(DataGridModel& model, QObject* parent = nullptr);
 
+    // The cell's text on its background, without the style's item machinery: a screen of the
+    // grid is hundreds of cells, and this is what a user waits for after a jump.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
