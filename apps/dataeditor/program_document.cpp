@@ -80,12 +80,13 @@ ProgramDocument::OpenResult ProgramDocument::Open(const std::string& path, const
         return OpenResult::ReadFailed;
     }
     const std::string_view bytes(read.bytes.get(), read.size);
-    const uint64_t fingerprint = fingerprintOf(bytes);
     const std::string_view oldLine = bytes.substr(0, storedTitleLineLength(bytes));
     const std::string newLine = titleLineFor(title);
     const bool sameLine = oldLine.size() == newLine.size() &&
                           strncasecmp(oldLine.data(), newLine.data(), newLine.size()) == 0;
+    std::optional<uint64_t> fingerprint;
     if (oldLine != newLine) {
+        fingerprint = fingerprintOf(bytes);
         std::string normalised = newLine;
         normalised.append(bytes.substr(oldLine.size()));
         read = bufferOf(normalised);
@@ -144,6 +145,12 @@ std::vector<std::string> ProgramDocument::ShownRecord(int row) const {
     return values;
 }
 
+void ProgramDocument::NoteFileBytes() const {
+    if (!fileFingerprint_) {
+        fileFingerprint_ = fingerprintOf(Bytes());
+    }
+}
+
 bool ProgramDocument::Write(int row, int field, std::string_view value) {
     const std::optional<size_t> offset = ValueOffset(row, field);
     if (!offset) {
@@ -152,6 +159,7 @@ bool ProgramDocument::Write(int row, int field, std::string_view value) {
     const std::string fitted = fittedValue(value, Field(field));
     char* target = buffer_.bytes.get() + *offset;
     if (std::memcmp(target, fitted.data(), fitted.size()) != 0) {
+        NoteFileBytes();
         std::memcpy(target, fitted.data(), fitted.size());
         modified_ = true;
     }
@@ -163,17 +171,18 @@ bool ProgramDocument::Commit(int row, int field, std::string_view typed) {
 }
 
 bool ProgramDocument::FileUnchanged() const {
+    NoteFileBytes();
     std::ifstream file(path_, std::ios::binary);
     if (!file) {
         return false;
     }
     Fingerprint print;
-    std::vector<char> chunk(1 << 16);
+    std::vector<char> chunk(size_t{1} << 16);
     while (file) {
         file.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         print.add(chunk.data(), static_cast<size_t>(file.gcount()));
     }
-    return print.value() == fileFingerprint_;
+    return print.value() == *fileFingerprint_;
 }
 
 bool ProgramDocument::Save() {

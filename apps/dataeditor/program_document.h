@@ -76,8 +76,12 @@ class ProgramDocument {
     RecordLayout layout_;
     std::vector<EditField> fields_;
     bool modified_ = false;
+    // Takes the fingerprint of the image while it still equals the file, if not taken yet: only
+    // before the first change, so that opening a large file never waits for it.
+    void NoteFileBytes() const;
+
     // A fingerprint of the file's bytes as they were read or saved.
-    uint64_t fileFingerprint_ = 0;
+    mutable std::optional<uint64_t> fileFingerprint_;
 };
 
 }  // namespace tk73edit
