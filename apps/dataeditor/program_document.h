@@ -34,7 +34,6 @@ class ProgramDocument {
                     std::vector<EditField> fields);
     bool IsOpen() const { return buffer_.bytes != nullptr; }
 
-    const std::string& Path() const { return path_; }
     int RecordCount() const { return layout_.count; }
     int FieldCount() const { return static_cast<int>(fields_.size()); }
     const EditField& Field(int field) const { return fields_[static_cast<size_t>(field)]; }
@@ -58,7 +57,6 @@ class ProgramDocument {
     bool Commit(int row, int field, std::string_view typed);
 
     bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
 
     // Whether the file still holds what was read (or last saved).
     bool FileUnchanged() const;

@@ -23,7 +23,6 @@ class OvertypeEdit : public QLineEdit {
     void Begin(const EditField& field, const std::string& value);
     // The value as it stands, in the installation's code page.
     std::string Value() const;
-    bool Overtype() const { return overtype_; }
 
     // Types the text (a character, or the characters of a pending key press) as keys would;
     // false when a character was refused (after a beep).
