@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include "apps/dataeditor/dataeditor_texts.h"
 #include "apps/dataeditor/ui/data_grid_model.h"
@@ -20,10 +21,26 @@ constexpr int kZoomedPoints = 24;
 constexpr int kCellMargin = 12;
 constexpr int kRowMargin = 6;
 
+// The record numbers at the left. The header's own size hint measures a few hundred of its
+// sections; every number has the same digits, so the widest is the last one.
+class RecordNumberHeader : public QHeaderView {
+  public:
+    explicit RecordNumberHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+
+    QSize sizeHint() const override {
+        const int rows = model() != nullptr ? model()->rowCount() : 0;
+        const QString widest =
+            rows > 0 ? model()->headerData(rows - 1, Qt::Vertical).toString() : QString();
+        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+        return {fontMetrics().horizontalAdvance(widest) + 4 * margin, defaultSectionSize()};
+    }
+};
+
 }  // namespace
 
 DataGridView::DataGridView(DataGridModel& model, bool zoomed, QWidget* parent)
     : QTableView(parent), model_(model), delegate_(new GridDelegate(model, this)), zoomed_(zoomed) {
+    setVerticalHeader(new RecordNumberHeader(this));
     // Fixed sizes, set while the grid has no rows: the grid never measures or visits the records
     // to lay itself out, and a header told its sizes after the rows came would visit every one.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
