@@ -1,0 +1,62 @@
+#include "apps/dataeditor/tests/ui/editor_fixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "apps/editors/testing/staged_store.h"
+
+namespace tk73edittest {
+
+namespace {
+
+constexpr int kKR301 = 301;
+
+}  // namespace
+
+EditorFixture::EditorFixture() : session(kKR301) {}
+
+std::string EditorFixture::mainteFile(int fileNo) const {
+    return session.store.mainteFile(tk73editortest::kRegister, fileNo);
+}
+
+std::unique_ptr<tk73edit::DataEditorWindow> EditorFixture::open(int fileNo) {
+    const auto commandLine =
+        tk73edit::DataEditorCommandLine::parse({mainteFile(fileNo), "/LAUNCHREG"});
+    tk73edit::applyProcessSwitches(commandLine);
+    tk73edit::StartContext context;
+    if (tk73edit::prepareStart(commandLine, context) != tk73edit::StartCheck::Ready) {
+        return nullptr;
+    }
+    auto window =
+        std::make_unique<tk73edit::DataEditorWindow>(context, tk73edit::WindowPlacement());
+    if (!window->OpenDocument()) {
+        return nullptr;
+    }
+    return window;
+}
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void pressKey(QWidget* widget, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+size_t valueOffset(const tk73edit::ProgramDocument& document, int recordDigits, int field) {
+    size_t offset = static_cast<size_t>(recordDigits) + 2;
+    for (int f = 0; f < field; ++f) {
+        offset += static_cast<size_t>(document.Field(f).width) + 3;
+    }
+    return offset;
+}
+
+}  // namespace tk73edittest
