@@ -1,0 +1,19 @@
+#pragma once
+// tk73 run as a process, as a script runs it: standard input empty (never a terminal),
+// standard output and standard error caught, the test's environment inherited.
+
+#include <string>
+#include <vector>
+
+namespace tk73test {
+
+struct CliResult {
+    int exitCode = -1;  // 128 plus the signal number when a signal ended it
+    std::string out;
+    std::string err;
+};
+
+// Runs the built tk73 with the arguments and waits for it to end.
+CliResult runTk73(const std::vector<std::string>& args);
+
+}  // namespace tk73test

@@ -1,0 +1,372 @@
+// tk73 run as a process on a staged installation: each command's results, files and exit codes.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "tests/support/temp_environment.h"
+#include "tools/cli/tests/cli_process.h"
+#include "tools/stager/stage_installation.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tk73test::CliResult;
+using tk73test::runTk73;
+using tk73test::TempEnvironment;
+
+constexpr int kProfessional = 2;
+constexpr int kDefaultLayout = 0;
+// The register models of the shipped installation.
+constexpr const char* kKiosk = "150";    // KR150
+constexpr const char* kCompact = "301";  // KR301
+
+class Tk73 : public ::testing::Test {
+  protected:
+    void stage(uint32_t mode) {
+        std::vector<std::string> log;
+        std::string error;
+        const std::string target = env_.path("stage");
+        ASSERT_TRUE(tk73tools::stageInstallation(
+            {tk73tools::shippedInstallation(), target, mode, false}, log, error))
+            << error;
+        // The environment puts the variable back when the test ends.
+        setenv("TK73_MACHINE_HIVE", tk73tools::stagedHive(target).c_str(), 1);
+    }
+
+    std::string database(const std::string& relative) const {
+        return env_.path("common/TK73DB/" + relative);
+    }
+    std::string plu(int storeNo) const {
+        char name[64];
+        std::snprintf(name, sizeof name, "S%03d/M001/MAINTE/FILE004P.TXT", storeNo);
+        return database(name);
+    }
+    static std::string read(const std::string& path) { return TempEnvironment::readFile(path); }
+
+    // Every file below the data folders and the user hive, by path: what a command may touch.
+    // The converter's log of its last run ("ECR.LOG") is left out: a refused archive leaves it.
+    std::map<std::string, std::string> snapshot() const {
+        std::map<std::string, std::string> files;
+        for (const char* folder : {"common", "local", "documents"}) {
+            for (const auto& entry : fs::recursive_directory_iterator(env_.root() / folder)) {
+                if (entry.is_regular_file() && entry.path().filename() != "ECR.LOG") {
+                    files[entry.path().string()] = read(entry.path().string());
+                }
+            }
+        }
+        files["user.reg"] = read(env_.path("user.reg"));
+        return files;
+    }
+
+    // Creates a store and answers its number.
+    std::string create(const std::string& name, const char* model) {
+        const CliResult result = runTk73({"store", "create", "--name", name, "--model", model});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return result.out.substr(0, result.out.find('\n'));
+    }
+
+    TempEnvironment env_;
+};
+
+class Tk73Professional : public Tk73 {
+  protected:
+    void SetUp() override { stage(kProfessional); }
+};
+
+TEST_F(Tk73Professional, BadArgumentsGiveAUsageLineAndTouchNoFile) {
+    create("Corner Market", kKiosk);
+    const auto before = snapshot();
+    const std::vector<std::vector<std::string>> mistakes = {
+        {},
+        {"frobnicate"},
+        {"store"},
+        {"stores", "--bogus"},
+        {"stores", "extra"},
+        {"store", "create", "--name"},
+        {"store", "create", "--name", "Shop"},
+        {"store", "delete", "--store", "x", "--yes"},
+        {"store", "delete", "--store", "65", "--yes"},
+        {"get", "--store", "1"},
+        {"get", "--store", "1", "--menu", "14", "--item", "3", "--record", "1", "--records", "1-2"},
+        {"set", "--store", "1", "--menu", "14", "--item", "3", "--records", "5-2", "--value", "1"},
+        {"set", "--store", "1", "--menu", "14", "--item", "3"},
+        {"export", "--store", "1", "--file", "4"},
+        {"export", "--store", "1", "--file", "4", "--integration", "--out", "x.csv"},
+        {"import", "--store", "1", "--in", "x.csv", "--yes"},
+        {"save", "--store", "1", "--out", "x.crp", "--crz", "9-1"},
+        {"open"},
+        {"diff", "only-one-file"},
+        {"diff", "a", "b", "--with", "1"},
+        {"store", "delete", "--store", "1", "--yes", "--yes"},
+    };
+    for (const std::vector<std::string>& args : mistakes) {
+        const CliResult result = runTk73(args);
+        std::string line;
+        for (const std::string& arg : args) {
+            line += arg + " ";
+        }
+        EXPECT_EQ(result.exitCode, 2) << line << result.err;
+        EXPECT_NE(result.err.find("usage: tk73"), std::string::npos) << line << result.err;
+        EXPECT_EQ(result.out, "") << line;
+    }
+    EXPECT_EQ(snapshot(), before);
+
+    // --help is no mistake: the command's usage and options on standard output.
+    const CliResult help = runTk73({"set", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out.rfind("usage: tk73 set ", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("--field TITLE"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(Tk73Professional, StoreLifeCycleKeepsTheStoreRules) {
+    const CliResult models = runTk73({"models"});
+    EXPECT_EQ(models.exitCode, 0);
+    EXPECT_NE(models.out.find("register\t150\tKR150\t"), std::string::npos) << models.out;
+    EXPECT_NE(models.out.find("controller\t501\tVK500\t"), std::string::npos) << models.out;
+
+    EXPECT_EQ(create("Corner Market", kKiosk), "1");
+    const CliResult second = runTk73(
+        {"store", "create", "--name", "Big Shop", "--model", kCompact, "--vek-model", "501"});
+    EXPECT_EQ(second.out, "2\n") << second.err;
+    // The new store has its models' default program files (a register beside a controller has
+    // its own set of them).
+    EXPECT_EQ(read(plu(2)),
+              read(env_.path("stage/install/register/KR301/DEFAULTVEK/FILE004P.TXT")));
+    EXPECT_TRUE(fs::is_directory(database("S002/O001/MAINTE")));
+
+    const auto before = snapshot();
+    EXPECT_EQ(runTk73({"store", "create", "--name", "Big Shop", "--model", kKiosk}).exitCode, 5);
+    EXPECT_EQ(runTk73({"store", "create", "--name", "Other", "--model", "999"}).exitCode, 3);
+    EXPECT_EQ(runTk73({"store", "create", "--name", "Other", "--model", kKiosk, "--branch", "7"})
+                  .exitCode,
+              3);
+    EXPECT_EQ(runTk73({"store", "copy", "--store", "9"}).exitCode, 3);
+    // Deleting asks; nobody answers a script unless it says --yes.
+    const CliResult unanswered = runTk73({"store", "delete", "--store", "2"});
+    EXPECT_EQ(unanswered.exitCode, 4);
+    EXPECT_NE(unanswered.err.find("Are you sure to delete all?"), std::string::npos);
+    EXPECT_EQ(runTk73({"store", "set-model", "--store", "2", "--model", kKiosk}).exitCode, 4);
+    EXPECT_EQ(snapshot(), before);
+
+    const CliResult copy = runTk73({"store", "copy", "--store", "1"});
+    EXPECT_EQ(copy.out, "3\n") << copy.err;
+    EXPECT_EQ(read(plu(3)), read(plu(1)));
+    EXPECT_EQ(runTk73({"store", "delete", "--store", "2", "--yes"}).exitCode, 0);
+    EXPECT_FALSE(fs::exists(database("S002")));
+    EXPECT_EQ(
+        runTk73({"store", "set-model", "--store", "3", "--model", kCompact, "--yes"}).exitCode, 0);
+    EXPECT_EQ(read(plu(3)), read(env_.path("stage/install/register/KR301/DEFAULT/FILE004P.TXT")));
+
+    const CliResult stores = runTk73({"stores"});
+    EXPECT_EQ(stores.out,
+              "store\t1\tCorner Market\tbranch 0\tregister KR150\tcontroller -\n"
+              "store\t3\tCopy_Corner Market\tbranch 0\tregister KR301\tcontroller -\n");
+    const CliResult json = runTk73({"stores", "--json"});
+    EXPECT_EQ(json.out,
+              "{\"branches\":[],\"stores\":[{\"number\":1,\"name\":\"Corner Market\",\"branch\":0,"
+              "\"register_model\":\"KR150\",\"controller_model\":\"-\",\"machines\":[]},"
+              "{\"number\":3,\"name\":\"Copy_Corner Market\",\"branch\":0,\"register_model\":"
+              "\"KR301\",\"controller_model\":\"-\",\"machines\":[]}]}\n");
+}
+
+TEST_F(Tk73Professional, GetAndSetGoThroughTheHandleWithItsChecks) {
+    create("Corner Market", kKiosk);
+    // Menu 14 item 3 is the PLU price; the field title names the same field.
+    const CliResult byMenu =
+        runTk73({"get", "--menu", "14", "--item", "3", "--records", "1-3", "--store", "1"});
+    EXPECT_EQ(byMenu.out, "1\t429\n2\t279\n3\t285\n") << byMenu.err;
+    const CliResult byTitle = runTk73(
+        {"get", "--store", "1", "--file", "4", "--field", "Unit price", "--records", "1-3"});
+    EXPECT_EQ(byTitle.out, byMenu.out);
+    const CliResult names = runTk73(
+        {"get", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "2", "--json"});
+    EXPECT_EQ(names.out, "[{\"record\":2,\"value\":\"Rye bread       \"}]\n");
+
+    ASSERT_EQ(runTk73({"set", "--store", "1", "--file", "4", "--field", "Unit price", "--records",
+                       "2-3", "--value", "1250"})
+                  .exitCode,
+              0);
+    ASSERT_EQ(runTk73({"set", "--store", "1", "--menu", "14", "--item", "2", "--record", "1",
+                       "--value", "Rye"})
+                  .exitCode,
+              0);
+    const std::string file = read(plu(1));
+    EXPECT_NE(file.find("000001,\"04012300000075\",\"Rye             \",\"002000000000\","
+                        "\"00000429\","),
+              std::string::npos);
+    EXPECT_NE(file.find("000002,\"04012300000143\",\"Rye bread       \",\"002000000000\","
+                        "\"00001250\","),
+              std::string::npos);
+    EXPECT_NE(file.find("000003,\"04012300000211\",\"Baguette        \",\"002000000000\","
+                        "\"00001250\","),
+              std::string::npos);
+    // PLU file 4 is no menu update file: the stamp stays as shipped.
+    const std::vector<std::string> stamp = {"get", "--store", "1", "--menu", "36", "--item", "1"};
+    EXPECT_EQ(runTk73(stamp).out, "1\t000000010424\n");
+
+    const auto before = snapshot();
+    const auto refused = [](std::vector<std::string> args) { return runTk73(args).exitCode; };
+    EXPECT_EQ(refused({"set", "--store", "1", "--file", "4", "--field", "Unit price", "--record",
+                       "1", "--value", "123456789"}),
+              5);
+    EXPECT_EQ(refused({"set", "--store", "1", "--file", "4", "--field", "Unit price", "--record",
+                       "1", "--value", "12a"}),
+              5);
+    EXPECT_EQ(refused({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1",
+                       "--value", "A name far too long"}),
+              5);
+    EXPECT_EQ(refused({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1",
+                       "--value", "a,b"}),
+              5);
+    EXPECT_EQ(refused({"set", "--store", "1", "--file", "4", "--field", "Unit price", "--records",
+                       "199-201", "--value", "1"}),
+              3);
+    EXPECT_EQ(refused({"set", "--store", "1", "--file", "4", "--field", "No such title", "--record",
+                       "1", "--value", "1"}),
+              3);
+    EXPECT_EQ(refused({"set", "--store", "1", "--menu", "14", "--item", "99", "--record", "1",
+                       "--value", "1"}),
+              3);
+    EXPECT_EQ(refused({"set", "--store", "1", "--vek", "--menu", "14", "--item", "3", "--record",
+                       "1", "--value", "1"}),
+              3);
+    EXPECT_EQ(refused({"set", "--store", "5", "--menu", "14", "--item", "3", "--record", "1",
+                       "--value", "1"}),
+              3);
+    EXPECT_EQ(snapshot(), before);
+
+    // The scanning PLU file is menu data the register must learn of: writing it stamps menu 36.
+    ASSERT_EQ(runTk73({"set", "--store", "1", "--file", "2", "--field", "Scanning PLU price",
+                       "--record", "1", "--value", "300"})
+                  .exitCode,
+              0);
+    const CliResult stamped = runTk73(stamp);
+    EXPECT_EQ(stamped.exitCode, 0);
+    EXPECT_NE(stamped.out, "1\t000000010424\n");
+    EXPECT_EQ(stamped.out.size(), std::string("1\t000000010424\n").size());
+}
+
+TEST_F(Tk73Professional, ExportAndImportKeepTheProgramFileSafe) {
+    create("Corner Market", kKiosk);
+    const std::string csv = env_.path("plu.csv");
+    ASSERT_EQ(runTk73({"export", "--store", "1", "--file", "4", "--out", csv}).exitCode, 0);
+    EXPECT_EQ(read(csv), read(plu(1)));
+    const CliResult integration =
+        runTk73({"export", "--store", "1", "--integration", "--out", env_.path("all.csv")});
+    EXPECT_EQ(integration.exitCode, 0) << integration.err;
+    EXPECT_EQ(read(env_.path("all.csv")).rfind("\"HEAD-REC\",", 0), 0u);
+
+    // Overwriting, and importing (which clears the program file's data), ask first.
+    std::string changed = read(csv);
+    changed.replace(changed.find("\"00000429\""), 10, "\"00000555\"");
+    TempEnvironment::writeFile(csv, changed);
+    TempEnvironment::writeFile(env_.path("bad.csv"), "not,a,program,file\r\n");
+    const auto before = snapshot();
+    EXPECT_EQ(runTk73({"export", "--store", "1", "--file", "4", "--out", csv}).exitCode, 4);
+    EXPECT_EQ(read(csv), changed);
+    EXPECT_EQ(runTk73({"import", "--store", "1", "--file", "4", "--in", csv}).exitCode, 4);
+    EXPECT_EQ(
+        runTk73({"import", "--store", "1", "--file", "4", "--in", env_.path("none.csv"), "--yes"})
+            .exitCode,
+        3);
+    EXPECT_EQ(
+        runTk73({"export", "--store", "1", "--file", "77", "--out", env_.path("x.csv")}).exitCode,
+        3);
+    const CliResult bad =
+        runTk73({"import", "--store", "1", "--file", "4", "--in", env_.path("bad.csv"), "--yes"});
+    EXPECT_EQ(bad.exitCode, 6);
+    EXPECT_NE(bad.err.find("Couldn't read selected file."), std::string::npos) << bad.err;
+    const auto after = snapshot();
+    EXPECT_EQ(after.at(plu(1)), before.at(plu(1)));
+
+    ASSERT_EQ(runTk73({"import", "--store", "1", "--file", "4", "--in", csv, "--yes"}).exitCode, 0);
+    EXPECT_EQ(runTk73({"get", "--store", "1", "--menu", "14", "--item", "3", "--record", "1"}).out,
+              "1\t555\n");
+}
+
+TEST_F(Tk73Professional, SaveOpenAndDiffCarryAStoreWhole) {
+    create("Corner Market", kKiosk);
+    create("Big Shop", kCompact);
+    const std::string archive = env_.path("corner.crp");
+    ASSERT_EQ(runTk73({"save", "--store", "1", "--out", archive}).exitCode, 0);
+    const CliResult opened = runTk73({"open", archive, "--model", kKiosk});
+    ASSERT_EQ(opened.exitCode, 0) << opened.err;
+    EXPECT_EQ(opened.out, "3\n");
+    EXPECT_NE(runTk73({"stores"}).out.find("store\t3\tcorner\t"), std::string::npos);
+
+    const CliResult same = runTk73({"diff", "--store", "1", "--with", "3"});
+    EXPECT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+    ASSERT_EQ(runTk73({"set", "--store", "3", "--menu", "14", "--item", "3", "--record", "2",
+                       "--value", "999"})
+                  .exitCode,
+              0);
+    const CliResult differs = runTk73({"diff", "--store", "1", "--with", "3"});
+    EXPECT_EQ(differs.exitCode, 1);
+    EXPECT_EQ(differs.out, "FILE004P.TXT\t2\t33\tUnit price\t00000279\t00000999\n");
+    const CliResult files = runTk73({"diff", plu(1), plu(3), "--store", "1", "--json"});
+    EXPECT_EQ(files.exitCode, 1);
+    EXPECT_EQ(files.out,
+              "[{\"file\":\"FILE004P.TXT\",\"record\":2,\"field\":33,\"title\":\"Unit price\","
+              "\"left\":\"00000279\",\"right\":\"00000999\"}]\n");
+    // Stores of different models, and files of different layouts, are not compared.
+    EXPECT_EQ(runTk73({"diff", "--store", "1", "--with", "2"}).exitCode, 5);
+    EXPECT_EQ(runTk73({"diff", plu(1), plu(2)}).exitCode, 5);
+
+    // A damaged archive, or one of another model, leaves the store database as it was.
+    std::string damaged = read(archive);
+    damaged[damaged.size() / 2] ^= 0x5A;
+    TempEnvironment::writeFile(env_.path("damaged.crp"), damaged);
+    const auto before = snapshot();
+    EXPECT_EQ(runTk73({"open", env_.path("damaged.crp"), "--model", kKiosk}).exitCode, 6);
+    EXPECT_EQ(runTk73({"open", archive, "--model", kCompact, "--name", "Wrong"}).exitCode, 6);
+    EXPECT_EQ(runTk73({"open", env_.path("none.crp")}).exitCode, 3);
+    EXPECT_EQ(runTk73({"save", "--store", "3", "--out", archive}).exitCode, 4);
+    EXPECT_EQ(snapshot(), before);
+
+    const std::string crz = env_.path("part.crz");
+    EXPECT_EQ(runTk73({"save", "--store", "1", "--out", crz, "--crz", "1-20"}).exitCode, 0);
+    EXPECT_GT(fs::file_size(crz), 0u);
+}
+
+TEST_F(Tk73Professional, CheckReportsTheInstallationsFindings) {
+    const CliResult clean = runTk73({"check"});
+    EXPECT_EQ(clean.exitCode, 0) << clean.out;
+    EXPECT_EQ(clean.out, "");
+    fs::remove(env_.path("stage/install/register/KR150/DEFAULT/FILE004P.TXT"));
+    const CliResult finding = runTk73({"check"});
+    EXPECT_EQ(finding.exitCode, 1);
+    EXPECT_NE(finding.out.find("FILE004P"), std::string::npos) << finding.out;
+}
+
+TEST_F(Tk73, TheSingleStoreLayoutsWorkOnTheWorkingStoreOnly) {
+    stage(kDefaultLayout);
+    create("Working", kCompact);
+    create("Another", kCompact);
+    EXPECT_EQ(
+        runTk73({"export", "--store", "2", "--file", "4", "--out", env_.path("x.csv")}).exitCode,
+        3);
+    const CliResult current = runTk73({"get", "--menu", "14", "--item", "3", "--record", "1"});
+    EXPECT_EQ(current.out, "1\t429\n");
+
+    const std::string archive = env_.path("working.crp");
+    ASSERT_EQ(
+        runTk73({"set", "--menu", "14", "--item", "3", "--record", "1", "--value", "7"}).exitCode,
+        0);
+    ASSERT_EQ(runTk73({"save", "--out", archive}).exitCode, 0);
+    // Opening replaces the working store and everything in it: only with --yes.
+    const auto before = snapshot();
+    EXPECT_EQ(runTk73({"open", archive}).exitCode, 4);
+    EXPECT_EQ(snapshot(), before);
+    const CliResult opened = runTk73({"open", archive, "--yes"});
+    EXPECT_EQ(opened.exitCode, 0) << opened.err;
+    EXPECT_EQ(opened.out, "1\n");
+    EXPECT_EQ(runTk73({"get", "--menu", "14", "--item", "3", "--record", "1"}).out, "1\t7\n");
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Programs a store from scratch with tk73 alone, as a dealer's script would: create it, set the
+# PLU prices, export the PLU file, save the store as an archive, open the archive as a second
+# store and compare the two: there must be no difference.
+#
+# usage: program_store.sh <tk73> <tk73stage>
+set -euo pipefail
+tk73=${1:?tk73 program}
+stage=${2:?tk73stage program}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tk73script-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work"/{common,local,documents,temp,run}
+"$stage" "$work/stage" --mode 2 >/dev/null
+export TK73_MACHINE_HIVE="$work/stage/machine.reg"
+export TK73_USER_HIVE="$work/user.reg"
+export TK73_COMMON_APPDATA="$work/common"
+export TK73_LOCAL_APPDATA="$work/local"
+export TK73_DOCUMENTS="$work/documents"
+export TK73_TEMP="$work/temp"
+export TK73_MEDIA_FOLDERS="$work/media"
+export XDG_RUNTIME_DIR="$work/run"
+
+fail() {
+    echo "program_store.sh: $*" >&2
+    exit 1
+}
+
+store=$("$tk73" store create --name "Corner Market" --model 150)
+[ "$store" = 1 ] || fail "the first store got number $store"
+
+# A price list: PLU n costs n euros and 99 cents.
+for plu in 1 2 3 4 5 6 7 8 9 10; do
+    "$tk73" set --store "$store" --file 4 --field "Unit price" --record "$plu" --value "${plu}99"
+done
+"$tk73" set --store "$store" --file 4 --field "Unit price" --records 11-20 --value 100
+[ "$("$tk73" get --store "$store" --file 4 --field "Unit price" --records 9-11)" = \
+  "$(printf '9\t999\n10\t1099\n11\t100')" ] || fail "the prices were not set"
+
+"$tk73" export --store "$store" --file 4 --out "$work/plu.csv"
+grep -q '^000010,"[0-9]*","[^"]*","[0-9]*","00001099",' "$work/plu.csv" ||
+    fail "the export does not carry the prices"
+
+"$tk73" save --store "$store" --out "$work/corner.crp"
+second=$("$tk73" open "$work/corner.crp" --name "Corner Market 2" --model 150)
+[ "$second" = 2 ] || fail "the opened archive became store $second"
+
+differences=$("$tk73" diff --store "$store" --with "$second") ||
+    fail "the stores differ: $differences"
+[ -z "$differences" ] || fail "diff printed: $differences"
+"$tk73" export --store "$second" --file 4 --out "$work/plu2.csv"
+cmp -s "$work/plu.csv" "$work/plu2.csv" || fail "the second store's PLU file differs"
+echo "program_store.sh: a store programmed, archived and opened again without a difference"
