@@ -7,22 +7,18 @@
 // Run without arguments: makes its store in a temporary folder, prints one line per figure
 // ("<operation>: <median> ms, <ratio>x baseline") and removes the folder.
 
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "bench/run_timing.h"
+#include "bench/wide_plu_store.h"
 #include "csvexchange/xch_integration_columns.h"
 #include "csvexchange/xch_integration_file.h"
-#include "platform/ini_profile.h"
 #include "programfiles/pgm_handle.h"
-#include "tk73_source_dir.h"
-#include "tools/progen/program_generator.h"
 
 namespace {
 
@@ -39,55 +35,23 @@ constexpr double kTargetRatio = 1.5;
 
 // The model's definition with the PLU menu over all generated records, the generated PLU file
 // and the shipped department and group files, in a maintenance folder below folder.
-void makeStore(const std::string& folder, std::string& definitionFile, std::string& mainte) {
-    const std::string model = std::string(TK73_SOURCE_DIR) + "/install/register/" + kModel;
-    definitionFile = folder + "/" + kModel + ".INI";
-    mainte = folder + "/MAINTE";
+tk73bench::WidePluStore makeStore(const std::string& folder) {
+    tk73bench::WidePluStore store;
+    std::string reason;
+    if (!tk73bench::makeWidePluStore(folder, kModel, kPluMenu, kRecords, store, reason)) {
+        fail(reason.c_str());
+    }
     std::error_code error;
-    std::filesystem::create_directories(mainte, error);
-    std::filesystem::copy_file(model + "/" + kModel + ".INI", definitionFile, error);
     for (const char* file : {"FILE005P.TXT", "FILE006P.TXT"}) {
         if (!error) {
-            std::filesystem::copy_file(model + "/DEFAULT/" + file, mainte + "/" + file, error);
+            std::filesystem::copy_file(store.modelFolder + "/DEFAULT/" + file,
+                                       store.mainteFolder + "/" + file, error);
         }
     }
     if (error) {
         fail("cannot copy the model's files");
     }
-    char memory[32];
-    std::snprintf(memory, sizeof(memory), "INDEX,1,%d", kRecords);
-    for (int item = 0; item < 100; ++item) {
-        char key[32];
-        std::snprintf(key, sizeof(key), "ITEM_%03d_MEMORY", item);
-        char present[64] = {};
-        tk73_GetPrivateProfileStringA("PGM_MENU_014", key, "", present, sizeof(present),
-                                      definitionFile.c_str());
-        if (present[0] != '\0' &&
-            !tk73_WritePrivateProfileStringA("PGM_MENU_014", key, memory, definitionFile.c_str())) {
-            fail("cannot widen the PLU menu");
-        }
-    }
-    tk73tools::GenerateRequest request;
-    request.modelFolder = model;
-    request.fileNo = 4;
-    request.records = kRecords;
-    request.output = mainte + "/FILE004P.TXT";
-    std::string reason;
-    if (!tk73tools::generateProgramFile(request, reason)) {
-        fail(reason.c_str());
-    }
-}
-
-double milliseconds(const std::function<void()>& operation) {
-    const auto start = std::chrono::steady_clock::now();
-    operation();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return store;
 }
 
 // The baseline: every item of every section read through the handle, as the export reads them;
@@ -127,11 +91,9 @@ int main() {
     if (mkdtemp(folder.data()) == nullptr) {
         fail("cannot make a temporary folder");
     }
-    std::string definitionFile;
-    std::string mainte;
-    makeStore(folder, definitionFile, mainte);
+    const tk73bench::WidePluStore store = makeStore(folder);
     CPgmHandle handle;
-    if (!handle.Open(definitionFile.c_str(), mainte.c_str(), "")) {
+    if (!handle.Open(store.definitionFile.c_str(), store.mainteFolder.c_str(), "")) {
         fail("the store does not open");
     }
     tagPGMITEMDEF code;
@@ -154,16 +116,17 @@ int main() {
     std::vector<double> exports;
     std::vector<double> baselines;
     for (int run = 0; run < kRuns; ++run) {
-        baselines.push_back(milliseconds(baselineRun));
-        exports.push_back(milliseconds(exportRun));
+        baselines.push_back(tk73bench::milliseconds(baselineRun));
+        exports.push_back(tk73bench::milliseconds(exportRun));
     }
-    const double baseline = median(baselines);
-    const double ratio = median(exports) / baseline;
+    const double baseline = tk73bench::median(baselines);
+    const double ratio = tk73bench::median(exports) / baseline;
     std::printf("PLU file of %s: %d records, data integration file %.1f MB\n", kModel, kRecords,
                 static_cast<double>(std::filesystem::file_size(output)) / 1e6);
     std::printf("baseline (the same items read through the handle): %.1f ms, 1.00x baseline\n",
                 baseline);
-    std::printf("data integration export: %.1f ms, %.2fx baseline\n", median(exports), ratio);
+    std::printf("data integration export: %.1f ms, %.2fx baseline\n", tk73bench::median(exports),
+                ratio);
     std::printf("target: at most %.1fx baseline: %s\n", kTargetRatio,
                 ratio <= kTargetRatio ? "met" : "missed");
 

@@ -7,13 +7,10 @@
 // Run without arguments: makes its store in a temporary folder, prints one line per figure
 // ("<operation>: <median> ms, <ratio>x floor") and removes the folder.
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,10 +18,9 @@
 #include "apps/editors/item/item_page_set.h"
 #include "apps/editors/item/menu_items.h"
 #include "apps/editors/item/record_search.h"
-#include "platform/ini_profile.h"
+#include "bench/run_timing.h"
+#include "bench/wide_plu_store.h"
 #include "programfiles/pgm_handle.h"
-#include "tk73_source_dir.h"
-#include "tools/progen/program_generator.h"
 
 namespace {
 
@@ -37,58 +33,6 @@ constexpr double kTargetRatio = 3.0;
 [[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "bench_itemsearch: %s\n", what);
     std::exit(1);
-}
-
-// The model's definition, with the PLU menu's items over all generated records, and the PLU
-// file in a maintenance folder below folder. Answers the PLU file's path.
-std::string makeStore(const std::string& folder, const tk73item::ItemPageSet& plu,
-                      std::string& definitionFile, std::string& mainteFolder) {
-    const std::string model = std::string(TK73_SOURCE_DIR) + "/install/register/" + kModel;
-    definitionFile = folder + "/" + kModel + ".INI";
-    mainteFolder = folder + "/MAINTE";
-    std::error_code error;
-    std::filesystem::create_directories(mainteFolder, error);
-    std::filesystem::copy_file(model + "/" + kModel + ".INI", definitionFile, error);
-    if (error) {
-        fail("cannot copy the model's definition");
-    }
-    char section[32];
-    std::snprintf(section, sizeof(section), "PGM_MENU_%03d", plu.menuNo);
-    char memory[32];
-    std::snprintf(memory, sizeof(memory), "INDEX,1,%d", kRecords);
-    for (int item = 0; item < 100; ++item) {
-        char key[32];
-        std::snprintf(key, sizeof(key), "ITEM_%03d_MEMORY", item);
-        char present[64] = {};
-        tk73_GetPrivateProfileStringA(section, key, "", present, sizeof(present),
-                                      definitionFile.c_str());
-        if (present[0] != '\0' &&
-            !tk73_WritePrivateProfileStringA(section, key, memory, definitionFile.c_str())) {
-            fail("cannot widen the PLU menu");
-        }
-    }
-    tk73tools::GenerateRequest request;
-    request.modelFolder = model;
-    request.fileNo = 4;
-    request.records = kRecords;
-    request.output = mainteFolder + "/FILE004P.TXT";
-    std::string reason;
-    if (!tk73tools::generateProgramFile(request, reason)) {
-        fail(reason.c_str());
-    }
-    return request.output;
-}
-
-double milliseconds(const std::function<void()>& operation) {
-    const auto start = std::chrono::steady_clock::now();
-    operation();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The floor: one read of the whole file and a count of its lines.
@@ -112,14 +56,18 @@ int main() {
         fail("cannot make a temporary folder");
     }
     const tk73item::ItemPageSet& plu = *tk73item::findItemPageSet("P");
-    std::string definitionFile;
-    std::string mainteFolder;
-    const std::string pluFile = makeStore(folder, plu, definitionFile, mainteFolder);
+    tk73bench::WidePluStore store;
+    std::string reason;
+    if (!tk73bench::makeWidePluStore(folder, kModel, plu.menuNo, kRecords, store, reason)) {
+        fail(reason.c_str());
+    }
+    const std::string& definitionFile = store.definitionFile;
+    const std::string& pluFile = store.pluFile;
 
     // The list window's start: the handle on the store and the set's items, its file loaded.
     CPgmHandle handle;
     tk73item::MenuItems items;
-    if (!handle.Open(definitionFile.c_str(), mainteFolder.c_str(), "") ||
+    if (!handle.Open(definitionFile.c_str(), store.mainteFolder.c_str(), "") ||
         !tk73item::ReadMenuItems(handle, definitionFile, plu.menuNo, plu.nameItem, items) ||
         items.recordCount != kRecords) {
         fail("the PLU list does not open");
@@ -168,13 +116,13 @@ int main() {
         std::vector<double> times;
         std::vector<double> floors;
         for (int run = 0; run < kRuns; ++run) {
-            floors.push_back(milliseconds(floorRun));
-            times.push_back(milliseconds(operation));
+            floors.push_back(tk73bench::milliseconds(floorRun));
+            times.push_back(tk73bench::milliseconds(operation));
         }
         allFloors.insert(allFloors.end(), floors.begin(), floors.end());
-        figures.push_back({c.name, {median(times), median(floors)}});
+        figures.push_back({c.name, {tk73bench::median(times), tk73bench::median(floors)}});
     }
-    const double floor = median(allFloors);
+    const double floor = tk73bench::median(allFloors);
     std::printf("baseline (read whole, count lines): %.2f ms, 1.00x floor\n", floor);
     for (const auto& [name, figure] : figures) {
         const double ratio = figure.first / figure.second;

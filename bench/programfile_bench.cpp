@@ -6,7 +6,6 @@
 // Run without arguments: makes its store in a temporary folder, prints one line per figure and
 // removes the folder.
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "bench/allocation_counter.h"
+#include "bench/run_timing.h"
 #include "programfiles/pgm_handle.h"
 #include "tk73_source_dir.h"
 #include "tools/progen/program_generator.h"
@@ -69,11 +69,6 @@ double milliseconds(const std::function<void()>& operation) {
     const std::clock_t start = std::clock();
     operation();
     return 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The floor: the file read whole with one read, and its lines counted.
@@ -198,7 +193,7 @@ int main() {
             floorTimes.push_back(milliseconds(floorRun));
             times.push_back(milliseconds(operation));
         }
-        return median(times);
+        return tk73bench::median(times);
     };
 
     Bench bench(store);
@@ -217,7 +212,7 @@ int main() {
     const double search = measure([&] { bench.searchLast(handle); });
     const double write = measure([&] { bench.writeOne(handle); });
 
-    const double floor = median(floorTimes);
+    const double floor = tk73bench::median(floorTimes);
     report("baseline (read whole, count lines)", floor, floor);
     report("open and resolve an item with loading", open, floor);
     report("read five items over all records", read, floor);

@@ -8,30 +8,12 @@
 #include "archive/pack_archive.h"
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
-#include "definitions/decimal_text.h"
 #include "definitions/def_file_inf.h"
 #include "platform/whole_file.h"
+#include "programfiles/pgm_current_store.h"
 #include "programfiles/pgm_file.h"
 
 namespace {
-
-// The user mode of the professional layout, the only register layout with several stores.
-constexpr uint32_t kProfessionalMode = 2;
-constexpr int kWorkingStore = 1;
-constexpr size_t kSelectionRoom = 4096;
-
-int activeStoreNo() {
-    uint32_t mode = 0;
-    AecrbsGetTK73UserMode(&mode);
-    if (AecrbsGetLaunchVekTool() == 0 && mode != kProfessionalMode) {
-        return kWorkingStore;
-    }
-    char branch[kSelectionRoom] = {};
-    char store[kSelectionRoom] = {};
-    char reg[kSelectionRoom] = {};
-    AecrbsGetDesktopRegister(branch, store, reg);
-    return tk73def::decimalValue(store);
-}
 
 // The active store's register: its definition copy, maintenance folder and the file's path.
 struct StoreFile {
@@ -42,7 +24,7 @@ struct StoreFile {
 };
 
 bool locate(int fileNo, StoreFile* out) {
-    const CTK73pgmPgmFile files(activeStoreNo());
+    const CTK73pgmPgmFile files(tk73pgm::currentStoreNo());
     const std::string& ident = files.GetModel().identName;
     char definition[TK73_MAX_PATH] = {};
     char mainte[TK73_MAX_PATH] = {};

@@ -5,38 +5,16 @@
 #include "base/install_folders.h"
 #include "base/out_buffer.h"
 #include "base/registry_settings.h"
-#include "definitions/decimal_text.h"
 #include "definitions/def_reg.h"
 #include "operations/working_store.h"
+#include "programfiles/pgm_current_store.h"
 #include "programfiles/pgm_file.h"
 #include "programfiles/vek_pgm_file.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
 
-namespace {
-
-// The user mode of the professional layout, the only register layout with several stores.
-constexpr uint32_t kProfessionalMode = 2;
-// The selection buffers of the desktop register.
-constexpr size_t kSelectionRoom = 4096;
-
-int activeStoreNo() {
-    uint32_t mode = 0;
-    AecrbsGetTK73UserMode(&mode);
-    if (AecrbsGetLaunchVekTool() == 0 && mode != kProfessionalMode) {
-        return tk73ops::kWorkingStore;
-    }
-    char branch[kSelectionRoom] = {};
-    char store[kSelectionRoom] = {};
-    char reg[kSelectionRoom] = {};
-    AecrbsGetDesktopRegister(branch, store, reg);
-    return tk73def::decimalValue(store);
-}
-
-}  // namespace
-
 CTK73opsActiveStoreInfo::CTK73opsActiveStoreInfo() {
-    CTK73edbStore().GetStoreFromStoreNo(activeStoreNo(), &store_);
+    CTK73edbStore().GetStoreFromStoreNo(tk73pgm::currentStoreNo(), &store_);
     CTK73edbModel().GetModelFromModelNo(store_.regModelNo, &regModel_);
     CTK73edbVekModel().GetModelFromModelNo(store_.vekModelNo, &vekModel_);
 }

@@ -1,10 +1,10 @@
 #include "programfiles/pgm_current_store.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
+#include "definitions/decimal_text.h"
 
 namespace tk73pgm {
 
@@ -28,7 +28,7 @@ int currentStoreNo() {
     char store[kSelectionRoom] = {};
     char reg[kSelectionRoom] = {};
     AecrbsGetDesktopRegister(branch, store, reg);
-    return std::atoi(store);
+    return tk73def::decimalValue(store);
 }
 
 }  // namespace tk73pgm

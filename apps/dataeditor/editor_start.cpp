@@ -6,39 +6,15 @@
 #include "apps/editors/framework/editor_command_line.h"
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
-#include "definitions/decimal_text.h"
 #include "definitions/def_file_inf.h"
 #include "definitions/kind_forms.h"
 #include "platform/api.h"
+#include "programfiles/pgm_current_store.h"
 #include "programfiles/regvek_pgm_file.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
 
 namespace tk73edit {
-
-namespace {
-
-// The user mode of the professional layout, the only register layout with several stores.
-constexpr uint32_t kProfessionalMode = 2;
-// The one store of the default and stand-alone layouts.
-constexpr int kWorkingStore = 1;
-// The room of each text of the desktop selection.
-constexpr size_t kSelectionRoom = 4096;
-
-int activeStoreNo() {
-    uint32_t mode = 0;
-    AecrbsGetTK73UserMode(&mode);
-    if (AecrbsGetLaunchVekTool() == 0 && mode != kProfessionalMode) {
-        return kWorkingStore;
-    }
-    char branch[kSelectionRoom] = {};
-    char store[kSelectionRoom] = {};
-    char reg[kSelectionRoom] = {};
-    AecrbsGetDesktopRegister(branch, store, reg);
-    return tk73def::decimalValue(store);
-}
-
-}  // namespace
 
 DataEditorCommandLine DataEditorCommandLine::parse(const std::vector<std::string>& arguments) {
     DataEditorCommandLine commandLine;
@@ -62,7 +38,7 @@ void applyProcessSwitches(const DataEditorCommandLine& commandLine) {
 
 StartCheck prepareStart(const DataEditorCommandLine& commandLine, StartContext& out) {
     out.kind = AecrbsGetCurrentVekSetting() == 1 ? 1 : 0;
-    out.storeNo = activeStoreNo();
+    out.storeNo = tk73pgm::currentStoreNo();
     if (out.storeNo <= 0 || out.storeNo == EDB_NO_STORE) {
         return StartCheck::NoStore;
     }

@@ -13,13 +13,11 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +26,7 @@
 #include "apps/dataeditor/ui/data_editor_window.h"
 #include "apps/dataeditor/ui/data_grid_view.h"
 #include "bench/allocation_counter.h"
+#include "bench/run_timing.h"
 #include "tests/support/temp_environment.h"
 #include "tk73_source_dir.h"
 #include "tools/progen/program_generator.h"
@@ -44,18 +43,6 @@ constexpr double kMemoryTarget = 2.0;
 [[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "bench_dataeditor: %s\n", what);
     std::exit(1);
-}
-
-double milliseconds(const std::function<void()>& operation) {
-    const auto start = std::chrono::steady_clock::now();
-    operation();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // The floor: one read of the whole file.
@@ -171,27 +158,27 @@ int main(int argc, char** argv) {
     std::vector<double> opens;
     std::vector<double> jumps;
     for (int run = 0; run < kRuns; ++run) {
-        floors.push_back(milliseconds([&] { readWhole(context.path); }));
+        floors.push_back(tk73bench::milliseconds([&] { readWhole(context.path); }));
         auto editor = std::make_unique<Editor>(context);
-        opens.push_back(milliseconds([&] {
+        opens.push_back(tk73bench::milliseconds([&] {
             editor->Open();
             editor->Paint();
         }));
-        jumps.push_back(milliseconds([&] {
+        jumps.push_back(tk73bench::milliseconds([&] {
             editor->JumpToLast();
             editor->Paint();
         }));
     }
-    const double floor = median(floors);
-    const double open = median(opens) / floor;
-    const double jump = median(jumps) / floor;
+    const double floor = tk73bench::median(floors);
+    const double open = tk73bench::median(opens) / floor;
+    const double jump = tk73bench::median(jumps) / floor;
     const double heap = static_cast<double>(heapPeak) / static_cast<double>(fileSize);
     const double resident = static_cast<double>(residentPeak) / static_cast<double>(fileSize);
     std::printf("baseline (read the file whole): %.2f ms, 1.00x floor\n", floor);
     std::printf("open and paint the first screen: %.2f ms, %.2fx floor (target %.1fx)\n",
-                median(opens), open, kOpenTarget);
+                tk73bench::median(opens), open, kOpenTarget);
     std::printf("jump to the last record and paint: %.2f ms, %.2fx floor (target %.1fx)\n",
-                median(jumps), jump, kJumpTarget);
+                tk73bench::median(jumps), jump, kJumpTarget);
     std::printf("peak memory held (heap): %.1f MB, %.2fx the file (target %.1fx)\n",
                 static_cast<double>(heapPeak) / 1e6, heap, kMemoryTarget);
     std::printf("peak resident memory added: %.1f MB, %.2fx the file (target %.1fx)\n",
