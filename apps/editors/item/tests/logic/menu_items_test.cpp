@@ -79,5 +79,6 @@ TEST_F(ItemStoreTest, TheScanningSetCountsItsRecordsAndKeepsTheAgeOutOfSight) {
     EXPECT_EQ(items_.Find(5)->meaning->kinds.size(), 3u);
     ReadSet("G");
     EXPECT_EQ(numbersOf(items_), (std::vector<int>{1, 2}));
-    EXPECT_EQ(items_.Find(2)->label, "Group status (1.1)");
+    // The definition says what the mark does.
+    EXPECT_EQ(items_.Find(2)->label, "Print the group total on reports");
 }
