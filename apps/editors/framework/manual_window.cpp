@@ -7,10 +7,10 @@
 
 #include <filesystem>
 
-#include "base/file_utils.h"
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
 #include "base/ui/ui_text.h"
+#include "platform/shell_open.h"
 #include "storedb/help_manuals.h"
 
 namespace tk73editor {
@@ -45,16 +45,14 @@ void showToolManual(QWidget* parent) {
     AecrbsGetTK73UserMode(&userMode);
     const std::string manual = tk73store::manualPath(tk73store::toolManualName(
         AecrbsGetLaunchVekTool() != 0, AecrbsGetCurrentVekSetting(), userMode));
-    if (!manual.empty() && AecrbsExecuteFile(manual.c_str()) == 1) {
-        return;
-    }
     std::error_code error;
     const std::string html = manual.empty() ? std::string() : htmlEdition(manual);
-    if (!html.empty() && std::filesystem::is_regular_file(html, error)) {
+    if (!html.empty() && !tk73::hasAssociatedProgram(manual) &&
+        std::filesystem::is_regular_file(html, error)) {
         showInSuite(parent, html);
         return;
     }
-    // Neither edition can be shown; the manual's own path says so.
+    // The desktop's viewer shows it, or the user reads that nothing can.
     CTK73hlp().ShowHelpToolManual();
 }
 
