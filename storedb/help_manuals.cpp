@@ -6,6 +6,7 @@
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
 #include "base/user_interaction.h"
+#include "platform/shell_open.h"
 
 namespace tk73store {
 
@@ -26,7 +27,8 @@ uint32_t effectiveUserMode(bool vekTool, uint32_t userMode) {
 
 int openManual(const std::string& name) {
     const std::string path = manualPath(name);
-    if (!path.empty() && AecrbsExecuteFile(path.c_str()) == 1) {
+    // The opener starts for any file and fails out of sight when no program takes the type.
+    if (!path.empty() && tk73::hasAssociatedProgram(path) && AecrbsExecuteFile(path.c_str()) == 1) {
         return 1;
     }
     tk73::ui().message("Can not show help.", kHelpCaption, tk73::MessageIcon::Error);

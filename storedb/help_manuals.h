@@ -23,9 +23,9 @@ std::string manualPath(const std::string& name);
 
 class CTK73hlp {
   public:
-    // Each answers 1 when the manual was handed to its program; else "Can not show help." is
-    // shown and the answer is 0. The messages go to the program's window through the
-    // user-interaction seam.
+    // Each answers 1 when the manual was handed to its program; else (no such file, or no
+    // program on the desktop for its type) "Can not show help." is shown and the answer is 0. The
+    // messages go to the program's window through the user-interaction seam.
     int ShowHelpToolManual();
     // registerModelNo is the register model of the current store (model 301 has a manual of its
     // own); the controller's manual serves every controller setting.

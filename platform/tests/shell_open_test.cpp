@@ -51,3 +51,36 @@ TEST(ShellOpen, AMissingOpenerIsAFailedStart) {
     tk73test::ScopedVariable opener("TK73_OPENER", environment.path("no-such-opener").c_str());
     EXPECT_FALSE(tk73::openWithAssociatedProgram(environment.path("MANUAL.PDF")));
 }
+
+TEST(ShellOpen, AFileHasAProgramOnlyWhenTheDesktopNamesOneForItsType) {
+    tk73test::TempEnvironment environment;
+    const std::string manual = environment.path("MANUAL.PDF");
+    tk73test::TempEnvironment::writeFile(manual, "%PDF");
+    // The desktop's answers come from xdg-mime; a stand-in on the path plays a desktop whose
+    // default program for PDF files is whatever the file "default" names.
+    const std::string bin = environment.path("bin");
+    std::filesystem::create_directories(bin);
+    const std::string defaultProgram = environment.path("default");
+    tk73test::TempEnvironment::writeFile(
+        bin + "/xdg-mime",
+        "#!/bin/sh\n"
+        "[ \"$1 $2\" = \"query filetype\" ] && { echo application/pdf; exit 0; }\n"
+        "[ \"$1 $2 $3\" = \"query default application/pdf\" ] && cat '" +
+            defaultProgram + "' 2>/dev/null\nexit 0\n");
+    chmod((bin + "/xdg-mime").c_str(), 0755);
+    tk73test::ScopedVariable noOpener("TK73_OPENER", nullptr);
+    tk73test::ScopedVariable path("PATH", (bin + ":/usr/bin:/bin").c_str());
+
+    EXPECT_FALSE(tk73::hasAssociatedProgram(manual));
+    tk73test::TempEnvironment::writeFile(defaultProgram, "viewer.desktop\n");
+    EXPECT_TRUE(tk73::hasAssociatedProgram(manual));
+
+    // A named opener takes every type, as long as it can be started.
+    {
+        tk73test::ScopedVariable opener("TK73_OPENER", "/bin/true");
+        std::filesystem::remove(defaultProgram);
+        EXPECT_TRUE(tk73::hasAssociatedProgram(manual));
+    }
+    tk73test::ScopedVariable missing("TK73_OPENER", environment.path("no-such-opener").c_str());
+    EXPECT_FALSE(tk73::hasAssociatedProgram(manual));
+}

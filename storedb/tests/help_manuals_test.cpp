@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "base/registry_settings.h"
@@ -80,9 +81,23 @@ TEST_F(ShowingManuals, AMissingManualOrOpenerShowsTheHelpMessage) {
     AecrbsSetCurrentVekSetting(0, 0);
     setenv("TK73_OPENER", environment_.temp().path("no-such-opener").c_str(), 1);
     EXPECT_EQ(CTK73hlp().ShowHelpToolManual(), 0);
+    // The desktop's own opener, on a desktop that has no program for PDF files: the opener
+    // would start and fail out of sight.
+    unsetenv("TK73_OPENER");
+    const std::string bin = environment_.temp().path("bin");
+    std::filesystem::create_directories(bin);
+    TempEnvironment::writeFile(
+        bin + "/xdg-mime", "#!/bin/sh\n[ \"$2\" = filetype ] && echo application/pdf\nexit 0\n");
+    TempEnvironment::writeFile(bin + "/xdg-open", "#!/bin/sh\nexit 0\n");
+    chmod((bin + "/xdg-mime").c_str(), 0755);
+    chmod((bin + "/xdg-open").c_str(), 0755);
+    const std::string path = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+    setenv("PATH", (bin + ":" + path).c_str(), 1);
+    EXPECT_EQ(CTK73hlp().ShowHelpToolManual(), 0);
+    setenv("PATH", path.c_str(), 1);
 
     const std::vector<tk73test::RecordedInteraction> calls = ui_.calls();
-    ASSERT_EQ(calls.size(), 2u);
+    ASSERT_EQ(calls.size(), 3u);
     for (const tk73test::RecordedInteraction& call : calls) {
         EXPECT_EQ(call.text, "Can not show help.");
         EXPECT_EQ(call.caption, "ECR Setting Tool for LMX, RZ series");

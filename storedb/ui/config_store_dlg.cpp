@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "base/ui/printable_text.h"
 #include "base/ui/ui_text.h"
 #include "storedb/ui/config_connect_dlg.h"
 #include "storedb/ui/dialog_parts.h"
@@ -21,10 +22,22 @@ constexpr int kNameChars = 40;
 constexpr int kClerkChars = 40;
 constexpr int kCommentChars = 250;
 
+// A text field that refuses, as they are typed, the characters the installation's code page
+// cannot hold: the store table would keep them as "?".
 QLineEdit* textField(const char* name, const std::string& text, int maxLength) {
     auto* field = new QLineEdit(toQString(text));
     field->setObjectName(QString::fromLatin1(name));
     field->setMaxLength(maxLength);
+    QObject::connect(field, &QLineEdit::textEdited, field, [field] {
+        const tk73::CodePageCharacters codePage;
+        const QString refused =
+            tk73::takeOutRefused(*field, [&](char32_t c) { return !codePage.holds(c); });
+        if (!refused.isEmpty()) {
+            tk73::showFieldNote(*field, QStringLiteral("Can not enter [%1], the register cannot "
+                                                       "print it.")
+                                            .arg(refused));
+        }
+    });
     return field;
 }
 

@@ -6,6 +6,7 @@ old-version files; its only default folder is "DEFAULT".
 
 from controller_files import controller_files, controller_menus
 from definition_ini import ini_text, layout_sections, menu_sections, numbers, titles_sections
+from item_titles import describe
 from layouts import file_bytes
 from register_files import scanning_file
 
@@ -52,7 +53,7 @@ def definition_sections(shape, files, menus):
 def controller_tree(shape):
     info = shape.info
     files = controller_files(shape)
-    menus = controller_menus(files)
+    menus = describe(files, controller_menus(files))
     n = info.indent
     tree = {"%s/%s.INI" % (n, n): ini_text(definition_sections(shape, files, menus))}
     contents = list(files.values()) + [scanning_file(422, shape.scanning_records, True)]

@@ -1,8 +1,9 @@
 """The manuals of the "DOCUMENT" folder: user guides (PDF) and program file references (HTML).
 
 The guides share their chapters and differ in the part that explains the tool and the layout
-they belong to. The references are made from the model definitions, so they always describe
-the files that ship.
+they belong to. Each guide also ships as HTML beside its PDF ("TK73TOOL.htm" beside
+"TK73TOOL.pdf"): the suite shows that edition itself where the desktop has no PDF viewer. The
+references are made from the model definitions, so they always describe the files that ship.
 """
 
 import html
@@ -34,7 +35,14 @@ EDITING = [
              "tax tables and the reservation of a future tax change."),
     ("item", "Every page offers Restore defaults, which reads the values shipped with the model "
              "again; nothing is written until you press OK and confirm."),
-    ("item", "A double quote cannot be typed into a text: it is replaced by a blank."),
+    ("item", "A field takes only what the register can hold: digits in number fields, a "
+             "decimal point only in amounts, and no character the register cannot print. A "
+             "double quote or such a character is refused as you type, and the field says so; "
+             "the rest of what you typed stays."),
+    ("item", "OK names the field that holds an invalid value and selects it. A PLU code, a "
+             "scanning code or a clerk's secret code that another record holds already is "
+             "refused too, naming that record; you can go to it and change one of them."),
+    ("item", "Ctrl+Z undoes your changes on a page one field at a time, Ctrl+Y redoes them."),
 ]
 
 CARD = [
@@ -124,18 +132,35 @@ GUIDES = {
 }
 
 
-def guide(title, intro):
-    blocks = [("title", title), ("text", intro)]
-    return pdf_bytes(blocks + START + EDITING + CARD + CSV + LAN + MERGE + MAINTENANCE)
+def guide_blocks(title, intro):
+    return ([("title", title), ("text", intro)] + START + EDITING + CARD + CSV + LAN + MERGE
+            + MAINTENANCE)
 
 
-def reference(title, models):
-    """An HTML page describing the program files and setting items of the given models."""
+def html_page(title, body):
     out = ['<!DOCTYPE html>', '<html lang="en">', '<head>',
            '<meta charset="windows-1252">', '<title>%s</title>' % html.escape(title),
            '<style>body{font-family:sans-serif;margin:2em}table{border-collapse:collapse}'
            'td,th{border:1px solid #999;padding:2px 6px;text-align:left}</style>',
-           '</head>', '<body>', '<h1>%s</h1>' % html.escape(title),
+           '</head>', '<body>'] + body + ['</body>', '</html>']
+    return "".join(line + "\r\n" for line in out).encode("cp1252")
+
+
+def guide_html(title, intro):
+    """The guide's HTML edition: the same blocks as its PDF."""
+    tags = {"title": "h1", "heading": "h2", "text": "p"}
+    body = []
+    for kind, text in guide_blocks(title, intro):
+        if kind == "item":
+            body.append("<ul><li>%s</li></ul>" % html.escape(text))
+        else:
+            body.append("<%s>%s</%s>" % (tags[kind], html.escape(text), tags[kind]))
+    return html_page(title, body)
+
+
+def reference(title, models):
+    """An HTML page describing the program files and setting items of the given models."""
+    out = ['<h1>%s</h1>' % html.escape(title),
            '<p>Each program file is a text file of fixed-length records. Every field is '
            'written in double quotes: text padded with blanks, numbers filled with zeros, '
            'flags as hexadecimal digits. A numeric field of n bytes shows 2n digits.</p>']
@@ -155,23 +180,25 @@ def reference(title, models):
                                                  KIND_TEXT[kind_of(field.number)], field.length,
                                                  field.width))
             out.append('</table>')
-        out.append('<h3>Setting items</h3><table><tr><th>Menu</th><th>Item</th><th>File</th>'
-                   '<th>Records</th><th>Field</th><th>Type</th><th>Position</th>'
+        out.append('<h3>Setting items</h3><table><tr><th>Menu</th><th>Item</th><th>Title</th>'
+                   '<th>File</th><th>Records</th><th>Field</th><th>Type</th><th>Position</th>'
                    '<th>Width</th></tr>')
         for menu in sorted(menus):
             for i in menus[menu]:
-                out.append('<tr><td>%d</td><td>%d</td><td>%03d</td><td>%s</td><td>%03d</td>'
-                           '<td>%s</td><td>%d</td><td>%d</td></tr>' % (
-                               menu, i.number, i.file, i.memory, i.field, i.kind, i.position,
-                               i.width))
+                out.append('<tr><td>%d</td><td>%d</td><td>%s</td><td>%03d</td><td>%s</td>'
+                           '<td>%03d</td><td>%s</td><td>%d</td><td>%d</td></tr>' % (
+                               menu, i.number, html.escape(i.title or ""), i.file, i.memory,
+                               i.field, i.kind, i.position, i.width))
         out.append('</table>')
-    out += ['</body>', '</html>']
-    return "".join(line + "\r\n" for line in out).encode("cp1252")
+    return html_page(title, out)
 
 
 def document_tree(registers, controllers):
     """registers and controllers: lists of (shape, files, menus)."""
-    tree = {"DOCUMENT/" + name: guide(title, intro) for name, (title, intro) in GUIDES.items()}
+    tree = {}
+    for name, (title, intro) in GUIDES.items():
+        tree["DOCUMENT/" + name] = pdf_bytes(guide_blocks(title, intro))
+        tree["DOCUMENT/" + name[: -len(".pdf")] + ".htm"] = guide_html(title, intro)
 
     def named(entries):
         return [("%s (%s)" % (s.info.name, s.info.indent), f, m) for s, f, m in entries]

@@ -129,6 +129,9 @@ class Item:
     field: int
     mean: int = None
     values: tuple = None
+    title: str = None  # ITEM_%03d_TITLE
+    range: tuple = None  # ITEM_%03d_RANGE: (low, high)
+    unique: int = None  # ITEM_%03d_UNIQUE: the item naming a record
 
     def keys(self):
         key = "ITEM_%03d" % self.number
@@ -142,6 +145,12 @@ class Item:
             pairs.append((key + "_MEAN", str(self.mean)))
         if self.values is not None:
             pairs.append((key + "_VALUE", ",".join(str(v) for v in self.values)))
+        if self.title is not None:
+            pairs.append((key + "_TITLE", '"%s"' % self.title))
+        if self.range is not None:
+            pairs.append((key + "_RANGE", "%d,%d" % self.range))
+        if self.unique is not None:
+            pairs.append((key + "_UNIQUE", str(self.unique)))
         return pairs
 
 

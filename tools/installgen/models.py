@@ -82,7 +82,8 @@ KR420 = RegisterShape(
                ("DETAILSETUP", "ON"), ("BINEDIT", "OFF")),
     cf=(("FOLDER_X", "/KELVO/CF/X"), ("FOLDER_Y", "/KELVO/CF/Y"), ("FOLDER_AUTOPGM", ""),
         ("BTNSTATE", "on"), ("ALLDATA", "OFF")),
-    status_007=("Logo on", "Logo off"), rename_point="FALSE")
+    caption_006=("Printed", "Not printed"), status_007=("Logo on", "Logo off"),
+    rename_point="FALSE")
 
 KR150 = RegisterShape(
     info=ModelInfo(150, "KR150", "KR-150 Kiosk Register", 0, "KIOSK", "KR1500", 1, 21),

@@ -10,6 +10,8 @@ from register_files import message_blocks
 RADIO_PRINT = (1, 0)  # "Print" / "No print"
 CALCULATION_TYPES = (0, 1, 2)  # "Add in" / "Add on" / "Other"
 PRICE_MODES = (0, 1, 2)  # preset / open / preset and open
+TAX_STATUSES = (0, 1, 2, 3, 4)  # not taxed / taxed by tax 1 to 4
+TAX_TABLES = tuple(range(11))  # none / table 1 to 10
 
 
 def department_menu(files):
@@ -17,15 +19,15 @@ def department_menu(files):
     return [
         item(0, f, 50, "DIGIT", 1, 4),
         item(1, f, 51, "CHAR", 1, 12),
-        item(2, f, 53, "DIGIT", 1, 6),
-        item(3, f, 52, "HEX", 1, 1),
+        item(2, f, 53, "DIGIT", 1, 6, mean=2),
+        item(3, f, 52, "HEX", 1, 1, values=TAX_STATUSES),
         item(4, f, 52, "BIT", 2, 1),
         item(5, f, 52, "HEX", 3, 1, values=PRICE_MODES),
         item(6, f, 52, "BIT", 2, 2),
         item(7, f, 54, "DIGIT", 1, 4),
         item(8, f, 52, "BIT", 2, 4),
         item(9, f, 52, "BIT", 2, 8),
-        item(10, f, 55, "DIGIT", 1, 2),
+        item(10, f, 55, "DIGIT", 1, 2, values=TAX_TABLES),
         item(11, f, 56, "DIGIT", 1, 8, mean=2),
         item(12, f, 52, "HEX", 4, 1),
     ]
@@ -45,11 +47,11 @@ def plu_menu(files, shape):
         item(9, f, 32, "BIT", 2, 2),
         item(10, f, 37, "DIGIT", 1, 4),
         item(11, f, 38, "DIGIT", 1, 4),
-        item(15, f, 32, "HEX", 3, 1),
+        item(15, f, 32, "HEX", 3, 1, values=TAX_STATUSES),
         item(16, f, 32, "BIT", 2, 4),
         item(17, f, 32, "BIT", 2, 8),
         item(18, f, 40, "DIGIT", 1, 2),
-        item(19, f, 39, "DIGIT", 1, 2),
+        item(19, f, 39, "DIGIT", 1, 2, values=TAX_TABLES),
     ]
     if shape.stock_item:
         items.append(item(12, f, 41, "DIGIT", 1, 8))

@@ -7,6 +7,7 @@ import register_files as rf
 from definition_ini import (file_section, ini_text, layout_sections, menu_sections, numbers,
                             quoted, titles_sections)
 from layouts import file_bytes
+from item_titles import describe
 from merge_menu import MergeSide, merge_menu
 from register_menus import old_set_menu_menu, register_menus
 
@@ -124,7 +125,7 @@ def register_tree(shape):
     info = shape.info
     kind = "REGISTER"
     files = program_files(shape, paired=False)
-    menus = register_menus(files, shape, merge_menu(files, merge_side(shape)))
+    menus = describe(files, register_menus(files, shape, merge_menu(files, merge_side(shape))))
     tree = {}
     n = info.indent
     tree["%s/%s.INI" % (n, n)] = ini_text(definition_sections(shape, files, menus))

@@ -28,6 +28,14 @@ const char* builtInText(EditorText id) {
             return "Restore defaults";
         case EditorText::HelpButton:
             return "Help";
+        case EditorText::UnprintableCharacter:
+            return "Can not enter [%s], the register cannot print it.";
+        case EditorText::RangeNote:
+            return "%s to %s";
+        case EditorText::FieldOfRecord:
+            return "%s, record %s";
+        case EditorText::DuplicateValue:
+            return "%s \"%s\" is already held by record %s%s.\nDo you want to go to it?";
     }
     return "";
 }
@@ -50,6 +58,20 @@ std::string fillNumbers(const std::string& text, int first, int second) {
     for (size_t at = 0; at < text.size(); ++at) {
         if (text.compare(at, 2, "%d") == 0 && next < 2) {
             filled += std::to_string(numbers[next++]);
+            ++at;
+        } else {
+            filled += text[at];
+        }
+    }
+    return filled;
+}
+
+std::string fillTexts(const std::string& text, std::initializer_list<std::string> texts) {
+    auto next = texts.begin();
+    std::string filled;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 2, "%s") == 0 && next != texts.end()) {
+            filled += *next++;
             ++at;
         } else {
             filled += text[at];

@@ -3,6 +3,7 @@
 // shows goes through resourceText, so that the language library (language_library.h), when it is
 // there, can answer it in its own language.
 
+#include <initializer_list>
 #include <string>
 
 #include "apps/editors/framework/string_ids.h"
@@ -19,7 +20,11 @@ enum class EditorText : unsigned {
     OkButton,                          // "OK"
     CancelButton,                      // "Cancel"
     RestoreDefaultsButton,             // "Restore defaults"
-    HelpButton                         // "Help"
+    HelpButton,                        // "Help"
+    UnprintableCharacter,              // "Can not enter [%s], the register cannot print it."
+    RangeNote,                         // "%s to %s"
+    FieldOfRecord,                     // "%s, record %s"
+    DuplicateValue  // "%s \"%s\" is already held by record %s%s.\nDo you want to go to it?"
 };
 
 // The text of a string id: the language library's when it holds the id, else builtIn.
@@ -28,6 +33,8 @@ std::string resourceText(unsigned id, const char* builtIn);
 // The text with the numbers filled into its "%d" places, in order. A text may come from the
 // language library, so it is never used as a printf format.
 std::string fillNumbers(const std::string& text, int first, int second = 0);
+// The text with the texts filled into its "%s" places, in order; likewise never a format.
+std::string fillTexts(const std::string& text, std::initializer_list<std::string> texts);
 
 // One of the framework's own texts.
 std::string editorText(EditorText id);

@@ -1,5 +1,11 @@
 #include "apps/editors/framework/number_item.h"
 
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include "apps/editors/framework/editor_texts.h"
+#include "base/ui/ui_text.h"
+
 namespace tk73editor {
 
 namespace {
@@ -16,8 +22,19 @@ bool isDigit(QChar c, bool hexadecimal) {
 }  // namespace
 
 NumberItem::NumberItem(int menuNo, int itemNo, int record, Places places)
-    : PageItem(menuNo, itemNo, record), field_(new QLineEdit), places_(places) {
+    : PageItem(menuNo, itemNo, record),
+      field_(new QLineEdit),
+      rangeNote_(new QLabel),
+      places_(places) {
+    rangeNote_->hide();
     QObject::connect(field_, &QLineEdit::textEdited, field_, [this] { MarkEdited(); });
+}
+
+NumberItem::~NumberItem() {
+    // A page that lays the field out itself never places the note.
+    if (rangeNote_->parent() == nullptr) {
+        delete rangeNote_;
+    }
 }
 
 void NumberItem::SetRange(uint64_t lowest, uint64_t highest) {
@@ -32,6 +49,22 @@ void NumberItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definitio
     }
     // Room for every digit, a decimal point and nothing more.
     field_->setMaxLength(definition.nWidth + (decimals_ > 0 ? 1 : 0));
+    const QString digit = definition.nDataType == PGM_DATA_HEX ? QStringLiteral("[0-9A-Fa-f]")
+                                                               : QStringLiteral("[0-9]");
+    QString pattern = QStringLiteral("%1{0,%2}").arg(digit).arg(definition.nWidth - decimals_);
+    if (decimals_ > 0) {
+        pattern += QStringLiteral("(\\.%1{0,%2})?").arg(digit).arg(decimals_);
+    }
+    field_->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), field_));
+    if (!range_) {
+        range_ = context.GetItemRange(MenuNo(), ItemNo());
+    }
+    if (range_) {
+        rangeNote_->setText(tk73::toQString(fillTexts(
+            editorText(EditorText::RangeNote), {tk73::fromQString(Format(range_->first)),
+                                                tk73::fromQString(Format(range_->second))})));
+        rangeNote_->show();
+    }
 }
 
 std::optional<uint64_t> NumberItem::Parse(const QString& text) const {
@@ -72,6 +105,11 @@ std::optional<uint64_t> NumberItem::Parse(const QString& text) const {
 
 bool NumberItem::IsValid() const {
     return !Edited() || Parse(field_->text()).has_value();
+}
+
+void NumberItem::Highlight() {
+    field_->setFocus();
+    field_->selectAll();
 }
 
 QString NumberItem::Format(uint64_t value) const {

@@ -33,6 +33,8 @@ int PageItem::Resolve(PgmMenuContext& context) {
     if (record_ == 0) {
         record_ = definition_.nFirstRecord;
     }
+    title_ = context.GetItemTitle(menuNo_, itemNo_);
+    uniqueNameItem_ = context.GetUniqueNameItem(menuNo_, itemNo_);
     Prepare(context, definition_);
     resolved_ = true;
     return 1;
@@ -73,16 +75,35 @@ void PageItem::ShowBlank() {
 
 void PageItem::Display(const tagPGMITEMDATA& value) {
     shown_ = value;
+    current_ = value;
     showing_ = true;
     Show(shown_);
     showing_ = false;
     edited_ = false;
 }
 
+void PageItem::Put(const tagPGMITEMDATA& value) {
+    showing_ = true;
+    Show(value);
+    showing_ = false;
+    current_ = value;
+    edited_ = !SameValue(value, shown_);
+}
+
 void PageItem::MarkEdited() {
-    if (!showing_) {
-        edited_ = true;
+    if (showing_) {
+        return;
     }
+    edited_ = true;
+    const tagPGMITEMDATA before = current_;
+    current_ = Collect();
+    if (listener_) {
+        listener_(*this, before);
+    }
+}
+
+void PageItem::Highlight() {
+    Control()->setFocus();
 }
 
 tagPGMITEMDATA PageItem::Value() const {

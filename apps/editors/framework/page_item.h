@@ -11,6 +11,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
 #include "apps/editors/framework/pgm_menu_context.h"
 #include "programfiles/pgm_item_def.h"
 
@@ -26,11 +29,20 @@ class PageItem {
 
     // The control, owned by the page's layout once it is placed there.
     virtual QWidget* Control() = 0;
+    // A widget that belongs beside the control (a note on what it takes), or null.
+    virtual QWidget* Beside() { return nullptr; }
 
     int MenuNo() const { return menuNo_; }
     int ItemNo() const { return itemNo_; }
     // The record the item shows; 0 for its first record until the item is resolved.
     int Record() const { return record_; }
+    // The item's title from the definition (empty until the item is resolved); messages name
+    // the item by it.
+    const std::string& Title() const { return title_; }
+    // The item that names a record when this item's value must differ from record to record
+    // (PgmMenuContext::GetUniqueNameItem); 0 when values may repeat.
+    int UniqueNameItem() const { return uniqueNameItem_; }
+    const tagPGMITEMDEF& Definition() const { return definition_; }
 
     // Reads the value (PGM_ACCESS_READ from the maintenance files, PGM_ACCESS_READ_DEFAULT from
     // the default files) and shows it; the first call resolves the item. 1 on success. A failed
@@ -52,6 +64,19 @@ class PageItem {
     bool IsChanged() const;
     // Writes the value when the item is usable and changed. 1 on success or nothing to write.
     int Save(CPgmHandle& handle);
+    // Whether two values of this item are the same setting (texts without trailing blanks).
+    bool SameValue(const tagPGMITEMDATA& a, const tagPGMITEMDATA& b) const;
+
+    // Puts the cursor into the control and selects what it holds, for a message about it.
+    virtual void Highlight();
+
+    // Told after each change the user makes, with the value the control held before it; the
+    // page set keeps the history that undo and redo walk.
+    using EditListener = std::function<void(PageItem& item, const tagPGMITEMDATA& before)>;
+    void SetEditListener(EditListener listener) { listener_ = std::move(listener); }
+    // Shows a value as if the user had set it (undo and redo); it counts as a change unless it
+    // is the value the control started from.
+    void Put(const tagPGMITEMDATA& value);
 
   protected:
     // Called once the item is resolved, before its first value is shown (value lists, widths).
@@ -64,13 +89,10 @@ class PageItem {
     // Whether the user changed the control since the last value shown.
     bool Edited() const { return edited_; }
 
-    const tagPGMITEMDEF& Definition() const { return definition_; }
-
   private:
     int Resolve(PgmMenuContext& context);
     // Shows the value as the one the control started from.
     void Display(const tagPGMITEMDATA& value);
-    bool SameValue(const tagPGMITEMDATA& a, const tagPGMITEMDATA& b) const;
 
     int menuNo_;
     int itemNo_;
@@ -82,6 +104,11 @@ class PageItem {
     tagPGMITEMDEF definition_;
     tagPGMITEMDATA stored_;
     tagPGMITEMDATA shown_;
+    // What the control held after the last change, the "before" of the next one.
+    tagPGMITEMDATA current_;
+    std::string title_;
+    int uniqueNameItem_ = 0;
+    EditListener listener_;
 };
 
 }  // namespace tk73editor

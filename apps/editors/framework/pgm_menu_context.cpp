@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "apps/editors/framework/definition/item_title.h"
 #include "base/registry_settings.h"
 #include "operations/active_store_info.h"
 #include "platform/api.h"
@@ -77,6 +78,29 @@ int PgmMenuContext::GetValueList(int menuNo, int itemNo, std::vector<int>& value
         }
     }
     return 1;
+}
+
+std::string PgmMenuContext::GetItemTitle(int menuNo, int itemNo) const {
+    return itemTitle(definitionFile_, menuNo, itemNo);
+}
+
+std::optional<std::pair<uint64_t, uint64_t>> PgmMenuContext::GetItemRange(int menuNo,
+                                                                          int itemNo) const {
+    const std::string range = itemKey(definitionFile_, menuNo, itemNo, "_RANGE");
+    const size_t comma = range.find(',');
+    if (comma == std::string::npos) {
+        return std::nullopt;
+    }
+    const uint64_t low = std::strtoull(range.c_str(), nullptr, 10);
+    const uint64_t high = std::strtoull(range.c_str() + comma + 1, nullptr, 10);
+    if (low > high) {
+        return std::nullopt;
+    }
+    return std::make_pair(low, high);
+}
+
+int PgmMenuContext::GetUniqueNameItem(int menuNo, int itemNo) const {
+    return std::atoi(itemKey(definitionFile_, menuNo, itemNo, "_UNIQUE").c_str());
 }
 
 }  // namespace tk73editor

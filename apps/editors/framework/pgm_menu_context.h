@@ -3,7 +3,10 @@
 // active store (its definition file, maintenance folder and default folder), through which every
 // page reads and writes its items, and the value lists of the items.
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "programfiles/pgm_handle.h"
@@ -34,6 +37,16 @@ class PgmMenuContext {
     // token without digits counting 0). 1 on success; 0 when the key is missing or empty, and the
     // page keeps its built-in list.
     int GetValueList(int menuNo, int itemNo, std::vector<int>& values) const;
+
+    // The title a shop owner reads for an item (item_title.h).
+    std::string GetItemTitle(int menuNo, int itemNo) const;
+    // The lowest and highest number the register takes for a number item, from "ITEM_%03d_RANGE"
+    // ("low,high"); nullopt when the definition gives none.
+    std::optional<std::pair<uint64_t, uint64_t>> GetItemRange(int menuNo, int itemNo) const;
+    // For an item whose value must differ from record to record within its file (a PLU code, a
+    // clerk's secret code), the item that names a record in messages: "ITEM_%03d_UNIQUE". 0
+    // for an item that may repeat.
+    int GetUniqueNameItem(int menuNo, int itemNo) const;
 
   private:
     CPgmHandle handle_;

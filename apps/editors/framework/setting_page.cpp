@@ -1,5 +1,7 @@
 #include "apps/editors/framework/setting_page.h"
 
+#include <QHBoxLayout>
+
 #include "base/ui/ui_text.h"
 
 namespace tk73editor {
@@ -8,10 +10,21 @@ SettingPage::SettingPage(const std::string& title, QWidget* parent)
     : QWidget(parent), title_(title), form_(new QFormLayout(this)) {}
 
 void SettingPage::Place(const std::string& label, std::unique_ptr<PageItem> item) {
+    QWidget* shown = item->Control();
+    if (QWidget* beside = item->Beside()) {
+        shown = new QWidget;
+        auto* row = new QHBoxLayout(shown);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->addWidget(item->Control());
+        row->addWidget(beside);
+        row->addStretch();
+        // The label's mnemonic and a click on it reach the control.
+        shown->setFocusProxy(item->Control());
+    }
     if (label.empty()) {
-        form_->addRow(item->Control());
+        form_->addRow(shown);
     } else {
-        form_->addRow(tk73::toQString(label), item->Control());
+        form_->addRow(tk73::toQString(label), shown);
     }
     items_.push_back(std::move(item));
 }

@@ -32,8 +32,7 @@ std::string cutToWidth(const std::string& text, size_t width) {
 
 TextItem::TextItem(int menuNo, int itemNo, int record)
     : PageItem(menuNo, itemNo, record), field_(new QLineEdit) {
-    QObject::connect(field_, &QLineEdit::textEdited, field_,
-                     [this](const QString& text) { TextEdited(text); });
+    QObject::connect(field_, &QLineEdit::textEdited, field_, [this] { TextEdited(); });
 }
 
 void TextItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) {
@@ -51,23 +50,31 @@ void TextItem::Show(const tagPGMITEMDATA& value) {
                                         : std::string_view(value.text).substr(0, end + 1)));
 }
 
-void TextItem::TextEdited(const QString& typed) {
-    QString text = typed;
-    const bool quoted = text.contains('"');
-    text.replace('"', ' ');
-    const std::string bytes = tk73::fromQString(text);
+void TextItem::TextEdited() {
+    const QString quotes = tk73::takeOutRefused(*field_, [](char32_t c) { return c == U'"'; });
+    const QString unprintable =
+        tk73::takeOutRefused(*field_, [this](char32_t c) { return !codePage_.holds(c); });
+    const std::string bytes = tk73::fromQString(field_->text());
     const std::string fitting = cutToWidth(bytes, width_);
-    if (quoted || fitting.size() != bytes.size()) {
+    if (fitting.size() != bytes.size()) {
         const int cursor = field_->cursorPosition();
         field_->setText(tk73::toQString(fitting));
         field_->setCursorPosition(std::min(cursor, static_cast<int>(field_->text().size())));
     }
     MarkEdited();
-    if (quoted) {
-        tk73::ui().message(editorText(EditorText::QuoteReplaced),
-                           tk73::fromQString(field_->window()->windowTitle()),
-                           tk73::MessageIcon::None);
+    const std::string caption = tk73::fromQString(field_->window()->windowTitle());
+    if (!quotes.isEmpty()) {
+        tk73::ui().message(editorText(EditorText::QuoteReplaced), caption, tk73::MessageIcon::None);
     }
+    if (!unprintable.isEmpty()) {
+        tk73::showFieldNote(*field_, tk73::toQString(editorText(EditorText::UnprintableCharacter))
+                                         .replace(QStringLiteral("%s"), unprintable));
+    }
+}
+
+void TextItem::Highlight() {
+    field_->setFocus();
+    field_->selectAll();
 }
 
 tagPGMITEMDATA TextItem::Collect() const {

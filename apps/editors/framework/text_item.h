@@ -1,12 +1,16 @@
 #pragma once
 // A character item shown in an edit field. The field holds at most the item's width in bytes of
-// the installation's code page, cut before a double-byte character that would not fit whole. A
-// double quote would end the field in the program file, so a typed one becomes a blank, and the
-// user is told so with "Can not enter ["], translate to white space." under the window's title.
+// the installation's code page, cut before a double-byte character that would not fit whole.
+// Two kinds of character are refused as they are typed or pasted, while the text before and
+// after them stays as the user typed it: a double quote, which would end the field in the
+// program file ("Can not enter ["], translate to white space."), and a character the code page
+// cannot hold, which the register could not print and the file would keep as "?" ("Can not
+// enter [%s], the register cannot print it."). The note goes under the window's title.
 
 #include <QLineEdit>
 
 #include "apps/editors/framework/page_item.h"
+#include "base/ui/printable_text.h"
 
 namespace tk73editor {
 
@@ -15,6 +19,7 @@ class TextItem : public PageItem {
     TextItem(int menuNo, int itemNo, int record = 0);
 
     QWidget* Control() override { return field_; }
+    void Highlight() override;
 
   protected:
     void Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definition) override;
@@ -22,10 +27,11 @@ class TextItem : public PageItem {
     tagPGMITEMDATA Collect() const override;
 
   private:
-    void TextEdited(const QString& text);
+    void TextEdited();
 
     QLineEdit* field_;
     size_t width_ = 0;
+    tk73::CodePageCharacters codePage_;
 };
 
 }  // namespace tk73editor

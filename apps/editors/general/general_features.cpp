@@ -1,5 +1,6 @@
 #include "apps/editors/general/general_features.h"
 
+#include <QLabel>
 #include <QWidget>
 
 #include <vector>
@@ -7,6 +8,7 @@
 #include "apps/editors/framework/check_item.h"
 #include "apps/editors/framework/choice_item.h"
 #include "apps/editors/framework/number_item.h"
+#include "base/ui/ui_text.h"
 
 namespace tk73general {
 
@@ -97,6 +99,12 @@ void addFeaturePage(tk73editor::PageSetDialog& set, GeneralText title,
             if (view.feature == feature) {
                 addFeature(page, view);
             }
+        }
+        if (feature == Feature::TimeFormat) {
+            // Two settings govern a 12/24-hour clock; the page says which one this is.
+            auto* note = new QLabel(tk73::toQString(generalText(GeneralText::TimeFormatNote)));
+            note->setWordWrap(true);
+            page.AddRow(note);
         }
     }
 }

@@ -78,6 +78,9 @@ const char* builtInText(GeneralText id) {
             return "Print the graphic logo";
         case GeneralText::JournalToMemory:
             return "Electronic journal (journal to memory)";
+        case GeneralText::TimeFormatNote:
+            return "This is the time on the register's display; receipts and the journal follow "
+                   "\"Time system\" of the receipt settings.";
     }
     return "";
 }

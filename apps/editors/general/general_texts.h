@@ -46,7 +46,10 @@ enum class GeneralText : unsigned {
     ScannerConnected,  // "Scanner connected"
     VoidLimit,         // "Void limit"
     PrintLogo,         // "Print the graphic logo"
-    JournalToMemory    // "Electronic journal (journal to memory)"
+    JournalToMemory,   // "Electronic journal (journal to memory)"
+    // Beside "Time format": the receipt settings hold the printed time's own.
+    TimeFormatNote  // "This is the time on the register's display; receipts and the journal
+                    // follow \"Time system\" of the receipt settings."
 };
 
 std::string generalText(GeneralText id);

@@ -1,6 +1,7 @@
 #include "apps/editors/item/item_catalogue.h"
 
 #include <map>
+#include <string>
 #include <utility>
 
 namespace tk73item {
@@ -18,6 +19,21 @@ ItemMeaning plain(const std::string& label) {
     return {label, {}, {}};
 }
 
+// Which tax an item is taxed by: none, or one of the register's four taxes.
+ItemMeaning taxCalculation() {
+    return {"Tax calculation", {"Not taxed", "Tax 1", "Tax 2", "Tax 3", "Tax 4"}, {0, 1, 2, 3, 4}};
+}
+
+// The tax table an item follows: none, or one of the ten tables.
+ItemMeaning taxTable() {
+    ItemMeaning meaning{"Tax table", {"No tax table"}, {0}};
+    for (int table = 1; table <= 10; ++table) {
+        meaning.kinds.push_back("Tax table " + std::to_string(table));
+        meaning.builtInValues.push_back(table);
+    }
+    return meaning;
+}
+
 std::map<Key, ItemMeaning> makeCatalogue() {
     std::map<Key, ItemMeaning> catalogue;
     const auto add = [&](int menu, int item, ItemMeaning meaning) {
@@ -27,12 +43,12 @@ std::map<Key, ItemMeaning> makeCatalogue() {
     add(1, 0, plain("Code"));
     add(1, 1, plain("Name"));
     add(1, 2, plain("High Amount Limit"));
-    add(1, 3, plain("Tax calculation"));
+    add(1, 3, taxCalculation());
     add(1, 4, plain("Single item"));
     add(1, 5, priceEntry("Price entry"));
     add(1, 6, plain("Negative price"));
     add(1, 7, plain("Group link"));
-    add(1, 10, plain("Tax table"));
+    add(1, 10, taxTable());
     add(1, 11, plain("Preset price"));
     add(1, 12, plain("Kitchen printer"));
     // PLU (menu 14).
@@ -48,10 +64,10 @@ std::map<Key, ItemMeaning> makeCatalogue() {
     add(14, 10, plain("Link PLU"));
     add(14, 11, plain("Condiment PLU"));
     add(14, 12, plain("Stock quantity"));
-    add(14, 15, plain("Tax calculation"));
+    add(14, 15, taxCalculation());
     add(14, 17, plain("NFP"));
     add(14, 18, plain("Kitchen printer"));
-    add(14, 19, plain("Tax table"));
+    add(14, 19, taxTable());
     // Group (menu 15).
     add(15, 1, plain("Name"));
     // Scanning PLU (menu 16).

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "definitions/def_field_titles.h"
+#include "apps/editors/framework/definition/item_title.h"
 #include "definitions/no_case.h"
 #include "definitions/profile_access.h"
 
@@ -52,31 +52,6 @@ bool fieldDisplayed(const std::string& definitionFile, const tagPGMITEMDEF& def)
         tk73def::readProfileString(definitionFile, section, key, kValueChars), "OFF");
 }
 
-// "<field title> (<position>)", or "(<position>.<bit>)" for a mark: items that share a field
-// (the flags of a status field) stay apart.
-std::string fieldLabel(const std::string& definitionFile, const std::string& section, int itemNo,
-                       const tagPGMITEMDEF& def) {
-    char key[32];
-    std::snprintf(key, sizeof(key), "ITEM_%03d_FIELD", itemNo);
-    const int fieldNo = std::atoi(
-        tk73def::readProfileString(definitionFile, section.c_str(), key, kValueChars).c_str());
-    char title[257] = {};
-    CTK73defFIELDTITLES titles(definitionFile.c_str());
-    if (!titles.GetValueFromFieldNo(fieldNo, title) || title[0] == '\0') {
-        std::snprintf(title, sizeof(title), "Item %d", itemNo);
-    }
-    std::string label = title;
-    const size_t first = label.find_first_not_of(' ');
-    label.erase(0, first == std::string::npos ? label.size() : first);
-    char where[32];
-    if (def.nDataType == PGM_DATA_BIT) {
-        std::snprintf(where, sizeof(where), " (%d.%d)", def.nPosition, def.nWidth);
-    } else {
-        std::snprintf(where, sizeof(where), " (%d)", def.nPosition);
-    }
-    return label + where;
-}
-
 }  // namespace
 
 const MenuItem* MenuItems::Find(int itemNo) const {
@@ -103,9 +78,16 @@ int ReadMenuItems(CPgmHandle& handle, const std::string& definitionFile, int men
             continue;
         }
         item.meaning = findItemMeaning(menuNo, itemNo);
-        item.label = item.meaning != nullptr
-                         ? item.meaning->label
-                         : fieldLabel(definitionFile, section, itemNo, item.def);
+        // The definition's own title first: it is what the model's maker calls the item.
+        item.label = tk73editor::definedItemTitle(definitionFile, menuNo, itemNo);
+        if (item.label.empty()) {
+            item.label = item.meaning != nullptr
+                             ? item.meaning->label
+                             : tk73editor::itemTitle(definitionFile, menuNo, itemNo);
+        }
+        if (item.label.empty()) {
+            item.label = "Item " + std::to_string(itemNo);
+        }
         item.displayed = fieldDisplayed(definitionFile, item.def);
         out.items.push_back(std::move(item));
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The items of one page set's menu as the store's definition defines them: every "ITEM_%03d"
-// of the menu that resolves to the file of the set's records, with the label it is shown under.
+// of the menu that resolves to the file of the set's records, with the label it is shown under:
+// the definition's item title, else the item table's label, else its field's title.
 // This is what makes the list columns and the record dialog follow the model: an item that a
 // model does not define is not shown, and one the item table does not know is still shown,
 // under its field's title.

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QWidget>
 
 #include "apps/editors/framework/choice_item.h"
@@ -5,6 +6,7 @@
 #include "apps/editors/receipt/receipt_menus.h"
 #include "apps/editors/receipt/receipt_page_sets.h"
 #include "apps/editors/receipt/receipt_texts.h"
+#include "base/ui/ui_text.h"
 
 namespace tk73receipt {
 
@@ -43,6 +45,12 @@ std::unique_ptr<tk73editor::PageSetDialog> receiptJournalPageSet(
                 std::vector<std::string>{receiptText(option.first), receiptText(option.second)},
                 std::vector<int>{1, 0}, kReceiptJournalMenu, ++itemNo)
             .SetFrameless();
+        if (option.label == ReceiptText::TimeSystem) {
+            // Two settings govern a 12/24-hour clock; the page says which one this is.
+            auto* note = new QLabel(tk73::toQString(receiptText(ReceiptText::TimeSystemNote)));
+            note->setWordWrap(true);
+            page.AddRow(note);
+        }
     }
     QWidget* machine = page.Add<tk73editor::NumberItem>(receiptText(ReceiptText::MachineNo),
                                                         kReceiptJournalMenu, kMachineNoItem)

@@ -166,6 +166,9 @@ const char* builtInText(ReceiptText id) {
             return "Normal";
         case ReceiptText::PopDouble:
             return "Double";
+        case ReceiptText::TimeSystemNote:
+            return "Receipts and the journal print the time in this system; the register's "
+                   "display follows \"Time format\" of the general features.";
     }
     return "";
 }

@@ -94,7 +94,10 @@ enum class ReceiptText : unsigned {
     PopText,    // "Message"
     PopSize,    // "Size"
     PopNormal,  // "Normal"
-    PopDouble   // "Double"
+    PopDouble,  // "Double"
+    // Receipt/Journal, beside "Time system": the general features hold the display's own.
+    TimeSystemNote  // "Receipts and the journal print the time in this system; the register's
+                    // display follows \"Time format\" of the general features."
 };
 
 std::string receiptText(ReceiptText id);

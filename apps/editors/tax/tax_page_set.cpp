@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTabWidget>
 
 #include "apps/editors/framework/editor_texts.h"
 #include "apps/editors/tax/tax_texts.h"
@@ -63,23 +62,11 @@ void TaxPageSet::TellInvalid() {
                        tk73::MessageIcon::Exclamation);
 }
 
-void TaxPageSet::ShowPageOf(QWidget* widget) {
-    auto* tabs = findChild<QTabWidget*>();
-    for (int page = 0; tabs != nullptr && page < tabs->count(); ++page) {
-        if (tabs->widget(page)->isAncestorOf(widget)) {
-            tabs->setCurrentIndex(page);
-            return;
-        }
-    }
-}
-
 void TaxPageSet::accept() {
     for (TaxRateItem* rate : rates_) {
         if (rate->Usable() && rate->Control()->isEnabled() && !rate->IsValid()) {
-            TellInvalid();
             rate->ShowReadValueAgain();
-            ShowPageOf(rate->Control());
-            rate->Control()->setFocus();
+            PageSetDialog::TellInvalid(*rate, tk73::MessageIcon::Exclamation);
             return;
         }
     }

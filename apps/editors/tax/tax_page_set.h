@@ -44,8 +44,6 @@ class TaxPageSet : public tk73editor::PageSetDialog {
     virtual bool CheckBeforeSave() { return true; }
     // The invalid-values message under the title.
     void TellInvalid();
-    // Brings the page that holds the widget to the front.
-    void ShowPageOf(QWidget* widget);
 
   private:
     std::vector<TaxRateItem*> rates_;

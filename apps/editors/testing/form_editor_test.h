@@ -28,7 +28,7 @@ class FormEditorTest : public QObject {
   protected:
     // The shipped models the tests stage their stores with.
     static constexpr int kKR301 = 301;  // 40 characters per line, captions "Print" / "No print"
-    static constexpr int kKR420 = 420;  // 48 characters, no CAPTION_PGM_MENU_006, logo captions
+    static constexpr int kKR420 = 420;  // 48 characters, "Printed" / "Not printed", logo captions
     static constexpr int kKR150 = 150;  // 32 characters, captions "Yes" / "No"
     static constexpr int kVK500 = 501;  // the controller
 

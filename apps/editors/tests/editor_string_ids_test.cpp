@@ -40,12 +40,12 @@ TEST(EditorStringIds, EveryTextOfEveryEditorHasAnIdOfItsOwn) {
     using tk73receipt::ReceiptText;
     using tk73tax::TaxText;
     const EditorTexts editors[] = {
-        textsOf("framework", EditorText::ReadFailed, EditorText::HelpButton,
+        textsOf("framework", EditorText::ReadFailed, EditorText::DuplicateValue,
                 &tk73editor::editorText),
         textsOf("item", ItemText::ScanningCodeError, ItemText::CloseButton, &tk73item::itemText),
-        textsOf("receipt", ReceiptText::ReceiptJournalTitle, ReceiptText::PopDouble,
+        textsOf("receipt", ReceiptText::ReceiptJournalTitle, ReceiptText::TimeSystemNote,
                 static_cast<std::string (*)(ReceiptText)>(&tk73receipt::receiptText)),
-        textsOf("general", GeneralText::GeneralFeatureTitle, GeneralText::JournalToMemory,
+        textsOf("general", GeneralText::GeneralFeatureTitle, GeneralText::TimeFormatNote,
                 &tk73general::generalText),
         textsOf("clerk", ClerkText::ClerkTitle, ClerkText::CustomerSetupTitle,
                 static_cast<std::string (*)(ClerkText)>(&tk73clerk::clerkText)),

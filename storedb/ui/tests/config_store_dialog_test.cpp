@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <filesystem>
@@ -145,6 +146,23 @@ class ConfigStoreDialogTest : public QObject {
             QCOMPARE(call.caption, std::string("Store setting"));
         }
         QCOMPARE(storeNo(2).regModelNo, kKR420);
+    }
+
+    void namesRefuseCharactersTheRegisterCannotPrint() {
+        auto configuration = tk73store::StoreConfiguration::ForNew();
+        CVekConfigStoreDlg dialog(*configuration);
+        dialog.show();
+        for (const char* name : {"storeName", "clerk"}) {
+            auto* field = child<QLineEdit>(&dialog, name);
+            // "Łódź" pasted: "Ł" and "ź" are no characters of Windows-1252 and would be "?".
+            field->insert(
+                QString::fromUtf8("\xC5\x81\xC3\xB3"
+                                  "d\xC5\xBA"));
+            QCOMPARE(field->text(), QString::fromUtf8("\xC3\xB3"
+                                                      "d"));
+            QVERIFY(QToolTip::text().contains(QString::fromUtf8("[\xC5\x81\xC5\xBA]")));
+        }
+        QVERIFY(env_->ui().calls().empty());
     }
 
     void theControllerToolNeedsAControllerModel() {

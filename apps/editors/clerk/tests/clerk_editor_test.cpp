@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -89,6 +90,34 @@ class ClerkEditorTest : public tk73editortest::FormEditorTest {
         QVERIFY(expected.Write(kClerkMenu, kDrawerItem, 10, uint64_t{2}));
         QVERIFY(expected.Write(kClerkMenu, kTrainingItem, 10, uint64_t{1}));
         QVERIFY(expected.Write(kClerkMenu, kNameItem, 4, std::string("Chloe")));
+        QCOMPARE(expected.Differences(), std::vector<std::string>{});
+    }
+
+    void aSecretCodeAnotherClerkHoldsIsRefusedUntilOneOfThemChanges() {
+        QVERIFY(start(kKR301));
+        ExpectedFiles expected = session_->expect();
+        auto set = create("PC");
+        QCOMPARE(set->Open(), 1);
+        set->show();
+        retype(fieldOf(clerkControl(*set, kSecretCodeItem, 10)), "1203");
+        // Going to the clerk that holds the code selects it there, ready to be changed.
+        session_->script.pressButton(tk73::Button::Yes);
+        set->accept();
+        QVERIFY(set->isVisible());
+        QCOMPARE(expected.Differences(), std::vector<std::string>{});
+        const auto calls = session_->script.calls();
+        QCOMPARE(calls.size(), size_t{1});
+        QCOMPARE(QString::fromLatin1(calls[0].text.c_str()),
+                 QString::fromLatin1("Secret code \"1203\" is already held by record 4 "
+                                     "\"Chlo\xE9\".\nDo you want to go to it?"));
+        QCOMPARE(calls[0].caption, std::string("Clerk"));
+        QLineEdit* taken = fieldOf(clerkControl(*set, kSecretCodeItem, 4));
+        QCOMPARE(taken->selectedText(), QStringLiteral("1203"));
+        // The other clerk takes another code; the dialog holds it, the file not yet.
+        retype(taken, "1208");
+        QVERIFY(save(*set));
+        QVERIFY(expected.Write(kClerkMenu, kSecretCodeItem, 10, uint64_t{1203}));
+        QVERIFY(expected.Write(kClerkMenu, kSecretCodeItem, 4, uint64_t{1208}));
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
 

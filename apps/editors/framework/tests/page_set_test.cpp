@@ -131,21 +131,28 @@ TEST_F(PageSetTest, CancelOfTheSaveQuestionKeepsThePageOpenAndWritesNothing) {
     EXPECT_NE(store_.mainte(5), before);
 }
 
-TEST_F(PageSetTest, AnInvalidEntryIsRefusedBeforeTheQuestion) {
+TEST_F(PageSetTest, AnInvalidEntryIsRefusedBeforeTheQuestionNamingTheItem) {
     const std::string before = store_.mainte(5);
     makeDepartmentSet();
     ASSERT_EQ(dialog_->Open(), 1);
     dialog_->show();
-    field(department_.limit)->selectAll();
-    QTest::keyClicks(field(department_.limit), "1.234");
+    // A point alone is all the field takes that is still no number.
+    QLineEdit* limit = field(department_.limit);
+    limit->selectAll();
+    QTest::keyClicks(limit, ".");
     dialog_->accept();
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_EQ(store_.mainte(5), before);
     const auto calls = script_.calls();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].kind, InteractionKind::Message);
-    EXPECT_EQ(calls[0].text, "Invalid values.\nPlease set the correct value.");
+    // The item's title from the definition, and its record: the page shows one of many.
+    EXPECT_EQ(calls[0].text,
+              "Invalid values.\nPlease set the correct value.\n\nPreset price, "
+              "record 2");
     EXPECT_EQ(calls[0].caption, "Department");
+    // The bad value is selected, ready to be typed over.
+    EXPECT_EQ(limit->selectedText(), ".");
 }
 
 TEST_F(PageSetTest, NumbersFitTheItemsWidthAndPlaces) {
@@ -178,16 +185,23 @@ TEST_F(PageSetTest, NumbersFitTheItemsWidthAndPlaces) {
     EXPECT_FALSE(digit.Parse("G").has_value());
 }
 
-TEST_F(PageSetTest, ATypedDoubleQuoteBecomesABlankAndTextsKeepToTheWidth) {
+TEST_F(PageSetTest, ATypedDoubleQuoteIsRefusedAndTextsKeepToTheWidth) {
     makeDepartmentSet();
     ASSERT_EQ(dialog_->Open(), 1);
     dialog_->show();
     QLineEdit* name = field(department_.name);
     name->selectAll();
+    // The quote is refused; what was typed before and after it stays.
     QTest::keyClicks(name, "Mi\"lk");
-    EXPECT_EQ(name->text(), "Mi lk");
+    EXPECT_EQ(name->text(), "Milk");
+    // A pasted text keeps its place too, cursor and all.
+    name->setCursorPosition(2);
+    name->insert("\"x\"");
+    EXPECT_EQ(name->text(), "Mixlk");
+    QTest::keyClicks(name, "y");
+    EXPECT_EQ(name->text(), "Mixylk");
     const auto calls = script_.calls();
-    ASSERT_EQ(calls.size(), 1u);
+    ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].text, "Can not enter [\"], translate to white space.");
     EXPECT_EQ(calls[0].caption, "Department");
 

@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -113,16 +115,33 @@ class GeneralEditorTest : public tk73editortest::FormEditorTest {
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
 
-    void aValueThatDoesNotFitIsRefused() {
+    void aValueThatDoesNotFitIsRefusedAndNamed() {
         QVERIFY(session_->ready());
         ExpectedFiles expected = session_->expect();
         auto set = create("BS");
         QCOMPARE(set->Open(), 1);
-        retype(fieldOf(control(*set, Feature::VoidLimit)), "-5");
+        QLineEdit* limit = fieldOf(control(*set, Feature::VoidLimit));
+        // The sign never enters a digit field.
+        retype(limit, "-5");
+        QCOMPARE(limit->text(), QStringLiteral("5"));
+        retype(limit, "");
         set->accept();
         QCOMPARE(session_->script.textsOf(tk73test::InteractionKind::Message),
-                 std::vector<std::string>{"Invalid values.\nPlease set the correct value."});
+                 std::vector<std::string>{
+                     "Invalid values.\nPlease set the correct value.\n\nVoid limit"});
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
+    }
+
+    void theTimeFormatSaysWhichClockItGoverns() {
+        QVERIFY(session_->ready());
+        auto set = create("AS");
+        QCOMPARE(set->Open(), 1);
+        QStringList notes;
+        for (const QLabel* label : set->findChildren<QLabel*>()) {
+            notes << label->text();
+        }
+        QVERIFY(notes.filter(QStringLiteral("\"Time system\" of the receipt settings")).size() ==
+                1);
     }
 
     void restoreDefaultsReadsTheShippedFeaturesOfTheCurrentPage() {

@@ -225,14 +225,18 @@ void ItemListWindow::EditRecord(int record, const CodeToRegister* newCode) {
         model_->RowOf(record) >= model_->rowCount()) {
         return;
     }
-    const std::unique_ptr<tk73editor::PageSetDialog> dialog =
+    const std::unique_ptr<RecordDialog> dialog =
         MakeRecordDialog(Context(), set_, items_, record, this, newCode);
     dialog->Open();
     if (dialog->exec() == QDialog::Accepted) {
         RecordsWritten({record});
-    } else {
-        // What a record dialog shows may differ from the file by now; the list shows the file.
-        model_->ReloadRecord(record);
+        return;
+    }
+    // What a record dialog shows may differ from the file by now; the list shows the file.
+    model_->ReloadRecord(record);
+    if (const int other = dialog->RecordToGoTo()) {
+        SelectRecord(other);
+        EditRecord(other);
     }
 }
 

@@ -80,14 +80,14 @@ void addRecordRows(SettingPage& page, tk73editor::PgmMenuContext& context, const
 }
 
 // The record dialog of a record that takes a new scanning code.
-class NewCodeDialog : public tk73editor::PageSetDialog {
+class NewCodeDialog : public RecordDialog {
   public:
     NewCodeDialog(tk73editor::PgmMenuContext& context, const std::string& title, int record,
                   const CodeToRegister& newCode, QWidget* parent)
-        : PageSetDialog(context, title, parent, Front::Keep), record_(record), newCode_(newCode) {}
+        : RecordDialog(context, title, parent), record_(record), newCode_(newCode) {}
 
     int Open() override {
-        const int read = PageSetDialog::Open();
+        const int read = RecordDialog::Open();
         if (newCode_.reuse) {
             for (SettingPage* page : Pages()) {
                 for (const auto& item : page->Items()) {
@@ -110,17 +110,15 @@ class NewCodeDialog : public tk73editor::PageSetDialog {
 
 }  // namespace
 
-std::unique_ptr<tk73editor::PageSetDialog> MakeRecordDialog(tk73editor::PgmMenuContext& context,
-                                                            const ItemPageSet& set,
-                                                            const MenuItems& items, int record,
-                                                            QWidget* parent,
-                                                            const CodeToRegister* newCode) {
-    std::unique_ptr<tk73editor::PageSetDialog> dialog;
+std::unique_ptr<RecordDialog> MakeRecordDialog(tk73editor::PgmMenuContext& context,
+                                               const ItemPageSet& set, const MenuItems& items,
+                                               int record, QWidget* parent,
+                                               const CodeToRegister* newCode) {
+    std::unique_ptr<RecordDialog> dialog;
     if (newCode != nullptr) {
         dialog = std::make_unique<NewCodeDialog>(context, set.title, record, *newCode, parent);
     } else {
-        dialog = std::make_unique<tk73editor::PageSetDialog>(
-            context, set.title, parent, tk73editor::PageSetWindow::Front::Keep);
+        dialog = std::make_unique<RecordDialog>(context, set.title, parent);
     }
     SettingPage& page = dialog->AddPage(set.title);
     addRecordRows(page, context, set, items, record, newCode);

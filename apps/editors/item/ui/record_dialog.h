@@ -33,9 +33,30 @@ struct CodeToRegister {
     ScanningRegistration* registration = nullptr;
 };
 
+// The record dialog. When its OK finds a value that another record of the file must not share,
+// and the user chooses to go to that record, the dialog ends without saving and names it.
+class RecordDialog : public tk73editor::PageSetDialog {
+  public:
+    RecordDialog(tk73editor::PgmMenuContext& context, const std::string& title, QWidget* parent)
+        : PageSetDialog(context, title, parent, Front::Keep) {}
+
+    // The record the user chose to go to; 0 for none.
+    int RecordToGoTo() const { return goTo_; }
+
+  protected:
+    void GoToRecord(int record) override {
+        goTo_ = record;
+        reject();
+    }
+
+  private:
+    int goTo_ = 0;
+};
+
 // newCode: the code the record takes on OK; null for a record that keeps its code.
-std::unique_ptr<tk73editor::PageSetDialog> MakeRecordDialog(
-    tk73editor::PgmMenuContext& context, const ItemPageSet& set, const MenuItems& items, int record,
-    QWidget* parent, const CodeToRegister* newCode = nullptr);
+std::unique_ptr<RecordDialog> MakeRecordDialog(tk73editor::PgmMenuContext& context,
+                                               const ItemPageSet& set, const MenuItems& items,
+                                               int record, QWidget* parent,
+                                               const CodeToRegister* newCode = nullptr);
 
 }  // namespace tk73item

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include "apps/editors/testing/form_page_set.h"
 #include "apps/editors/testing/screenshots.h"
 #include "apps/editors/testing/widget_lookup.h"
+#include "platform/ini_profile.h"
 
 using tk73::Button;
 using tk73editortest::buttonIn;
@@ -205,30 +207,42 @@ class ReceiptEditorTest : public tk73editortest::FormEditorTest {
 
     void theMessageButtonsTakeTheirCaptionsFromTheDefinition_data() {
         QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("withoutCaptions");
         QTest::addColumn<QString>("on");
         QTest::addColumn<QString>("off");
         QTest::addColumn<QString>("logoOn");
         QTest::addColumn<QString>("logoOff");
-        QTest::newRow("KR301") << kKR301 << "Print"
+        QTest::newRow("KR301") << kKR301 << false << "Print"
                                << "No print"
                                << "Print"
                                << "No print";
-        QTest::newRow("KR420") << kKR420 << "LABELON"
-                               << "LABELOFF"
+        // A store definition that lost the caption section shows the keys' defaults.
+        QTest::newRow("KR301 without captions") << kKR301 << true << "LABELON"
+                                                << "LABELOFF"
+                                                << "Print"
+                                                << "No print";
+        QTest::newRow("KR420") << kKR420 << false << "Printed"
+                               << "Not printed"
                                << "Logo on"
                                << "Logo off";
-        QTest::newRow("KR150") << kKR150 << "Yes"
+        QTest::newRow("KR150") << kKR150 << false << "Yes"
                                << "No"
                                << "Print"
                                << "No print";
     }
     void theMessageButtonsTakeTheirCaptionsFromTheDefinition() {
         QFETCH(int, model);
+        QFETCH(bool, withoutCaptions);
         QFETCH(QString, on);
         QFETCH(QString, off);
         QFETCH(QString, logoOn);
         QFETCH(QString, logoOff);
         QVERIFY(start(model));
+        if (withoutCaptions) {
+            QCOMPARE(tk73_WritePrivateProfileStringA("CAPTION_PGM_MENU_006", nullptr, nullptr,
+                                                     session_->context.DefinitionFile().c_str()),
+                     1);
+        }
         MessagePageSet set(session_->context);
         QCOMPARE(set.Open(), 1);
         // Block b's print flag is item 4b + 1 in record b + 1.
@@ -278,7 +292,8 @@ class ReceiptEditorTest : public tk73editortest::FormEditorTest {
         retype(fieldOf(itemOf(set, kMessageMenu, 2)->Control()), "4");
         set.accept();
         QCOMPARE(session_->script.textsOf(InteractionKind::Message),
-                 std::vector<std::string>{"Invalid values.\nPlease set the correct value."});
+                 std::vector<std::string>{
+                     "Invalid values.\nPlease set the correct value.\n\nLogo message lines"});
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
     }
 
@@ -306,6 +321,12 @@ class ReceiptEditorTest : public tk73editortest::FormEditorTest {
         QVERIFY(option(itemOf(*set, kReceiptJournalMenu, 2), "24 hour system")->isChecked());
         QVERIFY(option(itemOf(*set, kReceiptJournalMenu, 4), "NO")->isChecked());
         QVERIFY(option(itemOf(*set, kReceiptJournalMenu, 8), "Journal")->isChecked());
+        // The general features hold a 12/24-hour setting too; the page says which this one is.
+        QStringList notes;
+        for (const QLabel* label : set->findChildren<QLabel*>()) {
+            notes << label->text();
+        }
+        QCOMPARE(notes.filter(QStringLiteral("\"Time format\" of the general features")).size(), 1);
         option(itemOf(*set, kReceiptJournalMenu, 2), "12 hour system")->click();
         option(itemOf(*set, kReceiptJournalMenu, 7), "YES")->click();
         retype(fieldOf(itemOf(*set, kReceiptJournalMenu, kMachineNoItem)->Control()), "12");

@@ -5,7 +5,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBrowser>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -21,7 +23,9 @@
 #include "apps/editors/testing/form_editor_test.h"
 #include "apps/editors/testing/widget_lookup.h"
 #include "base/registry_settings.h"
+#include "platform/tests/scoped_variable.h"
 #include "programfiles/pgm_handle.h"
+#include "storedb/help_manuals.h"
 
 using tk73::Button;
 using tk73editortest::ExpectedFiles;
@@ -82,11 +86,13 @@ class TaxEditorTest : public tk73editortest::FormEditorTest {
 
   private:
     std::vector<tk73test::RecordedInteraction> calls() const { return session_->script.calls(); }
-    void expectInvalidMessage(const char* caption) {
+    // field: the name the message gives the field, empty for a message that names none.
+    void expectInvalidMessage(const char* caption, const std::string& field = "") {
         const auto recorded = calls();
         QCOMPARE(recorded.size(), size_t{1});
         QCOMPARE(recorded[0].kind, InteractionKind::Message);
-        QCOMPARE(recorded[0].text, std::string(kInvalid));
+        QCOMPARE(recorded[0].text,
+                 field.empty() ? std::string(kInvalid) : std::string(kInvalid) + "\n\n" + field);
         QCOMPARE(recorded[0].caption, std::string(caption));
         QCOMPARE(recorded[0].icon, tk73::MessageIcon::Exclamation);
     }
@@ -175,7 +181,7 @@ class TaxEditorTest : public tk73editortest::FormEditorTest {
         QLineEdit* ninth = fieldOf(set.Rates()[8]->Control());
         retype(ninth, "12345");
         set.accept();
-        expectInvalidMessage("Tax Table");
+        expectInvalidMessage("Tax Table", "Tax rate, record 9");
         QVERIFY(set.isVisible());
         QCOMPARE(ninth->text(), QStringLiteral("0.0000"));
         QCOMPARE(tabs->currentIndex(), 2);
@@ -391,6 +397,32 @@ class TaxEditorTest : public tk73editortest::FormEditorTest {
         QCOMPARE(expected.Differences(), std::vector<std::string>{});
         QCOMPARE(session_->script.textsOf(InteractionKind::Question),
                  std::vector<std::string>{"Restore defaults?"});
+    }
+
+    void helpShowsTheManualInTheSuiteWhereTheDesktopCannotOpenIt() {
+        QVERIFY(start(kKR301, kVK500, kController));
+        // No program can be started for the PDF guide.
+        const std::string missing = session_->environment.path("no-viewer");
+        tk73test::ScopedVariable opener("TK73_OPENER", missing.c_str());
+        VekTaxPageSet set(session_->context);
+        QCOMPARE(set.Open(), 1);
+        set.show();
+        tk73editortest::buttonIn(&set, "Help")->click();
+        auto* manual = set.findChild<QTextBrowser*>();
+        QVERIFY(manual != nullptr);
+        QCOMPARE(manual->window()->windowTitle(),
+                 QStringLiteral("Controller settings in the networked register layout"));
+        QVERIFY(manual->toPlainText().contains(QStringLiteral("Ctrl+Z")));
+        QVERIFY(session_->script.calls().empty());
+        manual->window()->close();
+
+        // Without the HTML edition the user is told.
+        QVERIFY(std::filesystem::remove(tk73store::manualPath("VEK_ECRNET.htm")));
+        tk73editortest::buttonIn(&set, "Help")->click();
+        QCOMPARE(session_->script.textsOf(InteractionKind::Message),
+                 std::vector<std::string>{"Can not show help."});
+        QCOMPARE(session_->script.calls()[0].icon, tk73::MessageIcon::Error);
+        set.reject();
     }
 
     void everyPageSetShowsItsControlsWhole_data() {

@@ -27,10 +27,15 @@ TEST_F(ItemStoreTest, ThePluSetShowsTheItemsTheModelDefines) {
     EXPECT_EQ(items_.Find(2)->label, "Name");
     EXPECT_EQ(items_.Find(3)->label, "Unit price");
     EXPECT_EQ(items_.Find(3)->def.nMean, 2);
-    // An item the editor's table does not know is named after its field and place.
+    // An item the editor's table does not know is named by the definition's title, which says
+    // what the mark does; without one, after its field.
     EXPECT_EQ(items_.Find(16)->meaning, nullptr);
-    EXPECT_EQ(items_.Find(16)->label, "PLU status (2.3)");
+    EXPECT_EQ(items_.Find(16)->label, "Hash item, left out of sales totals");
     EXPECT_EQ(items_.Find(12), nullptr);
+    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_016_TITLE", nullptr,
+                                    store_.DefinitionFile(0).c_str());
+    ReadSet("P");
+    EXPECT_EQ(items_.Find(16)->label, "PLU status");
 }
 
 TEST_F(ItemStoreTest, ItemsFollowTheStoresDefinition) {
@@ -74,5 +79,6 @@ TEST_F(ItemStoreTest, TheScanningSetCountsItsRecordsAndKeepsTheAgeOutOfSight) {
     EXPECT_EQ(items_.Find(5)->meaning->kinds.size(), 3u);
     ReadSet("G");
     EXPECT_EQ(numbersOf(items_), (std::vector<int>{1, 2}));
-    EXPECT_EQ(items_.Find(2)->label, "Group status (1.1)");
+    // The definition says what the mark does.
+    EXPECT_EQ(items_.Find(2)->label, "Print the group total on reports");
 }

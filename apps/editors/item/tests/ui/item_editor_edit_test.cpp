@@ -134,6 +134,63 @@ class ItemEditorEditTest : public QObject {
         }
     }
 
+    void aDuplicatePluCodeIsRefusedNamingTheRecordThatHoldsIt() {
+        const std::string regBefore = store_->Mainte(0, 4);
+        const QString first = QString::fromStdString(RecordLine(regBefore, 1).substr(8, 14));
+        bool wentThere = false;
+        OnModal<ItemListWindow>([&](ItemListWindow* list) {
+            list->SelectRecord(12);
+            OnModal<PageSetDialog>([&](PageSetDialog* dialog) {
+                QLineEdit* code = field(dialog, "PLU code");
+                QVERIFY(code != nullptr);
+                // No: the dialog stays, the code selected for typing over.
+                TypeInto(code, first);
+                AnswerMessage(QMessageBox::No, &seen_);
+                ButtonOf(dialog, QStringLiteral("OK"))->click();
+                QVERIFY(dialog->isVisible());
+                QCOMPARE(code->selectedText(), first);
+                QVERIFY(store_->Mainte(0, 4) == regBefore);
+                TypeInto(code, QStringLiteral("04012399999996"));
+                AnswerMessage(QMessageBox::Ok, &seen_);
+                ButtonOf(dialog, QStringLiteral("OK"))->click();
+            });
+            list->EditRecord(12);
+            OnModal<PageSetDialog>([&](PageSetDialog* dialog) {
+                TypeInto(field(dialog, "PLU code"), first);
+                // Yes: the dialog ends unsaved and the record that holds the code opens.
+                OnModal<PageSetDialog>([&](PageSetDialog* other) {
+                    wentThere = other != dialog && field(other, "PLU code")->text() == first &&
+                                field(other, "Name")->text() == QStringLiteral("Sourdough loaf");
+                    other->reject();
+                });
+                AnswerMessage(QMessageBox::Yes, &seen_);
+                ButtonOf(dialog, QStringLiteral("OK"))->click();
+            });
+            list->EditRecord(12);
+            QCOMPARE(list->SelectedRecord(), 1);
+            list->accept();
+        });
+        tk73editor::runEditor({"/P"}, tk73item::itemEditor(), "TK73ITEM");
+        QVERIFY(wentThere);
+        const QString duplicate = QStringLiteral(
+                                      "PLU code \"%1\" is already held by record 1 \"Sourdough "
+                                      "loaf\".\nDo you want to go to it?")
+                                      .arg(first);
+        QCOMPARE(seen_.size(), 3);
+        QCOMPARE(seen_[0].text, duplicate);
+        QCOMPARE(seen_[0].caption, QStringLiteral("PLU"));
+        QCOMPARE(seen_[1].text, QStringLiteral("Do you want to save the changes?"));
+        QCOMPARE(seen_[2].text, duplicate);
+        // Only record 12's code changed.
+        const std::string reg = store_->Mainte(0, 4);
+        const std::string line = RecordLine(reg, 12);
+        QCOMPARE(line.substr(8, 14), std::string("04012399999996"));
+        const size_t start = reg.find(line);
+        for (const size_t offset : DifferingOffsets(regBefore, reg)) {
+            QVERIFY(offset >= start + 8 && offset < start + 22);
+        }
+    }
+
     void restoreDefaultsFollowedByCancelLeavesTheFilesUnchanged() {
         std::string file = store_->Mainte(0, 4);
         file.replace(file.find(RecordLine(file, 2)) + kPluName, 16, "Dark rye        ");

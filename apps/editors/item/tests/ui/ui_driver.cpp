@@ -32,7 +32,10 @@ QWidget* FormField(const QWidget* window, const QString& label) {
             const auto* text =
                 labelItem != nullptr ? qobject_cast<const QLabel*>(labelItem->widget()) : nullptr;
             if (text != nullptr && withoutMnemonic(text->text()) == label && fieldItem != nullptr) {
-                return fieldItem->widget();
+                // A row that holds a note beside its control hands the focus to the control.
+                QWidget* field = fieldItem->widget();
+                return field != nullptr && field->focusProxy() != nullptr ? field->focusProxy()
+                                                                          : field;
             }
         }
     }
