@@ -16,6 +16,13 @@ inline constexpr const char* kChangedOnDisk =
 inline constexpr const char* kSaveChanges = "Save changes to %s?";
 inline constexpr const char* kSaveFailed = "Could not write %s.";
 inline constexpr const char* kReadFailed = "Could not read %s.";
+inline constexpr const char* kExchangeCopyFailed = "Failed to save setting.";
+inline constexpr const char* kCsvReadNotStrict =
+    "Data read check is not strict in auto program mode.";
+inline constexpr const char* kWriteData = "Write data";
+inline constexpr const char* kReadData = "Read data";
+inline constexpr const char* kFromDatabase = "From Database";
+inline constexpr const char* kFromCsvFile = "From CSV file";
 
 inline constexpr const char* kStoreNamePane = "Store name";
 inline constexpr const char* kMachineTypePane = "Machine type";

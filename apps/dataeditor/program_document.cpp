@@ -194,4 +194,21 @@ bool ProgramDocument::Save() {
     return true;
 }
 
+bool ProgramDocument::SaveCopy(const std::string& path) const {
+    return IsOpen() && tk73::replaceWholeFile(path, Bytes());
+}
+
+bool ProgramDocument::TakeImage(const std::string& source, const std::string& title) {
+    ProgramDocument taken;
+    if (!IsOpen() || taken.Open(source, title, fields_) != OpenResult::Opened) {
+        return false;
+    }
+    // The fingerprint is of the file on disk, which the new image no longer equals.
+    NoteFileBytes();
+    buffer_ = std::move(taken.buffer_);
+    layout_ = taken.layout_;
+    modified_ = true;
+    return true;
+}
+
 }  // namespace tk73edit

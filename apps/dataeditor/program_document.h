@@ -63,6 +63,13 @@ class ProgramDocument {
     // Replaces the file with the image; false when it cannot be written (the file stays as it
     // was).
     bool Save();
+    // Writes the image to another file (the data exchange works on a copy); the document and its
+    // file are unchanged.
+    bool SaveCopy(const std::string& path) const;
+    // Takes the records of the file at source as the image, its title line normalised as when
+    // opening, and marks the document modified: the result of an import into a copy. False, and
+    // the image as it was, when source cannot be read or holds no record line.
+    bool TakeImage(const std::string& source, const std::string& title);
 
   private:
     // Offset of the field's value in the buffer; nullopt when the line has no such item or the

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "apps/dataeditor/dataeditor_texts.h"
 #include "apps/dataeditor/field_search.h"
@@ -15,6 +16,7 @@
 #include "apps/dataeditor/field_typing.h"
 #include "apps/dataeditor/field_value.h"
 #include "apps/dataeditor/ui/clipboard_item.h"
+#include "apps/dataeditor/ui/data_exchange_bar.h"
 #include "apps/dataeditor/ui/data_grid_model.h"
 #include "apps/dataeditor/ui/data_grid_view.h"
 #include "apps/dataeditor/ui/entry_dialog.h"
@@ -87,7 +89,25 @@ bool DataEditorWindow::OpenDocument() {
     connect(grid_, &DataGridView::positionChanged, this, &DataEditorWindow::ShowPosition);
     connect(grid_, &DataGridView::overtypeChanged, this,
             [this](bool overtype) { append_->setEnabled(!overtype); });
-    setCentralWidget(grid_);
+    DataExchangeBar* exchange =
+        DataExchangeBar::Create(context_, document_,
+                                {[this] { grid_->CommitEdit(); },
+                                 [this] {
+                                     model_->ImageReplaced();
+                                     ShowPosition(grid_->CurrentRow(), grid_->CurrentField());
+                                 }},
+                                this);
+    if (exchange == nullptr) {
+        setCentralWidget(grid_);
+    } else {
+        auto* central = new QWidget(this);
+        auto* column = new QVBoxLayout(central);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(0);
+        column->addWidget(exchange);
+        column->addWidget(grid_);
+        setCentralWidget(central);
+    }
     ShowPosition(grid_->CurrentRow(), grid_->CurrentField());
     grid_->setFocus();
     return true;

@@ -18,6 +18,11 @@ void DataGridModel::RecordsChanged(int firstRow, int lastRow) {
     emit dataChanged(index(firstRow, 0), index(lastRow, columnCount() - 1));
 }
 
+void DataGridModel::ImageReplaced() {
+    beginResetModel();
+    endResetModel();
+}
+
 int DataGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : document_.RecordCount();
 }

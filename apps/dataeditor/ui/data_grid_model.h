@@ -21,6 +21,8 @@ class DataGridModel : public QAbstractTableModel {
 
     // Tells the views that the records changed in the document.
     void RecordsChanged(int firstRow, int lastRow);
+    // Tells the views that the document holds another image (its record count may differ).
+    void ImageReplaced();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -3,13 +3,17 @@
 // records and a whole record, searching, the entry dialog, and saving. After a save the file
 // must hold exactly the bytes of the original with the edited values in their places.
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "apps/dataeditor/dataeditor_texts.h"
@@ -20,11 +24,13 @@
 #include "apps/dataeditor/ui/range_dialog.h"
 #include "apps/dataeditor/ui/search_dialog.h"
 #include "apps/editors/testing/script_failures.h"
+#include "base/install_folders.h"
 #include "base/registry_settings.h"
 #include "base/testing/scripted_user_interaction.h"
 #include "base/ui/ui_text.h"
 #include "platform/ini_profile.h"
 #include "platform/registry_hive.h"
+#include "programfiles/pgm_import_range.h"
 #include "tests/support/temp_environment.h"
 
 using tk73edit::DataEditorWindow;
@@ -374,6 +380,54 @@ class DataEditorEditTest : public QObject {
         // Now the file is what the editor wrote: the next save asks nothing.
         QVERIFY(window->Document().Write(1, kName, "Barley"));
         QVERIFY(window->Save());
+    }
+
+    void writeAndReadDataWorkOnTheGridAndLeaveTheFileToSave() {
+        EditorFixture fixture;
+        QVERIFY(fixture.ready());
+        const std::string file = fixture.mainteFile(kPlu);
+        const std::string original = TempEnvironment::readFile(file);
+        auto window = fixture.open(kPlu);
+        QVERIFY(window != nullptr);
+        window->show();
+        auto* write = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kWriteData));
+        auto* read = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kReadData));
+        QVERIFY(write != nullptr && read != nullptr && read->menu() != nullptr);
+        tk73edit::ProgramDocument& document = window->Document();
+
+        // The export holds what the grid shows, the unsaved edit included; the file stays.
+        window->Grid()->GoTo(0, kName);
+        typeIntoField(window->Grid(), QStringLiteral("Spelt"));
+        const std::string csv = fixture.session.environment.path("PLU.CSV");
+        fixture.session.script.choosePath(csv);
+        write->click();
+        QCOMPARE(TempEnvironment::readFile(csv), std::string(document.Bytes()));
+        QCOMPARE(TempEnvironment::readFile(file), original);
+
+        // A CSV file with another name in record 3 comes into the grid as an unsaved edit.
+        ExpectedBytes expected(std::string(document.Bytes()), document);
+        expected.Set(2, kName, "Oat bread       ");
+        const std::string changed = fixture.session.environment.path("CHANGED.CSV");
+        TempEnvironment::writeFile(changed, expected.Bytes());
+        fixture.session.script.choosePath(changed);
+        fixture.session.script.handleDialog(std::string(tk73pgm::ImportRangeRequest::kName),
+                                            [](tk73::DialogRequest&) { return tk73::Button::Ok; });
+        const QList<QAction*> sources = read->menu()->actions();
+        QCOMPARE(sources.size(), 2);
+        QCOMPARE(sources[1]->text(), QString::fromLatin1(tk73edit::kFromCsvFile));
+        sources[1]->trigger();
+        QCOMPARE(document.Stored(2, kName), std::string("Oat bread       "));
+        QVERIFY(document.Modified());
+        QCOMPARE(TempEnvironment::readFile(file), original);
+        const auto messages = fixture.session.script.textsOf(tk73test::InteractionKind::Message);
+        QVERIFY(std::find(messages.begin(), messages.end(),
+                          std::string(tk73edit::kCsvReadNotStrict)) != messages.end());
+        char temp[4096] = {};
+        AecrbsGetTempPath(temp);
+        QVERIFY(!std::filesystem::exists(std::string(temp) + "/FILE004P.TXT"));
+
+        QVERIFY(window->Save());
+        QCOMPARE(TempEnvironment::readFile(file), expected.Bytes());
     }
 
     void closingAsksForUnsavedChangesAndKeepsThePlacement() {
