@@ -1,0 +1,40 @@
+#pragma once
+// Sending the active store's program files to its Vek controllers, or fetching them back. The
+// controllers are driven file by file through the converter library, which carries one program
+// file per call; Arabic character fields are converted on the way where the model needs it.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/api.h"
+
+class CVekRSSock {
+  public:
+    CVekRSSock() = default;
+    CVekRSSock(int workKind, std::vector<uint32_t> regFiles, std::vector<uint32_t> vekFiles)
+        : m_regFiles(std::move(regFiles)), m_vekFiles(std::move(vekFiles)), m_workKind(workKind) {}
+
+    // One controller's transfer: caller is this object, machineNo the task's list index (the
+    // controller's machine number is one more). 1 with "Normal End."; 0 when the converter cannot
+    // be loaded or the database folder cannot be made current; -1 with the failing result's
+    // text in message and the file number in detail.
+    static int TK73_API RunSendJCVek(int machineNo, void* caller, const char* branchNo,
+                                     const char* storeNo, const char* ipAddress, char* message,
+                                     char* detail);
+
+    // One converter command for one program file of controller machineNo: letter "S" or "R",
+    // the quoted file, its number, "-t", "-li -d" with the quoted definition file, and "-T" for
+    // a text file. textFile and sFile receive the file's text form and its converted form.
+    static void CreateGlconvCmdLine(std::string& line, const char* letter, int machineNo,
+                                    int fileNo, const char* programFolder,
+                                    const char* quotedDefinition, int dataFile, int convert,
+                                    std::string& textFile, std::string& sFile);
+
+    int GetWorkKind() const { return m_workKind; }
+
+  private:
+    std::vector<uint32_t> m_regFiles;
+    std::vector<uint32_t> m_vekFiles;
+    int m_workKind = 1;
+};
