@@ -13,11 +13,13 @@
 #include "operations/vek_rs_sock.h"
 #include "platform/ini_profile.h"
 #include "tools/regsim/register_simulator.h"
+#include "tools/veksim/controller_simulator.h"
 
 namespace {
 
 using archivetest::kKR301;
 using archivetest::kVK500;
+using Files = std::map<std::string, std::string>;
 
 class LanTransfer : public archivetest::ArchiveTest {
   protected:
@@ -117,24 +119,73 @@ TEST_F(LanTransfer, ResultTextsNameTheControllerAndEveryCodeHasItsOwn) {
     EXPECT_EQ(tk73ops::glconvResultText(3, false), "Unknown error");
 }
 
-TEST_F(LanTransfer, ControllerTransferStopsAtTheFirstFailingFileWithItsText) {
+TEST_F(LanTransfer, ControllerFilesRoundTripPlainAndArabicAndABusyControllerStopsTheFirstFile) {
     const Store store = makeStore(kKR301, kVK500);
     select(store);
+    const std::string mainte = archivetest::StagedInstallation::mainteFolder(store.number, 1);
     const std::string definition =
         archivetest::StagedInstallation::definitionFile(store.number, "VK500", 1);
+    const std::vector<uint32_t> files = {4, 5, 7, 28};
+    Files original = archivetest::StagedInstallation::folderFiles(mainte);
     const auto before = std::filesystem::current_path();
-    // The converter stand-in without a controller link answers 1027.
-    CVekRSSock sending(1, {}, {3, 5});
-    const Outcome outcome = run(CVekRSSock::RunSendJCVek, 1, &sending, "127.19.2.7");
-    EXPECT_EQ(outcome.result, -1);
-    EXPECT_EQ(outcome.message,
-              "Register communication error End.(GLNETDRV not resident (errno=1027))");
-    EXPECT_EQ(outcome.detail, "3");
-    EXPECT_EQ(std::filesystem::current_path(), before);
-    char address[64] = {};
-    tk73_GetPrivateProfileStringA("TCP/IP", "ECR02", "", address, sizeof address,
-                                  definition.c_str());
-    EXPECT_STREQ(address, "127.19.2.7");
+    for (bool arabic : {false, true}) {
+        SCOPED_TRACE(arabic);
+        if (arabic) {
+            install_.switchArabicOn();
+            // Latin accents have no place in the controller's code page; the sample's texts
+            // keep to letters it has.
+            for (auto& [name, bytes] : original) {
+                for (char& c : bytes) {
+                    c = static_cast<unsigned char>(c) >= 0x80 ? 'e' : c;
+                }
+                write(mainte + "/" + name, bytes);
+            }
+        }
+        const std::string address = arabic ? "127.19.2.2" : "127.19.2.1";
+        tk73veksim::Options options;
+        options.address = address;
+        options.folder = install_.path("controller-" + address);
+        std::filesystem::create_directories(options.folder);
+        tk73veksim::ControllerSimulator controller(options);
+        std::string error;
+        ASSERT_TRUE(controller.start(&error)) << error;
+
+        CVekRSSock sending(1, {}, files);
+        const Outcome sent = run(CVekRSSock::RunSendJCVek, 1, &sending, address.c_str());
+        EXPECT_EQ(sent.result, 1);
+        EXPECT_EQ(sent.message, "Normal End.");
+        // The controller is machine 2 (list index 1); its address went into the definition.
+        char written[64] = {};
+        tk73_GetPrivateProfileStringA("TCP/IP", "ECR02", "", written, sizeof written,
+                                      definition.c_str());
+        EXPECT_EQ(std::string(written), address);
+        EXPECT_EQ(read(tk73veksim::storedFile(options.folder, 5, true)).size(),
+                  original.at("FILE005P.TXT").size());
+        for (uint32_t fileNo : files) {
+            write(tk73veksim::storedFile(mainte, static_cast<int>(fileNo), true), "lost");
+        }
+        CVekRSSock receiving(0, {}, files);
+        const Outcome received = run(CVekRSSock::RunSendJCVek, 1, &receiving, address.c_str());
+        EXPECT_EQ(received.message, "Normal End.");
+        EXPECT_EQ(archivetest::StagedInstallation::folderFiles(mainte), original);
+        EXPECT_EQ(std::filesystem::current_path(), before);
+    }
+
+    tk73veksim::Options options;
+    options.address = "127.19.2.3";
+    options.folder = install_.path("controller-busy");
+    options.busy = true;
+    std::filesystem::create_directories(options.folder);
+    tk73veksim::ControllerSimulator busy(options);
+    std::string error;
+    ASSERT_TRUE(busy.start(&error)) << error;
+    CVekRSSock sending(1, {}, files);
+    const Outcome refused = run(CVekRSSock::RunSendJCVek, 0, &sending, "127.19.2.3");
+    EXPECT_EQ(refused.result, -1);
+    EXPECT_EQ(refused.message,
+              "Register communication error End.(JobCommand : VEK is busy (errno=4600))");
+    EXPECT_EQ(refused.detail, "4");
+    EXPECT_EQ(busy.transfers(), 1);
 }
 
 }  // namespace
