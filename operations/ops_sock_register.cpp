@@ -15,18 +15,23 @@ int CTK73opsSockRegister::ExecuteSocket(int regModelNo, int receive,
     TK73LanHandle* select = TK73LanCreateRWD();
     if (TK73LanDoModalRSD(select, "Select ECR", ConvertRegModelNoToRmCode(regModelNo).c_str(), 0) ==
         0) {
-        TK73LanHandle* run = TK73LanCreateRWD();
-        TK73LanSetInfoRWD(
-            run, tk73ops::taskLinesOf(select, TK73LanGetRSDCount, TK73LanGetRSDIPAddr).c_str());
-        TK73LanDoModalRWD(run, receive ? "Receiving" : "Sending", RunSendJC, this);
-        TK73LanDeleteRWD(run);
-        if (receive) {
-            // Whatever came in, the files of the store keep one format version per file.
-            CTK73packFileVersionConverter(0).UpdateFileVersion();
-        }
+        ExecuteSocketForReg(select);
     }
     TK73LanDeleteRWD(select);
     return 1;
+}
+
+void CTK73opsSockRegister::ExecuteSocketForReg(TK73LanHandle* select) {
+    TK73LanHandle* run = TK73LanCreateRWD();
+    TK73LanSetInfoRWD(
+        run, tk73ops::taskLinesOf(select, TK73LanGetRSDCount, TK73LanGetRSDIPAddr).c_str());
+    const bool receive = m_workKind == kReceive;
+    TK73LanDoModalRWD(run, receive ? "Receiving" : "Sending", RunSendJC, this);
+    TK73LanDeleteRWD(run);
+    if (receive) {
+        // Whatever came in, the files of the store keep one format version per file.
+        CTK73packFileVersionConverter(0).UpdateFileVersion();
+    }
 }
 
 int TK73_API CTK73opsSockRegister::RunSendJC(int /*machineNo*/, void* caller,

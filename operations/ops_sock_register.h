@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "landialogs/lan_dialogs.h"
 #include "platform/api.h"
 
 class CTK73opsSockRegister {
@@ -27,6 +28,9 @@ class CTK73opsSockRegister {
     // "Receiving"); after a receive, brings the store's files up to the current versions.
     // receive: 1 to fetch the files, 0 to send them. Returns 1.
     int ExecuteSocket(int regModelNo, int receive, const std::vector<uint32_t>& files);
+
+    // The run dialog over the registers chosen in select, with this object's work.
+    void ExecuteSocketForReg(TK73LanHandle* select);
 
     // One register's transfer: caller is this object; the address is the register's. 1 with
     // "Normal End." in message; -1 with the session's reason in message and the files that

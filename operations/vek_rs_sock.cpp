@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "archive/pack_archive.h"
 #include "archive/text_pgm_conv.h"
 #include "base/file_utils.h"
 #include "base/install_folders.h"
@@ -12,6 +13,7 @@
 #include "definitions/model_info.h"
 #include "operations/active_store_info.h"
 #include "operations/glconv_result_text.h"
+#include "operations/lan_task_lines.h"
 #include "operations/ops_sock_register.h"
 
 namespace {
@@ -81,6 +83,42 @@ std::string fileIn(const char* folder, const char* format, int fileNo) {
 }
 
 }  // namespace
+
+int CVekRSSock::ExecuteVekSocket(int receive, int /*unused*/,
+                                 const std::vector<uint32_t>& vekFiles) {
+    m_workKind = receive ? CTK73opsSockRegister::kReceive : CTK73opsSockRegister::kSend;
+    m_vekFiles = vekFiles;
+    const CTK73opsActiveStoreInfo store;
+    TK73LanHandle* select = TK73LanVekCreateRWD();
+    if (TK73LanVekDoModalRSDIndividual(
+            select, "Select target machine",
+            CTK73opsSockRegister::ConvertRegModelNoToRmCode(store.GetRegModel().modelNo).c_str(),
+            0) == 0) {
+        ExecuteSocketForVek(select, receive);
+    }
+    TK73LanVekDeleteRWD(select);
+    return 1;
+}
+
+void CVekRSSock::ExecuteSocketForVek(TK73LanHandle* select, int receive) {
+    TK73LanHandle* run = TK73LanVekCreateRWD();
+    TK73LanVekSetInfoRWD(
+        run, tk73ops::taskLinesOf(select, TK73LanVekGetRSDCount, TK73LanVekGetRSDIPAddr).c_str());
+    TK73LanVekDoModalRWD(run, receive ? "Receiving" : "Sending", RunSendJCVek, this);
+    TK73LanVekDeleteRWD(run);
+    char definition[TK73_MAX_PATH] = {};
+    char mainte[TK73_MAX_PATH] = {};
+    char defaults[TK73_MAX_PATH] = {};
+    if (CTK73opsActiveStoreInfo().GetPathInfo(definition, mainte, defaults, 1) == 1) {
+        CTK73packArchive(definition, mainte, 1).ConvertFILE004InitValue();
+    }
+}
+
+void CVekRSSock::ExecuteSocketForReg(TK73LanHandle* select, int receive) {
+    CTK73opsSockRegister(receive ? CTK73opsSockRegister::kReceive : CTK73opsSockRegister::kSend,
+                         m_regFiles)
+        .ExecuteSocketForReg(select);
+}
 
 void CVekRSSock::CreateGlconvCmdLine(std::string& line, const char* letter, int machineNo,
                                      int fileNo, const char* programFolder,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "landialogs/lan_dialogs.h"
 #include "platform/api.h"
 
 class CVekRSSock {
@@ -14,6 +15,15 @@ class CVekRSSock {
     CVekRSSock() = default;
     CVekRSSock(int workKind, std::vector<uint32_t> regFiles, std::vector<uint32_t> vekFiles)
         : m_regFiles(std::move(regFiles)), m_vekFiles(std::move(vekFiles)), m_workKind(workKind) {}
+
+    // Lets the user pick controllers of the active store, then runs their transfers. receive: 1
+    // to fetch the files, 0 to send them. Returns 1.
+    int ExecuteVekSocket(int receive, int unused, const std::vector<uint32_t>& vekFiles);
+    // The run dialog ("Sending" or "Receiving") over the machines chosen in select. The
+    // controllers' PLU file then has its initial values made plain; the registers' files are
+    // brought up to the current versions after a receive.
+    void ExecuteSocketForVek(TK73LanHandle* select, int receive);
+    void ExecuteSocketForReg(TK73LanHandle* select, int receive);
 
     // One controller's transfer: caller is this object, machineNo the task's list index (the
     // controller's machine number is one more). 1 with "Normal End."; 0 when the converter cannot

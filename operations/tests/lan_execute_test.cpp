@@ -16,13 +16,16 @@
 #include "landialogs/lan_select.h"
 #include "network/file_conversion.h"
 #include "operations/ops_sock_register.h"
+#include "operations/vek_rs_sock.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
 #include "tools/regsim/register_simulator.h"
+#include "tools/veksim/controller_simulator.h"
 
 namespace {
 
 using archivetest::kKR301;
+using archivetest::kVK500;
 using tk73::Button;
 using tk73lan::LanRunRequest;
 using tk73lan::LanSelectRequest;
@@ -163,6 +166,52 @@ TEST_F(LanExecute, SendsToEveryFoundRegisterRetriesTheBusyOneAndConvertsAnOldRec
     CTK73opsSockRegister receiving;
     EXPECT_EQ(receiving.ExecuteSocket(kKR301, 1, {28}), 1);
     EXPECT_EQ(read(store_.mainte + "/FILE028P.TXT"), converted);
+}
+
+TEST_F(LanExecute, ControllersOfTheRegisterModelAreFoundAndGetTheirFilesAsMachineNumbers) {
+    const Store store = makeStore(kKR301, kVK500);
+    select(store);
+    const std::string mainte = archivetest::StagedInstallation::mainteFolder(store.number, 1);
+    std::vector<std::unique_ptr<tk73veksim::ControllerSimulator>> controllers;
+    for (const auto& [address, model] : std::vector<std::pair<std::string, std::string>>{
+             {"127.19.6.1", "KR3010"}, {"127.19.6.2", "KR4200"}}) {
+        tk73veksim::Options options;
+        options.address = address;
+        options.folder = install_.path("controller-" + address);
+        options.machineNo = "0007";
+        options.modelCode = model;
+        std::filesystem::create_directories(options.folder);
+        controllers.push_back(std::make_unique<tk73veksim::ControllerSimulator>(options));
+        std::string error;
+        ASSERT_TRUE(controllers.back()->start(&error)) << error;
+    }
+    ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine,
+                                          "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
+                                          "BroadcastAddress", "127.19.6.1,127.19.6.2"));
+    ui_.handleDialog(std::string(LanSelectRequest::kName), [](tk73::DialogRequest& request) {
+        auto& select = dynamic_cast<LanSelectRequest&>(request);
+        EXPECT_TRUE(select.controller());
+        select.search(false);
+        // Only the controller made for this store's register model.
+        EXPECT_EQ(select.machines().size(), 1u);
+        EXPECT_EQ(select.machines().at(0).address, "127.19.6.1");
+        EXPECT_EQ(select.machines().at(0).machineNo, "0007");
+        EXPECT_TRUE(select.machines().at(0).checked);
+        return Button::Ok;
+    });
+    ui_.handleDialog(std::string(LanRunRequest::kName), [](tk73::DialogRequest& request) {
+        auto& run = dynamic_cast<LanRunRequest&>(request);
+        EXPECT_TRUE(run.controller());
+        run.executeAll();
+        EXPECT_EQ(run.tasks().at(0).result, "Normal End.");
+        run.endCode = LanRunRequest::kAllDone;
+        return Button::Ok;
+    });
+    CVekRSSock sending;
+    EXPECT_EQ(sending.ExecuteVekSocket(0, 0, {5, 7}), 1);
+    EXPECT_EQ(read(tk73veksim::storedFile(install_.path("controller-127.19.6.1"), 7, true)),
+              read(mainte + "/FILE007P.TXT"));
+    EXPECT_EQ(controllers[1]->transfers(), 0);
 }
 
 }  // namespace
