@@ -33,6 +33,10 @@ TK73_EXPORT int TK73_API TK73LanVekGetRWDStatus(TK73LanHandle* handle, const cha
 // The register select dialog for the active store: 0 when OK was pressed, 2 when cancelled.
 TK73_EXPORT int TK73_API TK73LanDoModalRSD(TK73LanHandle* handle, const char* title,
                                            const char* modelCode, int mode);
+// The combined dialog: the active store's controllers and registers, each list filling its own
+// handle; 0 when OK was pressed, 2 when cancelled.
+TK73_EXPORT int TK73_API TK73LanVekDoModalRSD(TK73LanHandle* registers, TK73LanHandle* controllers,
+                                              const char* title, int mode);
 // The controller select dialog for the active store; the model code "000000" (an unknown
 // register model) starts no search.
 TK73_EXPORT int TK73_API TK73LanVekDoModalRSDIndividual(TK73LanHandle* handle, const char* title,

@@ -12,6 +12,7 @@
 #include "landialogs/lan_dialogs.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
+#include "landialogs/lan_select_pair.h"
 #include "network/net_errors.h"
 
 namespace tk73lan {
@@ -104,6 +105,20 @@ int doModalSelect(TK73LanHandle* handle, const char* title, const char* modelCod
     return kDone;
 }
 
+int doModalSelectPair(TK73LanHandle* registers, TK73LanHandle* controllers, const char* title) {
+    if (validHandle(registers) == nullptr || validHandle(controllers) == nullptr) {
+        return kNotDone;
+    }
+    LanSelectPairRequest request(activeStoreNo(), title != nullptr ? title : "");
+    if (tk73::ui().showDialog(request) != tk73::Button::Ok) {
+        tk73net::setError(controllers->context, tk73net::kErrSystem, 0, 0);
+        return kNotDone;
+    }
+    registers->addresses = request.registers().chosen();
+    controllers->addresses = request.controllers().chosen();
+    return kDone;
+}
+
 int selectedCount(TK73LanHandle* handle) {
     return validHandle(handle) != nullptr ? static_cast<int>(handle->addresses.size()) : 0;
 }
@@ -178,6 +193,10 @@ int TK73_API TK73LanVekGetRWDStatus(TK73LanHandle* handle, const char* branchNo,
 int TK73_API TK73LanDoModalRSD(TK73LanHandle* handle, const char* title, const char* modelCode,
                                int mode) {
     return doModalSelect(handle, title, modelCode, false);
+}
+int TK73_API TK73LanVekDoModalRSD(TK73LanHandle* registers, TK73LanHandle* controllers,
+                                  const char* title, int mode) {
+    return doModalSelectPair(registers, controllers, title);
 }
 int TK73_API TK73LanVekDoModalRSDIndividual(TK73LanHandle* handle, const char* title,
                                             const char* modelCode, int mode) {

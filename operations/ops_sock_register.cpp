@@ -22,6 +22,9 @@ int CTK73opsSockRegister::ExecuteSocket(int regModelNo, int receive,
 }
 
 void CTK73opsSockRegister::ExecuteSocketForReg(TK73LanHandle* select) {
+    if (TK73LanGetRSDCount(select) == 0) {
+        return;
+    }
     TK73LanHandle* run = TK73LanCreateRWD();
     TK73LanSetInfoRWD(
         run, tk73ops::taskLinesOf(select, TK73LanGetRSDCount, TK73LanGetRSDIPAddr).c_str());

@@ -84,6 +84,25 @@ std::string fileIn(const char* folder, const char* format, int fileNo) {
 
 }  // namespace
 
+int CVekRSSock::ExecuteSocket(int receive, int /*regModelNo*/, int /*unused*/,
+                              const std::vector<uint32_t>& regFiles,
+                              const std::vector<uint32_t>& vekFiles) {
+    m_workKind = receive ? CTK73opsSockRegister::kReceive : CTK73opsSockRegister::kSend;
+    m_regFiles = regFiles;
+    m_vekFiles = vekFiles;
+    TK73LanHandle* registers = TK73LanCreateRWD();
+    TK73LanHandle* controllers = TK73LanVekCreateRWD();
+    const int chosen =
+        TK73LanVekDoModalRSD(registers, controllers, "Select target machine", 0) == 0 ? 1 : 0;
+    if (chosen == 1) {
+        ExecuteSocketForVek(controllers, receive);
+        ExecuteSocketForReg(registers, receive);
+    }
+    TK73LanVekDeleteRWD(controllers);
+    TK73LanDeleteRWD(registers);
+    return chosen;
+}
+
 int CVekRSSock::ExecuteVekSocket(int receive, int /*unused*/,
                                  const std::vector<uint32_t>& vekFiles) {
     m_workKind = receive ? CTK73opsSockRegister::kReceive : CTK73opsSockRegister::kSend;
@@ -101,6 +120,9 @@ int CVekRSSock::ExecuteVekSocket(int receive, int /*unused*/,
 }
 
 void CVekRSSock::ExecuteSocketForVek(TK73LanHandle* select, int receive) {
+    if (TK73LanVekGetRSDCount(select) == 0) {
+        return;
+    }
     TK73LanHandle* run = TK73LanVekCreateRWD();
     TK73LanVekSetInfoRWD(
         run, tk73ops::taskLinesOf(select, TK73LanVekGetRSDCount, TK73LanVekGetRSDIPAddr).c_str());

@@ -16,6 +16,10 @@ class CVekRSSock {
     CVekRSSock(int workKind, std::vector<uint32_t> regFiles, std::vector<uint32_t> vekFiles)
         : m_regFiles(std::move(regFiles)), m_vekFiles(std::move(vekFiles)), m_workKind(workKind) {}
 
+    // The combined dialog over the active store's controllers and registers, then the
+    // controllers' transfers and the registers'. 0 when the dialog was cancelled, else 1.
+    int ExecuteSocket(int receive, int regModelNo, int unused,
+                      const std::vector<uint32_t>& regFiles, const std::vector<uint32_t>& vekFiles);
     // Lets the user pick controllers of the active store, then runs their transfers. receive: 1
     // to fetch the files, 0 to send them. Returns 1.
     int ExecuteVekSocket(int receive, int unused, const std::vector<uint32_t>& vekFiles);

@@ -11,6 +11,7 @@
 #include "landialogs/lan_handle.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
+#include "landialogs/lan_select_pair.h"
 #include "network/app_context.h"
 #include "network/net_errors.h"
 #include "platform/registry_hive.h"
@@ -20,6 +21,7 @@ namespace {
 
 using tk73::Button;
 using tk73lan::LanRunRequest;
+using tk73lan::LanSelectPairRequest;
 using tk73lan::LanSelectRequest;
 
 // Fails every address of the set once, then succeeds; counts the calls.
@@ -168,6 +170,19 @@ TEST_F(LanDialogs, ControllerSearchNeedsAKnownRegisterModel) {
     });
     EXPECT_EQ(TK73LanVekDoModalRSDIndividual(handle, "Select target machine", "000000", 0), 0);
     EXPECT_EQ(TK73LanVekGetRSDCount(handle), 0);
+
+    // The combined dialog: a controller list and a register list.
+    TK73LanHandle* registers = TK73LanCreateRWD();
+    ui_.handleDialog(std::string(LanSelectPairRequest::kName), [](tk73::DialogRequest& request) {
+        auto& pair = dynamic_cast<LanSelectPairRequest&>(request);
+        EXPECT_TRUE(pair.controllers().controller());
+        EXPECT_FALSE(pair.registers().controller());
+        EXPECT_FALSE(pair.anythingChosen());
+        return Button::Cancel;
+    });
+    EXPECT_EQ(TK73LanVekDoModalRSD(registers, handle, "Select target machine", 0), 2);
+    EXPECT_EQ(TK73LanVekDoModalRSD(registers, nullptr, "Select target machine", 0), 2);
+    TK73LanDeleteRWD(registers);
     TK73LanVekDeleteRWD(handle);
 }
 
