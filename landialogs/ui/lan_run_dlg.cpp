@@ -28,7 +28,10 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     list_->setHeaderLabels({QStringLiteral("Branch"), QStringLiteral("Store"),
                             QStringLiteral("Machine No."), QStringLiteral("Result")});
     list_->setRootIsDecorated(false);
-    list_->setColumnWidth(3, 320);
+    // The result takes what the three number columns leave.
+    for (int column = 0; column < 3; ++column) {
+        list_->setColumnWidth(column, 110);
+    }
     connect(again_, &QPushButton::clicked, this, [this] {
         const int row = list_->indexOfTopLevelItem(list_->currentItem());
         if (row < 0) {
