@@ -26,11 +26,12 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
       exit_(new QPushButton(QStringLiteral("Exit"), this)) {
     setWindowTitle(tk73::toQString(request.title()));
     list_->setHeaderLabels({QStringLiteral("Branch"), QStringLiteral("Store"),
-                            QStringLiteral("Machine No."), QStringLiteral("Result")});
+                            QStringLiteral("Machine No."), QStringLiteral("IP address"),
+                            QStringLiteral("Result")});
     list_->setRootIsDecorated(false);
-    // The result takes what the three number columns leave.
-    for (int column = 0; column < 3; ++column) {
-        list_->setColumnWidth(column, 110);
+    // The result takes what the other columns leave.
+    for (int column = 0; column < 4; ++column) {
+        list_->setColumnWidth(column, 90);
     }
     connect(again_, &QPushButton::clicked, this, [this] {
         const int row = list_->indexOfTopLevelItem(list_->currentItem());
@@ -52,7 +53,7 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
-    resize(640, 320);
+    resize(720, 320);
     ShowTasks();
     QTimer::singleShot(0, this, [this] { Run(kEveryRow); });
 }
@@ -115,8 +116,9 @@ void CLanRunDlg::ShowTasks() {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, tk73::toQString(task.branchName));
         item->setText(1, tk73::toQString(task.storeName));
-        item->setText(2, tk73::toQString(task.ipAddress));
-        item->setText(3, tk73::toQString(task.result));
+        item->setText(2, tk73::toQString(task.machineNo));
+        item->setText(3, tk73::toQString(task.ipAddress));
+        item->setText(4, tk73::toQString(task.result));
     }
 }
 

@@ -69,7 +69,7 @@ class LanRunDialogTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(ui, "Error end some of Controler box."), 10000);
         auto* list = dialog.findChild<QTreeWidget*>();
         QCOMPARE(list->indexOfTopLevelItem(list->currentItem()), 1);
-        QCOMPARE(list->topLevelItem(1)->text(3),
+        QCOMPARE(list->topLevelItem(1)->text(4),
                  QStringLiteral("Failed to communicate with the register"));
         const QStringList faults = tk73test::renderedProblems(
             dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/lan_run_dlg.png"));
@@ -77,7 +77,7 @@ class LanRunDialogTest : public QObject {
 
         button(dialog, "Exec again one")->click();
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(ui, "Normal end."), 10000);
-        QCOMPARE(list->topLevelItem(1)->text(3), QStringLiteral("Normal End."));
+        QCOMPARE(list->topLevelItem(1)->text(4), QStringLiteral("Normal End."));
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
         QCOMPARE(request.endCode, tk73lan::LanRunRequest::kAllDone);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
