@@ -11,6 +11,9 @@ tk73::Button showLanDialog(tk73::DialogRequest& request, QWidget* parent) {
     if (request.dialogName() == tk73lan::LanSelectRequest::kName) {
         CLanSelectDlg dialog(static_cast<tk73lan::LanSelectRequest&>(request), parent);
         result = dialog.exec();
+    } else if (request.dialogName() == tk73lan::LanSelectPairRequest::kName) {
+        CLanSelectDlg dialog(static_cast<tk73lan::LanSelectPairRequest&>(request), parent);
+        result = dialog.exec();
     } else if (request.dialogName() == tk73lan::LanRunRequest::kName) {
         CLanRunDlg dialog(static_cast<tk73lan::LanRunRequest&>(request), parent);
         result = dialog.exec();
@@ -20,6 +23,7 @@ tk73::Button showLanDialog(tk73::DialogRequest& request, QWidget* parent) {
 
 void registerLanDialogs(tk73::QtUserInteraction& interaction) {
     interaction.addDialog(std::string(tk73lan::LanSelectRequest::kName), showLanDialog);
+    interaction.addDialog(std::string(tk73lan::LanSelectPairRequest::kName), showLanDialog);
     interaction.addDialog(std::string(tk73lan::LanRunRequest::kName), showLanDialog);
 }
 

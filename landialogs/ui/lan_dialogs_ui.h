@@ -1,5 +1,6 @@
 #pragma once
-// The LAN dialogs ("LanSelect", "LanRun") as Qt dialogs, registered with a program's seam.
+// The LAN dialogs ("LanSelect", "LanSelectPair", "LanRun") as Qt dialogs, registered with a
+// program's seam.
 
 #include "base/user_interaction.h"
 

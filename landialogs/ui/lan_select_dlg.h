@@ -1,29 +1,30 @@
 #pragma once
-// The select dialog: the machines of the store and those a search found, each with a check box,
-// "Search again", "Select all", "Un select all", OK and Cancel. The first search starts as the
-// dialog opens.
+// The select dialogs: one list of registers or controllers, or the combined dialog with the
+// controllers above the registers; OK with nothing checked asks for a choice and stays open.
 
 #include <QDialog>
 
 #include "landialogs/lan_select.h"
+#include "landialogs/lan_select_pair.h"
 
-class QTreeWidget;
+class CLanMachineList;
 
 class CLanSelectDlg : public QDialog {
     Q_OBJECT
 
   public:
     explicit CLanSelectDlg(tk73lan::LanSelectRequest& request, QWidget* parent = nullptr);
+    explicit CLanSelectDlg(tk73lan::LanSelectPairRequest& request, QWidget* parent = nullptr);
 
   public slots:
-    // OK with nothing checked asks for a choice and stays open.
     void accept() override;
 
   private:
-    void Search(bool again);
-    void ShowMachines();
-    void TakeChecks();
+    CLanSelectDlg(const std::string& title, QWidget* parent);
+    void Finish(QWidget* body);
 
-    tk73lan::LanSelectRequest& request_;
-    QTreeWidget* list_;
+    tk73lan::LanSelectRequest* single_ = nullptr;
+    tk73lan::LanSelectPairRequest* pair_ = nullptr;
+    CLanMachineList* first_ = nullptr;
+    CLanMachineList* second_ = nullptr;
 };
