@@ -14,6 +14,7 @@
 #include "apps/shell/header_table.h"
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_texts.h"
+#include "apps/shell/lan_flows.h"
 #include "apps/shell/picture_art.h"
 #include "apps/shell/tool_button.h"
 #include "apps/shell/wait_cursor.h"
@@ -186,8 +187,13 @@ void CHubDlg::PressTool(const ToolRow& row) {
         case ToolCommand::ExportCsv:
             OnFileCsvExport();
             return;
+        case ToolCommand::SendToLan:
+            SendToLan(*this);
+            return;
+        case ToolCommand::RecvFromLan:
+            ReceiveFromLan(*this);
+            return;
         default:
-            // The LAN rows have no flow in the shell yet.
             return;
     }
 }

@@ -1,5 +1,7 @@
 #include "outside/glconv/command_line.h"
 
+#include <cstdlib>
+
 namespace glconv {
 
 namespace {
@@ -49,7 +51,12 @@ Command parseCommand(const char* text) {
             command.lineKindLocal = true;
         } else if (word.rfind("-t", 0) == 0) {
             command.controller = true;
-        } else if (word != "-T" && word != "-li") {
+            command.machineNo = std::atoi(word.c_str() + 2);
+        } else if (word == "-li") {
+            command.lanInterface = true;
+        } else if (word == "-T") {
+            command.textFile = true;
+        } else {
             command.unknownSwitch = true;
         }
     }

@@ -18,6 +18,9 @@ struct Command {
     std::string definitionFile;         // -d
     bool lineKindLocal = false;         // -lc: a conversion on this PC
     bool controller = false;            // -t: a transfer to a controller
+    int machineNo = 0;                  // the number after -t
+    bool lanInterface = false;          // -li: the controller is reached over the LAN
+    bool textFile = false;              // -T
     bool unknownSwitch = false;
 };
 

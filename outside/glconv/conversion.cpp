@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "outside/glconv/controller_link.h"
 #include "outside/glconv/logo_binary.h"
 #include "outside/glconv/model_definition.h"
 #include "outside/glconv/program_binary.h"
@@ -96,8 +97,7 @@ int runCommand(const Command& command, std::string& detail) {
         return kUnknownMode;
     }
     if (command.controller) {
-        detail = "transfers to a controller are not served by this converter";
-        return kNoNetworkDriver;
+        return transferWithController(command, detail);
     }
     if (!command.lineKindLocal || command.unknownSwitch || command.operands.size() != 2) {
         detail = "expected: S|R \"text file\" \"binary file\" -lc -d\"definition file\" -T";

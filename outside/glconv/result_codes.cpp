@@ -8,8 +8,6 @@ const char* resultText(int code) {
             return "Normal End";
         case kDifferentMachine:
             return "from ECR. Different machine.";
-        case kNoNetworkDriver:
-            return "GLNETDRV not resident";
         case kCannotConvert:
             return "Impossible to convert data";
         case kIllegalFormat:
@@ -22,6 +20,18 @@ const char* resultText(int code) {
             return "Abrupt file end";
         case kUnknownMode:
             return "Unknown Receive/Send mode.";
+        case kNoTerminal:
+            return "Not found terminal number";
+        case kTimeOut:
+            return "Time Out Error";
+        case kBadAnswer:
+            return "Received RF Command error";
+        case kTransmitError:
+            return "Disable Transmit Error";
+        case kConnectError:
+            return "Socket Connect Error.";
+        case kReceiveError:
+            return "Socket Recieve Error.";
         case kUnknownMachine:
             return "Unknown Machine type or no profile.";
         case kUnknownParameters:

@@ -7,13 +7,18 @@ namespace glconv {
 enum Result : int {
     kNormalEnd = 0,
     kDifferentMachine = 104,    // "from ECR. Different machine."
-    kNoNetworkDriver = 1027,    // "GLNETDRV not resident"
     kCannotConvert = 1008,      // "Impossible to convert data"
     kIllegalFormat = 1009,      // "Illegal Format data"
     kCannotOpen = 1020,         // "Can't open/create dos file"
     kCannotWrite = 1022,        // "Can't write Dos File."
     kAbruptEnd = 2049,          // "Abrupt file end"
     kUnknownMode = 3002,        // "Unknown Receive/Send mode."
+    kNoTerminal = 3006,         // "Not found terminal number"
+    kTimeOut = 4513,            // "Time Out Error"
+    kBadAnswer = 4518,          // "Received RF Command error"
+    kTransmitError = 4519,      // "Disable Transmit Error"
+    kConnectError = 4521,       // "Socket Connect Error."
+    kReceiveError = 4522,       // "Socket Recieve Error."
     kUnknownMachine = 9997,     // "Unknown Machine type or no profile."
     kUnknownParameters = 9998,  // "Unknown parameters"
 };

@@ -12,6 +12,7 @@
 #include "apps/shell/save_as_dlg.h"
 #include "base/ui/qt_user_interaction.h"
 #include "csvexchange/ui/xch_dialogs.h"
+#include "landialogs/ui/lan_dialogs_ui.h"
 #include "operations/ui/ops_dialogs.h"
 #include "platform/running_program.h"
 #include "programfiles/ui/import_dialogs.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     tk73::QtUserInteraction interaction;
     tk73storeui::registerStoreDialogs(interaction);
     tk73opsui::registerOpsDialogs(interaction);
+    tk73lanui::registerLanDialogs(interaction);
     tk73xchui::registerXchDialogs(interaction);
     tk73pgmui::registerImportDialogs(interaction);
     CMergeSettingDataDlg::Register(interaction);

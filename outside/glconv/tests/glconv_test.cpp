@@ -155,11 +155,14 @@ TEST_F(Converter, LogoFileHasItsHeaderThenTheDotRowsAndNothingElse) {
 
 TEST_F(Converter, AnswersControllerTransfersAndMalformedCommandsWithTheirCodes) {
     write("FILE003P.TXT", kPack);
-    const std::string definition = env_.path("definition.ini");
+    // A controller whose address the definition does not name.
+    const std::string definition = env_.path("controller.ini");
+    write("controller.ini", "[TCP/IP]\r\nECR01=127.0.0.1\r\n");
     const std::string transfer =
         "S \"" + env_.path("FILE003P.TXT") + "\" 3 -t2 -li -d\"" + definition + "\" -T";
-    EXPECT_EQ(init_(transfer.c_str(), 0), 1027);
-    EXPECT_NE(read("ECR.LOG").find("GLNETDRV not resident"), std::string::npos);
+    EXPECT_EQ(init_(transfer.c_str(), 0), 3006);
+    EXPECT_NE(read("ECR.LOG").find("Not found terminal number"), std::string::npos);
+    EXPECT_EQ(init_(("S \"x\" 3 -t2 -d\"" + definition + "\"").c_str(), 0), 9998);
     EXPECT_EQ(init_("X \"a\" \"b\" -lc -d\"c\" -T", 0), 3002);
     EXPECT_EQ(init_("S \"a\" -lc -T", 0), 9998);
     EXPECT_EQ(init_(nullptr, 0), 3002);

@@ -1,0 +1,59 @@
+#include "apps/shell/lan_flows.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "apps/shell/hub_dlg.h"
+#include "base/registry_settings.h"
+#include "definitions/def_pgm_file_ez.h"
+#include "operations/active_store_info.h"
+#include "operations/ops_sock_register.h"
+#include "platform/api.h"
+#include "storedb/edb_store.h"
+
+namespace tk73hub {
+
+namespace {
+
+constexpr int kRegister = 0;
+
+void TransferOverLan(const CHubDlg& window, int receive) {
+    // The transfer serves the desktop's store, so that is the one the window shows.
+    STORE_EDB shown;
+    if (CTK73edbStore().GetStoreFromStoreNo(window.CurrentStore(), &shown) != 1) {
+        return;
+    }
+    char branchText[12];
+    char storeText[12];
+    std::snprintf(branchText, sizeof branchText, "%03d", shown.branchNo);
+    std::snprintf(storeText, sizeof storeText, "%03d", shown.storeNo);
+    AecrbsSetDesktopRegister(branchText, storeText, "999");
+    const CTK73opsActiveStoreInfo store;
+    char definition[TK73_MAX_PATH] = {};
+    char mainte[TK73_MAX_PATH] = {};
+    char defaults[TK73_MAX_PATH] = {};
+    if (store.GetPathInfo(definition, mainte, defaults, kRegister) != 1) {
+        return;
+    }
+    const CTK73defPGMFILE_EZ easy(definition);
+    std::vector<uint32_t> files;
+    for (int index = 0; index < easy.GetValueCount(); ++index) {
+        int fileNo = 0;
+        easy.GetValueFromIndex(index, &fileNo);
+        files.push_back(static_cast<uint32_t>(fileNo));
+    }
+    CTK73opsSockRegister().ExecuteSocket(store.GetRegModel().modelNo, receive, files);
+}
+
+}  // namespace
+
+void SendToLan(const CHubDlg& window) {
+    TransferOverLan(window, 0);
+}
+
+void ReceiveFromLan(const CHubDlg& window) {
+    TransferOverLan(window, 1);
+}
+
+}  // namespace tk73hub

@@ -1,0 +1,104 @@
+#include "landialogs/lan_select.h"
+
+#include <cstdio>
+
+#include "landialogs/lan_discovery.h"
+#include "storedb/edb_reg_vek.h"
+
+namespace tk73lan {
+
+namespace {
+
+constexpr const char* kUnknownModel = "000000";
+
+template <typename Table>
+void listStoreMachines(int storeNo, std::vector<LanMachine>& machines) {
+    STORE_MANAGE block;
+    if (Table(storeNo).GetRegister(&block) != 1) {
+        return;
+    }
+    for (const STORE_MANAGE_ENTRY& entry : block.entries) {
+        if (entry.operateStatus == '1' && !entry.ipAddr.empty()) {
+            char number[16];
+            std::snprintf(number, sizeof number, "%04d", entry.machineNo);
+            machines.push_back({entry.ipAddr, number, false});
+        }
+    }
+}
+
+}  // namespace
+
+LanSelectRequest::LanSelectRequest(int storeNo, bool controller, std::string title,
+                                   std::string modelCode)
+    : title_(std::move(title)), controller_(controller), modelCode_(std::move(modelCode)) {
+    if (controller) {
+        listStoreMachines<CTK73edbVek>(storeNo, machines_);
+    } else {
+        listStoreMachines<CTK73edbRegister>(storeNo, machines_);
+    }
+}
+
+bool LanSelectRequest::searchAllowed() const {
+    return !controller_ || modelCode_ != kUnknownModel;
+}
+
+void LanSelectRequest::search(bool again) {
+    if (!searchAllowed()) {
+        return;
+    }
+    std::vector<std::string> targets;
+    if (again) {
+        for (const LanMachine& machine : machines_) {
+            targets.push_back(machine.address);
+        }
+    } else {
+        targets = broadcastTargets();
+    }
+    bool firstAdded = !again;
+    for (const SearchAnswer& answer : searchMachines(controller_, targets)) {
+        if (controller_ && !modelCode_.empty() && answer.modelCode != modelCode_) {
+            continue;
+        }
+        LanMachine* listed = nullptr;
+        for (LanMachine& machine : machines_) {
+            listed = machine.address == answer.address ? &machine : listed;
+        }
+        if (listed != nullptr) {
+            if (controller_) {
+                listed->machineNo = answer.machineNo;
+            }
+        } else if (!again) {
+            machines_.push_back({answer.address, answer.machineNo, firstAdded});
+            firstAdded = false;
+        }
+    }
+}
+
+void LanSelectRequest::check(size_t index, bool on) {
+    if (index < machines_.size()) {
+        machines_[index].checked = on;
+    }
+}
+
+void LanSelectRequest::checkAll(bool on) {
+    for (LanMachine& machine : machines_) {
+        machine.checked = on;
+    }
+}
+
+std::vector<std::string> LanSelectRequest::chosen() const {
+    std::vector<std::string> addresses;
+    for (const LanMachine& machine : machines_) {
+        if (machine.checked) {
+            addresses.push_back(machine.address);
+        }
+    }
+    return addresses;
+}
+
+std::string LanSelectRequest::nothingChosenPrompt() const {
+    return controller_ ? "Not selected control box. Please select control box."
+                       : "Not selected ECR. Please select ECR.";
+}
+
+}  // namespace tk73lan

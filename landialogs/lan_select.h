@@ -1,0 +1,50 @@
+#pragma once
+// The select dialog's work, apart from its window: the machines listed (the store's own, then
+// those that answer a search), their check boxes, and the addresses chosen.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/user_interaction.h"
+
+namespace tk73lan {
+
+struct LanMachine {
+    std::string address;
+    std::string machineNo;  // controllers only
+    bool checked = false;
+};
+
+class LanSelectRequest : public tk73::DialogRequest {
+  public:
+    static constexpr std::string_view kName = "LanSelect";
+
+    // The machines in use in the store's table; for controllers, the model code a search
+    // answer must carry ("000000": no search at all).
+    LanSelectRequest(int storeNo, bool controller, std::string title, std::string modelCode);
+    std::string_view dialogName() const override { return kName; }
+
+    const std::string& title() const { return title_; }
+    bool controller() const { return controller_; }
+    bool searchAllowed() const;
+    const std::vector<LanMachine>& machines() const { return machines_; }
+
+    // The first search goes to the broadcast setting; a search again to each listed machine.
+    // The first machine a first search adds is checked.
+    void search(bool again);
+    void check(size_t index, bool on);
+    void checkAll(bool on);
+    // The checked addresses in list order.
+    std::vector<std::string> chosen() const;
+    // The prompt when OK is pressed with nothing checked.
+    std::string nothingChosenPrompt() const;
+
+  private:
+    std::string title_;
+    bool controller_;
+    std::string modelCode_;
+    std::vector<LanMachine> machines_;
+};
+
+}  // namespace tk73lan

@@ -1,0 +1,140 @@
+#include "landialogs/ui/lan_run_dlg.h"
+
+#include <QHBoxLayout>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "base/ui/ui_text.h"
+#include "base/user_interaction.h"
+
+namespace {
+
+constexpr size_t kEveryRow = static_cast<size_t>(-1);
+constexpr int kCloseAfterMilliseconds = 2000;
+
+}  // namespace
+
+CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
+    : QDialog(parent),
+      request_(request),
+      list_(new QTreeWidget(this)),
+      again_(new QPushButton(QStringLiteral("Exec again one"), this)),
+      againAll_(new QPushButton(QStringLiteral("Exec again all"), this)),
+      exit_(new QPushButton(QStringLiteral("Exit"), this)) {
+    setWindowTitle(tk73::toQString(request.title()));
+    list_->setHeaderLabels({QStringLiteral("Branch"), QStringLiteral("Store"),
+                            QStringLiteral("Machine No."), QStringLiteral("IP address"),
+                            QStringLiteral("Result")});
+    list_->setRootIsDecorated(false);
+    // The result takes what the other columns leave.
+    for (int column = 0; column < 4; ++column) {
+        list_->setColumnWidth(column, 90);
+    }
+    connect(again_, &QPushButton::clicked, this, [this] {
+        const int row = list_->indexOfTopLevelItem(list_->currentItem());
+        if (row < 0) {
+            tk73::ui().message(request_.controller() ? "Please select controller to execute."
+                                                     : "Select error end ECR.",
+                               request_.title(), tk73::MessageIcon::Exclamation);
+            return;
+        }
+        Run(static_cast<size_t>(row));
+    });
+    connect(againAll_, &QPushButton::clicked, this, [this] { Run(kEveryRow); });
+    connect(exit_, &QPushButton::clicked, this, &CLanRunDlg::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(again_);
+    buttons->addWidget(againAll_);
+    buttons->addStretch();
+    buttons->addWidget(exit_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addLayout(buttons);
+    resize(720, 320);
+    ShowTasks();
+    QTimer::singleShot(0, this, [this] { Run(kEveryRow); });
+}
+
+CLanRunDlg::~CLanRunDlg() {
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+void CLanRunDlg::Run(size_t index) {
+    if (running_) {
+        return;
+    }
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+    running_ = true;
+    for (QPushButton* button : {again_, againAll_, exit_}) {
+        button->setEnabled(false);
+    }
+    try {
+        worker_ = std::thread([this, index] {
+            if (index == kEveryRow) {
+                request_.executeAll();
+            } else {
+                request_.executeOne(index);
+            }
+            QMetaObject::invokeMethod(
+                this, [this, index] { Finished(index); }, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        running_ = false;
+        tk73::ui().message("Error create thread.", request_.title(), tk73::MessageIcon::Error);
+    }
+}
+
+void CLanRunDlg::Finished(size_t index) {
+    running_ = false;
+    for (QPushButton* button : {again_, againAll_, exit_}) {
+        button->setEnabled(true);
+    }
+    ShowTasks();
+    const std::string outcome =
+        index == kEveryRow ? request_.outcomeOfAll() : request_.outcomeOfOne(index);
+    tk73::ui().message(outcome, request_.title(), request_.outcomeIcon());
+    if (request_.allDone()) {
+        QTimer::singleShot(kCloseAfterMilliseconds, this, [this] {
+            request_.endCode = tk73lan::LanRunRequest::kAllDone;
+            accept();
+        });
+        return;
+    }
+    list_->setCurrentItem(list_->topLevelItem(static_cast<int>(request_.firstFailed())));
+}
+
+void CLanRunDlg::ShowTasks() {
+    list_->clear();
+    for (const tk73lan::LanTask& task : request_.tasks()) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(0, tk73::toQString(task.branchName));
+        item->setText(1, tk73::toQString(task.storeName));
+        item->setText(2, tk73::toQString(task.machineNo));
+        item->setText(3, tk73::toQString(task.ipAddress));
+        item->setText(4, tk73::toQString(task.result));
+    }
+}
+
+void CLanRunDlg::reject() {
+    if (running_) {
+        return;
+    }
+    if (request_.allDone()) {
+        request_.endCode = tk73lan::LanRunRequest::kAllDone;
+        QDialog::accept();
+        return;
+    }
+    if (tk73::ui().question(request_.exitQuestion(), request_.title(), tk73::Buttons::YesNo,
+                            tk73::Button::No, tk73::MessageIcon::Question) != tk73::Button::Yes) {
+        return;
+    }
+    request_.endCode = tk73lan::LanRunRequest::kLeftWithFailures;
+    QDialog::reject();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The run dialog: one row per machine with its result. The transfers run on a worker thread as
+// the dialog opens; failed rows can be run again one by one or all together. A run that leaves
+// every row done closes the dialog two seconds after its report.
+
+#include <QDialog>
+
+#include <thread>
+
+#include "landialogs/lan_run.h"
+
+class QPushButton;
+class QTreeWidget;
+
+class CLanRunDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent = nullptr);
+    ~CLanRunDlg() override;
+
+  public slots:
+    // Leaving with failed rows asks first (No preselected).
+    void reject() override;
+
+  private:
+    // Runs one row (index) or every row not done (npos) on the worker thread.
+    void Run(size_t index);
+    void Finished(size_t index);
+    void ShowTasks();
+
+    tk73lan::LanRunRequest& request_;
+    QTreeWidget* list_;
+    QPushButton* again_;
+    QPushButton* againAll_;
+    QPushButton* exit_;
+    std::thread worker_;
+    bool running_ = false;
+};

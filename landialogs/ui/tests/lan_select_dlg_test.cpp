@@ -1,0 +1,138 @@
+// The select dialogs as the user sees and uses them, offscreen: the search as the dialog opens
+// lists each answering machine once with the first one checked, OK with nothing checked asks for
+// a choice and stays open, "Select all" then OK takes every machine; the combined dialog lists
+// controllers and registers apart; and the rendering check.
+
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/testing/scripted_user_interaction.h"
+#include "landialogs/ui/lan_select_dlg.h"
+#include "platform/registry_hive.h"
+#include "tests/support/temp_environment.h"
+#include "tests/ui_checks/rendered_window.h"
+#include "tools/regsim/register_simulator.h"
+#include "tools/veksim/controller_simulator.h"
+
+namespace {
+
+void press(const QWidget& dialog, const char* text, int which = 0) {
+    for (QPushButton* candidate : dialog.findChildren<QPushButton*>()) {
+        if (candidate->text().remove(QLatin1Char('&')) == QLatin1String(text) && which-- == 0) {
+            candidate->click();
+            return;
+        }
+    }
+    QFAIL(text);
+}
+
+std::vector<QTreeWidget*> listsOf(const QWidget& dialog) {
+    const QList<QTreeWidget*> found = dialog.findChildren<QTreeWidget*>();
+    return std::vector<QTreeWidget*>(found.begin(), found.end());
+}
+
+}  // namespace
+
+class LanSelectDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        env_ = std::make_unique<tk73test::TempEnvironment>();
+        QVERIFY(tk73::registryWriteString(tk73::Hive::Machine,
+                                          "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
+                                          "BroadcastAddress", "127.19.9.1,127.19.9.2,127.19.9.3"));
+        for (const char* address : {"127.19.9.1", "127.19.9.2"}) {
+            tk73regsim::Options options;
+            options.address = address;
+            options.folder = env_->path(address);
+            std::filesystem::create_directories(options.folder);
+            registers_.push_back(std::make_unique<tk73regsim::RegisterSimulator>(options));
+            std::string error;
+            QVERIFY2(registers_.back()->start(&error), error.c_str());
+        }
+        tk73veksim::Options options;
+        options.address = "127.19.9.3";
+        options.folder = env_->path("controller");
+        options.machineNo = "0004";
+        options.modelCode = "KR3010";
+        std::filesystem::create_directories(options.folder);
+        controller_ = std::make_unique<tk73veksim::ControllerSimulator>(options);
+        std::string error;
+        QVERIFY2(controller_->start(&error), error.c_str());
+    }
+
+    void cleanup() {
+        controller_.reset();
+        registers_.clear();
+        env_.reset();
+    }
+
+    void registersFoundAreListedAndOkNeedsACheckedOne() {
+        tk73test::ScriptedUserInteraction ui;
+        tk73lan::LanSelectRequest request(0, false, "Select ECR", "KR3010");
+        CLanSelectDlg dialog(request);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTreeWidget* list = listsOf(dialog).at(0);
+        QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 2, 5000);
+        QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Checked);
+        QCOMPARE(list->topLevelItem(1)->checkState(0), Qt::Unchecked);
+        const QStringList faults = tk73test::renderedProblems(
+            dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/lan_select_dlg.png"));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        press(dialog, "Un select all");
+        press(dialog, "OK");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(ui.textsOf(tk73test::InteractionKind::Message),
+                 std::vector<std::string>{"Not selected ECR. Please select ECR."});
+        press(dialog, "Select all");
+        press(dialog, "OK");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(request.chosen().size(), size_t{2});
+    }
+
+    void theCombinedDialogListsControllersAndRegistersApart() {
+        tk73test::ScriptedUserInteraction ui;
+        tk73lan::LanSelectPairRequest request(0, "Select target machine");
+        CLanSelectDlg dialog(request);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const auto lists = listsOf(dialog);
+        QCOMPARE(lists.size(), size_t{2});
+        QTRY_COMPARE_WITH_TIMEOUT(lists[0]->topLevelItemCount(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(lists[1]->topLevelItemCount(), 2, 5000);
+        QCOMPARE(lists[0]->topLevelItem(0)->text(0), QStringLiteral("127.19.9.3"));
+        QCOMPARE(lists[0]->topLevelItem(0)->text(1), QStringLiteral("0004"));
+        const QStringList faults = tk73test::renderedProblems(
+            dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/lan_select_pair_dlg.png"));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        press(dialog, "Un select all", 0);
+        press(dialog, "Un select all", 1);
+        press(dialog, "OK");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(ui.textsOf(tk73test::InteractionKind::Message),
+                 std::vector<std::string>{"Not selected ECR or VEK. Please select ECR or VEK."});
+        press(dialog, "Select all", 0);
+        press(dialog, "OK");
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(request.controllers().chosen(), std::vector<std::string>{"127.19.9.3"});
+        QVERIFY(request.registers().chosen().empty());
+    }
+
+  private:
+    std::unique_ptr<tk73test::TempEnvironment> env_;
+    std::vector<std::unique_ptr<tk73regsim::RegisterSimulator>> registers_;
+    std::unique_ptr<tk73veksim::ControllerSimulator> controller_;
+};
+
+QTEST_MAIN(LanSelectDialogTest)
+#include "lan_select_dlg_test.moc"

@@ -1,0 +1,74 @@
+#include "operations/ops_sock_register.h"
+
+#include <cstdio>
+
+#include "archive/file_version_converter.h"
+#include "definitions/model_info.h"
+#include "landialogs/lan_dialogs.h"
+#include "network/lan_file_service.h"
+#include "operations/lan_task_lines.h"
+
+int CTK73opsSockRegister::ExecuteSocket(int regModelNo, int receive,
+                                        const std::vector<uint32_t>& files) {
+    m_workKind = receive ? kReceive : kSend;
+    m_files = files;
+    TK73LanHandle* select = TK73LanCreateRWD();
+    if (TK73LanDoModalRSD(select, "Select ECR", ConvertRegModelNoToRmCode(regModelNo).c_str(), 0) ==
+        0) {
+        ExecuteSocketForReg(select);
+    }
+    TK73LanDeleteRWD(select);
+    return 1;
+}
+
+void CTK73opsSockRegister::ExecuteSocketForReg(TK73LanHandle* select) {
+    if (TK73LanGetRSDCount(select) == 0) {
+        return;
+    }
+    TK73LanHandle* run = TK73LanCreateRWD();
+    TK73LanSetInfoRWD(
+        run, tk73ops::taskLinesOf(select, TK73LanGetRSDCount, TK73LanGetRSDIPAddr).c_str());
+    const bool receive = m_workKind == kReceive;
+    TK73LanDoModalRWD(run, receive ? "Receiving" : "Sending", RunSendJC, this);
+    TK73LanDeleteRWD(run);
+    if (receive) {
+        // Whatever came in, the files of the store keep one format version per file.
+        CTK73packFileVersionConverter(0).UpdateFileVersion();
+    }
+}
+
+int TK73_API CTK73opsSockRegister::RunSendJC(int /*machineNo*/, void* caller,
+                                             const char* /*branchNo*/, const char* /*storeNo*/,
+                                             const char* ipAddress, char* message, char* detail) {
+    const auto* self = static_cast<const CTK73opsSockRegister*>(caller);
+    if (self == nullptr || ipAddress == nullptr || message == nullptr || detail == nullptr) {
+        return -1;
+    }
+    std::string list;
+    for (uint32_t fileNo : self->m_files) {
+        char id[16];
+        std::snprintf(id, sizeof id, "%06u", fileNo);
+        list += id;
+    }
+    char reason[kMessageRoom] = {};
+    detail[0] = '\0';
+    if (TK73sslDULoadECRPFile(ipAddress, self->m_workKind, static_cast<int>(self->m_files.size()),
+                              list.c_str(), reason, detail) == 1) {
+        std::snprintf(message, kMessageRoom, "Normal End.");
+        return 1;
+    }
+    if (reason[0] != '\0') {
+        std::snprintf(message, kMessageRoom, "Register communication error End.(%s)", reason);
+    } else {
+        std::snprintf(message, kMessageRoom, "Register communication error End.");
+    }
+    return -1;
+}
+
+std::string CTK73opsSockRegister::ConvertRegModelNoToRmCode(int modelNo) {
+    Machine_Information model;
+    if (CMdlInfo().GetMcnInfoForModelNo(1, modelNo, &model) != 1) {
+        return "000000";
+    }
+    return model.rmCode;
+}
