@@ -49,8 +49,8 @@ std::string logoRows(const GreyImage& picture, int width, int height, const DotS
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int level = levels[static_cast<size_t>(y) * width + x];
-            const bool black = settings.rule == DotRule::Threshold ? level < settings.threshold
-                                                                   : level < 128;
+            const bool black =
+                settings.rule == DotRule::Threshold ? level < settings.threshold : level < 128;
             if (black) {
                 setDot(rows, width, x, y);
             }
@@ -61,8 +61,7 @@ std::string logoRows(const GreyImage& picture, int width, int height, const DotS
             const int error = level - (black ? 0 : kWhite);
             const auto spread = [&](int dx, int dy, int sixteenths) {
                 if (x + dx >= 0 && x + dx < width && y + dy < height) {
-                    levels[static_cast<size_t>(y + dy) * width + x + dx] +=
-                        error * sixteenths / 16;
+                    levels[static_cast<size_t>(y + dy) * width + x + dx] += error * sixteenths / 16;
                 }
             };
             spread(1, 0, 7);

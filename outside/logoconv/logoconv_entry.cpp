@@ -36,8 +36,7 @@ TK73_EXPORT int LogoConvMultiFile(const char* const* bitmaps, int count, const c
             return kSourceMissing;
         }
         const std::optional<std::string> bytes = tk73::readWholeFile(bitmaps[i]);
-        const std::optional<GreyImage> picture =
-            bytes ? readWindowsBitmap(*bytes) : std::nullopt;
+        const std::optional<GreyImage> picture = bytes ? readWindowsBitmap(*bytes) : std::nullopt;
         if (!picture) {
             return kBitmapUnreadable;
         }
