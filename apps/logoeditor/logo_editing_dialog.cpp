@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 #include "apps/logoeditor/logo_texts.h"
 #include "apps/logoeditor/logo_work.h"
@@ -198,9 +199,10 @@ void LogoEditingDialog::refresh() {
         }
     }
     if (!preview_.empty()) {
+        // A bitmap stored top-down reports a negative height.
         const QSize picture = QImageReader(tk73::toQString(entry_.bitmap)).size();
-        pictureSize_->setText(
-            tk73::toQString(logoText(LogoText::PictureSize, picture.width(), picture.height())));
+        pictureSize_->setText(tk73::toQString(
+            logoText(LogoText::PictureSize, picture.width(), std::abs(picture.height()))));
         const QImage dots = QImage::fromData(reinterpret_cast<const uchar*>(preview_.data()),
                                              static_cast<int>(preview_.size()), "BMP");
         previewLabel_->setPixmap(QPixmap::fromImage(dots).scaled(

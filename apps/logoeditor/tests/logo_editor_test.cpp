@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSlider>
@@ -302,6 +303,8 @@ class LogoEditorTest : public QObject {
         auto page =
             choose(*window, kShopLogo, file("photo.bmp", windowsBitmap(300, 200, 24, true, photo)));
         QVERIFY(page != nullptr);
+        QCOMPARE(page->findChild<QLabel*>("pictureSize")->text(),
+                 QStringLiteral("Picture: 300 x 200"));
         problems << tk73editortest::screenshotPages(*page, "logo-editing");
         page->close();
         window->close();
