@@ -1,0 +1,49 @@
+#include "apps/logoeditor/logo_place.h"
+
+#include <cstdio>
+
+#include "archive/archive_files.h"
+#include "base/install_folders.h"
+#include "definitions/def_reg.h"
+#include "operations/active_store_info.h"
+#include "operations/store_logos.h"
+#include "platform/ini_profile.h"
+
+namespace tk73logo {
+
+LogoPlace LogoPlace::activeStore(const std::string& definitionFile, const std::string& mainte) {
+    LogoPlace place;
+    place.definitionFile = definitionFile;
+    place.mainteFolder = mainte;
+    const CTK73opsActiveStoreInfo active;
+    place.storeNo = active.GetStore().storeNo;
+    place.identName = active.GetRegModel().identName;
+    place.storeLogoFolder = tk73ops::StoreLogoFolder(place.storeNo);
+    char install[TK73_MAX_PATH] = {};
+    if (CTK73defReg(place.identName.c_str(), place.storeNo, 0).GetModelInstallPath(install) == 1) {
+        place.installFolder = install;
+    }
+    place.machineId = static_cast<int>(
+        tk73_GetPrivateProfileIntA("SYSTEM", "MACHINE_TYPE", 0, definitionFile.c_str()));
+    return place;
+}
+
+std::string LogoPlace::textFile(const LogoEntry& entry) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "FILE%03dP.TXT", entry.fileNo);
+    return tk73pack::inFolder(mainteFolder, name);
+}
+
+std::string LogoPlace::settingsFile(const LogoEntry& entry) const {
+    char name[TK73_MAX_PATH];
+    std::snprintf(name, sizeof name, "%s_%d%s", identName.c_str(), entry.fileNo, ".HAD");
+    return tk73pack::inFolder(installFolder, name);
+}
+
+std::string LogoPlace::bitmapName(const LogoEntry& entry) {
+    char name[32];
+    std::snprintf(name, sizeof name, "FILE%04d.%03d", entry.fileNo, entry.fileNo);
+    return name;
+}
+
+}  // namespace tk73logo
