@@ -14,13 +14,12 @@
 #include "landialogs/lan_select.h"
 #include "landialogs/lan_select_pair.h"
 #include "network/net_errors.h"
+#include "programfiles/pgm_current_store.h"
 
 namespace tk73lan {
 
 namespace {
 
-constexpr uint32_t kProfessionalMode = 2;
-constexpr int kSelectionRoom = 4096;
 constexpr int kDone = 0;
 constexpr int kNotDone = 2;
 
@@ -95,7 +94,7 @@ int doModalSelect(TK73LanHandle* handle, const char* title, const char* modelCod
     if (validHandle(handle) == nullptr) {
         return kNotDone;
     }
-    LanSelectRequest request(activeStoreNo(), controller, title != nullptr ? title : "",
+    LanSelectRequest request(tk73pgm::currentStoreNo(), controller, title != nullptr ? title : "",
                              modelCode != nullptr ? modelCode : "");
     if (tk73::ui().showDialog(request) != tk73::Button::Ok) {
         tk73net::setError(handle->context, tk73net::kErrSystem, 0, 0);
@@ -109,7 +108,7 @@ int doModalSelectPair(TK73LanHandle* registers, TK73LanHandle* controllers, cons
     if (validHandle(registers) == nullptr || validHandle(controllers) == nullptr) {
         return kNotDone;
     }
-    LanSelectPairRequest request(activeStoreNo(), title != nullptr ? title : "");
+    LanSelectPairRequest request(tk73pgm::currentStoreNo(), title != nullptr ? title : "");
     if (tk73::ui().showDialog(request) != tk73::Button::Ok) {
         tk73net::setError(controllers->context, tk73net::kErrSystem, 0, 0);
         return kNotDone;
@@ -137,19 +136,6 @@ int selectedAddress(TK73LanHandle* handle, int index, char* out) {
 
 TK73LanHandle* validHandle(TK73LanHandle* handle) {
     return handle != nullptr && handle->magic == TK73LanHandle::kMagic ? handle : nullptr;
-}
-
-int activeStoreNo() {
-    uint32_t mode = 0;
-    AecrbsGetTK73UserMode(&mode);
-    if (AecrbsGetLaunchVekTool() == 0 && mode != kProfessionalMode) {
-        return 1;
-    }
-    char branch[kSelectionRoom] = {};
-    char store[kSelectionRoom] = {};
-    char reg[kSelectionRoom] = {};
-    AecrbsGetDesktopRegister(branch, store, reg);
-    return std::atoi(store);
 }
 
 }  // namespace tk73lan

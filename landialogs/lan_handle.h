@@ -23,8 +23,5 @@ namespace tk73lan {
 
 // The handle, or null for a null or foreign one.
 TK73LanHandle* validHandle(TK73LanHandle* handle);
-// The store whose machines the select dialog lists: the desktop's current store in the
-// professional layout and in the controller tool, else the single working store 1.
-int activeStoreNo();
 
 }  // namespace tk73lan
