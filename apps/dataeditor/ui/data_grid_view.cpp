@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -56,6 +57,14 @@ DataGridView::DataGridView(DataGridModel& model, bool zoomed, QWidget* parent)
     if (model.rowCount() > 0 && model.columnCount() > 0) {
         row_ = 0;
         field_ = 0;
+    }
+    // The application's style draws scroll bars with gradients and translucent lines, which the
+    // raster engine blends on its thread pool: on a busy machine that cost more than a screen of
+    // cells. The plain style's bars are flat fills.
+    if (QStyle* flat = QStyleFactory::create(QStringLiteral("Windows"))) {
+        flat->setParent(this);
+        verticalScrollBar()->setStyle(flat);
+        horizontalScrollBar()->setStyle(flat);
     }
     connect(&model, &DataGridModel::dataChanged, viewport(), qOverload<>(&QWidget::update));
     ApplyFont();
@@ -402,7 +411,12 @@ void DataGridView::PaintCells(QPainter& painter, int firstRow, int lastRow) {
     glyphs_.Draw(painter);
     if (row_ >= firstRow && row_ <= lastRow) {
         painter.setPen(colors.highlightedText().color());
-        PaintText(painter, CellRect(row_, field_) & cells, row_, field_);
+        const QRect current = CellRect(row_, field_);
+        if (glyphs_.Add(model_.Document().Shown(row_, field_), TextOrigin(current))) {
+            glyphs_.Draw(painter);
+        } else {
+            PaintText(painter, current & cells, row_, field_);
+        }
     }
     const int right =
         std::min(cells.right(), CellRect(firstRow, metrics_.ColumnCount() - 1).right());
@@ -436,28 +450,29 @@ void DataGridView::PaintHeaders(QPainter& painter, int firstRow, int lastRow) {
     const QPalette& colors = palette();
     const int header = metrics_.HeaderHeight();
     const int numbers = metrics_.NumberWidth();
-    painter.fillRect(0, 0, viewport()->width(), header, colors.button());
-    painter.fillRect(0, header, numbers, viewport()->height() - header, colors.button());
+    painter.fillRect(numbers, 0, viewport()->width(), header, colors.button());
     std::vector<QRect> lines{{QPoint(0, header - 1), QPoint(viewport()->width(), header - 1)},
                              {QPoint(numbers - 1, 0), QPoint(numbers - 1, viewport()->height())}};
     painter.setPen(colors.buttonText().color());
-    painter.setClipRect(numbers, 0, viewport()->width() - numbers, header);
     for (int field = 0; field < metrics_.ColumnCount(); ++field) {
         const QRect title = TitleRect(field);
         if (title.left() > viewport()->width()) {
             break;
         }
-        const QPoint origin = TextOrigin(title);
-        const int left = title.left() + (title.width() - metrics_.TitleWidth(field)) / 2;
-        painter.drawText(QPoint(left, origin.y()), metrics_.Title(field));
+        const QPoint origin(title.left() + (title.width() - metrics_.TitleWidth(field)) / 2,
+                            TextOrigin(title).y());
+        if (!glyphs_.Add(metrics_.Title(field), origin)) {
+            painter.drawText(origin, metrics_.Title(field));
+        }
         lines.emplace_back(QPoint(title.right(), 0), QPoint(title.right(), header - 1));
     }
-    painter.setClipping(false);
+    glyphs_.Draw(painter);
+    // The record numbers' column goes over the titles of columns scrolled under it.
+    painter.fillRect(0, 0, numbers, viewport()->height(), colors.button());
     const int numberLeft = numbers - GridMetrics::kTextMargin * 2 - metrics_.NumberTextWidth();
     for (int row = firstRow; row <= lastRow; ++row) {
         const QRect number = NumberRect(row);
-        const QByteArray digits = model_.headerData(row, Qt::Vertical).toString().toLatin1();
-        glyphs_.Add(std::string_view(digits.data(), static_cast<size_t>(digits.size())),
+        glyphs_.Add(model_.headerData(row, Qt::Vertical).toString(),
                     QPoint(numberLeft, TextOrigin(number).y()));
         lines.emplace_back(QPoint(0, number.bottom()), QPoint(numbers - 1, number.bottom()));
     }

@@ -45,6 +45,18 @@ bool PlainGlyphRun::Add(std::string_view bytes, QPointF origin) {
     return true;
 }
 
+bool PlainGlyphRun::Add(QStringView text, QPointF origin) {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x7F) {
+            return false;
+        }
+        bytes += static_cast<char>(c.unicode());
+    }
+    return Add(bytes, origin);
+}
+
 void PlainGlyphRun::Draw(QPainter& painter) {
     if (!indexes_.isEmpty()) {
         QGlyphRun run;

@@ -7,8 +7,10 @@
 #include <QList>
 #include <QPointF>
 #include <QRawFont>
+#include <QStringView>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 class QPainter;
@@ -24,6 +26,7 @@ class PlainGlyphRun {
     // it holds a character that is not plain or that the font lacks: the caller draws it as a
     // text.
     bool Add(std::string_view bytes, QPointF origin);
+    bool Add(QStringView text, QPointF origin);
     // Draws what was added in the painter's pen and starts again empty.
     void Draw(QPainter& painter);
 
