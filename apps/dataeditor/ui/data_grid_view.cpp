@@ -379,7 +379,7 @@ void DataGridView::paintEvent(QPaintEvent* event) {
 }
 
 void DataGridView::PaintCells(QPainter& painter, int firstRow, int lastRow) {
-    if (lastRow < firstRow) {
+    if (lastRow < firstRow || metrics_.ColumnCount() == 0) {
         return;
     }
     const QRect cells(metrics_.NumberWidth(), metrics_.HeaderHeight(), viewport()->width(),
