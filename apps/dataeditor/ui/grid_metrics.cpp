@@ -1,8 +1,10 @@
 #include "apps/dataeditor/ui/grid_metrics.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 
 #include <algorithm>
+#include <cmath>
 
 #include "apps/dataeditor/ui/data_grid_model.h"
 
@@ -19,16 +21,20 @@ constexpr int kRowMargin = 6;
 GridMetrics::GridMetrics(const QFont& font, const DataGridModel& model) {
     const QFontMetrics metrics(font);
     rowHeight_ = metrics.height() + kRowMargin;
+    // Digits all have the advance of a zero in the fixed-pitch font: a run of them is measured
+    // without laying it out.
+    const qreal zero = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+    const auto digitsWidth = [zero](int digits) {
+        return static_cast<int>(std::ceil(digits * zero));
+    };
     const int rows = model.rowCount();
-    const QString widest =
-        rows > 0 ? model.headerData(rows - 1, Qt::Vertical).toString() : QString();
-    numberTextWidth_ = metrics.horizontalAdvance(widest);
+    numberTextWidth_ =
+        rows > 0 ? digitsWidth(model.headerData(rows - 1, Qt::Vertical).toString().size()) : 0;
     numberWidth_ = numberTextWidth_ + kCellMargin;
     for (int column = 0; column < model.columnCount(); ++column) {
-        const int digits = model.Document().Field(column).width;
         titles_.push_back(model.headerData(column, Qt::Horizontal).toString());
         titleWidths_.push_back(metrics.horizontalAdvance(titles_.back()));
-        const int cells = metrics.horizontalAdvance(QString(digits, QLatin1Char('0')));
+        const int cells = digitsWidth(model.Document().Field(column).width);
         lefts_.push_back(lefts_.back() + std::max(cells, titleWidths_.back()) + kCellMargin);
     }
 }
