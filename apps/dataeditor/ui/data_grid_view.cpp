@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QStyleOption>
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 
 #include "apps/dataeditor/dataeditor_texts.h"
 #include "apps/dataeditor/ui/data_grid_model.h"
+#include "apps/dataeditor/ui/flat_scroll_style.h"
 #include "apps/dataeditor/ui/overtype_edit.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
@@ -58,14 +58,10 @@ DataGridView::DataGridView(DataGridModel& model, bool zoomed, QWidget* parent)
         row_ = 0;
         field_ = 0;
     }
-    // The application's style draws scroll bars with gradients and translucent lines, which the
-    // raster engine blends on its thread pool: on a busy machine that cost more than a screen of
-    // cells. The plain style's bars are flat fills.
-    if (QStyle* flat = QStyleFactory::create(QStringLiteral("Windows"))) {
-        flat->setParent(this);
-        verticalScrollBar()->setStyle(flat);
-        horizontalScrollBar()->setStyle(flat);
-    }
+    auto* bars = new FlatScrollStyle;
+    bars->setParent(this);
+    verticalScrollBar()->setStyle(bars);
+    horizontalScrollBar()->setStyle(bars);
     connect(&model, &DataGridModel::dataChanged, viewport(), qOverload<>(&QWidget::update));
     ApplyFont();
 }
