@@ -95,7 +95,7 @@ class Editor {
     void JumpToLast() {
         tk73edit::DataGridView* grid = window_.Grid();
         grid->GoTo(window_.Document().RecordCount() - 1, 0);
-        if (grid->rowAt(grid->viewport()->height() / 2) < kRecords - 40) {
+        if (grid->RowAt(grid->viewport()->height() / 2) < kRecords - 40) {
             fail("the jump did not reach the last record");
         }
     }

@@ -6,15 +6,9 @@
 
 namespace tk73edit {
 
-namespace {
-
-// A byte that is the same character in every code page an installation may name. The backslash
-// and the tilde are not: Shift JIS has the yen sign and the overline in their places.
 bool isPlainCharacter(char c) {
     return c >= ' ' && c < 0x7F && c != '\\' && c != '~';
 }
-
-}  // namespace
 
 CellText::CellText() : codePage_(tk73::installationCodePage()) {}
 

@@ -11,6 +11,10 @@
 
 namespace tk73edit {
 
+// A byte that is the same character in every code page an installation may name. The backslash
+// and the tilde are not: Shift JIS has the yen sign and the overline in their places.
+bool isPlainCharacter(char c);
+
 class CellText {
   public:
     CellText();

@@ -215,6 +215,74 @@ class DataEditorEditTest : public QObject {
         QVERIFY(!window->Document().Modified());
     }
 
+    void theGridMovesLikeASpreadsheetAndKeepsTheCurrentFieldInView() {
+        EditorFixture fixture;
+        QVERIFY(fixture.ready());
+        const std::string original = TempEnvironment::readFile(fixture.mainteFile(kPlu));
+        auto window = fixture.open(kPlu);
+        QVERIFY(window != nullptr);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        DataGridView* grid = window->Grid();
+        const int lastRow = window->Document().RecordCount() - 1;
+        const int lastField = window->Document().FieldCount() - 1;
+        const auto at = [&](int row, int field) {
+            return grid->CurrentRow() == row && grid->CurrentField() == field &&
+                   grid->viewport()->rect().contains(grid->CellRect(row, field));
+        };
+        const auto key = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(grid, static_cast<Qt::Key>(key), modifiers);
+        };
+        QVERIFY(at(0, 0));
+        key(Qt::Key_Up);
+        key(Qt::Key_Left);
+        QVERIFY(at(0, 0));
+        key(Qt::Key_End, Qt::ControlModifier);
+        QVERIFY(at(lastRow, lastField));
+        QVERIFY(grid->RowAt(grid->CellRect(lastRow, 0).center().y()) == lastRow);
+        key(Qt::Key_Down);
+        key(Qt::Key_Right);
+        QVERIFY(at(lastRow, lastField));
+        key(Qt::Key_Home);
+        QVERIFY(at(lastRow, 0));
+        key(Qt::Key_Home, Qt::ControlModifier);
+        QVERIFY(at(0, 0));
+        // A page down lands on the first record below the screen, a page up goes back.
+        const int below = grid->RowAt(grid->viewport()->height() - 1) + 1;
+        key(Qt::Key_PageDown);
+        QVERIFY(grid->CurrentRow() >= below - 1 && at(grid->CurrentRow(), 0));
+        key(Qt::Key_PageUp);
+        QVERIFY(at(0, 0));
+        // Tab runs on into the next record, Shift+Tab back.
+        key(Qt::Key_End);
+        key(Qt::Key_Tab);
+        QVERIFY(at(1, 0));
+        key(Qt::Key_Backtab);
+        QVERIFY(at(0, lastField));
+
+        // A click picks the cell; a record number picks the record in the current field.
+        key(Qt::Key_Home);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(3, kPrice).center());
+        QVERIFY(at(3, kPrice));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->NumberRect(5).center());
+        QVERIFY(at(5, kPrice));
+        // A double click opens the edit; Tab commits it and edits the next field; a click
+        // elsewhere commits that one too.
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, kName).center());
+        QVERIFY(at(2, kName) && grid->OpenEdit() != nullptr);
+        QCOMPARE(grid->OpenEdit()->geometry(), grid->CellRect(2, kName));
+        tk73edittest::typeText(grid->OpenEdit(), "Q");
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Tab);
+        QVERIFY(at(2, kName + 1) && grid->OpenEdit() != nullptr);
+        tk73edittest::typeText(grid->OpenEdit(), "7");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->CellRect(0, kName + 1).center());
+        QVERIFY(at(0, kName + 1) && grid->OpenEdit() == nullptr);
+        QCOMPARE(window->Document().Shown(2, kName).substr(0, 1), std::string("Q"));
+        QCOMPARE(window->Document().Shown(2, kName + 1).substr(0, 1), std::string("7"));
+        QVERIFY(window->Document().Modified());
+    }
+
     void pastesAFieldOverARangeAndAWholeRecord() {
         EditorFixture fixture;
         QVERIFY(fixture.ready());

@@ -2,7 +2,6 @@
 // checked by the suite's layout check: the grid at the default and at the zoomed size, with its
 // header row and record numbers readable and lined up with the cells.
 
-#include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
 
@@ -23,28 +22,36 @@ QString picture(const char* name) {
 }
 
 // What a user could not read in the grid beyond what the layout check looks at: record numbers
-// cut by their column, rows lower than their text, headers out of line with the cells.
-QStringList gridProblems(const tk73edit::DataGridView& grid) {
+// or titles cut by their column, rows lower than their text, titles and record numbers out of
+// line with the cells, a click on a row landing on another.
+QStringList gridProblems(const tk73edit::DataGridView& grid, int records) {
     QStringList problems;
-    const QHeaderView* numbers = grid.verticalHeader();
-    const QString last =
-        grid.model()->headerData(grid.model()->rowCount() - 1, Qt::Vertical).toString();
-    if (numbers->fontMetrics().horizontalAdvance(last) > numbers->width()) {
+    const QFontMetrics text = grid.fontMetrics();
+    const QString last = QStringLiteral("%1").arg(records, 5, 10, QLatin1Char('0'));
+    if (text.horizontalAdvance(last) > grid.NumberRect(0).width()) {
         problems << QStringLiteral("record number %1 is cut").arg(last);
     }
-    if (grid.rowHeight(0) < grid.fontMetrics().height()) {
+    if (grid.CellRect(0, 0).height() < text.height()) {
         problems << QStringLiteral("rows are lower than their text");
     }
-    for (int column = 0; column < grid.model()->columnCount(); ++column) {
-        if (grid.horizontalHeader()->sectionViewportPosition(column) !=
-                grid.columnViewportPosition(column) ||
-            grid.horizontalHeader()->sectionSize(column) != grid.columnWidth(column)) {
-            problems << QStringLiteral("the title of column %1 is not over its cells").arg(column);
+    for (int field = 0; field < grid.Metrics().ColumnCount(); ++field) {
+        const QRect title = grid.TitleRect(field);
+        const QRect cell = grid.CellRect(0, field);
+        if (title.left() != cell.left() || title.width() != cell.width()) {
+            problems << QStringLiteral("the title of column %1 is not over its cells").arg(field);
+        }
+        if (text.horizontalAdvance(grid.Metrics().Title(field)) > title.width()) {
+            problems << QStringLiteral("the title of column %1 is cut").arg(field);
         }
     }
     for (int row = 0; row < 3; ++row) {
-        if (numbers->sectionViewportPosition(row) != grid.rowViewportPosition(row)) {
+        const QRect number = grid.NumberRect(row);
+        const QRect cell = grid.CellRect(row, 0);
+        if (number.top() != cell.top() || number.height() != cell.height()) {
             problems << QStringLiteral("record number %1 is not beside its row").arg(row + 1);
+        }
+        if (grid.RowAt(cell.center().y()) != row) {
+            problems << QStringLiteral("a click on row %1 lands elsewhere").arg(row + 1);
         }
     }
     return problems;
@@ -86,7 +93,7 @@ class DataEditorLayoutTest : public QObject {
             showWholeRecords(*window);
             QStringList problems =
                 tk73test::renderedProblems(*window, picture(zoomed ? "zoomed" : "default"));
-            problems << gridProblems(*window->Grid());
+            problems << gridProblems(*window->Grid(), window->Document().RecordCount());
             QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         }
     }
