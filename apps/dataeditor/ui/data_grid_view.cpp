@@ -63,6 +63,12 @@ DataGridView::DataGridView(DataGridModel& model, bool zoomed, QWidget* parent)
     verticalScrollBar()->setStyle(bars);
     horizontalScrollBar()->setStyle(bars);
     connect(&model, &DataGridModel::dataChanged, viewport(), qOverload<>(&QWidget::update));
+    // Another image (an import) may hold another number of records: the rows, the width of the
+    // record numbers and the scroll range follow it.
+    connect(&model, &DataGridModel::modelReset, this, [this] {
+        row_ = std::min(row_, model_.rowCount() - 1);
+        ApplyFont();
+    });
     ApplyFont();
 }
 
