@@ -57,11 +57,11 @@ int TK73_API CTK73opsSockRegister::RunSendJC(int /*machineNo*/, void* caller,
         std::snprintf(message, kMessageRoom, "Normal End.");
         return 1;
     }
-    if (reason[0] != '\0') {
-        std::snprintf(message, kMessageRoom, "Register communication error End.(%s)", reason);
-    } else {
-        std::snprintf(message, kMessageRoom, "Register communication error End.");
-    }
+    // A long reason is cut to the message's room.
+    const std::string text = reason[0] != '\0'
+                                 ? "Register communication error End.(" + std::string(reason) + ")"
+                                 : std::string("Register communication error End.");
+    std::snprintf(message, kMessageRoom, "%s", text.c_str());
     return -1;
 }
 
