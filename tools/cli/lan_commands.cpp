@@ -230,13 +230,13 @@ std::vector<Command> LanCommands() {
     constexpr int kMaxRegisters = 999;
     return {
         {"send", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
-         "Sends program files of a store to the registers at the addresses over the LAN; one "
+         "Sends a store's program files to the registers at the addresses over the LAN; a "
          "line per register: address, done or failed, message, the files that failed.",
          transferOptions("the program files, e.g. 4,5,998 (default: the model's easy list)"), 1,
          kMaxRegisters, runSend},
         {"receive", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
-         "Fetches program files from the registers at the addresses into a store over the LAN; "
-         "one line per register as send prints.",
+         "Fetches program files from the registers at the addresses into a store over the "
+         "LAN; a line per register, as send prints.",
          transferOptions("the program files, e.g. 4,5,998 (default: the model's easy list)"), 1,
          kMaxRegisters, runReceive},
     };
