@@ -217,9 +217,9 @@ int runReceive(const CommandLine& line, CliUserInteraction&) {
     return runTransfer(line, CTK73opsSockRegister::kReceive);
 }
 
-std::vector<OptionSpec> transferOptions(const char* filesHelp) {
+std::vector<OptionSpec> transferOptions() {
     return {kStoreOption,
-            {"files", "LIST", filesHelp},
+            {"files", "LIST", "the program files, e.g. 4,5,998 (default: the model's easy list)"},
             {"retry", "N", "serve a failed register again, up to N more times (default 0)"},
             kJsonOption};
 }
@@ -232,13 +232,11 @@ std::vector<Command> LanCommands() {
         {"send", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
          "Sends a store's program files to the registers at the addresses over the LAN; a "
          "line per register: address, done or failed, message, the files that failed.",
-         transferOptions("the program files, e.g. 4,5,998 (default: the model's easy list)"), 1,
-         kMaxRegisters, runSend},
+         transferOptions(), 1, kMaxRegisters, runSend},
         {"receive", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
          "Fetches program files from the registers at the addresses into a store over the "
          "LAN; a line per register, as send prints.",
-         transferOptions("the program files, e.g. 4,5,998 (default: the model's easy list)"), 1,
-         kMaxRegisters, runReceive},
+         transferOptions(), 1, kMaxRegisters, runReceive},
     };
 }
 
