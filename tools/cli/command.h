@@ -38,6 +38,7 @@ std::vector<Command> StoreCommands();
 std::vector<Command> ItemCommands();
 std::vector<Command> CsvCommands();
 std::vector<Command> ArchiveCommands();
+std::vector<Command> LanCommands();
 std::vector<Command> DiffCommands();
 std::vector<Command> CheckCommands();
 

@@ -18,6 +18,9 @@ enum ExitCode : int {
     kExitBadValue = 5,
     // The operation itself failed; the libraries' message says why.
     kExitFailed = 6,
+    // send, receive: a register failed even after its retries; the others were served, and each
+    // register's line says how it went.
+    kExitRegisterFailed = 7,
 };
 
 }  // namespace tk73cli

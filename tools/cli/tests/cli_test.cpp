@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 #include "tests/support/temp_environment.h"
 #include "tools/cli/tests/cli_process.h"
+#include "tools/regsim/register_simulator.h"
 #include "tools/stager/stage_installation.h"
 
 namespace {
@@ -102,6 +104,13 @@ TEST_F(Tk73Professional, BadArgumentsGiveAUsageLineAndTouchNoFile) {
         {"diff", "only-one-file"},
         {"diff", "a", "b", "--with", "1"},
         {"store", "delete", "--store", "1", "--yes", "--yes"},
+        {"send"},
+        {"send", "--store", "1", "till-one"},
+        {"receive", "127.24.0.1", "--files", "4,,5"},
+        {"send", "127.24.0.1", "--files", "4,4"},
+        {"send", "127.24.0.1", "--files", "4,1000"},
+        {"send", "127.24.0.1", "--retry", "x"},
+        {"receive", "127.24.0.1", "127.24.0.1"},
     };
     for (const std::vector<std::string>& args : mistakes) {
         const CliResult result = runTk73(args);
@@ -332,6 +341,70 @@ TEST_F(Tk73Professional, SaveOpenAndDiffCarryAStoreWhole) {
     const std::string crz = env_.path("part.crz");
     EXPECT_EQ(runTk73({"save", "--store", "1", "--out", crz, "--crz", "1-20"}).exitCode, 0);
     EXPECT_GT(fs::file_size(crz), 0u);
+}
+
+TEST_F(Tk73Professional, SendAndReceiveServeEveryRegisterAndRetryTheFailedOnes) {
+    create("Corner Market", kKiosk);
+    create("Second Market", kKiosk);
+    ASSERT_EQ(runTk73({"set", "--store", "1", "--menu", "14", "--item", "3", "--record", "2",
+                       "--value", "999"})
+                  .exitCode,
+              0);
+    // Registers of the test's own on loopback addresses; every wait below is bounded.
+    const auto start = [this](const std::string& address, tk73regsim::Fault fault) {
+        tk73regsim::Options options;
+        options.address = address;
+        options.folder = env_.path("register-" + address);
+        options.fault = fault;
+        options.answerSeconds = 5;
+        fs::create_directories(options.folder);
+        auto simulator = std::make_unique<tk73regsim::RegisterSimulator>(options);
+        std::string error;
+        EXPECT_TRUE(simulator->start(&error)) << error;
+        return simulator;
+    };
+    const auto good = start("127.24.1.1", tk73regsim::Fault::None);
+    const auto busy = start("127.24.1.2", tk73regsim::Fault::Busy);
+
+    // A file the store does not have, or a store that is not there, stops before any register
+    // is called.
+    const auto before = snapshot();
+    EXPECT_EQ(runTk73({"send", "--store", "1", "--files", "4,777", "127.24.1.1"}).exitCode, 3);
+    EXPECT_EQ(runTk73({"receive", "--store", "9", "127.24.1.1"}).exitCode, 3);
+    EXPECT_FALSE(good->nextReport(1).has_value());
+    EXPECT_EQ(snapshot(), before);
+
+    // The busy register fails on every try and the good one is served once, after it.
+    const CliResult sent = runTk73(
+        {"send", "--store", "1", "--files", "4,5", "--retry", "2", "127.24.1.2", "127.24.1.1"});
+    EXPECT_EQ(sent.exitCode, 7) << sent.err;
+    EXPECT_EQ(sent.out,
+              "127.24.1.2\tfailed\tRegister communication error End.(The register is busy.)\t\n"
+              "127.24.1.1\tdone\tNormal End.\t\n");
+    EXPECT_NE(sent.err.find("1 of 2 registers failed"), std::string::npos) << sent.err;
+    const auto report = good->nextReport(10);
+    ASSERT_TRUE(report.has_value());
+    EXPECT_EQ(report->workKind, 1);
+    EXPECT_EQ(report->files, (std::vector<int>{4, 5}));
+    EXPECT_FALSE(good->nextReport(1).has_value());
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        EXPECT_TRUE(busy->nextReport(10).has_value()) << attempt;
+    }
+    EXPECT_FALSE(busy->nextReport(1).has_value());
+    EXPECT_EQ(snapshot(), before);
+
+    // What the register got comes back into the second store: its PLU file becomes the first's.
+    const std::string defaults = read(plu(2));
+    const CliResult received =
+        runTk73({"receive", "--store", "2", "--files", "4", "127.24.1.1", "--json"});
+    EXPECT_EQ(received.exitCode, 0) << received.err;
+    EXPECT_EQ(received.out,
+              "[{\"address\":\"127.24.1.1\",\"result\":\"done\",\"message\":\"Normal "
+              "End.\",\"failedFiles\":[]}]\n");
+    EXPECT_NE(read(plu(2)), defaults);
+    const CliResult same = runTk73({"diff", "--store", "1", "--with", "2", "--file", "4"});
+    EXPECT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "");
 }
 
 TEST_F(Tk73Professional, CheckReportsTheInstallationsFindings) {

@@ -1,15 +1,26 @@
 #!/usr/bin/env bash
 # Programs a store from scratch with tk73 alone, as a dealer's script would: create it, set the
 # PLU prices, export the PLU file, save the store as an archive, open the archive as a second
-# store and compare the two: there must be no difference.
+# store and compare the two, then send the store to a register (the register simulator on a
+# loopback address), receive it from there into a third store and compare again: there must be
+# no difference.
 #
-# usage: program_store.sh <tk73> <tk73stage>
+# usage: program_store.sh <tk73> <tk73stage> <tk73regsim>
 set -euo pipefail
 tk73=${1:?tk73 program}
 stage=${2:?tk73stage program}
+regsim=${3:?tk73regsim program}
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tk73script-XXXXXX")
-trap 'rm -rf "$work"' EXIT
+register_pid=
+cleanup() {
+    if [ -n "$register_pid" ]; then
+        kill "$register_pid" 2>/dev/null || true
+        wait "$register_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
 mkdir -p "$work"/{common,local,documents,temp,run}
 "$stage" "$work/stage" --mode 2 >/dev/null
 export TK73_MACHINE_HIVE="$work/stage/machine.reg"
@@ -50,4 +61,22 @@ differences=$("$tk73" diff --store "$store" --with "$second") ||
 [ -z "$differences" ] || fail "diff printed: $differences"
 "$tk73" export --store "$second" --file 4 --out "$work/plu2.csv"
 cmp -s "$work/plu.csv" "$work/plu2.csv" || fail "the second store's PLU file differs"
-echo "program_store.sh: a store programmed, archived and opened again without a difference"
+
+# The register: the store's files go there and come back into a fresh store of the same model.
+# The transfer connects again for some seconds while the register is still starting; timeout
+# bounds each transfer all the same.
+register=127.24.9.1
+mkdir -p "$work/register"
+"$regsim" "$register" "$work/register" >/dev/null &
+register_pid=$!
+sent=$(timeout 120 "$tk73" send --store "$store" "$register") || fail "the send failed: $sent"
+[ "$sent" = "$(printf '%s\tdone\tNormal End.\t' "$register")" ] || fail "the send said: $sent"
+third=$("$tk73" store create --name "Corner Market 3" --model 150)
+received=$(timeout 120 "$tk73" receive --store "$third" "$register") ||
+    fail "the receive failed: $received"
+[ "$received" = "$(printf '%s\tdone\tNormal End.\t' "$register")" ] ||
+    fail "the receive said: $received"
+differences=$("$tk73" diff --store "$store" --with "$third") ||
+    fail "the received store differs: $differences"
+[ -z "$differences" ] || fail "diff printed: $differences"
+echo "program_store.sh: a store programmed, archived, opened, sent and received without a difference"

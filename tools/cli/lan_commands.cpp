@@ -1,0 +1,243 @@
+// send and receive: program files of a store to or from its registers over the LAN, register
+// by register, with one line of result per register. A register that fails does not stop the
+// others; --retry serves the failed ones again once every register has had its turn, which
+// gives a busy register time to finish what it was doing.
+
+#include <arpa/inet.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "archive/file_version_converter.h"
+#include "definitions/def_pgm_file_ez.h"
+#include "operations/ops_sock_register.h"
+#include "platform/api.h"
+#include "programfiles/pgm_file_of_kind.h"
+#include "tools/cli/command.h"
+#include "tools/cli/exit_codes.h"
+#include "tools/cli/field_titles.h"
+#include "tools/cli/json_text.h"
+#include "tools/cli/store_checks.h"
+#include "tools/cli/store_scope.h"
+
+namespace tk73cli {
+
+namespace {
+
+// The register's work list counts its files in two digits.
+constexpr size_t kMaxFiles = 99;
+constexpr int kMaxRetries = 99;
+constexpr int kRegisterKind = 0;
+constexpr size_t kFileIdDigits = 6;
+
+struct RegisterOutcome {
+    std::string address;
+    bool done = false;
+    std::string message;
+    std::vector<int> failedFiles;
+};
+
+// "4,5,998": distinct program file numbers.
+std::vector<uint32_t> parseFiles(const std::string& text) {
+    std::vector<uint32_t> files;
+    std::stringstream list(text);
+    std::string part;
+    while (std::getline(list, part, ',')) {
+        const auto fileNo = static_cast<uint32_t>(parseNumber(part, "a file of --files", 1, 999));
+        if (std::find(files.begin(), files.end(), fileNo) != files.end()) {
+            throw UsageError("file " + part + " is listed twice");
+        }
+        files.push_back(fileNo);
+    }
+    if (files.empty() || files.size() > kMaxFiles || text.back() == ',') {
+        throw UsageError("--files takes 1 to 99 file numbers separated by commas");
+    }
+    return files;
+}
+
+// The registers' IPv4 addresses, each once, checked before any connection is made.
+std::vector<std::string> checkedAddresses(const std::vector<std::string>& addresses) {
+    std::set<std::string> seen;
+    for (const std::string& address : addresses) {
+        in_addr parsed{};
+        if (inet_pton(AF_INET, address.c_str(), &parsed) != 1) {
+            throw UsageError("\"" + address + "\" is not an IPv4 address");
+        }
+        if (!seen.insert(address).second) {
+            throw UsageError("register " + address + " is named twice");
+        }
+    }
+    return addresses;
+}
+
+// The files the shell's "Send to LAN" and "Recv. from LAN" transfer: the definition's easy list.
+std::vector<uint32_t> easyFiles(const std::string& definition) {
+    const CTK73defPGMFILE_EZ easy(definition.c_str());
+    std::vector<uint32_t> files;
+    for (int index = 0; index < easy.GetValueCount(); ++index) {
+        int fileNo = 0;
+        easy.GetValueFromIndex(index, &fileNo);
+        files.push_back(static_cast<uint32_t>(fileNo));
+    }
+    return files;
+}
+
+// Whether the store has every file; a file it lacks is named on standard error.
+bool storeHasFiles(int storeNo, const std::vector<uint32_t>& files) {
+    const auto pgmFile = tk73pgm::pgmFileOfKind(storeNo, kRegisterKind);
+    for (uint32_t fileNo : files) {
+        char path[TK73_MAX_PATH] = {};
+        pgmFile->CreateMainteFullPath(static_cast<int>(fileNo), path);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            std::fprintf(stderr, "tk73: store %d has no program file %u\n", storeNo, fileNo);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The file service names the failed files by their six-digit ids, one after the other.
+std::vector<int> fileNumbersOfIds(const char* ids) {
+    std::vector<int> files;
+    const size_t length = std::strlen(ids);
+    for (size_t at = 0; at + kFileIdDigits <= length; at += kFileIdDigits) {
+        files.push_back(std::stoi(std::string(ids + at, kFileIdDigits)));
+    }
+    return files;
+}
+
+std::string commaList(const std::vector<int>& numbers) {
+    std::string text;
+    for (int number : numbers) {
+        text += (text.empty() ? "" : ",") + std::to_string(number);
+    }
+    return text;
+}
+
+void transfer(CTK73opsSockRegister& work, int machineNo, RegisterOutcome& outcome) {
+    char message[CTK73opsSockRegister::kMessageRoom] = {};
+    char detail[CTK73opsSockRegister::kDetailRoom] = {};
+    outcome.done = CTK73opsSockRegister::RunSendJC(machineNo, &work, "000", "000",
+                                                   outcome.address.c_str(), message, detail) == 1;
+    outcome.message = message;
+    outcome.failedFiles = outcome.done ? std::vector<int>{} : fileNumbersOfIds(detail);
+}
+
+void printOutcomes(const std::vector<RegisterOutcome>& outcomes, bool json) {
+    if (!json) {
+        for (const RegisterOutcome& outcome : outcomes) {
+            std::printf("%s\t%s\t%s\t%s\n", outcome.address.c_str(),
+                        outcome.done ? "done" : "failed", outcome.message.c_str(),
+                        commaList(outcome.failedFiles).c_str());
+        }
+        return;
+    }
+    std::vector<std::string> items;
+    for (const RegisterOutcome& outcome : outcomes) {
+        std::vector<std::string> failed;
+        for (int fileNo : outcome.failedFiles) {
+            failed.push_back(std::to_string(fileNo));
+        }
+        items.push_back(JsonObject()
+                            .Text("address", outcome.address)
+                            .Text("result", outcome.done ? "done" : "failed")
+                            .Text("message", outcome.message)
+                            .Raw("failedFiles", JsonArray(failed))
+                            .Str());
+    }
+    std::printf("%s\n", JsonArray(items).c_str());
+}
+
+int runTransfer(const CommandLine& line, int workKind) {
+    const std::vector<std::string> addresses = checkedAddresses(line.positional());
+    const int retries = line.numberOr("retry", 0, 0, kMaxRetries);
+    const bool chosen = line.has("files");
+    const std::vector<uint32_t> listed =
+        chosen ? parseFiles(line.value("files")) : std::vector<uint32_t>{};
+    StoreScope scope;
+    const int storeNo = StoreOf(line);
+    STORE_EDB store;
+    if (!scope.Select(storeNo) || !FindStore(storeNo, store)) {
+        return kExitNotFound;
+    }
+    const std::string definition = StoreDefinitionFile(store, false);
+    if (definition.empty()) {
+        std::fprintf(stderr, "tk73: store %d has no register\n", storeNo);
+        return kExitNotFound;
+    }
+    const std::vector<uint32_t> files = chosen ? listed : easyFiles(definition);
+    if (files.empty()) {
+        std::fprintf(stderr, "tk73: the register's definition names no files to transfer\n");
+        return kExitNotFound;
+    }
+    if (!storeHasFiles(storeNo, files)) {
+        return kExitNotFound;
+    }
+
+    CTK73opsSockRegister work(workKind, files);
+    std::vector<RegisterOutcome> outcomes;
+    for (const std::string& address : addresses) {
+        outcomes.push_back({address, false, "", {}});
+    }
+    for (int round = 0; round <= retries; ++round) {
+        for (size_t machine = 0; machine < outcomes.size(); ++machine) {
+            if (!outcomes[machine].done) {
+                transfer(work, static_cast<int>(machine), outcomes[machine]);
+            }
+        }
+    }
+    if (workKind == CTK73opsSockRegister::kReceive) {
+        // Whatever came in, the files of the store keep one format version per file, as after
+        // the shell's receive.
+        CTK73packFileVersionConverter(0).UpdateFileVersion();
+    }
+    printOutcomes(outcomes, line.has("json"));
+    const auto failed = std::count_if(outcomes.begin(), outcomes.end(),
+                                      [](const RegisterOutcome& outcome) { return !outcome.done; });
+    if (failed != 0) {
+        std::fprintf(stderr, "tk73: %ld of %zu registers failed\n", static_cast<long>(failed),
+                     outcomes.size());
+        return kExitRegisterFailed;
+    }
+    return kExitOk;
+}
+
+int runSend(const CommandLine& line, CliUserInteraction&) {
+    return runTransfer(line, CTK73opsSockRegister::kSend);
+}
+
+int runReceive(const CommandLine& line, CliUserInteraction&) {
+    return runTransfer(line, CTK73opsSockRegister::kReceive);
+}
+
+std::vector<OptionSpec> transferOptions() {
+    return {kStoreOption,
+            {"files", "LIST", "the program files, e.g. 4,5,998 (default: the model's easy list)"},
+            {"retry", "N", "serve a failed register again, up to N more times (default 0)"},
+            kJsonOption};
+}
+
+}  // namespace
+
+std::vector<Command> LanCommands() {
+    constexpr int kMaxRegisters = 999;
+    return {
+        {"send", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
+         "Sends a store's program files to the registers at the addresses over the LAN; a "
+         "line per register: address, done or failed, message, the files that failed.",
+         transferOptions(), 1, kMaxRegisters, runSend},
+        {"receive", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
+         "Fetches program files from the registers at the addresses into a store over the "
+         "LAN; a line per register, as send prints.",
+         transferOptions(), 1, kMaxRegisters, runReceive},
+    };
+}
+
+}  // namespace tk73cli
