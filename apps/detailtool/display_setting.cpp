@@ -44,8 +44,8 @@ bool storeDisplaySetting(const CTK73defReg& definition, const FileRow& before,
             fileInf.GetPgmIconsValueFromIndex(index, &icon);
             icons.push_back(static_cast<uint32_t>(icon));
         }
-        stored = fileInf.SetPgmIconsValue(withIcon(icons, after.fileNo, after.shown)) == 1 &&
-                 stored;
+        stored =
+            fileInf.SetPgmIconsValue(withIcon(icons, after.fileNo, after.shown)) == 1 && stored;
     }
     return stored;
 }

@@ -24,8 +24,8 @@ std::vector<FIELD_INFO> readFileFields(const CTK73defReg& definition, int fileNo
         return {};
     }
     std::vector<FIELD_INFO> fields(kFieldKeys);
-    fields.resize(static_cast<size_t>(
-        table.GetPGMFileField(fileNo, fields.data(), kFieldKeys, kAllFields)));
+    fields.resize(
+        static_cast<size_t>(table.GetPGMFileField(fileNo, fields.data(), kFieldKeys, kAllFields)));
     return fields;
 }
 

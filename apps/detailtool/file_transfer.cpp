@@ -9,8 +9,7 @@ namespace tk73dtl {
 
 std::vector<uint32_t> presetFiles(const CTK73defReg& definition, bool receive) {
     const tk73def::NeighbourSection<CTK73defRegVekTK73DTL_SRFILES> section(definition);
-    const int count =
-        receive ? section.GetRecvFilesValueCount() : section.GetSendFilesValueCount();
+    const int count = receive ? section.GetRecvFilesValueCount() : section.GetSendFilesValueCount();
     std::vector<uint32_t> files;
     for (int index = 0; index < count; ++index) {
         int fileNo = 0;
@@ -24,8 +23,7 @@ std::vector<uint32_t> presetFiles(const CTK73defReg& definition, bool receive) {
     return files;
 }
 
-void transferFiles(const DetailContext& context, bool receive,
-                   const std::vector<uint32_t>& files) {
+void transferFiles(const DetailContext& context, bool receive, const std::vector<uint32_t>& files) {
     if (context.kind == 1) {
         CVekRSSock().ExecuteVekSocket(receive ? 1 : 0, context.store.vekModelNo, files);
     } else {

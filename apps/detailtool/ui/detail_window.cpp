@@ -38,13 +38,11 @@ DetailWindow::DetailWindow(DetailContext context, QWidget* parent)
         delete menu;
     });
     // Enter, like a double click, opens the file.
-    connect(files_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        Open(FileNoOf(files_->indexOfTopLevelItem(item)));
-    });
+    connect(files_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { Open(FileNoOf(files_->indexOfTopLevelItem(item))); });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* send = buttons->addButton(QString::fromLatin1(kSend), QDialogButtonBox::ActionRole);
-    auto* receive =
-        buttons->addButton(QString::fromLatin1(kReceive), QDialogButtonBox::ActionRole);
+    auto* receive = buttons->addButton(QString::fromLatin1(kReceive), QDialogButtonBox::ActionRole);
     connect(send, &QPushButton::clicked, this, [this] { SelectFiles(false); });
     connect(receive, &QPushButton::clicked, this, [this] { SelectFiles(true); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -59,9 +57,9 @@ void DetailWindow::Reload() {
     rows_ = readFileRows(context_.Definition());
     files_->clear();
     for (const FileRow& row : rows_) {
-        new QTreeWidgetItem(files_, {tk73::toQString(fileNumberText(row.fileNo)),
-                                     tk73::toQString(row.title), tk73::toQString(row.iconTitle),
-                                     QString::fromLatin1(row.shown ? kOn : kOff)});
+        new QTreeWidgetItem(
+            files_, {tk73::toQString(fileNumberText(row.fileNo)), tk73::toQString(row.title),
+                     tk73::toQString(row.iconTitle), QString::fromLatin1(row.shown ? kOn : kOff)});
     }
     for (int column = 0; column < files_->columnCount(); ++column) {
         files_->resizeColumnToContents(column);
@@ -88,8 +86,8 @@ QMenu* DetailWindow::FileMenu(int fileNo) {
             QMenu* read = menu->addMenu(QString::fromLatin1(kReadFile));
             read->addAction(QString::fromLatin1(kFromDatabase), this,
                             [this, fileNo] { ReadFromDatabase(fileNo); });
-            read->addAction(QString::fromLatin1(kind.dataFile ? kFromDatFile : kFromCsvFile),
-                            this, [this, fileNo] { ReadFromFile(fileNo); });
+            read->addAction(QString::fromLatin1(kind.dataFile ? kFromDatFile : kFromCsvFile), this,
+                            [this, fileNo] { ReadFromFile(fileNo); });
         }
         menu->addSeparator();
     }

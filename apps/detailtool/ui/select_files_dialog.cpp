@@ -15,8 +15,7 @@
 
 namespace tk73dtl {
 
-SelectFilesDialog::SelectFilesDialog(const DetailContext& context, bool receive,
-                                     QWidget* parent)
+SelectFilesDialog::SelectFilesDialog(const DetailContext& context, bool receive, QWidget* parent)
     : QDialog(parent),
       context_(context),
       receive_(receive),
@@ -34,8 +33,7 @@ SelectFilesDialog::SelectFilesDialog(const DetailContext& context, bool receive,
     ok_ = buttons->button(QDialogButtonBox::Ok);
     ok_->setEnabled(false);
     auto* preset = buttons->addButton(QString::fromLatin1(kPreset), QDialogButtonBox::ActionRole);
-    auto* all =
-        buttons->addButton(QString::fromLatin1(kSelectAll), QDialogButtonBox::ActionRole);
+    auto* all = buttons->addButton(QString::fromLatin1(kSelectAll), QDialogButtonBox::ActionRole);
     auto* none =
         buttons->addButton(QString::fromLatin1(kDeselectAll), QDialogButtonBox::ActionRole);
     connect(preset, &QPushButton::clicked, this, [this] { Preset(); });

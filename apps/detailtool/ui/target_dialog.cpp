@@ -41,9 +41,8 @@ TargetDialog::TargetDialog(const CTK73defReg& definition, int fileNo, QWidget* p
     grid->addWidget(buttons, 2, 0, 1, 2);
     connect(files_, &QTreeWidget::currentItemChanged, this, [this] { ShowFields(); });
     connect(files_, &QTreeWidget::itemActivated, this, [this] { EditDisplay(); });
-    connect(fields_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        EditField(fields_->indexOfTopLevelItem(item));
-    });
+    connect(fields_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { EditField(fields_->indexOfTopLevelItem(item)); });
     ReloadFiles(fileNo);
 }
 

@@ -204,8 +204,7 @@ class DetailSettingTest : public QObject {
             dialog.Files()->item(2)->setCheckState(Qt::Checked);
             QVERIFY(dialog.Ok()->isEnabled());
             click(dialog, "Select all");
-            QCOMPARE(dialog.CheckedFiles().size(),
-                     static_cast<size_t>(dialog.Files()->count()));
+            QCOMPARE(dialog.CheckedFiles().size(), static_cast<size_t>(dialog.Files()->count()));
         }
     }
 };
