@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <filesystem>
+
 #include "apps/detailtool/detail_start.h"
 #include "apps/detailtool/field_attribute.h"
 #include "apps/detailtool/ui/detail_window.h"
@@ -129,6 +131,15 @@ class DetailSettingTest : public QObject {
         QCOMPARE(window.Files()->topLevelItem(window.Files()->topLevelItemCount() - 1)->text(0),
                  QString("998"));
         QVERIFY(session.script.calls().empty());
+
+        // A definition copy that takes no write: the dealer is told the setting did not stick.
+        std::filesystem::remove(ini);
+        std::filesystem::create_directory(ini);
+        tk73dtl::DisplayDialog refused(definition, plu, nullptr);
+        refused.FileTitle()->setText("Lost");
+        refused.Store();
+        QCOMPARE(session.script.textsOf(tk73test::InteractionKind::Message),
+                 std::vector<std::string>({"The setting could not be stored."}));
     }
 
     void aFieldsMaskIsStoredNormalisedAndShownBack() {
