@@ -12,7 +12,6 @@ inline constexpr const char* kFromDatabase = "From database";
 inline constexpr const char* kFromCsvFile = "From CSV file";
 inline constexpr const char* kFromDatFile = "From DAT file";
 inline constexpr const char* kTarget = "Target";
-inline constexpr const char* kSelectFiles = "Select files";
 inline constexpr const char* kSelectFileTitle = "Select file";
 inline constexpr const char* kSelectAll = "Select all";
 inline constexpr const char* kDeselectAll = "Deselect all";
