@@ -1,0 +1,131 @@
+// Sending and receiving from the tool's file selection, against a register simulator on
+// loopback that keeps its files in a folder: only the checked files travel, both ways.
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <set>
+
+#include "apps/detailtool/detail_start.h"
+#include "apps/detailtool/ui/select_files_dialog.h"
+#include "apps/editors/testing/editor_session.h"
+#include "landialogs/lan_run.h"
+#include "landialogs/lan_select.h"
+#include "platform/registry_hive.h"
+#include "storedb/edb_reg_vek.h"
+#include "tools/regsim/register_simulator.h"
+
+namespace {
+
+constexpr const char* kRegisterAddress = "127.22.0.1";
+
+// The store's register table lists one register in use at the address, which the search finds.
+bool listRegister(int storeNo) {
+    if (!tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
+                                   "BroadcastAddress", kRegisterAddress)) {
+        return false;
+    }
+    CTK73edbRegister table(storeNo);
+    STORE_MANAGE block;
+    table.InitRegisterEdb(&block);
+    for (size_t i = 0; i < block.entries.size(); ++i) {
+        block.entries[i].storeNo = storeNo;
+        block.entries[i].machineNo = static_cast<int>(i + 1);
+    }
+    block.entries[0].operateStatus = '1';
+    block.entries[0].ipAddr = kRegisterAddress;
+    return table.SetRegister(block) == 1;
+}
+
+// The select dialog takes every register found; the run dialog runs them all.
+void runOnEveryRegister(tk73test::ScriptedUserInteraction& script) {
+    script.handleDialog(std::string(tk73lan::LanSelectRequest::kName),
+                        [](tk73::DialogRequest& request) {
+                            auto& select = dynamic_cast<tk73lan::LanSelectRequest&>(request);
+                            select.search(false);
+                            for (size_t i = 0; i < select.machines().size(); ++i) {
+                                select.check(i, true);
+                            }
+                            return tk73::Button::Ok;
+                        });
+    script.handleDialog(std::string(tk73lan::LanRunRequest::kName),
+                        [](tk73::DialogRequest& request) {
+                            auto& run = dynamic_cast<tk73lan::LanRunRequest&>(request);
+                            run.executeAll();
+                            QTest::qVerify(run.allDone(), "run.allDone()", "", __FILE__, __LINE__);
+                            run.endCode = tk73lan::LanRunRequest::kAllDone;
+                            return tk73::Button::Ok;
+                        });
+}
+
+// Checks the files in the selection and presses OK.
+void transfer(const tk73dtl::DetailContext& context, bool receive, std::set<int> files) {
+    tk73dtl::SelectFilesDialog dialog(context, receive, nullptr);
+    for (int row = 0; row < dialog.Files()->count(); ++row) {
+        const int fileNo = dialog.Files()->item(row)->text().left(3).toInt();
+        dialog.Files()->item(row)->setCheckState(files.count(fileNo) == 1 ? Qt::Checked
+                                                                          : Qt::Unchecked);
+    }
+    dialog.Ok()->click();
+}
+
+std::set<std::string> folderFiles(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// The file with the first digit of its first record's first field turned over.
+std::string changed(const std::string& bytes) {
+    std::string text = bytes;
+    const size_t record = text.find("\n000001,\"");
+    const size_t digit = record + 9;  // after the line end, "000001," and the opening quote
+    text[digit] = text[digit] == '0' ? '1' : '0';
+    return text;
+}
+
+}  // namespace
+
+class DetailTransferTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void onlyTheCheckedFilesTravel() {
+        tk73editortest::EditorSession session(301);
+        QVERIFY(session.ready());
+        tk73dtl::DetailContext context;
+        QVERIFY(tk73dtl::prepareStart(context));
+        QVERIFY(listRegister(context.storeNo));
+        tk73regsim::Options options;
+        options.address = kRegisterAddress;
+        options.folder = session.environment.path("register");
+        options.answerSeconds = 5;
+        std::filesystem::create_directories(options.folder);
+        tk73regsim::RegisterSimulator simulator(options);
+        std::string error;
+        QVERIFY2(simulator.start(&error), error.c_str());
+
+        runOnEveryRegister(session.script);
+        transfer(context, false, {4, 5});
+        QCOMPARE(folderFiles(options.folder),
+                 std::set<std::string>(
+                     {tk73regsim::fileId(4) + ".BIN", tk73regsim::fileId(5) + ".BIN"}));
+
+        // Both files change here; only the PLU file is fetched back.
+        const std::string plu = session.store.mainte(tk73editortest::kRegister, 4);
+        const std::string department = session.store.mainte(tk73editortest::kRegister, 5);
+        session.store.setMainte(tk73editortest::kRegister, 4, changed(plu));
+        session.store.setMainte(tk73editortest::kRegister, 5, changed(department));
+        runOnEveryRegister(session.script);
+        transfer(context, true, {4});
+        QCOMPARE(session.store.mainte(tk73editortest::kRegister, 4), plu);
+        QCOMPARE(session.store.mainte(tk73editortest::kRegister, 5), changed(department));
+    }
+};
+
+QTEST_MAIN(DetailTransferTest)
+#include "transfer_test.moc"

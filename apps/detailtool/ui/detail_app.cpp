@@ -1,0 +1,65 @@
+#include "apps/detailtool/ui/detail_app.h"
+
+#include <QApplication>
+
+#include "apps/detailtool/detail_start.h"
+#include "apps/detailtool/ui/detail_window.h"
+#include "apps/editors/framework/window_handover.h"
+#include "base/registry_settings.h"
+#include "base/ui/qt_user_interaction.h"
+#include "base/user_interaction.h"
+#include "platform/named_mutex.h"
+#include "platform/window_activation.h"
+
+namespace tk73dtl {
+
+namespace {
+
+constexpr const char* kMainWindow = "MAINHWND";
+
+uint32_t mainWindow() {
+    uint32_t handle = 0;
+    AecrbsGetRegistryCurrentUserSystemValueDW(nullptr, &handle, kMainWindow);
+    return handle;
+}
+
+void setMainWindow(uint32_t handle) {
+    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, kMainWindow, &handle);
+}
+
+}  // namespace
+
+DetailExit runDetailTool(const std::vector<std::string>& arguments) {
+    applyProcessSwitches(arguments);
+    tk73::NamedMutex instance(instanceName());
+    if (instance.state() == tk73::NamedMutex::State::HeldElsewhere) {
+        tk73::raiseWindow(instance.holder());
+        return DetailExit::AlreadyRunning;
+    }
+    DetailContext context;
+    if (!prepareStart(context)) {
+        return DetailExit::NoStore;
+    }
+    DetailWindow window(std::move(context));
+    const uint32_t shell = mainWindow();
+    tk73editor::WindowHandover handover(&window);
+    handover.Begin();
+    setMainWindow(tk73::ownWindowHandle());
+    window.exec();
+    setMainWindow(shell);
+    handover.End();
+    return DetailExit::Ran;
+}
+
+int detailToolMain(int argc, char** argv) {
+    // Qt takes the options it knows out of argv; the tool's words are read before that.
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    QApplication application(argc, argv);
+    tk73::QtUserInteraction interaction;
+    tk73::installUserInteraction(&interaction);
+    const DetailExit exit = runDetailTool(arguments);
+    tk73::installUserInteraction(nullptr);
+    return static_cast<int>(exit);
+}
+
+}  // namespace tk73dtl
