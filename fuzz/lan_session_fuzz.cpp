@@ -2,15 +2,12 @@
 // them. With the first byte's top bit set, a correct authentication comes first, so that the
 // fuzzer spends its time in the work request and the file telegrams.
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <string>
 #include <vector>
 
+#include "fuzz/fuzz_environment.h"
 #include "network/service_loop.h"
 #include "network/telegram_header.h"
 
@@ -70,25 +67,10 @@ std::vector<uint8_t> authentication() {
     return out;
 }
 
-// The known folders and hives in a folder of the fuzz run's own, never the user's.
-void privateEnvironment() {
-    char folder[] = "/tmp/tk73fuzz.XXXXXX";
-    if (mkdtemp(folder) == nullptr) {
-        abort();
-    }
-    const std::string root = folder;
-    for (const char* name : {"TK73_COMMON_APPDATA", "TK73_LOCAL_APPDATA", "TK73_DOCUMENTS",
-                             "TK73_TEMP", "HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
-        setenv(name, root.c_str(), 1);
-    }
-    setenv("TK73_MACHINE_HIVE", (root + "/machine.reg").c_str(), 1);
-    setenv("TK73_USER_HIVE", (root + "/user.reg").c_str(), 1);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    privateEnvironment();
+    tk73fuzz::usePrivateEnvironment();
     return 0;
 }
 

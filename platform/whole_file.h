@@ -1,7 +1,9 @@
 #pragma once
 // Reading a file whole and replacing it whole. A replacement goes through a temporary file in the
 // same folder that is flushed to disk and then renamed over the target, so a crash leaves either
-// the old file or the new one, never half of either.
+// the old file or the new one, never half of either. A crash between the two leaves the temporary
+// file ("<target>.tmp<pid>-<n>"); the next complete replacement of the same target removes those
+// of writers that no longer run.
 
 #include <optional>
 #include <string>

@@ -1,6 +1,8 @@
 #include "platform/whole_file.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +37,37 @@ TEST(WholeFile, ReplacementKeepsModeAndLinkAndLeavesNoTemporaryFiles) {
     }
     // The prepared folders of the environment, the file and the link.
     EXPECT_EQ(entries, 7);
+}
+
+TEST(WholeFile, CompleteReplacementRemovesTemporaryFilesOfDeadWritersOnly) {
+    tk73test::TempEnvironment environment;
+    const pid_t dead = fork();
+    if (dead == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(dead, 0);
+    waitpid(dead, nullptr, 0);
+    const std::string deadMark = ".tmp" + std::to_string(dead) + "-";
+    const std::string file = environment.path("STORE.edb");
+    const std::string leftovers[] = {file + deadMark + "0", file + deadMark + "17"};
+    // Another live writer's file, other targets' files and names that only look alike stay.
+    const std::string kept[] = {file + ".tmp" + std::to_string(getppid()) + "-3",
+                                environment.path("OTHER.edb") + deadMark + "0",
+                                file + deadMark + "x", file + ".tmp-1", file + deadMark};
+    for (const auto& name : leftovers) {
+        tk73test::TempEnvironment::writeFile(name, "half");
+    }
+    for (const auto& name : kept) {
+        tk73test::TempEnvironment::writeFile(name, "other");
+    }
+    ASSERT_TRUE(tk73::replaceWholeFile(file, "new"));
+    for (const auto& name : leftovers) {
+        EXPECT_FALSE(std::filesystem::exists(name)) << name;
+    }
+    for (const auto& name : kept) {
+        EXPECT_TRUE(std::filesystem::exists(name)) << name;
+    }
+    EXPECT_EQ(tk73::readWholeFile(file), "new");
 }
 
 TEST(WholeFile, FailuresAreReportedAndFoldersAreNoFiles) {

@@ -1,0 +1,22 @@
+#include "fuzz/fuzz_environment.h"
+
+#include <stdlib.h>
+
+namespace tk73fuzz {
+
+std::string usePrivateEnvironment() {
+    char folder[] = "/tmp/tk73fuzz.XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        abort();
+    }
+    const std::string root = folder;
+    for (const char* name : {"TK73_COMMON_APPDATA", "TK73_LOCAL_APPDATA", "TK73_DOCUMENTS",
+                             "TK73_TEMP", "HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
+        setenv(name, root.c_str(), 1);
+    }
+    setenv("TK73_MACHINE_HIVE", (root + "/machine.reg").c_str(), 1);
+    setenv("TK73_USER_HIVE", (root + "/user.reg").c_str(), 1);
+    return root;
+}
+
+}  // namespace tk73fuzz
