@@ -126,6 +126,28 @@ TEST(HubEndToEnd, AnEditorRunsWhileTheShellWaitsHidden) {
               (std::vector<std::string>(2, "Setting file has modified. Do you want to save it?")));
 }
 
+TEST(HubEndToEnd, DetailSettingsRunsTheDetailToolWhileTheShellWaitsHidden) {
+    hubtest::HubWindow hub(2, {"TK73DTL"});
+    CHubDlg& window = hub.window();
+    const std::string reports = hub.env().doubleFolder();
+    ASSERT_NE(hub.selectNewStore("Coffee bar", 301, 0), 0);
+
+    hub.press(1029);  // Detail Settings
+    ASSERT_TRUE(hubtest::waitFor([&] { return std::filesystem::exists(reports + "/started"); }));
+    const std::vector<std::string> started = lines(hubtest::fileText(reports + "/started"));
+    ASSERT_EQ(started.size(), 3u);
+    EXPECT_EQ(started[0], "TK73DTL");
+    EXPECT_EQ(started[1], "") << "the detail tool is started without a switch";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.isEnabled());
+
+    order(reports, "close");
+    ASSERT_TRUE(hubtest::waitFor([&] { return !window.IsLaunching(); }));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_EQ(MainWindowValue(), 0u);
+}
+
 TEST(HubEndToEnd, TheControllerShellRunsBesideTheRegisterShell) {
     hubtest::ShellEnvironment env(0);
     ShellProcess registerShell("");
