@@ -24,11 +24,16 @@ inline std::unique_ptr<CTK73defRegVekCRPFILES> crpFilesSection(const std::string
 }
 
 // Whether a file needs the code-page conversion: the switch is on and the file has a character
-// field. info receives the file's layout.
+// field. With the switch on, info receives the file's layout; with it off the definition is not
+// read at all (an archive is unpacked right after its definition was written, when every read
+// parses the file again).
 inline bool needsConversion(unsigned long conversionSwitch, const CTK73defRegVekFILEINF& files,
                             int fileNo, Record_Information& info) {
+    if ((conversionSwitch & 1) == 0) {
+        return false;
+    }
     files.GetFileDef(fileNo, &info);
-    return (conversionSwitch & 1) != 0 && files.CkFileCommConv(&info) == 1;
+    return files.CkFileCommConv(&info) == 1;
 }
 
 }  // namespace tk73pack
