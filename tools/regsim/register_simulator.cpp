@@ -6,11 +6,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "tools/regsim/register_session.h"
+#include "tools/simloopback/loopback_socket.h"
 
 namespace tk73regsim {
 namespace {
@@ -18,29 +18,6 @@ namespace {
 // How often the serving threads look at the stop flag.
 constexpr int kSliceMs = 100;
 constexpr size_t kDiscoveryLength = 36;
-
-int boundSocket(int type, const std::string& address, uint16_t port, std::string* error) {
-    sockaddr_in where{};
-    where.sin_family = AF_INET;
-    where.sin_port = htons(port);
-    if (inet_pton(AF_INET, address.c_str(), &where.sin_addr) != 1 ||
-        (ntohl(where.sin_addr.s_addr) >> 24) != 127) {
-        *error = "not a loopback address: " + address;
-        return -1;
-    }
-    const int s = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
-    const int on = 1;
-    setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
-        (type == SOCK_STREAM && ::listen(s, 4) != 0)) {
-        *error = address + ":" + std::to_string(port) + ": " + std::strerror(errno);
-        if (s >= 0) {
-            ::close(s);
-        }
-        return -1;
-    }
-    return s;
-}
 
 bool readable(int s) {
     pollfd entry{s, POLLIN, 0};
@@ -66,11 +43,12 @@ RegisterSimulator::~RegisterSimulator() {
 }
 
 bool RegisterSimulator::start(std::string* error) {
-    listener_ = boundSocket(SOCK_STREAM, options_.address, options_.port, error);
+    listener_ = tk73sim::boundLoopbackSocket(SOCK_STREAM, options_.address, options_.port, error);
     if (listener_ < 0) {
         return false;
     }
-    discovery_ = boundSocket(SOCK_DGRAM, options_.address, options_.discoveryPort, error);
+    discovery_ =
+        tk73sim::boundLoopbackSocket(SOCK_DGRAM, options_.address, options_.discoveryPort, error);
     if (discovery_ < 0) {
         ::close(listener_);
         listener_ = -1;

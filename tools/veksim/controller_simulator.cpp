@@ -6,7 +6,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -14,6 +13,7 @@
 
 #include "outside/glconv/controller_link.h"
 #include "outside/glconv/little_endian.h"
+#include "tools/simloopback/loopback_socket.h"
 
 namespace tk73veksim {
 
@@ -24,31 +24,6 @@ constexpr int kIoMilliseconds = 5000;
 constexpr size_t kSearchDatagram = 34;
 constexpr int kBusy = 4600;
 constexpr int kFileError = 4604;
-
-int boundSocket(int type, const std::string& address, uint16_t port, std::string* error) {
-    sockaddr_in where{};
-    where.sin_family = AF_INET;
-    where.sin_port = htons(port);
-    if (inet_pton(AF_INET, address.c_str(), &where.sin_addr) != 1 ||
-        (ntohl(where.sin_addr.s_addr) >> 24) != 127) {
-        *error = "not a loopback address: " + address;
-        return -1;
-    }
-    const int s = ::socket(AF_INET, type | SOCK_CLOEXEC, 0);
-    const int on = 1;
-    if (s >= 0) {
-        setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    }
-    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&where), sizeof where) != 0 ||
-        (type == SOCK_STREAM && ::listen(s, 4) != 0)) {
-        *error = address + ":" + std::to_string(port) + ": " + std::strerror(errno);
-        if (s >= 0) {
-            ::close(s);
-        }
-        return -1;
-    }
-    return s;
-}
 
 bool readable(int s, int milliseconds) {
     pollfd watch{s, POLLIN, 0};
@@ -94,11 +69,12 @@ ControllerSimulator::~ControllerSimulator() {
 }
 
 bool ControllerSimulator::start(std::string* error) {
-    listener_ = boundSocket(SOCK_STREAM, options_.address, options_.port, error);
+    listener_ = tk73sim::boundLoopbackSocket(SOCK_STREAM, options_.address, options_.port, error);
     if (listener_ < 0) {
         return false;
     }
-    search_ = boundSocket(SOCK_DGRAM, options_.address, options_.discoveryPort, error);
+    search_ =
+        tk73sim::boundLoopbackSocket(SOCK_DGRAM, options_.address, options_.discoveryPort, error);
     if (search_ < 0) {
         ::close(listener_);
         listener_ = -1;
