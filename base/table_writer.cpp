@@ -11,6 +11,7 @@
 #include "base/store_tables.h"
 #include "base/temp_files.h"
 #include "platform/whole_file.h"
+#include "platform/writer_files.h"
 
 struct SFW {
     const tk73::TableDefinition* table = nullptr;
@@ -44,6 +45,19 @@ struct SFW {
 
 namespace {
 
+const char kCollectingPrefix[] = "Aecrdb";
+const char kCollectingExtension[] = ".edb";
+
+// A writer killed while it collected its table leaves the collecting file in the suite's
+// temporary folder, where nothing else would ever remove it.
+void removeCollectingFilesOfDeadWriters(const std::string& collecting) {
+    const size_t separator = collecting.find_last_of("/\\");
+    if (separator != std::string::npos) {
+        tk73::removeFilesOfDeadWriters(collecting.substr(0, separator), kCollectingPrefix,
+                                       kCollectingExtension);
+    }
+}
+
 bool writeHeader(CSVW* csv, const tk73::TableDefinition& table) {
     for (std::string_view column : table.columns) {
         if (AecrbsSetCsvReitem(csv, std::string(column).c_str(), 0) == 0) {
@@ -61,8 +75,11 @@ SFW* TK73_API AecrdbCreateSFW(DBC* dbc, const char* table) {
         return nullptr;
     }
     std::optional<std::string> target = tk73::tableFile(*definition, dbc->databaseFolder);
+    // The collecting file carries the writer's process id, so that the next complete write can
+    // tell those of killed writers from those of writers still at work.
     char temp[TK73_MAX_PATH];
-    if (!target || AecrbsMakeTempFile(temp, "Aecrdb", ".edb") == 0) {
+    if (!target || AecrbsMakeTempFile(temp, tk73::writerFilePrefix(kCollectingPrefix).c_str(),
+                                      kCollectingExtension) == 0) {
         return nullptr;
     }
     CSVW* csv = AecrbsCreateCSVW(dbc->context, temp);
@@ -116,6 +133,9 @@ int TK73_API AecrdbDeleteSFW(SFW* writer) {
         // the table itself: its bytes go through a replacement in the table's own folder.
         const std::optional<std::string> bytes = tk73::readWholeFile(writer->tempPath);
         replaced = bytes && tk73::replaceWholeFile(writer->target, *bytes);
+    }
+    if (replaced) {
+        removeCollectingFilesOfDeadWriters(writer->tempPath);
     }
     AecrbsDeleteFile(writer->tempPath.c_str());
     delete writer;

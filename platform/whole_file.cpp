@@ -1,8 +1,6 @@
 #include "platform/whole_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +8,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+#include "platform/writer_files.h"
 
 namespace tk73 {
 
@@ -49,8 +49,8 @@ const char kTemporaryMark[] = ".tmp";
 int createTemporary(const std::string& target, std::string& temporary) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + kTemporaryMark + std::to_string(::getpid()) + "-" +
-                    std::to_string(counter.fetch_add(1));
+        temporary =
+            writerFilePrefix(target + kTemporaryMark) + std::to_string(counter.fetch_add(1));
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -59,55 +59,30 @@ int createTemporary(const std::string& target, std::string& temporary) {
     return -1;
 }
 
+// The folder that holds the target, with its separator, and the target's name in it.
+std::string folderOf(const std::string& target) {
+    const size_t slash = target.rfind('/');
+    return slash == std::string::npos ? "." : target.substr(0, slash + 1);
+}
+
+std::string nameOf(const std::string& target) {
+    const size_t slash = target.rfind('/');
+    return slash == std::string::npos ? target : target.substr(slash + 1);
+}
+
 // The rename is only durable once the folder that holds the name is flushed as well.
 void flushFolderOf(const std::string& target) {
-    const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
-// The process that made a temporary file of the target from its name ("<target>.tmp<pid>-<n>"),
-// or 0 when the name is no such file.
-pid_t writerOf(const std::string& name, const std::string& targetName) {
-    const std::string prefix = targetName + kTemporaryMark;
-    if (name.compare(0, prefix.size(), prefix) != 0) {
-        return 0;
-    }
-    const std::string rest = name.substr(prefix.size());
-    const size_t dash = rest.find('-');
-    const auto allDigits = [](const std::string& text) {
-        return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-    };
-    if (dash == std::string::npos || !allDigits(rest.substr(0, dash)) ||
-        !allDigits(rest.substr(dash + 1)) || dash > 9) {
-        return 0;
-    }
-    return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
-}
-
 // A writer killed between creating its temporary file and renaming it leaves the file behind;
-// without this a store's folder would collect them for ever and backups would copy them. Only the
-// files of processes that no longer run are removed: a live writer may still be about to rename
-// its own. A process that reuses a dead writer's number only delays the removal.
+// without this a store's folder would collect them for ever and backups would copy them.
 void removeLeftoversOf(const std::string& target) {
-    const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const std::string targetName = slash == std::string::npos ? target : target.substr(slash + 1);
-    DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr) {
-        return;
-    }
-    while (const dirent* entry = ::readdir(listing)) {
-        const pid_t writer = writerOf(entry->d_name, targetName);
-        if (writer > 0 && writer != ::getpid() && ::kill(writer, 0) != 0 && errno == ESRCH) {
-            ::unlinkat(::dirfd(listing), entry->d_name, 0);
-        }
-    }
-    ::closedir(listing);
+    removeFilesOfDeadWriters(folderOf(target), nameOf(target) + kTemporaryMark);
 }
 
 // A replaced file keeps its permissions.

@@ -5,10 +5,13 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <iterator>
+#include <regex>
 #include <string>
 
 #include "base/table_reader.h"
 #include "base/tests/database_test.h"
+#include "tests/support/ended_process.h"
 
 namespace {
 
@@ -74,6 +77,51 @@ TEST_F(TableWriter, WritesEveryColumnQuotedInDefinitionOrder) {
               "\"002\",\"South \"\"A\"\", old\",\"\",,\"20240102\"\r\n"
               ",,,,\r\n");
     EXPECT_EQ(tempFiles(), 0);
+}
+
+// A writer killed while it collects a table leaves its collecting file in the temporary folder.
+// The file's name carries the writer's process id, and the next complete write removes those of
+// processes that no longer run; files of live writers and other names stay.
+TEST_F(TableWriter, ACompleteWriteRemovesTheCollectingFilesOfDeadWritersOnly) {
+    const pid_t dead = tk73test::endedProcessId();
+    ASSERT_GT(dead, 0);
+    const std::filesystem::path folder = tempFolder();
+    const std::string deadStem = "Aecrdb" + std::to_string(dead) + "-";
+    const std::string leftovers[] = {deadStem + "12071741360000.edb", deadStem + "0.edb"};
+    const std::string kept[] = {"Aecrdb" + std::to_string(getppid()) + "-12071741360000.edb",
+                                "Aecrdb12071741360000.edb", deadStem + "12071741360000.csv",
+                                deadStem + "1207174136x000.edb",
+                                "Aecrbs" + deadStem.substr(6) + "12071741360000.edb"};
+    for (const auto& name : leftovers) {
+        tk73test::TempEnvironment::writeFile(folder / name, "half a table");
+    }
+    for (const auto& name : kept) {
+        tk73test::TempEnvironment::writeFile(folder / name, "other");
+    }
+    // A write that fails removes nothing.
+    SFW* failing = AecrdbCreateSFW(frame_, "BRANCH");
+    AecrdbSetDataSFW(failing, "Comment", std::string(5000, 'c').c_str());
+    EXPECT_EQ(AecrdbWriteRecordSFW(failing), 0);
+    EXPECT_EQ(AecrdbDeleteSFW(failing), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder / leftovers[0]));
+
+    SFW* writer = AecrdbCreateSFW(frame_, "BRANCH");
+    ASSERT_NE(writer, nullptr);
+    // This writer's own collecting file is named after it.
+    const std::regex own("Aecrdb" + std::to_string(getpid()) + R"(-\d{14}\.edb)");
+    int owned = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        owned += std::regex_match(entry.path().filename().string(), own) ? 1 : 0;
+    }
+    EXPECT_EQ(owned, 1);
+    EXPECT_EQ(AecrdbDeleteSFW(writer), 1);
+    for (const auto& name : leftovers) {
+        EXPECT_FALSE(std::filesystem::exists(folder / name)) << name;
+    }
+    for (const auto& name : kept) {
+        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    }
+    EXPECT_EQ(tempFiles(), static_cast<int>(std::size(kept)));
 }
 
 TEST_F(TableWriter, RewritingAReorderedTablePutsTheColumnsBackInOrder) {

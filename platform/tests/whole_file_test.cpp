@@ -1,13 +1,13 @@
 #include "platform/whole_file.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "tests/support/ended_process.h"
 #include "tests/support/temp_environment.h"
 
 namespace {
@@ -41,12 +41,8 @@ TEST(WholeFile, ReplacementKeepsModeAndLinkAndLeavesNoTemporaryFiles) {
 
 TEST(WholeFile, CompleteReplacementRemovesTemporaryFilesOfDeadWritersOnly) {
     tk73test::TempEnvironment environment;
-    const pid_t dead = fork();
-    if (dead == 0) {
-        _exit(0);
-    }
+    const pid_t dead = tk73test::endedProcessId();
     ASSERT_GT(dead, 0);
-    waitpid(dead, nullptr, 0);
     const std::string deadMark = ".tmp" + std::to_string(dead) + "-";
     const std::string file = environment.path("STORE.edb");
     const std::string leftovers[] = {file + deadMark + "0", file + deadMark + "17"};
