@@ -1,20 +1,30 @@
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
+#include <set>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
-#include "base/tests/database_test.h"
+#include "archive/testing/staged_store.h"
+#include "base/install_folders.h"
+#include "base/registry_settings.h"
+#include "base/table_reader.h"
+#include "network/file_conversion.h"
 #include "platform/ini_profile.h"
 #include "platform/registry_hive.h"
 #include "platform/running_program.h"
@@ -30,11 +40,23 @@ struct WrittenFile {
     std::string contents[2];
 };
 
-class CrashConsistency : public tk73test::DatabaseTest {
+// A bit for each kind of write the writer makes.
+constexpr int kEveryKind = 0b111111;
+
+std::string folderOf(int (*get)(char*)) {
+    char folder[TK73_MAX_PATH] = {};
+    return get(folder) == 1 ? std::string(folder) : std::string();
+}
+
+class CrashConsistency : public ::testing::Test {
   protected:
     void SetUp() override {
-        DatabaseTest::SetUp();
-        AecrdbDeleteDBC(openDatabase());
+        char store[16];
+        std::snprintf(store, sizeof store, "%03d", install_.createStore(archivetest::kKR301));
+        ASSERT_EQ(AecrbsSetDesktopRegister("001", store, "001"), 1);
+        const std::string mainte =
+            archivetest::StagedInstallation::mainteFolder(std::atoi(store), 0);
+        const std::string received = mainte + "/FILE005P.TXT";
         std::string program = "\"C\",\"n:P0004:\"\r\n";
         for (int record = 1; record <= tk73crash::kProgramRecords; ++record) {
             char number[8];
@@ -42,26 +64,36 @@ class CrashConsistency : public tk73test::DatabaseTest {
             program += std::string(number) + "," + std::string(tk73crash::kItemWidth, '-') + "\r\n";
         }
         tk73test::TempEnvironment::writeFile(inFolder(tk73crash::kProgramFile), program);
+        // The register's department files as the LAN service receives them: the store's file of
+        // each generation packed as the service sends it.
         for (int generation = 0; generation < 2; ++generation) {
             tk73test::TempEnvironment::writeFile(tk73crash::archiveSource(folder(), generation),
                                                  tk73crash::generationText(generation, 300000));
+            tk73test::TempEnvironment::writeFile(received, tk73crash::receivedText(generation));
+            ASSERT_EQ(TK73ssl_PackBinFile(tk73crash::receivedSource(folder(), generation).c_str(),
+                                          tk73crash::kReceivedFileNo),
+                      1);
         }
-        files_ = {{(databaseFolder() / "STORE.edb").generic_string(), {}},
+        files_ = {{databaseFolder() + "/BRANCH.edb", {}},
                   {tk73::registryHiveFile(tk73::Hive::User), {}},
                   {inFolder(tk73crash::kDefinitionFile), {}},
                   {inFolder(tk73crash::kProgramFile), {}},
-                  {inFolder(tk73crash::kArchive), {}}};
+                  {inFolder(tk73crash::kArchive), {}},
+                  {received, {}}};
         for (int generation = 0; generation < 2; ++generation) {
             ASSERT_EQ(runWriter(std::to_string(generation), 0), 0);
             for (WrittenFile& file : files_) {
                 file.contents[generation] = tk73test::TempEnvironment::readFile(file.path);
                 ASSERT_NE(file.contents[generation], "") << file.path;
             }
+            ASSERT_EQ(files_.back().contents[generation], tk73crash::receivedText(generation));
         }
     }
 
-    std::string folder() const { return environment.path("crash"); }
+    std::string folder() const { return install_.path("crash"); }
     std::string inFolder(const char* name) const { return folder() + "/" + name; }
+    static std::string databaseFolder() { return folderOf(AecrbsGetTK73DataBasePath); }
+    const std::string& receivedFile() const { return files_.back().path; }
 
     // Runs the writer; with a delay it is killed with SIGKILL after that many microseconds, and
     // with a size limit no file it writes grows past that many bytes, as on a full disk. Its exit
@@ -100,6 +132,11 @@ class CrashConsistency : public tk73test::DatabaseTest {
 
     // Whether the suite's readers load the files as of their generations.
     bool readersLoad(const std::map<std::string, int>& found) const {
+        DBC* frame = AecrdbCreateDBC(nullptr);
+        SFR* table = AecrdbCreateSFR(frame, "BRANCH");
+        const int branches = AecrdbReadRecordSFR(table);
+        AecrdbDeleteSFR(table);
+        AecrdbDeleteDBC(frame);
         const int hive = found.at(tk73::registryHiveFile(tk73::Hive::User));
         const std::optional<tk73::RegistryValue> value =
             tk73::registryReadValue(tk73::Hive::User, tk73crash::kHiveKey, "Text");
@@ -107,17 +144,25 @@ class CrashConsistency : public tk73test::DatabaseTest {
         tk73_GetPrivateProfileStringA("Model", "Text", "", text, sizeof text,
                                       inFolder(tk73crash::kDefinitionFile).c_str());
         CTK73pgmPgmFileRW program(inFolder(tk73crash::kProgramFile).c_str());
-        return value && value->text == tk73crash::generationText(hive, 20000) &&
+        CTK73pgmPgmFileRW received(receivedFile().c_str());
+        return branches == tk73crash::kBranches + found.at(files_[0].path) * 50 && value &&
+               value->text == tk73crash::generationText(hive, 20000) &&
                text[0] == (found.at(inFolder(tk73crash::kDefinitionFile)) == 0 ? 'a' : 'b') &&
-               program.ReadPgmFile() == 1 && program.m_nRecordCount == tk73crash::kProgramRecords;
+               program.ReadPgmFile() == 1 && program.m_nRecordCount == tk73crash::kProgramRecords &&
+               received.ReadPgmFile() == 1 &&
+               received.m_nRecordCount == tk73crash::receivedRecords(found.at(receivedFile()));
     }
 
-    // Names of temporary files that writers left beside the targets.
+    // Names of temporary files that writers left beside the targets, and whatever is left in the
+    // suite's temporary folders (the table writer collects a table there, the packer its pack
+    // text and the LAN service a received file).
     std::vector<std::string> leftovers() const {
         std::vector<std::string> found;
-        for (const std::string& where :
-             {folder(), databaseFolder().generic_string(),
-              std::filesystem::path(files_[1].path).parent_path().generic_string()}) {
+        const std::set<std::string> beside = {
+            folder(), databaseFolder(),
+            std::filesystem::path(files_[1].path).parent_path().generic_string(),
+            std::filesystem::path(receivedFile()).parent_path().generic_string()};
+        for (const std::string& where : beside) {
             for (const auto& entry : std::filesystem::directory_iterator(where)) {
                 const std::string name = entry.path().filename().string();
                 if (name.find(".tmp") != std::string::npos ||
@@ -126,9 +171,86 @@ class CrashConsistency : public tk73test::DatabaseTest {
                 }
             }
         }
+        const std::set<std::string> temporary = {folderOf(AecrbsGetTempPath),
+                                                 folderOf(AecrbsGetTK73TempPath)};
+        for (const std::string& where : temporary) {
+            for (const auto& entry : std::filesystem::directory_iterator(where)) {
+                found.push_back(entry.path().filename().string());
+            }
+        }
         return found;
     }
 
+    // What is wrong after a writer of generation 0 failed on files of generation 1 ("" when
+    // nothing is): each kind of write must report its failure, keep the old contents and leave
+    // no temporary file.
+    std::string afterFailedWrites(int failed) const {
+        std::string wrong;
+        if (failed != kEveryKind) {
+            wrong += "writer result " + std::to_string(failed) + "; ";
+        }
+        const std::map<std::string, int> found = generations();
+        for (const auto& [path, generation] : found) {
+            if (generation != 1) {
+                wrong += path + " changed; ";
+            }
+        }
+        if (!readersLoad(found)) {
+            wrong += "a reader failed; ";
+        }
+        for (const std::string& name : leftovers()) {
+            wrong += "left " + name + "; ";
+        }
+        return wrong;
+    }
+
+    // Runs in a child process with a mount namespace of its own: the test's folder is moved onto
+    // a small file system that is then filled up, and the writer runs on it. "skip: <reason>"
+    // when the process may not mount, else what afterFailedWrites found.
+    std::string writeOnAFullFileSystem() {
+        const std::string reason = "a small file system needs a mount namespace of its own: ";
+        // Mounts made from here on are seen by this process and its children alone.
+        if (unshare(CLONE_NEWNS) != 0) {
+            return "skip: " + reason + "unshare: " + std::strerror(errno);
+        }
+        if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            return "skip: " + reason + "private mounts: " + std::strerror(errno);
+        }
+        const std::filesystem::path root = std::filesystem::path(folder()).parent_path();
+        const std::filesystem::path disk = root / "full";
+        std::filesystem::create_directory(disk);
+        uintmax_t used = 0;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+            used += entry.is_regular_file() ? entry.file_size() / 4096 * 4096 + 4096 : 4096;
+        }
+        const std::string size = "size=" + std::to_string(used + (1 << 20));
+        if (mount("tk73full", disk.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, size.c_str()) != 0) {
+            return "skip: " + reason + "tmpfs: " + std::strerror(errno);
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(root)) {
+            if (entry.path() != disk) {
+                std::filesystem::copy(entry.path(), disk / entry.path().filename(),
+                                      std::filesystem::copy_options::recursive |
+                                          std::filesystem::copy_options::copy_symlinks);
+            }
+        }
+        if (mount(disk.c_str(), root.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+            return std::string("the small file system could not take the folder's place: ") +
+                   std::strerror(errno);
+        }
+        const int filler = open((root / "filler").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const std::string chunk(65536, 'f');
+        while (filler >= 0 && write(filler, chunk.data(), chunk.size()) > 0) {
+        }
+        const int filled = errno;
+        close(filler);
+        if (filler < 0 || filled != ENOSPC) {
+            return std::string("the file system did not fill up: ") + std::strerror(filled);
+        }
+        return afterFailedWrites(runWriter("0", 0));
+    }
+
+    archivetest::StagedInstallation install_;
     std::vector<WrittenFile> files_;
 };
 
@@ -187,13 +309,40 @@ TEST_F(CrashConsistency,
 
 TEST_F(CrashConsistency, EveryKindOfWriteThatRunsOutOfSpaceFailsAndKeepsTheOldContents) {
     // Every file the writer makes stops growing at 1 KiB, so each kind of write runs out of space
-    // on the way (a real small file system needs a mount, which tests may not do).
-    ASSERT_EQ(runWriter("0", 0, 1024), 0b11111);
-    for (const auto& [path, generation] : generations()) {
-        EXPECT_EQ(generation, 1) << path;
+    // on the way.
+    EXPECT_EQ(afterFailedWrites(runWriter("0", 0, 1024)), "");
+}
+
+TEST_F(CrashConsistency, EveryKindOfWriteOnAFullFileSystemFailsAndKeepsTheOldContents) {
+    int channel[2];
+    ASSERT_EQ(pipe(channel), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        std::string report;
+        try {
+            report = writeOnAFullFileSystem();
+        } catch (const std::exception& error) {
+            report = error.what();
+        }
+        const bool sent =
+            write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size());
+        _exit(sent ? 0 : 1);
     }
-    EXPECT_TRUE(readersLoad(generations()));
-    EXPECT_EQ(leftovers(), std::vector<std::string>());
+    close(channel[1]);
+    std::string report;
+    char part[4096];
+    for (ssize_t got; (got = read(channel[0], part, sizeof part)) > 0;) {
+        report.append(part, static_cast<size_t>(got));
+    }
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << report;
+    if (report.rfind("skip: ", 0) == 0) {
+        GTEST_SKIP() << report.substr(6);
+    }
+    EXPECT_EQ(report, "");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Writes every kind of stored file of the crash-consistency test with the contents of one
 // generation (0 or 1): "crash_writer <folder> <generation>" writes once, "crash_writer <folder>
 // loop" alternates between both until it is killed. The exit code has a bit for each kind of
-// write that failed. The store database, the hives and the temporary folder are the ones the
-// environment names; the program file and both archive sources are there before the first run.
+// write that failed. The store database, the hives, the temporary folder and the active store
+// that takes the received file are the ones the environment names; the program file, both
+// archive sources and both received files are there before the first run.
 
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "archive/archive_files.h"
 #include "base/database_frame.h"
 #include "base/table_writer.h"
+#include "network/file_conversion.h"
 #include "platform/ini_profile.h"
 #include "platform/registry_hive.h"
 #include "programfiles/pgm_file_rw.h"
@@ -21,11 +23,11 @@ namespace {
 
 bool writeTable(int generation) {
     DBC* frame = AecrdbCreateDBC(nullptr);
-    SFW* writer = frame != nullptr ? AecrdbCreateSFW(frame, "STORE") : nullptr;
+    SFW* writer = frame != nullptr ? AecrdbCreateSFW(frame, "BRANCH") : nullptr;
     bool written = writer != nullptr;
-    for (int store = 1; written && store <= tk73crash::kStores + generation * 50; ++store) {
-        written = AecrdbSetDataSFW(writer, "StoreNo", std::to_string(store).c_str()) == 1 &&
-                  AecrdbSetDataSFW(writer, "StoreName",
+    for (int branch = 1; written && branch <= tk73crash::kBranches + generation * 50; ++branch) {
+        written = AecrdbSetDataSFW(writer, "BranchNo", std::to_string(branch).c_str()) == 1 &&
+                  AecrdbSetDataSFW(writer, "BranchName",
                                    tk73crash::generationText(generation, 60).c_str()) == 1 &&
                   AecrdbWriteRecordSFW(writer) == 1;
     }
@@ -59,7 +61,9 @@ int writeAll(const std::string& folder, int generation) {
                                         (folder + "/" + tk73crash::kDefinitionFile).c_str()) != 0,
         writeProgramFileItem(folder, generation),
         tk73pack::copyReplacing(tk73crash::archiveSource(folder, generation),
-                                folder + "/" + tk73crash::kArchive)};
+                                folder + "/" + tk73crash::kArchive),
+        TK73ssl_UnPackBinFile(tk73crash::receivedSource(folder, generation).c_str(),
+                              tk73crash::kReceivedFileNo) == 1};
     int failed = 0;
     for (size_t kind = 0; kind < std::size(written); ++kind) {
         failed |= written[kind] ? 0 : 1 << kind;
