@@ -10,7 +10,7 @@ namespace tk73crash {
 inline constexpr const char* kHiveKey = "SOFTWARE\\KELVO\\TK73TOOL\\CRASH";
 inline constexpr const char* kDefinitionFile = "XE-A.ini";
 inline constexpr const char* kProgramFile = "FILE004P.TXT";
-inline constexpr const char* kArchive = "SHOP.crz";
+inline constexpr const char* kArchive = "SHOP.crp";
 inline constexpr int kBranches = 300;
 inline constexpr int kProgramRecords = 2000;
 inline constexpr int kItemWidth = 40;
@@ -22,11 +22,6 @@ inline constexpr int kReceivedFileNo = 5;
 inline std::string generationText(int generation, size_t length) {
     return std::string(length + static_cast<size_t>(generation) * (length / 7 + 1),
                        generation == 0 ? 'a' : 'b');
-}
-
-// The archive the writer copies into place for a generation.
-inline std::string archiveSource(const std::string& folder, int generation) {
-    return folder + "/source" + std::to_string(generation) + ".crz";
 }
 
 // The binary program file the register sent for a generation, as the LAN service leaves it for

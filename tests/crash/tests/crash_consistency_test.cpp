@@ -51,8 +51,11 @@ std::string folderOf(int (*get)(char*)) {
 class CrashConsistency : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A store with a controller, whose part the archive save appends to the register's
+        // beside the target: the half-made archive lives there long enough for kills to find it.
         char store[16];
-        std::snprintf(store, sizeof store, "%03d", install_.createStore(archivetest::kKR301));
+        std::snprintf(store, sizeof store, "%03d",
+                      install_.createStore(archivetest::kKR301, archivetest::kVK500));
         ASSERT_EQ(AecrbsSetDesktopRegister("001", store, "001"), 1);
         const std::string mainte =
             archivetest::StagedInstallation::mainteFolder(std::atoi(store), 0);
@@ -67,8 +70,6 @@ class CrashConsistency : public ::testing::Test {
         // The register's department files as the LAN service receives them: the store's file of
         // each generation packed as the service sends it.
         for (int generation = 0; generation < 2; ++generation) {
-            tk73test::TempEnvironment::writeFile(tk73crash::archiveSource(folder(), generation),
-                                                 tk73crash::generationText(generation, 300000));
             tk73test::TempEnvironment::writeFile(received, tk73crash::receivedText(generation));
             ASSERT_EQ(TK73ssl_PackBinFile(tk73crash::receivedSource(folder(), generation).c_str(),
                                           tk73crash::kReceivedFileNo),
@@ -166,7 +167,8 @@ class CrashConsistency : public ::testing::Test {
             for (const auto& entry : std::filesystem::directory_iterator(where)) {
                 const std::string name = entry.path().filename().string();
                 if (name.find(".tmp") != std::string::npos ||
-                    name.find(".part") != std::string::npos) {
+                    name.find(".part") != std::string::npos ||
+                    name.find(".new") != std::string::npos) {
                     found.push_back(name);
                 }
             }

@@ -2,24 +2,28 @@
 // generation (0 or 1): "crash_writer <folder> <generation>" writes once, "crash_writer <folder>
 // loop" alternates between both until it is killed. The exit code has a bit for each kind of
 // write that failed. The store database, the hives, the temporary folder and the active store
-// that takes the received file are the ones the environment names; the program file, both
-// archive sources and both received files are there before the first run.
+// that takes the received file are the ones the environment names; the program file and both
+// received files are there before the first run.
 
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <string>
 
-#include "archive/archive_files.h"
 #include "base/database_frame.h"
 #include "base/table_writer.h"
 #include "network/file_conversion.h"
+#include "operations/ops_crp.h"
 #include "platform/ini_profile.h"
 #include "platform/registry_hive.h"
 #include "programfiles/pgm_file_rw.h"
 #include "tests/crash/crash_files.h"
 
 namespace {
+
+// The layout whose active store is the desktop selection, the store that takes the received file
+// and whose archive is saved.
+constexpr int kProfessionalLayout = 2;
 
 bool writeTable(int generation) {
     DBC* frame = AecrdbCreateDBC(nullptr);
@@ -60,10 +64,12 @@ int writeAll(const std::string& folder, int generation) {
                                         tk73crash::generationText(generation, 2000).c_str(),
                                         (folder + "/" + tk73crash::kDefinitionFile).c_str()) != 0,
         writeProgramFileItem(folder, generation),
-        tk73pack::copyReplacing(tk73crash::archiveSource(folder, generation),
-                                folder + "/" + tk73crash::kArchive),
         TK73ssl_UnPackBinFile(tk73crash::receivedSource(folder, generation).c_str(),
-                              tk73crash::kReceivedFileNo) == 1};
+                              tk73crash::kReceivedFileNo) == 1,
+        // After the received file, so that the archive holds it: each archive saved goes with one
+        // generation of the received file.
+        CTK73opsCrp(kProfessionalLayout)
+                .SaveCrpFile((folder + "/" + tk73crash::kArchive).c_str()) == 1};
     int failed = 0;
     for (size_t kind = 0; kind < std::size(written); ++kind) {
         failed |= written[kind] ? 0 : 1 << kind;
