@@ -49,11 +49,18 @@ std::string programTextName(int fileNo, bool converted) {
 }
 
 bool writeWholeFile(const std::string& path, const std::string& bytes) {
+    return writeWholeFile(path, {std::string_view(bytes)});
+}
+
+bool writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    bool written = true;
+    for (std::string_view piece : pieces) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    }
     return std::fclose(file) == 0 && written;
 }
 

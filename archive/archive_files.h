@@ -2,7 +2,9 @@
 // The files the packer works with: its fixed names in the temporary folder and whole-file
 // reads and writes.
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace tk73pack {
 
@@ -20,6 +22,8 @@ std::string titleLine(int fileNo);
 std::string programTextName(int fileNo, bool converted);
 // Writes the file whole; false when it cannot be written completely.
 bool writeWholeFile(const std::string& path, const std::string& bytes);
+// The same with the file's bytes in pieces, written one after the other.
+bool writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces);
 // Copies source to target through a temporary file beside the target that is renamed over it,
 // so a failed copy never leaves half a target.
 bool copyReplacing(const std::string& source, const std::string& target);

@@ -9,7 +9,14 @@
 
 namespace tk73pack {
 
-inline std::unique_ptr<CTK73defRegVekFILEINF> fileInfSection(const std::string& file, int kind) {
+// The FILE_INF section that gives the files' layouts for the code-page conversion; null when the
+// switch is off, so that no layout is read at all (an archive is unpacked right after its
+// definition was written, when every read of the file goes back to its bytes).
+inline std::unique_ptr<CTK73defRegVekFILEINF> conversionLayouts(unsigned long conversionSwitch,
+                                                                const std::string& file, int kind) {
+    if ((conversionSwitch & 1) == 0) {
+        return nullptr;
+    }
     if (kind == 1) {
         return std::make_unique<CTK73defVekFILEINF>(file.c_str());
     }
@@ -23,17 +30,15 @@ inline std::unique_ptr<CTK73defRegVekCRPFILES> crpFilesSection(const std::string
     return std::make_unique<CTK73defCRPFILES>(file.c_str());
 }
 
-// Whether a file needs the code-page conversion: the switch is on and the file has a character
-// field. With the switch on, info receives the file's layout; with it off the definition is not
-// read at all (an archive is unpacked right after its definition was written, when every read
-// parses the file again).
-inline bool needsConversion(unsigned long conversionSwitch, const CTK73defRegVekFILEINF& files,
-                            int fileNo, Record_Information& info) {
-    if ((conversionSwitch & 1) == 0) {
+// Whether a file needs the code-page conversion: there are layouts (the switch is on) and the
+// file has a character field; info then receives the file's layout.
+inline bool needsConversion(const CTK73defRegVekFILEINF* layouts, int fileNo,
+                            Record_Information& info) {
+    if (layouts == nullptr) {
         return false;
     }
-    files.GetFileDef(fileNo, &info);
-    return files.CkFileCommConv(&info) == 1;
+    layouts->GetFileDef(fileNo, &info);
+    return layouts->CkFileCommConv(&info) == 1;
 }
 
 }  // namespace tk73pack

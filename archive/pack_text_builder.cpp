@@ -85,14 +85,14 @@ int CTK73packArchive::CreatePackTextFile(int fileNo, int first, int last) {
     const unsigned long conversionSwitch = static_cast<unsigned long>(ConversionSwitch());
     CTextPgmConv conversion;
     conversion.EnterConvProc(conversionSwitch, CTextPgmConv::kToIbm864);
-    const auto files = tk73pack::fileInfSection(m_definitionFile, m_kind);
+    const auto layouts = tk73pack::conversionLayouts(conversionSwitch, m_definitionFile, m_kind);
     const CTK73pgmPgmFile names;
     for (int number : fileNos) {
         char path[TK73_MAX_PATH] = {};
         names.CreatePgmFileName(number, path, m_programFolder.c_str(), 1);
         std::string source = path;
         Record_Information info;
-        const bool convert = tk73pack::needsConversion(conversionSwitch, *files, number, info);
+        const bool convert = tk73pack::needsConversion(layouts.get(), number, info);
         if (convert) {
             const std::string target =
                 tk73pack::inFolder(m_programFolder, tk73pack::programTextName(number, true));

@@ -25,12 +25,9 @@ int fileNoOfFileLine(std::string_view line) {
 
 }  // namespace
 
-PackTextSplitter::PackTextSplitter(std::string staging, const CTK73defRegVekFILEINF& files,
-                                   unsigned long conversionSwitch, CTextPgmConv& conversion)
-    : staging_(std::move(staging)),
-      files_(files),
-      switch_(conversionSwitch),
-      conversion_(conversion) {}
+PackTextSplitter::PackTextSplitter(std::string staging, const CTK73defRegVekFILEINF* layouts,
+                                   CTextPgmConv& conversion)
+    : staging_(std::move(staging)), layouts_(layouts), conversion_(conversion) {}
 
 bool PackTextSplitter::nextLine(std::string_view& line) {
     if (rest_.empty()) {
@@ -102,7 +99,7 @@ bool PackTextSplitter::open(std::string_view fileLine) {
         return false;
     }
     info_ = Record_Information();
-    converted_ = needsConversion(switch_, files_, fileNo_, info_);
+    converted_ = needsConversion(layouts_, fileNo_, info_);
     output_ = titleLine(fileNo_);
     output_ += header_;
     output_ += fileLine;
@@ -115,8 +112,17 @@ bool PackTextSplitter::addRecord(std::string_view line) {
     if (!isOpen_) {
         return false;
     }
-    records_ =
-        records_.empty() ? line : std::string_view(records_.data(), records_.size() + line.size());
+    // Only a line that begins with a quote can start a file, so the lines up to the next such
+    // line are records as well: they are taken here rather than one round of split() each.
+    size_t run = 0;
+    while (run < rest_.size() && rest_[run] != '"') {
+        const size_t feed = rest_.find('\n', run);
+        run = feed == std::string_view::npos ? rest_.size() : feed + 1;
+    }
+    const size_t length = line.size() + run;
+    records_ = records_.empty() ? std::string_view(line.data(), length)
+                                : std::string_view(records_.data(), records_.size() + length);
+    rest_.remove_prefix(run);
     return true;
 }
 
@@ -125,15 +131,14 @@ bool PackTextSplitter::close() {
         return true;
     }
     isOpen_ = false;
-    output_ += records_;
     const std::string name = programTextName(fileNo_, false);
     const std::string target = inFolder(staging_, name);
     if (!converted_) {
         made_.push_back(name);
-        return writeWholeFile(target, output_);
+        return writeWholeFile(target, {output_, records_});
     }
     const std::string source = inFolder(staging_, programTextName(fileNo_, true));
-    if (!writeWholeFile(source, output_)) {
+    if (!writeWholeFile(source, {output_, records_})) {
         return false;
     }
     conversion_.StartConvProc(source, target);

@@ -14,9 +14,10 @@ namespace tk73pack {
 
 class PackTextSplitter {
   public:
-    // files and conversion are used for the code-page conversion of character fields.
-    PackTextSplitter(std::string staging, const CTK73defRegVekFILEINF& files,
-                     unsigned long conversionSwitch, CTextPgmConv& conversion);
+    // layouts (null when the code-page conversion is off) and conversion are used for the
+    // conversion of character fields.
+    PackTextSplitter(std::string staging, const CTK73defRegVekFILEINF* layouts,
+                     CTextPgmConv& conversion);
 
     // Splits the lines after the pack's title line into the staging folder; false at the first
     // line that cannot be placed.
@@ -30,13 +31,13 @@ class PackTextSplitter {
     bool newTypeLine(std::string_view line);
     // Packing converts character fields of either type, so files of either type come back.
     bool open(std::string_view fileLine);
-    // A record line of the open file; false when no file is open.
+    // A record line of the open file, with the record lines that follow it; false when no file
+    // is open.
     bool addRecord(std::string_view line);
     bool close();
 
     std::string staging_;
-    const CTK73defRegVekFILEINF& files_;
-    unsigned long switch_;
+    const CTK73defRegVekFILEINF* layouts_;
     CTextPgmConv& conversion_;
 
     std::string_view rest_;
@@ -48,6 +49,7 @@ class PackTextSplitter {
     bool converted_ = false;
     int fileNo_ = 0;
     Record_Information info_;
+    // The open file's first lines: its C line, the header line and its file line.
     std::string output_;
     // The open file's record lines: they follow each other in the pack, so they are one run.
     std::string_view records_;

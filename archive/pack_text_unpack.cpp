@@ -46,8 +46,8 @@ int CTK73packArchive::ConvertPackTextFileToPgmFile() {
     const auto conversionSwitch = static_cast<unsigned long>(ConversionSwitch());
     CTextPgmConv conversion;
     conversion.EnterConvProc(conversionSwitch, CTextPgmConv::kToWin1256);
-    const auto files = tk73pack::fileInfSection(m_definitionFile, m_kind);
-    tk73pack::PackTextSplitter splitter(staging, *files, conversionSwitch, conversion);
+    const auto layouts = tk73pack::conversionLayouts(conversionSwitch, m_definitionFile, m_kind);
+    tk73pack::PackTextSplitter splitter(staging, layouts.get(), conversion);
     const bool split = splitter.split(lines);
     conversion.ExitConvProc();
     const bool moved = split && moveInto(staging, m_programFolder, splitter.madeFiles());

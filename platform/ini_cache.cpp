@@ -48,6 +48,9 @@ std::optional<FileIdentity> identityOf(const std::string& path) {
 
 struct Entry {
     FileIdentity identity;
+    // Whether the identity alone vouches for the bytes; otherwise the bytes are read and
+    // compared with the document's.
+    bool settled = false;
     std::shared_ptr<const IniDocument> document;
     uint64_t lastUse = 0;
 };
@@ -66,6 +69,17 @@ void evictLeastRecentlyUsed() {
     cache.erase(oldest);
 }
 
+// The kept document when it was parsed from exactly these bytes.
+std::shared_ptr<const IniDocument> keptDocumentOf(const std::string& path,
+                                                  const std::string& bytes) {
+    std::lock_guard lock(cacheMutex);
+    const auto found = cache.find(path);
+    if (found == cache.end() || found->second.document->bytes() != bytes) {
+        return nullptr;
+    }
+    return found->second.document;
+}
+
 }  // namespace
 
 std::shared_ptr<const IniDocument> loadIniDocument(const std::string& path) {
@@ -76,21 +90,27 @@ std::shared_ptr<const IniDocument> loadIniDocument(const std::string& path) {
     {
         std::lock_guard lock(cacheMutex);
         const auto found = cache.find(path);
-        if (found != cache.end() && found->second.identity == *before) {
+        if (found != cache.end() && found->second.settled && found->second.identity == *before) {
             found->second.lastUse = ++useCounter;
             return found->second.document;
         }
     }
     auto bytes = readWholeFile(path);
-    auto document = std::make_shared<const IniDocument>(bytes ? std::move(*bytes) : std::string());
+    if (!bytes) {
+        return std::make_shared<const IniDocument>();
+    }
+    auto document = keptDocumentOf(path, *bytes);
+    if (!document) {
+        document = std::make_shared<const IniDocument>(std::move(*bytes));
+    }
     // A file that changed while it was read is used once but not kept: its identity would not
     // describe the bytes that were read.
-    if (bytes && settled(*before) && identityOf(path) == before) {
+    if (identityOf(path) == before) {
         std::lock_guard lock(cacheMutex);
         if (cache.size() >= kMaxEntries && !cache.count(path)) {
             evictLeastRecentlyUsed();
         }
-        cache[path] = Entry{*before, document, ++useCounter};
+        cache[path] = Entry{*before, settled(*before), document, ++useCounter};
     }
     return document;
 }

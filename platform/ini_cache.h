@@ -5,8 +5,10 @@
 // are unchanged, and the profile functions drop a file's entry when they replace it.
 //
 // File times advance in coarse steps, so a file changed twice within one step keeps its time. A
-// file is therefore kept only when it was last changed well before it was read: any later change
-// then gives it a newer time. Files changed moments ago are parsed on every read.
+// file is therefore trusted by its identity only when it was last changed well before it was
+// read: any later change then gives it a newer time. A file changed moments ago (a definition
+// the packer has just written, then read many times over) is read on every use, and its parsed
+// document is reused when the bytes read are the ones it was parsed from.
 
 #include <memory>
 #include <string>

@@ -18,12 +18,10 @@ constexpr const char* kNewHeader = "\"h\",\"KR4200\",\"20240401\"\r\n";
 
 class Splitter : public ::testing::Test {
   protected:
-    Splitter() : files_(env_.path("MODEL.INI").c_str()) {
-        std::filesystem::create_directories(env_.path("staging"));
-    }
+    Splitter() { std::filesystem::create_directories(env_.path("staging")); }
 
     bool split(const std::string& lines) {
-        tk73pack::PackTextSplitter splitter(env_.path("staging"), files_, 0, conversion_);
+        tk73pack::PackTextSplitter splitter(env_.path("staging"), nullptr, conversion_);
         const bool done = splitter.split(lines);
         made_ = splitter.madeFiles();
         return done;
@@ -41,22 +39,22 @@ class Splitter : public ::testing::Test {
     }
 
     TempEnvironment env_;
-    CTK73defFILEINF files_;
     CTextPgmConv conversion_;
     std::vector<std::string> made_;
 };
 
+// Records are any lines that start no file, a quoted one as well, and the last line of the pack
+// may have no line end.
 TEST_F(Splitter, OldTypeGivesEachFileItsTitleHeaderAndFileLine) {
-    const std::string lines = std::string(kOldHeader) + "\"F\",\"FILE004\",\"PLU\"\r\n" +
-                              "000001,\"A\"\r\n000002,\"B\"\r\n" + kOldHeader +
-                              "\"F\",\"FILE005\",\"Dept\"\r\n00001,\"C\"\r\n";
+    const std::string plu = "000001,\"A\"\r\n\"Q\",\"quoted\"\r\n000003,\"B\"\r\n";
+    const std::string lines = std::string(kOldHeader) + "\"F\",\"FILE004\",\"PLU\"\r\n" + plu +
+                              kOldHeader + "\"F\",\"FILE005\",\"Dept\"\r\n00001,\"C\"\r\n00002";
     ASSERT_TRUE(split(lines));
     EXPECT_EQ(made_, (std::vector<std::string>{"FILE004P.TXT", "FILE005P.TXT"}));
     EXPECT_EQ(staged("FILE004P.TXT"), std::string("\"C\",\"n:P0004:\"\r\n") + kOldHeader +
-                                          "\"F\",\"FILE004\",\"PLU\"\r\n000001,\"A\"\r\n000002,"
-                                          "\"B\"\r\n");
+                                          "\"F\",\"FILE004\",\"PLU\"\r\n" + plu);
     EXPECT_EQ(staged("FILE005P.TXT"), std::string("\"C\",\"n:P0005:\"\r\n") + kOldHeader +
-                                          "\"F\",\"FILE005\",\"Dept\"\r\n00001,\"C\"\r\n");
+                                          "\"F\",\"FILE005\",\"Dept\"\r\n00001,\"C\"\r\n00002");
 }
 
 TEST_F(Splitter, NewTypeFileLinesReuseTheLastHeaderLine) {
