@@ -1,5 +1,6 @@
 // The last stage of unpacking: the pack text file split into the program folder.
 
+#include <atomic>
 #include <filesystem>
 #include <optional>
 
@@ -10,7 +11,7 @@
 #include "archive/text_pgm_conv.h"
 #include "base/folder_tree.h"
 #include "platform/whole_file.h"
-#include "programfiles/pgm_handle.h"
+#include "platform/writer_files.h"
 
 namespace {
 
@@ -28,14 +29,28 @@ bool moveInto(const std::string& staging, const std::string& folder,
     return true;
 }
 
+// The split files are made in a folder of their own inside the program folder, so that only a
+// complete unpack replaces the program files. Its name carries the process id: an unpack killed
+// on the way leaves the folder behind, and the next complete unpack removes it.
+const char kStagingPrefix[] = "$Unpack_";
+
+std::string newStagingFolder(const std::string& programFolder) {
+    static std::atomic<unsigned> counter{0};
+    const std::string staging = tk73pack::inFolder(
+        programFolder, tk73::writerFilePrefix(kStagingPrefix) + std::to_string(counter++) + "$");
+    std::error_code error;
+    return std::filesystem::create_directory(staging, error) ? staging : std::string();
+}
+
 }  // namespace
 
 int CTK73packArchive::ConvertPackTextFileToPgmFile() {
     const std::optional<std::string> pack = tk73::readWholeFile(m_packTextPath);
-    char staging[TK73_MAX_PATH] = {};
-    if (!pack || pack->empty() ||
-        CPgmHandle::CreateWorkFolderName(m_programFolder.c_str(), staging) == 0 ||
-        AecrbsMakeDirectoryEx(staging) != 1) {
+    if (!pack || pack->empty()) {
+        return 0;
+    }
+    const std::string staging = newStagingFolder(m_programFolder);
+    if (staging.empty()) {
         return 0;
     }
     const size_t titleEnd = pack->find('\n');
@@ -51,6 +66,9 @@ int CTK73packArchive::ConvertPackTextFileToPgmFile() {
     const bool split = splitter.split(lines);
     conversion.ExitConvProc();
     const bool moved = split && moveInto(staging, m_programFolder, splitter.madeFiles());
-    AecrbsDeleteDirectory(staging);
+    AecrbsDeleteDirectory(staging.c_str());
+    if (moved) {
+        tk73::removeFilesOfDeadWriters(m_programFolder, kStagingPrefix, "$");
+    }
     return moved ? 1 : 0;
 }

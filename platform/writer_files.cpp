@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <string_view>
 
 namespace tk73 {
@@ -47,7 +48,8 @@ void removeFilesOfDeadWriters(const std::string& folder, const std::string& pref
     while (const dirent* entry = ::readdir(listing)) {
         const pid_t writer = writerOf(entry->d_name, prefix, suffix);
         if (writer > 0 && writer != ::getpid() && ::kill(writer, 0) != 0 && errno == ESRCH) {
-            ::unlinkat(::dirfd(listing), entry->d_name, 0);
+            std::error_code ignored;
+            std::filesystem::remove_all(std::filesystem::path(folder) / entry->d_name, ignored);
         }
     }
     ::closedir(listing);

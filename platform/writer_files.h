@@ -12,9 +12,10 @@ namespace tk73 {
 // The start of the name of a file this process writes: the prefix, its process id and a dash.
 std::string writerFilePrefix(const std::string& prefix);
 
-// Removes the files of the folder named "<prefix><pid>-<digits><suffix>" whose writer no longer
-// runs. Files of this process and of live writers stay: they may still be about to be renamed.
-// A process that reuses a dead writer's number only delays the removal.
+// Removes the files (and folders, with all they hold) of the folder named
+// "<prefix><pid>-<digits><suffix>" whose writer no longer runs. Files of this process and of live
+// writers stay: they may still be about to be renamed. A process that reuses a dead writer's number
+// only delays the removal.
 void removeFilesOfDeadWriters(const std::string& folder, const std::string& prefix,
                               const std::string& suffix = "");
 

@@ -5,6 +5,7 @@
 
 #include "archive/pack_archive.h"
 #include "archive/tests/archive_fixture.h"
+#include "tests/support/ended_process.h"
 
 namespace archivetest {
 namespace {
@@ -65,10 +66,21 @@ TEST_F(DamagedArchive, FlippedBytesOtherModelsAndForeignFilesAreRefused) {
     expectRefused(read(otherBin), "another model's archive");
     EXPECT_EQ(messages(), std::vector<std::string>(refusals_, kConvertFailed));
 
-    // The good file itself opens.
+    // The good file itself opens, and clears the staging folder an unpack killed on the way
+    // left; that of an unpack still at work stays.
+    const std::string killed =
+        store_.mainte + "/$Unpack_" + std::to_string(tk73test::endedProcessId()) + "-0$";
+    const std::string working = store_.mainte + "/$Unpack_1-0$";
+    for (const std::string& staging : {killed, working}) {
+        std::filesystem::create_directory(staging);
+        write(staging + "/FILE027P.TXT", good_);
+    }
     write(bin_, good_);
     CTK73packArchive reader(store_.definition.c_str(), store_.mainte.c_str(), 0);
     EXPECT_EQ(reader.UnPackBinFile(bin_.c_str(), 27), 1);
+    EXPECT_FALSE(std::filesystem::exists(killed));
+    EXPECT_TRUE(std::filesystem::exists(working + "/FILE027P.TXT"));
+    std::filesystem::remove_all(working);
     EXPECT_NE(StagedInstallation::folderFiles(store_.mainte), before_);
 }
 

@@ -154,9 +154,9 @@ class CrashConsistency : public ::testing::Test {
                received.m_nRecordCount == tk73crash::receivedRecords(found.at(receivedFile()));
     }
 
-    // Names of temporary files that writers left beside the targets, and whatever is left in the
-    // suite's temporary folders (the table writer collects a table there, the packer its pack
-    // text and the LAN service a received file).
+    // Names of temporary files and staging folders that writers left beside the targets, and
+    // whatever is left in the suite's temporary folders (the table writer collects a table there,
+    // the packer its pack text and the LAN service a received file).
     std::vector<std::string> leftovers() const {
         std::vector<std::string> found;
         const std::set<std::string> beside = {
@@ -168,7 +168,8 @@ class CrashConsistency : public ::testing::Test {
                 const std::string name = entry.path().filename().string();
                 if (name.find(".tmp") != std::string::npos ||
                     name.find(".part") != std::string::npos ||
-                    name.find(".new") != std::string::npos) {
+                    name.find(".new") != std::string::npos ||
+                    name.find("$Unpack_") != std::string::npos) {
                     found.push_back(name);
                 }
             }
