@@ -73,23 +73,10 @@ tk73pgm::FileBuffer bufferOf(std::string_view bytes) {
 
 }  // namespace
 
-tk73pgm::FileBuffer ProgramDocument::ReadFile(const std::string& path) {
-    tk73pgm::FileBuffer read;
-    if (tk73pgm::readWholeFile(path, read) != 1) {
-        read = {};
-    }
-    return read;
-}
-
 ProgramDocument::OpenResult ProgramDocument::Open(const std::string& path, const std::string& title,
                                                   std::vector<EditField> fields) {
-    return Open(path, ReadFile(path), title, std::move(fields));
-}
-
-ProgramDocument::OpenResult ProgramDocument::Open(const std::string& path, tk73pgm::FileBuffer read,
-                                                  const std::string& title,
-                                                  std::vector<EditField> fields) {
-    if (read.bytes == nullptr) {
+    tk73pgm::FileBuffer read;
+    if (tk73pgm::readWholeFile(path, read) != 1) {
         return OpenResult::ReadFailed;
     }
     const std::string_view bytes(read.bytes.get(), read.size);

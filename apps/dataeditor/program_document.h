@@ -32,11 +32,6 @@ class ProgramDocument {
     // On any result but Opened the document stays closed.
     OpenResult Open(const std::string& path, const std::string& title,
                     std::vector<EditField> fields);
-    // The same with the file's bytes already read by ReadFile (on another thread, say).
-    OpenResult Open(const std::string& path, tk73pgm::FileBuffer read, const std::string& title,
-                    std::vector<EditField> fields);
-    // The whole file; no bytes when it cannot be read.
-    static tk73pgm::FileBuffer ReadFile(const std::string& path);
     bool IsOpen() const { return buffer_.bytes != nullptr; }
 
     int RecordCount() const { return layout_.count; }

@@ -10,8 +10,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <future>
-
 #include "apps/dataeditor/dataeditor_texts.h"
 #include "apps/dataeditor/field_search.h"
 #include "apps/dataeditor/field_table.h"
@@ -71,14 +69,9 @@ void DataEditorWindow::Message(const std::string& text, int icon) const {
 }
 
 bool DataEditorWindow::OpenDocument() {
-    // A large file takes a while to read, and the field table to load from the definitions: the
-    // one is read on another thread while the other loads (or in turn when no thread can be had).
-    std::future<tk73pgm::FileBuffer> reading =
-        std::async([path = context_.path] { return ProgramDocument::ReadFile(path); });
-    std::vector<EditField> fields =
-        loadFieldTable(context_.definitionFile, context_.kind, context_.fileNo);
     const ProgramDocument::OpenResult result =
-        document_.Open(context_.path, reading.get(), context_.title, std::move(fields));
+        document_.Open(context_.path, context_.title,
+                       loadFieldTable(context_.definitionFile, context_.kind, context_.fileNo));
     if (result == ProgramDocument::OpenResult::ReadFailed) {
         Message(filled(kReadFailed, FileName()), static_cast<int>(tk73::MessageIcon::Error));
         return false;
