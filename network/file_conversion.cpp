@@ -50,6 +50,11 @@ bool replaceWithCopy(const std::string& source, const std::string& target) {
 
 }  // namespace
 
+std::string tk73net::dataFileTarget(int fileNo) {
+    StoreFile file;
+    return locate(fileNo, &file) && file.dataFile ? file.path : std::string();
+}
+
 int TK73_API TK73ssl_PackBinFile(const char* target, int fileNo) {
     StoreFile file;
     if (target == nullptr || !locate(fileNo, &file)) {

@@ -1,8 +1,6 @@
 // The register sends a file (0x1342): data bytes 0-3 the total size, 4-9 the six-digit file id,
 // 10 the cancel mark "1", 12 onward the block.
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "network/file_conversion.h"
@@ -34,26 +32,21 @@ uint32_t littleEndian32(const uint8_t* bytes) {
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-// The whole file has come: it goes through "temp.bin" into the store.
+// The whole file has come: a data file takes the store file's place, any other is converted
+// from the scratch file into the store.
 TK73FileAnswer finishFile(TK73SSC* ssc, int fileNo) {
     TK73SSC::Receive& in = ssc->receive;
     const std::string fileId = in.fileId;
-    if (in.buffer.size() != in.total) {
+    if (in.received != in.total) {
         return fail(ssc, kErrDataSetting, 0x021F7030, kResultDataSetting, fileId);
     }
-    if (!in.buffer.empty()) {
-        const std::string path = scratchFile();
-        if (path.empty()) {
+    if (in.received > 0) {
+        if (!in.dataFile && in.scratch.empty()) {
             return fail(ssc, kErrFile, 0x021F7031, kResultSystem, fileId);
         }
-        // The scratch file needs no flush to the disk; the store's file is replaced safely.
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(in.buffer.data()),
-                  static_cast<std::streamsize>(in.buffer.size()));
-        out.close();
-        const bool converted = out.good() && TK73ssl_UnPackBinFile(path.c_str(), fileNo) == 1;
-        std::remove(path.c_str());
-        if (!converted) {
+        const bool stored = in.file.Commit() &&
+                            (in.dataFile || TK73ssl_UnPackBinFile(in.scratch.c_str(), fileNo) == 1);
+        if (!stored) {
             return fail(ssc, kErrDatabase, 0x021F7032, 0x31, fileId);
         }
     }
@@ -94,6 +87,10 @@ TK73FileAnswer TK73sslSSSaveECRPFile(TK73SSC* ssc, const uint8_t* header, const 
         in.active = true;
         in.total = total;
         in.fileId = fileId;
+        const std::string target = dataFileTarget(fileNo);
+        in.dataFile = !target.empty();
+        in.scratch = in.dataFile ? std::string() : scratchFile();
+        in.file = in.dataFile ? ReceivedFile::Replacing(target) : ReceivedFile::Scratch(in.scratch);
     } else if (!in.active || in.fileId != fileId || block > in.blocks + 1) {
         return fail(ssc, kErrDataSetting, 0x021F7037, kResultDataSetting, fileId);
     }
@@ -101,11 +98,11 @@ TK73FileAnswer TK73sslSSSaveECRPFile(TK73SSC* ssc, const uint8_t* header, const 
     // again but stored once.
     if (block == in.blocks + 1) {
         const uint32_t part = length - kBlockOffset;
-        if (in.buffer.size() + part > in.total) {
+        if (uint64_t{in.received} + part > in.total) {
             return fail(ssc, kErrDataSetting, 0x021F7038, kResultDataSetting, fileId);
         }
-        reserveInSteps(in.buffer, in.buffer.size() + part);
-        in.buffer.insert(in.buffer.end(), data + kBlockOffset, data + length);
+        in.file.Append(data + kBlockOffset, part);
+        in.received += part;
         in.blocks = block;
     }
     if ((header[5] & kFlagContinuation) != 0) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "network/app_context.h"
+#include "network/received_file.h"
 
 // What a file handler answers: the result byte, the answer's data and whether more blocks
 // follow.
@@ -31,8 +32,13 @@ struct TK73SSC {
         bool active = false;
         int blocks = 0;
         uint32_t total = 0;
+        uint32_t received = 0;
         std::string fileId;
-        std::vector<uint8_t> buffer;
+        // A data file replaces the store's file as it is; any other is converted from the scratch
+        // file at the end. The blocks go to either as they come.
+        bool dataFile = false;
+        std::string scratch;
+        tk73net::ReceivedFile file;
     } receive;
 
     struct SendCache {
@@ -57,7 +63,7 @@ void addOnce(std::vector<std::string>& list, const std::string& fileId);
 // "temp.bin" in the suite's temporary folder, where a file waits between the wire and the store;
 // empty when the folder is unknown.
 std::string scratchFile();
-// Receive and send buffers grow in steps of 12000 bytes, and at least to twice their room.
+// Send caches grow in steps of 12000 bytes, and at least to twice their room.
 void reserveInSteps(std::vector<uint8_t>& buffer, size_t size);
 
 }  // namespace tk73net

@@ -1,5 +1,12 @@
 // The telegram rules that catch real faults, each against the real session over a socket.
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "network/tests/lan_session_fixture.h"
 #include "platform/whole_file.h"
 
@@ -60,6 +67,44 @@ TEST_F(LanSession, ARepeatedBlockIsAnsweredTwiceAndStoredOnce) {
     // Three authentication steps, the work list, blocks 1, 2, 2, 3.
     EXPECT_EQ(report.results, std::vector<uint8_t>(8, 0xFF));
     EXPECT_TRUE(report.violations.empty()) << report.violations.front();
+}
+
+// A large file is written as it comes, in pieces of a megabyte: every piece lands in its place, the
+// store's file (here a symbolic link to a file with its own permissions) is replaced only at the
+// end, and nothing is left beside it.
+TEST_F(LanSession, ALargeDataFileComesWholeThroughALinkAndKeepsThePermissions) {
+    std::string data;
+    for (size_t i = 0; data.size() < (5u << 19) + 777; ++i) {
+        data += std::to_string(i) + ',';
+    }
+    write(tk73regsim::storedFile(simulatorFolder(), 90), data);
+    const std::string real = install_.path("elsewhere/FILE090P.TXT");
+    const std::string link = b_.mainte + "/FILE090P.TXT";
+    std::filesystem::create_directories(install_.path("elsewhere"));
+    write(real, "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(real, link);
+    const auto names = [](const std::string& folder) {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            found.push_back(entry.path().filename().string());
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    const std::vector<std::string> before = names(b_.mainte);
+    auto simulator = startSimulator("127.18.3.7");
+    select(b_);
+    const Outcome outcome = runSession("127.18.3.7", 0, {90});
+    EXPECT_EQ(outcome.result, 1) << outcome.message;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(read(real) == data);
+    struct stat info {};
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(names(b_.mainte), before);
+    EXPECT_EQ(names(install_.path("elsewhere")), std::vector<std::string>{"FILE090P.TXT"});
 }
 
 TEST_F(LanSession, PasswordsOfTheWrongLengthOrValueOpenNoFileService) {
