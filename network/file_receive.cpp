@@ -1,6 +1,7 @@
 // The register sends a file (0x1342): data bytes 0-3 the total size, 4-9 the six-digit file id,
 // 10 the cancel mark "1", 12 onward the block.
 
+#include <cstdio>
 #include <string>
 
 #include "network/file_conversion.h"
@@ -32,6 +33,13 @@ uint32_t littleEndian32(const uint8_t* bytes) {
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
+// Converts the scratch file into the store and removes it, converted or not.
+bool unpackScratch(const std::string& scratch, int fileNo) {
+    const bool unpacked = TK73ssl_UnPackBinFile(scratch.c_str(), fileNo) == 1;
+    std::remove(scratch.c_str());
+    return unpacked;
+}
+
 // The whole file has come: a data file takes the store file's place, any other is converted
 // from the scratch file into the store.
 TK73FileAnswer finishFile(TK73SSC* ssc, int fileNo) {
@@ -44,8 +52,7 @@ TK73FileAnswer finishFile(TK73SSC* ssc, int fileNo) {
         if (!in.dataFile && in.scratch.empty()) {
             return fail(ssc, kErrFile, 0x021F7031, kResultSystem, fileId);
         }
-        const bool stored = in.file.Commit() &&
-                            (in.dataFile || TK73ssl_UnPackBinFile(in.scratch.c_str(), fileNo) == 1);
+        const bool stored = in.file.Commit() && (in.dataFile || unpackScratch(in.scratch, fileNo));
         if (!stored) {
             return fail(ssc, kErrDatabase, 0x021F7032, 0x31, fileId);
         }

@@ -4,56 +4,42 @@
 // to flush once the last one has come. Blocks are collected into large pieces first; a write per
 // 1190-byte block would cost a system call each.
 //
-// A replacement goes to a new file beside the store's file ("<target>.tmp<pid>-<n>", the names
-// that the suite's whole-file replacement clears after a crash) and is renamed over the target
-// only once complete and flushed to the disk: a receive that fails or breaks off leaves the
-// store's file as it was. A scratch file is only a step before a conversion and needs no flush.
+// The file is written beside its target and renamed over it only once complete (and, for a
+// store's file, flushed to the disk): a receive that fails or breaks off leaves the target as it
+// was. A scratch file is only a step before a conversion and needs no flush.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/file_replacement.h"
 
 namespace tk73net {
 
 class ReceivedFile {
   public:
     ReceivedFile() = default;
-    ReceivedFile(const ReceivedFile&) = delete;
-    ReceivedFile& operator=(const ReceivedFile&) = delete;
-    // Removes what was written unless it replaced its target.
-    ~ReceivedFile();
-
     // The file will replace target (a symbolic link keeps pointing at the file it names, an
     // existing file keeps its permissions).
     static ReceivedFile Replacing(const std::string& target);
-    // The file is written to path itself, truncating what was there.
+    // The file is written to path without a flush; the caller removes it once converted.
     static ReceivedFile Scratch(const std::string& path);
-
-    ReceivedFile(ReceivedFile&& other) noexcept;
-    ReceivedFile& operator=(ReceivedFile&& other) noexcept;
 
     // Nothing is created before the first bytes; a failure shows at Commit.
     void Append(const uint8_t* bytes, size_t count);
-    // Writes the rest and, for a replacement, flushes it and renames it over the target; a
-    // scratch file stays at its path until this object goes. False when anything failed (a
-    // replacement is then removed and its target left as it was).
+    // Writes the rest and renames the file over its target. False when anything failed (what
+    // was written is then removed and the target left as it was).
     bool Commit();
 
   private:
-    enum class Kind { None, Replacement, Scratch };
-
     bool Open();
-    // Writes the collected bytes and, for a replacement, starts their way to the disk.
-    bool Flush();
-    void Discard();
+    // Writes the collected bytes and, for a store's file, starts their way to the disk.
+    void Flush();
 
-    Kind kind_ = Kind::None;
     std::string target_;
-    // The file being written; empty when there is none to remove.
-    std::string path_;
-    int fd_ = -1;
-    bool failed_ = false;
-    uint64_t written_ = 0;
+    tk73::FileReplacement::Durability durability_ = tk73::FileReplacement::Durability::Flushed;
+    std::unique_ptr<tk73::FileReplacement> file_;
     std::vector<uint8_t> pending_;
 };
 
