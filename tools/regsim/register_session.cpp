@@ -5,7 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+
+#include "platform/whole_file.h"
 
 namespace tk73regsim {
 namespace {
@@ -168,9 +169,9 @@ bool RegisterSession::fetchFile(int fileNo, bool first) {
 
 // The register hands a file of its folder to the PC, block by block.
 bool RegisterSession::pushFile(int fileNo, bool first) {
-    std::ifstream in(storedFile(options_.folder, fileNo), std::ios::binary);
-    const std::vector<uint8_t> image((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
+    // A file the register does not hold goes out empty.
+    const std::string image =
+        tk73::readWholeFile(storedFile(options_.folder, fileNo)).value_or(std::string());
     const size_t blocks = image.empty() ? 1 : (image.size() + kBlock - 1) / kBlock;
     std::vector<uint8_t> head(12, 0);
     for (int i = 0; i < 4; ++i) {
