@@ -34,9 +34,10 @@ std::string g_root;
 // The made files; null when the split failed. Traps on any file the split leaves elsewhere than
 // in the staging folder, under another name or not among the made files.
 std::optional<Made> split(const std::string& pack) {
-    const fs::path run = fs::path(g_root) / "run";
-    const fs::path staging = run / "staging";
-    fs::remove_all(run);
+    // Nothing else is ever written in the run's folder, so whatever appears there besides the
+    // staging folder's files was written by the split.
+    const fs::path staging = fs::path(g_root) / "staging";
+    fs::remove_all(staging);
     fs::create_directories(staging);
     const size_t titleEnd = pack.find('\n');
     const std::string_view lines = titleEnd == std::string::npos
@@ -50,7 +51,7 @@ std::optional<Made> split(const std::string& pack) {
 
     static const std::regex kName("FILE[0-9]{3}P\\.TXT");
     std::map<std::string, std::string> files;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(run)) {
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(g_root)) {
         const std::string name = entry.path().filename().string();
         if (entry.path() == staging) {
             continue;
