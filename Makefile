@@ -60,6 +60,7 @@ fuzz: setup
 # clang, which does not fit the CI budget; `make fuzz` runs it. The CSV target joins once the
 # reader and the writer agree on a CR before a line end inside a quoted item.
 FUZZ_CI_TARGETS = registry_hive ini_profile
+FUZZ_CI_TARGETS += pack_text program_binary lan_task_lines
 fuzz-ci: setup
 	$(FUZZ_CONFIGURE)
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_CI_TARGETS))

@@ -40,9 +40,9 @@ bool putLine(std::string& binary, size_t offset, std::string_view line) {
     return true;
 }
 
-std::string getLine(const std::string& binary, size_t offset) {
+std::string storedLine(const std::string& binary, size_t offset) {
     const size_t size = std::min<size_t>(static_cast<unsigned char>(binary[offset]), kLineRoom);
-    return binary.substr(offset + 1, size) + "\r\n";
+    return binary.substr(offset + 1, size);
 }
 
 // One record line "NNNNN,"HEX...HEX"": its row of bytes appended to rows; false when the line
@@ -147,9 +147,15 @@ int decodeLogoBinary(const std::string& binary, int machineId, std::string& text
     if (getLittleEndian(binary, kRowsCrcOffset, 4) != crcOf(rows, rowBytes * height)) {
         return kCannotConvert;
     }
+    // The writer stores single lines; one holding a line feed would read back as other lines.
+    const std::string header = storedLine(binary, kHeaderLineOffset);
+    const std::string fileLine = storedLine(binary, kFileLineOffset);
+    if (header.find('\n') != std::string::npos || fileLine.find('\n') != std::string::npos) {
+        return kIllegalFormat;
+    }
     std::string out = titleLine(static_cast<int>(getLittleEndian(binary, kFileNoOffset, 2)));
-    out += getLine(binary, kHeaderLineOffset);
-    out += getLine(binary, kFileLineOffset);
+    out += header + "\r\n";
+    out += fileLine + "\r\n";
     static constexpr char kDigits[] = "0123456789ABCDEF";
     for (size_t row = 0; row < height; ++row) {
         const std::string number = std::to_string(row + 1);

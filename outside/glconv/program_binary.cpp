@@ -21,6 +21,9 @@ constexpr size_t kTextLengthOffset = 24;
 constexpr size_t kBodyLengthOffset = 28;
 constexpr size_t kBodyCrcOffset = 32;
 constexpr uint32_t kMaxText = 0x7FFFFFFF;
+// Deflate packs at most 1032 bytes into one, so a longer text than that many times the body is a
+// damaged or made-up header: refused before room is set aside for it.
+constexpr uint64_t kMaxInflation = 1032;
 
 // The model's code from the header line: its second quoted field.
 std::string rmCodeOf(std::string_view headerLine) {
@@ -84,7 +87,7 @@ int decodeProgramBinary(const std::string& binary, int machineId, std::string& t
     }
     const char* body = binary.data() + kProgramHeaderSize;
     if (getLittleEndian(binary, kBodyCrcOffset, 4) != crcOf(body, bodySize) ||
-        textSize > kMaxText) {
+        textSize > kMaxText || textSize > bodySize * kMaxInflation) {
         return kCannotConvert;
     }
     std::string out(textSize, '\0');

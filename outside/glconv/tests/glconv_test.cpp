@@ -2,7 +2,9 @@
 // command lines on real files.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <string>
@@ -35,6 +37,26 @@ const char kLogo[] =
     "00001,\"FF00A5\"\r\n"
     "00002,\"0180C3\"\r\n"
     "00003,\"7E0001\"\r\n";
+
+void putLittleEndian(std::string& bytes, size_t at, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+    }
+}
+
+// The CRC-32 of the bytes before `size` written at `at`, as the converter seals a header.
+void putCrc(std::string& bytes, size_t at, size_t size) {
+    putLittleEndian(bytes, at,
+                    static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()),
+                                                static_cast<uInt>(size))));
+}
+
+// The most memory the process has used so far.
+long peakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 class Converter : public ::testing::Test {
   protected:
@@ -151,6 +173,34 @@ TEST_F(Converter, LogoFileHasItsHeaderThenTheDotRowsAndNothingElse) {
     ragged.replace(ragged.find("7E0001"), 6, "7E00");
     write("FILE031P.TXT", ragged);
     EXPECT_EQ(run('S', "FILE031P.TXT", env_.path("ragged.DAT")), 1009);
+}
+
+// Headers that no writer makes, with every checksum made right, so that only the reader's own
+// checks of sizes and lines stand between them and a text.
+TEST_F(Converter, RefusesHeadersNoWriterMakesEvenWithTheirChecksumsRight) {
+    write("pack.txt", kPack);
+    ASSERT_EQ(run('S', "pack.txt", "PgmFile.bin"), 0);
+    std::string binary = read("work/PgmFile.bin");
+    // A text length of 256 MiB behind a body of some hundred bytes: refused without first
+    // setting that much memory aside.
+    putLittleEndian(binary, 24, 256u << 20);
+    putCrc(binary, 380, 380);
+    write("work/PgmFile.bin", binary);
+    const long peak = peakKiB();
+    EXPECT_EQ(run('R', "out.txt", "PgmFile.bin"), 1008);
+    EXPECT_LT(peakKiB() - peak, 64 * 1024);
+    EXPECT_FALSE(exists("out.txt"));
+
+    // A logo whose header line holds a line end would read back as other lines than it holds.
+    write("FILE031P.TXT", kLogo);
+    ASSERT_EQ(run('S', "FILE031P.TXT", env_.path("FILE031P.DAT")), 0);
+    std::string logo = read("FILE031P.DAT");
+    ASSERT_EQ(logo.substr(23, 4), "\"H\",");
+    logo.replace(23, 4, "A\r\nB");
+    putCrc(logo, 187, 187);
+    write("FILE031P.DAT", logo);
+    EXPECT_EQ(run('R', "out.txt", env_.path("FILE031P.DAT")), 1009);
+    EXPECT_FALSE(exists("out.txt"));
 }
 
 TEST_F(Converter, AnswersControllerTransfersAndMalformedCommandsWithTheirCodes) {
