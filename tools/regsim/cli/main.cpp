@@ -1,4 +1,5 @@
 // The register simulator as a program: serves sessions on a loopback address until it is ended.
+// It prints "listening on ADDRESS" once it accepts connections, then a line per session.
 //
 //   tk73regsim ADDRESS FOLDER [--port N] [--discovery-port N] [--encryption 0xNN] [--fault NAME]
 
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tk73regsim: %s\n", error.c_str());
         return 1;
     }
+    // Scripts wait for this line before they connect.
+    std::printf("listening on %s\n", options.address.c_str());
+    std::fflush(stdout);
     std::signal(SIGINT, [](int) { g_end = 1; });
     std::signal(SIGTERM, [](int) { g_end = 1; });
     while (g_end == 0) {
