@@ -5,8 +5,12 @@
 namespace tk73fuzz {
 
 std::string usePrivateEnvironment() {
-    char folder[] = "/tmp/tk73fuzz.XXXXXX";
-    if (mkdtemp(folder) == nullptr) {
+    // TMPDIR may name a memory file system, which spares the disk the flush of every file the
+    // targets replace.
+    const char* base = getenv("TMPDIR");
+    std::string folder =
+        std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/tk73fuzz.XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) {
         abort();
     }
     const std::string root = folder;

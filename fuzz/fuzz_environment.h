@@ -1,6 +1,6 @@
 #pragma once
-// The known folders and hives of a fuzz run in a folder of the run's own below /tmp, never the
-// user's.
+// The known folders and hives of a fuzz run in a folder of the run's own below TMPDIR (or /tmp),
+// never the user's.
 
 #include <string>
 
