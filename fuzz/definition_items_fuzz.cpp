@@ -30,6 +30,7 @@
 #include "definitions/def_file_inf.h"
 #include "definitions/def_pgm_files.h"
 #include "definitions/numbered_name.h"
+#include "definitions/profile_access.h"
 #include "fuzz/fuzz_environment.h"
 #include "programfiles/pgm_handle.h"
 
@@ -91,8 +92,12 @@ struct Item {
     std::optional<tagPGMITEMDEF> resolved;
 };
 
+// The item's field number as the handle reads it (values of up to 1023 characters).
 int fieldNoOf(const std::string& definition, const Item& item) {
-    return tk73def::decimalValue(tk73editor::itemKey(definition, item.menu, item.number, "_FIELD"));
+    const std::string section = tk73def::numberedName("PGM_MENU_%03d", item.menu);
+    const std::string key = tk73def::numberedName("ITEM_%03d", item.number) + "_FIELD";
+    return tk73def::decimalValue(
+        tk73def::readProfileString(definition, section.c_str(), key.c_str(), 1023));
 }
 
 std::optional<tagPGMITEMDEF> resolve(CPgmHandle& handle, int menu, int number, int load) {
@@ -256,7 +261,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::optional<tagPGMITEMDEF> again = resolve(handle, item.menu, item.number, 0);
         check(again.has_value() == item.resolved.has_value() &&
               (!again || sameDefinition(*again, *item.resolved)));
-        if (fieldNoOf(definition, item) == fieldNo &&
+        // The editors read the field number from at most 255 characters.
+        if (tk73def::decimalValue(
+                tk73editor::itemKey(definition, item.menu, item.number, "_FIELD")) == fieldNo &&
             tk73editor::definedItemTitle(definition, item.menu, item.number).empty()) {
             check(tk73editor::itemTitle(definition, item.menu, item.number) == title);
         }
