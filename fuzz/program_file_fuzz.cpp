@@ -152,6 +152,12 @@ int searchItem(CPgmHandle& handle, tagPGMITEMDEF item, int record, const Value& 
                : handle.SearchItem(&item, record, &value.number, 8, forward, caseSensitive, 0);
 }
 
+// A line end: LF, or the CR of a CR LF. A CR alone is data of its field.
+bool lineEndAt(const std::string& bytes, size_t at) {
+    return bytes[at] == '\n' ||
+           (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n');
+}
+
 // The written bytes: one run no longer than the item, with no line end before or after.
 void checkChangedBytes(const tagPGMITEMDEF& item, const std::string& before,
                        const std::string& after) {
@@ -170,7 +176,7 @@ void checkChangedBytes(const tagPGMITEMDEF& item, const std::string& before,
     const size_t run = item.nDataType == PGM_DATA_BIT ? 1 : static_cast<size_t>(item.nWidth);
     check(last - first + 1 <= run);
     for (size_t i = first; i <= last; ++i) {
-        check(before[i] != '\r' && before[i] != '\n' && after[i] != '\r' && after[i] != '\n');
+        check(!lineEndAt(before, i) && !lineEndAt(after, i));
     }
 }
 
