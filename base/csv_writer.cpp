@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "base/memory.h"
 #include "base/text_conversions.h"
@@ -45,6 +46,26 @@ bool quoted(const char* item, char* out, size_t& length) {
     }
     out[length++] = '"';
     return true;
+}
+
+// Writes text as a text-mode write does: each LF goes out as CR LF. The reader takes CR LF back as
+// LF, so an item's own CR before a LF (CR CR LF on disk) reads back as CR LF; written as it stands
+// it would lose that CR. Older files with a bare LF inside a quoted item still read the same.
+bool writeAsText(FILE* file, std::string_view text) {
+    for (;;) {
+        const size_t lineFeed = text.find('\n');
+        const std::string_view piece = text.substr(0, lineFeed);
+        if (std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) {
+            return false;
+        }
+        if (lineFeed == std::string_view::npos) {
+            return true;
+        }
+        if (std::fwrite("\r\n", 1, 2, file) != 2) {
+            return false;
+        }
+        text.remove_prefix(lineFeed + 1);
+    }
 }
 
 void emptyRecord(CSVW& writer) {
@@ -107,9 +128,8 @@ int TK73_API AecrbsWriteCsvRecord(CSVW* writer) {
     if (writer == nullptr || writer->refused) {
         return 0;
     }
-    const bool written =
-        std::fwrite(writer->record, 1, writer->cursor, writer->file) == writer->cursor &&
-        std::fwrite("\r\n", 1, 2, writer->file) == 2 && std::fflush(writer->file) == 0;
+    const bool written = writeAsText(writer->file, {writer->record, writer->cursor}) &&
+                         writeAsText(writer->file, "\n") && std::fflush(writer->file) == 0;
     if (!written) {
         return 0;
     }

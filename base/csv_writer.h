@@ -1,10 +1,11 @@
 #pragma once
 // The writer of the store tables' comma-separated files: a record is built item by item and
-// written as one line ending in CR LF.
+// written as one line ending in CR LF. The file is written as text: a LF inside an item goes out
+// as CR LF, which the reader takes back as LF (so an item's CR before a LF is kept).
 //
-// A record line holds at most 8191 bytes and a quoted item (its quotes and doubled quotes
-// included) at most 4095. An item that would pass either limit is refused, and the record it was
-// meant for can then no longer be written: a record that lacks one of its items would put every
+// A record holds at most 8191 bytes (a LF counted once) and a quoted item (its quotes and doubled
+// quotes included) at most 4095. An item that would pass either limit is refused, and the record it
+// was meant for can then no longer be written: a record that lacks one of its items would put every
 // later field in the wrong column. Such a record is cancelled (AecrbsCancelCsvRecord) and the
 // file keeps only whole records.
 

@@ -2,14 +2,43 @@
 
 #include <stdlib.h>
 
+#include <filesystem>
+#include <vector>
+
 namespace tk73fuzz {
 
+namespace {
+
+// The folders made for this run, removed when the run ends; a run that stops at a finding ends
+// without this, and its files stay for a look.
+std::vector<std::string>& privateFolders() {
+    static std::vector<std::string> folders;
+    return folders;
+}
+
+void removePrivateFolders() {
+    for (const std::string& folder : privateFolders()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+}
+
+}  // namespace
+
 std::string usePrivateEnvironment() {
-    char folder[] = "/tmp/tk73fuzz.XXXXXX";
-    if (mkdtemp(folder) == nullptr) {
+    // TMPDIR may name a memory file system, which spares the disk the flush of every file the
+    // targets replace.
+    const char* base = getenv("TMPDIR");
+    std::string folder =
+        std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/tk73fuzz.XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) {
         abort();
     }
     const std::string root = folder;
+    if (privateFolders().empty()) {
+        atexit(removePrivateFolders);
+    }
+    privateFolders().push_back(root);
     for (const char* name : {"TK73_COMMON_APPDATA", "TK73_LOCAL_APPDATA", "TK73_DOCUMENTS",
                              "TK73_TEMP", "HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
         setenv(name, root.c_str(), 1);

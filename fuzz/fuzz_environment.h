@@ -1,13 +1,13 @@
 #pragma once
-// The known folders and hives of a fuzz run in a folder of the run's own below /tmp, never the
-// user's.
+// The known folders and hives of a fuzz run in a folder of the run's own below TMPDIR (or /tmp),
+// never the user's.
 
 #include <string>
 
 namespace tk73fuzz {
 
-// Points the environment into a fresh folder and returns that folder; aborts when it cannot be
-// made.
+// Points the environment into a fresh folder and returns that folder, which goes when the run
+// ends; aborts when it cannot be made.
 std::string usePrivateEnvironment();
 
 }  // namespace tk73fuzz
