@@ -17,7 +17,6 @@
 #include "archive/archive_files.h"
 #include "archive/pack_text_splitter.h"
 #include "archive/text_pgm_conv.h"
-#include "definitions/def_file_inf.h"
 #include "fuzz/fuzz_environment.h"
 #include "platform/whole_file.h"
 
@@ -43,10 +42,9 @@ std::optional<Made> split(const std::string& pack) {
     const std::string_view lines = titleEnd == std::string::npos
                                        ? std::string_view()
                                        : std::string_view(pack).substr(titleEnd + 1);
-    // Without the code-page conversion switched on the definition is never read.
-    const CTK73defFILEINF definition((g_root + "/MODEL.INI").c_str());
+    // The code-page conversion is off: no file layouts.
     CTextPgmConv conversion;
-    tk73pack::PackTextSplitter splitter(staging.string(), definition, 0, conversion);
+    tk73pack::PackTextSplitter splitter(staging.string(), nullptr, conversion);
     const bool done = splitter.split(lines);
 
     static const std::regex kName("FILE[0-9]{3}P\\.TXT");
