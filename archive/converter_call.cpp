@@ -81,16 +81,20 @@ int CTK73packArchive::ConvertPackText(bool toBinary) {
     AecrbsDeleteFile((toBinary ? m_binPath : m_packTextPath).c_str());
 
     // The converter finds a binary file named without a folder in the definition's converter
-    // folder, so that folder is pointed at the binary file's for the call.
+    // folder, so that folder is pointed at the binary file's for the call. Only the converter
+    // reads that value, and only after it was set for its call: neither write is flushed to the
+    // disk (each would cost a wait on it), and a crash between them leaves a value that the next
+    // call sets again.
+    constexpr auto kUnflushed = tk73::FileReplacement::Durability::Unflushed;
     const CTK73defVekCF cf(m_definitionFile.c_str());
     char saved[CTK73defVekCF::kMaxFolder + 1] = {};
     cf.GetPath_FOLDER_AUTOPGM(saved);
-    cf.SetPath_FOLDER_AUTOPGM(tk73pack::folderOf(m_binPath).c_str());
+    cf.SetPath_FOLDER_AUTOPGM(tk73pack::folderOf(m_binPath).c_str(), kUnflushed);
 
     const std::string command = std::string(toBinary ? "S" : "R") + " \"" + m_packTextPath +
                                 "\" \"" + tk73pack::nameOf(m_binPath) + "\" -lc -d\"" +
                                 m_definitionFile + "\" -T";
     const int result = CallConverterDLL(command.c_str());
-    cf.SetPath_FOLDER_AUTOPGM(saved);
+    cf.SetPath_FOLDER_AUTOPGM(saved, kUnflushed);
     return result;
 }

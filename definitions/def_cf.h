@@ -26,8 +26,12 @@ class CTK73defRegVekCF : public CTK73defRegVekSection {
     int SetPath_FOLDER_Y(const char* folder) const {
         return WriteFolder(kSection, "FOLDER_Y", folder);
     }
-    int SetPath_FOLDER_AUTOPGM(const char* folder) const {
-        return WriteFolder(kSection, "FOLDER_AUTOPGM", folder);
+    // The archive points this folder at its temporary files for one converter call and puts it
+    // back right after: that pair of writes needs no flush to the disk.
+    int SetPath_FOLDER_AUTOPGM(const char* folder,
+                               tk73::FileReplacement::Durability durability =
+                                   tk73::FileReplacement::Durability::Flushed) const {
+        return WriteFolder(kSection, "FOLDER_AUTOPGM", folder, durability);
     }
 
     // 0 when "OFF" in any letter case; missing or anything else is 1.

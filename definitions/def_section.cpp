@@ -24,9 +24,9 @@ int CTK73defRegVekSection::ReadInt(const char* section, const char* key) const {
     return static_cast<int>(tk73_GetPrivateProfileIntA(section, key, 0, IniFile().c_str()));
 }
 
-int CTK73defRegVekSection::WriteText(const char* section, const char* key,
-                                     const std::string& value) const {
-    return tk73def::writeProfileString(IniFile(), section, key, value.c_str());
+int CTK73defRegVekSection::WriteText(const char* section, const char* key, const std::string& value,
+                                     tk73::FileReplacement::Durability durability) const {
+    return tk73def::writeProfileString(IniFile(), section, key, value.c_str(), durability);
 }
 
 int CTK73defRegVekSection::ReadFolder(const char* section, const char* key, uint32_t maxChars,
@@ -35,9 +35,9 @@ int CTK73defRegVekSection::ReadFolder(const char* section, const char* key, uint
     return tk73def::copyOut(folder, out) && !folder.empty() ? 1 : 0;
 }
 
-int CTK73defRegVekSection::WriteFolder(const char* section, const char* key,
-                                       const char* folder) const {
-    return WriteText(section, key, folder != nullptr ? folder : "");
+int CTK73defRegVekSection::WriteFolder(const char* section, const char* key, const char* folder,
+                                       tk73::FileReplacement::Durability durability) const {
+    return WriteText(section, key, folder != nullptr ? folder : "", durability);
 }
 
 int CTK73defRegVekSection::ReadOnOff(const char* section, const char* key) const {

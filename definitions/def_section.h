@@ -8,6 +8,7 @@
 
 #include "definitions/def_reg.h"
 #include "definitions/ini_num_list.h"
+#include "platform/file_replacement.h"
 
 class CTK73defRegVekSection {
   public:
@@ -30,10 +31,14 @@ class CTK73defRegVekSection {
     std::string ReadText(const char* section, const char* key, uint32_t maxChars) const;
     CIniNumList ReadList(const char* section, const char* key) const;
     int ReadInt(const char* section, const char* key) const;
-    int WriteText(const char* section, const char* key, const std::string& value) const;
+    int WriteText(const char* section, const char* key, const std::string& value,
+                  tk73::FileReplacement::Durability durability =
+                      tk73::FileReplacement::Durability::Flushed) const;
     // out = a stored folder of at most maxChars characters; 1 when one is stored.
     int ReadFolder(const char* section, const char* key, uint32_t maxChars, char* out) const;
-    int WriteFolder(const char* section, const char* key, const char* folder) const;
+    int WriteFolder(const char* section, const char* key, const char* folder,
+                    tk73::FileReplacement::Durability durability =
+                        tk73::FileReplacement::Durability::Flushed) const;
     // 0 when the value is "OFF" in any letter case, else 1 (a missing value is on).
     int ReadOnOff(const char* section, const char* key) const;
     int WriteOnOff(const char* section, const char* key, int on) const;

@@ -60,12 +60,13 @@ std::vector<std::string> readProfileKeys(const std::string& file, const char* se
 }
 
 int writeProfileString(const std::string& file, const char* section, const char* key,
-                       const char* value) {
+                       const char* value, tk73::FileReplacement::Durability durability) {
     if (file.empty() || section == nullptr || holdsLineBreak(section) || holdsLineBreak(key) ||
         holdsLineBreak(value)) {
         return 0;
     }
-    return tk73_WritePrivateProfileStringA(section, key, value, file.c_str()) != 0 ? 1 : 0;
+    return tk73::writePrivateProfileString(section, key, value, file.c_str(), durability) != 0 ? 1
+                                                                                               : 0;
 }
 
 std::string quotedValue(const std::string& text) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_replacement.h"
+
 namespace tk73def {
 
 // The value of a key, at most maxChars characters; empty when the file, section or key is
@@ -23,8 +25,9 @@ std::vector<std::string> readProfileKeys(const std::string& file, const char* se
 // Writes key=value (a null value deletes the key, a null key the section). A line break in a
 // name or value would end the line early and plant foreign keys in the file, so such a write is
 // refused. 1 on success.
-int writeProfileString(const std::string& file, const char* section, const char* key,
-                       const char* value);
+int writeProfileString(
+    const std::string& file, const char* section, const char* key, const char* value,
+    tk73::FileReplacement::Durability durability = tk73::FileReplacement::Durability::Flushed);
 
 // "\"text\"": the form titles are written in, so that leading and trailing blanks survive.
 std::string quotedValue(const std::string& text);

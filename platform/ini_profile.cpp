@@ -152,6 +152,12 @@ uint32_t TK73_API tk73_GetPrivateProfileSectionA(const char* section, char* retu
 
 int TK73_API tk73_WritePrivateProfileStringA(const char* section, const char* key,
                                              const char* value, const char* file) {
+    return tk73::writePrivateProfileString(section, key, value, file,
+                                           tk73::FileReplacement::Durability::Flushed);
+}
+
+int tk73::writePrivateProfileString(const char* section, const char* key, const char* value,
+                                    const char* file, FileReplacement::Durability durability) {
     if (section == nullptr || file == nullptr) {
         return 0;
     }
@@ -178,7 +184,7 @@ int TK73_API tk73_WritePrivateProfileStringA(const char* section, const char* ke
     if (!changed) {
         return 1;
     }
-    const bool replaced = tk73::replaceWholeFile(path, *changed);
+    const bool replaced = tk73::replaceWholeFile(path, *changed, durability);
     tk73::forgetIniDocument(path);
     return replaced ? 1 : 0;
 }

@@ -16,6 +16,7 @@
 // key name that is blank or starts with ';' or '[') are refused with 0.
 
 #include "platform/api.h"
+#include "platform/file_replacement.h"
 
 // A null section gives the list of section names, a null key the list of keys of the section:
 // NUL-separated names ending in two NULs. Results follow the Windows rules (size - 1 for a cut
@@ -36,3 +37,12 @@ TK73_EXPORT int TK73_API tk73_WritePrivateProfileStringA(const char* section, co
 // around name and value removed, quotes kept) and any other line that is no comment or blank.
 TK73_EXPORT uint32_t TK73_API tk73_GetPrivateProfileSectionA(const char* section, char* returned,
                                                              uint32_t size, const char* file);
+
+namespace tk73 {
+
+// tk73_WritePrivateProfileStringA with a choice of durability: a value that is set for the length
+// of one call and put back right after needs no flush to the disk.
+int writePrivateProfileString(const char* section, const char* key, const char* value,
+                              const char* file, FileReplacement::Durability durability);
+
+}  // namespace tk73

@@ -47,10 +47,11 @@ bool pathExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-bool replaceWholeFile(const std::string& path, std::string_view bytes) {
+bool replaceWholeFile(const std::string& path, std::string_view bytes,
+                      FileReplacement::Durability durability) {
     FileReplacement replacement(path);
     replacement.append(bytes);
-    return replacement.commit();
+    return replacement.commit(durability);
 }
 
 }  // namespace tk73

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_replacement.h"
+
 namespace tk73 {
 
 // The bytes of a regular file; nullopt when it is missing, is no regular file or cannot be read.
@@ -19,7 +21,10 @@ bool pathExists(const std::string& path);
 
 // Replaces (or creates) the file with the bytes. An existing file keeps its permissions and a
 // symbolic link keeps pointing at the file it names. False when the folder is missing or the
-// file cannot be written; the old file is then left as it was.
-bool replaceWholeFile(const std::string& path, std::string_view bytes);
+// file cannot be written; the old file is then left as it was. An unflushed replacement is still
+// whole or absent after a crash, but may be lost with the last moments before it.
+bool replaceWholeFile(
+    const std::string& path, std::string_view bytes,
+    FileReplacement::Durability durability = FileReplacement::Durability::Flushed);
 
 }  // namespace tk73
