@@ -20,6 +20,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "apps/editors/framework/editor_texts.h"
+#include "apps/editors/framework/manual_window.h"
 #include "apps/logoeditor/logo_texts.h"
 #include "apps/logoeditor/logo_work.h"
 #include "base/ui/ui_text.h"
@@ -114,6 +116,30 @@ void LogoEditingDialog::build() {
     thresholdValue_->setNum(image_.threshold);
     layout->addWidget(blackWhite);
 
+    layout->addWidget(buildPrintImage());
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QPushButton* help = buttons_->addButton(
+        tk73::toQString(tk73editor::editorText(tk73editor::EditorText::HelpButton)),
+        QDialogButtonBox::HelpRole);
+    connect(help, &QPushButton::clicked, this, [this] { tk73editor::showToolManual(this); });
+    connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
+        settingsChanged();
+        if (!preview_.empty()) {
+            accept();
+        }
+    });
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons_);
+
+    connect(thresholdButton_, &QRadioButton::toggled, this, [this] { settingsChanged(); });
+    connect(thresholdSlider_, &QSlider::valueChanged, this, [this](int value) {
+        thresholdValue_->setNum(value);
+        settingsChanged();
+    });
+}
+
+QWidget* LogoEditingDialog::buildPrintImage() {
     auto* printBox = new QGroupBox(text(LogoText::PrintImage));
     auto* form = new QFormLayout(printBox);
     typeBox_ = new QComboBox;
@@ -131,46 +157,74 @@ void LogoEditingDialog::build() {
     printers->addWidget(logo2Box_);
     printers->addStretch(1);
     form->addRow(printers);
+    for (const ReceiptImage which : kReceiptImages) {
+        auto* row = new QHBoxLayout;
+        QLineEdit*& field = receiptFields_[static_cast<size_t>(which)];
+        field = new QLineEdit(tk73::toQString(image_.receiptImage(which)));
+        field->setObjectName(which == ReceiptImage::Company ? "companyImage" : "addressImage");
+        field->setReadOnly(true);
+        row->addWidget(field, 1);
+        auto* browse = new QPushButton(text(LogoText::BrowseButton));
+        connect(browse, &QPushButton::clicked, this, [this, which] { ChooseReceiptImage(which); });
+        row->addWidget(browse);
+        auto* clear = new QPushButton(text(LogoText::ClearButton));
+        connect(clear, &QPushButton::clicked, this, [this, which] { ClearReceiptImage(which); });
+        row->addWidget(clear);
+        form->addRow(
+            text(which == ReceiptImage::Company ? LogoText::CompanyImage : LogoText::AddressImage),
+            row);
+    }
     paperBox_ = new QComboBox;
     paperBox_->addItems({text(LogoText::Paper58), text(LogoText::Paper80)});
     paperBox_->setCurrentIndex(image_.paper == 80 ? 1 : 0);
     form->addRow(paperBox_);
-    layout->addWidget(printBox);
-
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
-        settingsChanged();
-        if (!preview_.empty()) {
-            accept();
-        }
-    });
-    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons_);
-
-    connect(thresholdButton_, &QRadioButton::toggled, this, [this] { settingsChanged(); });
-    connect(thresholdSlider_, &QSlider::valueChanged, this, [this](int value) {
-        thresholdValue_->setNum(value);
-        settingsChanged();
-    });
+    return printBox;
 }
 
-bool LogoEditingDialog::ChooseBitmap() {
+std::optional<std::string> LogoEditingDialog::pickBitmap() {
     tk73::FileRequest request;
     request.types = {{logoText(LogoText::BitmapFile), "*.bmp"}};
     request.defaultExtension = "bmp";
     for (;;) {
-        const std::optional<std::string> path = tk73::ui().openFile(request);
-        if (!path) {
-            return false;
-        }
-        if (isBmp(*path)) {
-            entry_.bitmap = *path;
-            refresh();
-            return !preview_.empty();
+        std::optional<std::string> path = tk73::ui().openFile(request);
+        if (!path || isBmp(*path)) {
+            return path;
         }
         tk73::ui().message(logoText(LogoText::ChooseBmp), logoText(LogoText::EditingTitle),
                            tk73::MessageIcon::Exclamation);
     }
+}
+
+bool LogoEditingDialog::ChooseBitmap() {
+    const std::optional<std::string> path = pickBitmap();
+    if (!path) {
+        return false;
+    }
+    entry_.bitmap = *path;
+    refresh();
+    return !preview_.empty();
+}
+
+bool LogoEditingDialog::ChooseReceiptImage(ReceiptImage which) {
+    const std::optional<std::string> path = pickBitmap();
+    if (!path) {
+        return false;
+    }
+    LogoEntry picture = entry_;
+    picture.bitmap = *path;
+    std::string failure;
+    if (!previewLogo(library_, place_, picture, image_, &failure)) {
+        tk73::ui().message(failure, logoText(LogoText::EditingTitle), tk73::MessageIcon::Error);
+        return false;
+    }
+    image_.receiptImage(which) = *path;
+    receiptFields_[static_cast<size_t>(which)]->setText(tk73::toQString(*path));
+    return true;
+}
+
+void LogoEditingDialog::ClearReceiptImage(ReceiptImage which) {
+    image_.receiptImage(which).clear();
+    receiptFields_[static_cast<size_t>(which)]->clear();
 }
 
 void LogoEditingDialog::settingsChanged() {

@@ -3,9 +3,13 @@
 // the logo exactly as the register prints it. The preview is a trial conversion by the logo
 // conversion library itself, so the dots shown are the dots the logo program file will hold.
 // A colour or grey picture becomes black and white by a threshold (the slider) or by dithering.
+// The official receipt's company and address images are bitmaps chosen like the logo's, each
+// taken only when it converts as the logo does. Help opens the user guide as the editors do.
 
 #include <QDialog>
 
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "apps/logoeditor/logo_entries.h"
@@ -31,6 +35,10 @@ class LogoEditingDialog : public QDialog {
     // Asks for a bitmap until the user chooses a ".bmp" file or cancels, and shows it. True when
     // a bitmap was chosen and converts.
     bool ChooseBitmap();
+    // Asks for the bitmap of an official receipt image in the same way; it is taken, and true
+    // answered, only when it converts at the logo's size, else the user is told why.
+    bool ChooseReceiptImage(ReceiptImage which);
+    void ClearReceiptImage(ReceiptImage which);
 
     const LogoEntry& Entry() const { return entry_; }
     const PrintImage& Image() const { return image_; }
@@ -39,6 +47,10 @@ class LogoEditingDialog : public QDialog {
 
   private:
     void build();
+    // The print image settings' group, with the rows of the receipt images.
+    QWidget* buildPrintImage();
+    // The picker until a ".bmp" is chosen; nothing when the user cancels.
+    std::optional<std::string> pickBitmap();
     // Takes the controls' settings and converts again.
     void settingsChanged();
     void refresh();
@@ -61,6 +73,7 @@ class LogoEditingDialog : public QDialog {
     QCheckBox* logo1Box_ = nullptr;
     QCheckBox* logo2Box_ = nullptr;
     QComboBox* paperBox_ = nullptr;
+    QLineEdit* receiptFields_[std::size(kReceiptImages)] = {};
     QDialogButtonBox* buttons_ = nullptr;
 };
 

@@ -46,4 +46,11 @@ std::string LogoPlace::bitmapName(const LogoEntry& entry) {
     return name;
 }
 
+std::string LogoPlace::receiptImageName(const LogoEntry& entry, ReceiptImage which) {
+    char name[32];
+    std::snprintf(name, sizeof name,
+                  which == ReceiptImage::Company ? "CMPY%04d.BMP" : "ADDR%04d.BMP", entry.fileNo);
+    return name;
+}
+
 }  // namespace tk73logo

@@ -45,9 +45,12 @@ constexpr const char* kBuiltIn[] = {
     "Do you want to overwrite graphic logo?",
     "Machine ini file is corrupted.",
     "Failed to load %s.",
+    "Official receipt company image",
+    "Official receipt address image",
+    "Clear",
 };
 static_assert(std::size(kBuiltIn) ==
-              static_cast<unsigned>(LogoText::LibraryMissing) - kLogoFirstText + 1);
+              static_cast<unsigned>(LogoText::ClearButton) - kLogoFirstText + 1);
 
 }  // namespace
 

@@ -47,7 +47,10 @@ enum class LogoText : unsigned {
     SavedToCard,                 // "Succeeded in save."
     ConfirmOverwrite,            // "Do you want to overwrite graphic logo?"
     IniCorrupted,                // "Machine ini file is corrupted."
-    LibraryMissing               // "Failed to load %s."  (the library's name)
+    LibraryMissing,              // "Failed to load %s."  (the library's name)
+    CompanyImage,                // "Official receipt company image"
+    AddressImage,                // "Official receipt address image"
+    ClearButton                  // "Clear"
 };
 
 std::string logoText(LogoText id);

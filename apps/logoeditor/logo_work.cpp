@@ -92,6 +92,48 @@ bool runConverter(char mode, const LogoPlace& place, const std::string& text,
     return CTK73packArchive().CallConverterDLL(command.c_str()) == 1;
 }
 
+// The logo file's official receipt images as the store's logo folder is to hold them, by name:
+// each chosen one converted as the logo is, nothing for one not chosen.
+using ReceiptImages = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+std::optional<ReceiptImages> receiptImages(const LogoLibrary& library, const LogoPlace& place,
+                                           const LogoEntry& entry, const PrintImage& image,
+                                           std::string* failure) {
+    ReceiptImages images;
+    for (const ReceiptImage which : kReceiptImages) {
+        std::optional<std::string> bitmap;
+        if (!image.receiptImage(which).empty()) {
+            LogoEntry picture = entry;
+            picture.bitmap = image.receiptImage(which);
+            bitmap = previewLogo(library, place, picture, image, failure);
+            if (!bitmap) {
+                return std::nullopt;
+            }
+        }
+        images.emplace_back(LogoPlace::receiptImageName(entry, which), std::move(bitmap));
+    }
+    return images;
+}
+
+// Writes the logo's bitmap into the store's logo folder (made when missing) and puts the receipt
+// images beside it, so they go to the card with it: one not chosen is removed.
+bool placeStoreBitmaps(const std::string& logoFolder, const std::string& logoName,
+                       const std::string& logo, const ReceiptImages& images) {
+    if (logoFolder.empty() || AecrbsMakeDirectory(logoFolder.c_str()) != 1 ||
+        !tk73pack::writeWholeFile(tk73pack::inFolder(logoFolder, logoName), logo)) {
+        return false;
+    }
+    for (const auto& [name, image] : images) {
+        const std::string path = tk73pack::inFolder(logoFolder, name);
+        const bool placed = image ? tk73pack::writeWholeFile(path, *image)
+                                  : !tk73::pathExists(path) || AecrbsDeleteFile(path.c_str()) == 1;
+        if (!placed) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::string> previewLogo(const LogoLibrary& library, const LogoPlace& place,
@@ -157,17 +199,20 @@ bool convertLogoFile(const LogoLibrary& library, const LogoPlace& place,
         *failure = libraryFailure(library, result);
         return false;
     }
+    const std::optional<ReceiptImages> images =
+        receiptImages(library, place, first, image, failure);
+    if (!images) {
+        return false;
+    }
     const std::optional<std::string> programFile = tk73::readWholeFile(output.path());
     if (!programFile || !runConverter('R', place, place.textFile(first), output.path())) {
         failure->clear();
         return false;
     }
     // The store's bitmaps follow the logos, as after opening an archive.
-    const std::string logoFolder = place.storeLogoFolder;
     const std::optional<std::string> bitmap = logoOfFile(*programFile, first);
-    if (!bitmap || logoFolder.empty() || AecrbsMakeDirectory(logoFolder.c_str()) != 1 ||
-        !tk73pack::writeWholeFile(tk73pack::inFolder(logoFolder, LogoPlace::bitmapName(first)),
-                                  *bitmap)) {
+    if (!bitmap ||
+        !placeStoreBitmaps(place.storeLogoFolder, LogoPlace::bitmapName(first), *bitmap, *images)) {
         *failure = logoText(LogoText::BmpCopyFailed);
         return false;
     }

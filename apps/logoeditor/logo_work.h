@@ -23,8 +23,11 @@ std::optional<std::string> previewLogo(const LogoLibrary& library, const LogoPla
 // Converts the chosen bitmaps of one logo file (entries of that file, in their order) into its
 // text program file in the maintenance folder: the settings go to the model's ".HAD" file, the
 // library makes the logo program file, the converter turns it into the text program file. The
-// store's bitmap of the logo file follows. False with the failure's message otherwise; a failure
-// before the converter's step leaves the text program file as it was.
+// store's bitmap of the logo file follows, and so do the official receipt images of the
+// settings: each chosen one converted as the logo is (its dot size, the settings' black and
+// white) into the store's logo folder, one not chosen removed there. False with the failure's
+// message otherwise; a failure before the converter's step leaves the text program file as it
+// was.
 bool convertLogoFile(const LogoLibrary& library, const LogoPlace& place,
                      const std::vector<const LogoEntry*>& chosen, const PrintImage& image,
                      std::string* failure);

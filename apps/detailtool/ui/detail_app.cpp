@@ -4,30 +4,14 @@
 
 #include "apps/detailtool/detail_start.h"
 #include "apps/detailtool/ui/detail_window.h"
+#include "apps/detailtool/ui/front_window.h"
 #include "apps/editors/framework/window_handover.h"
-#include "base/registry_settings.h"
 #include "base/ui/qt_user_interaction.h"
 #include "base/user_interaction.h"
 #include "platform/named_mutex.h"
 #include "platform/window_activation.h"
 
 namespace tk73dtl {
-
-namespace {
-
-constexpr const char* kMainWindow = "MAINHWND";
-
-uint32_t mainWindow() {
-    uint32_t handle = 0;
-    AecrbsGetRegistryCurrentUserSystemValueDW(nullptr, &handle, kMainWindow);
-    return handle;
-}
-
-void setMainWindow(uint32_t handle) {
-    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, kMainWindow, &handle);
-}
-
-}  // namespace
 
 DetailExit runDetailTool(const std::vector<std::string>& arguments) {
     applyProcessSwitches(arguments);

@@ -7,8 +7,9 @@
 //    asked to raise its window and this one ends.
 // 3. Without an active store the tool ends without a window.
 // 4. The dialog names itself in "MAINHWND" and "CURRENTHWND": the data editor it starts brings
-//    it back through "MAINHWND", the shell finds it through "CURRENTHWND". At its end
-//    "MAINHWND" goes back to the shell that waits for it, which is then brought to the front.
+//    it back through "MAINHWND", the shell finds it through "CURRENTHWND", which the editor
+//    takes while it runs and the tool takes back when it ends. At its end "MAINHWND" goes back
+//    to the shell that waits for it, which is then brought to the front.
 
 #include <string>
 #include <vector>

@@ -11,6 +11,8 @@
 #include "apps/detailtool/detail_texts.h"
 #include "apps/detailtool/editor_launch.h"
 #include "apps/detailtool/file_menu.h"
+#include "apps/detailtool/ui/front_window.h"
+#include "apps/detailtool/ui/program_end_watch.h"
 #include "apps/detailtool/ui/select_files_dialog.h"
 #include "apps/detailtool/ui/target_dialog.h"
 #include "base/ui/ui_text.h"
@@ -22,7 +24,10 @@
 namespace tk73dtl {
 
 DetailWindow::DetailWindow(DetailContext context, QWidget* parent)
-    : QDialog(parent), context_(std::move(context)), files_(new QTreeWidget(this)) {
+    : QDialog(parent),
+      context_(std::move(context)),
+      files_(new QTreeWidget(this)),
+      editors_(new ProgramEndWatch(takeFrontAfter, this)) {
     setWindowTitle(QString::fromLatin1(kAppTitle));
     files_->setColumnCount(4);
     files_->setHeaderHidden(true);
@@ -104,9 +109,12 @@ void DetailWindow::Open(int fileNo) {
     for (const std::string& argument : arguments) {
         list << tk73::toQString(argument);
     }
-    if (!QProcess::startDetached(tk73::toQString(dataEditorProgram()), list)) {
+    qint64 editor = 0;
+    if (!QProcess::startDetached(tk73::toQString(dataEditorProgram()), list, QString(), &editor)) {
         tk73::ui().message(kEditorNotStarted, kAppTitle, tk73::MessageIcon::Error);
+        return;
     }
+    editors_->Watch(static_cast<uint32_t>(editor));
 }
 
 void DetailWindow::WriteData(int fileNo) {

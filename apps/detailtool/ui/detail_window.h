@@ -15,6 +15,8 @@ class QTreeWidget;
 
 namespace tk73dtl {
 
+class ProgramEndWatch;
+
 class DetailWindow : public QDialog {
   public:
     explicit DetailWindow(DetailContext context, QWidget* parent = nullptr);
@@ -24,7 +26,8 @@ class DetailWindow : public QDialog {
 
     // The pop-up menu of the file (owned by the caller).
     QMenu* FileMenu(int fileNo);
-    // OPEN: the data editor on the file, as a program of its own; nothing for a data file.
+    // OPEN: the data editor on the file, as a program of its own; nothing for a data file. The
+    // editor takes the front; when it ends, the tool takes it back (front_window.h).
     void Open(int fileNo);
     // Reads the list again from the definition copy.
     void Reload();
@@ -40,6 +43,7 @@ class DetailWindow : public QDialog {
     DetailContext context_;
     std::vector<FileRow> rows_;
     QTreeWidget* files_;
+    ProgramEndWatch* editors_;
 };
 
 }  // namespace tk73dtl

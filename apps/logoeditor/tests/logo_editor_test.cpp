@@ -1,14 +1,17 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <filesystem>
 #include <memory>
 
 #include "apps/editors/testing/editor_session.h"
 #include "apps/editors/testing/screenshots.h"
+#include "apps/editors/testing/widget_lookup.h"
 #include "apps/logoeditor/logo_editing_dialog.h"
 #include "apps/logoeditor/logo_list_window.h"
 #include "apps/logoeditor/logo_place.h"
@@ -17,11 +20,14 @@
 #include "operations/sd_card.h"
 #include "operations/store_logos.h"
 #include "platform/ini_profile.h"
+#include "platform/tests/scoped_variable.h"
+#include "storedb/help_manuals.h"
 
 using tk73editortest::EditorSession;
 using tk73editortest::kRegister;
 using tk73logo::LogoEditingDialog;
 using tk73logo::LogoListWindow;
+using tk73logo::ReceiptImage;
 using tk73logotest::dotsOfBitmap;
 using tk73logotest::dotsOfText;
 using tk73logotest::windowsBitmap;
@@ -47,6 +53,22 @@ std::string twoToneDots() {
             dots += x >= 64 && x < 192 && (x < 128 || y < 16) ? '1' : '0';
         }
         dots += '\n';
+    }
+    return dots;
+}
+
+// The same picture mirrored left to right, and so its dots.
+QColor mirroredTwoTone(int x, int y) {
+    return twoTone(63 - x, y);
+}
+
+std::string mirroredTwoToneDots() {
+    std::string dots;
+    for (const QString& row :
+         QString::fromStdString(twoToneDots()).split('\n', Qt::SkipEmptyParts)) {
+        std::string line = row.toStdString();
+        std::reverse(line.begin(), line.end());
+        dots += line + '\n';
     }
     return dots;
 }
@@ -222,6 +244,92 @@ class LogoEditorTest : public QObject {
         QVERIFY(python.waitForFinished(30000));
         QCOMPARE(python.exitCode(), 0);
         QCOMPARE(python.readAllStandardOutput().toStdString(), "256 64\n" + dithered);
+    }
+
+    void theOfficialReceiptImagesAreConvertedLikeTheLogoAndKept() {
+        auto window = openList();
+        QVERIFY(window != nullptr);
+        const std::string logo = file("logo.bmp", windowsBitmap(64, 32, 24, false, twoTone));
+        auto page = choose(*window, kShopLogo, logo);
+        QVERIFY(page != nullptr);
+
+        // Chosen as the logo is: a ".png" is refused and the picker opens again.
+        const std::string company = file("company.bmp", windowsBitmap(64, 32, 1, true, twoTone));
+        session_->script.choosePath(file("company.png", "png"));
+        session_->script.choosePath(company);
+        QVERIFY(page->ChooseReceiptImage(ReceiptImage::Company));
+        QCOMPARE(lastMessage(), std::string("Please choose a BMP file."));
+        QCOMPARE(page->findChild<QLineEdit*>("companyImage")->text().toStdString(), company);
+        // A damaged bitmap is not taken.
+        const std::string whole = windowsBitmap(64, 32, 24, false, twoTone);
+        session_->script.choosePath(file("cut.bmp", whole.substr(0, whole.size() / 2)));
+        QVERIFY(!page->ChooseReceiptImage(ReceiptImage::Address));
+        QCOMPARE(lastMessage(), std::string("Failed to read the bitmap file."));
+        QVERIFY(page->findChild<QLineEdit*>("addressImage")->text().isEmpty());
+        const std::string address =
+            file("address.bmp", windowsBitmap(64, 32, 8, false, mirroredTwoTone));
+        session_->script.choosePath(address);
+        QVERIFY(page->ChooseReceiptImage(ReceiptImage::Address));
+        window->Apply(kShopLogo, *page);
+        QVERIFY(window->Convert());
+
+        // Both lie in the store's logo folder beside the logo, at its size in its dots.
+        const std::string folder = tk73ops::StoreLogoFolder(session_->store.storeNo());
+        QCOMPARE(dotsOfBitmap(TempEnvironment::readFile(folder + "/CMPY0031.BMP")), twoToneDots());
+        QCOMPARE(dotsOfBitmap(TempEnvironment::readFile(folder + "/ADDR0031.BMP")),
+                 mirroredTwoToneDots());
+        const tk73logo::LogoPlace place =
+            tk73logo::LogoPlace::activeStore(definition(), session_->context.MainteFolder());
+        const std::string settings = place.settingsFile(window->Entries()[kShopLogo]);
+        char kept[TK73_MAX_PATH] = {};
+        tk73_GetPrivateProfileStringA("PRINT", "COMPANY_IMAGE", "", kept, sizeof kept,
+                                      settings.c_str());
+        QCOMPARE(std::string(kept), company);
+
+        // The next editing page shows them. A chosen image gone before OK stops the
+        // conversion before anything is written.
+        page.reset();  // before the window that holds it
+        window = openList();
+        page = choose(*window, kShopLogo, logo);
+        QVERIFY(page != nullptr);
+        QCOMPARE(page->findChild<QLineEdit*>("addressImage")->text().toStdString(), address);
+        window->Apply(kShopLogo, *page);
+        const std::string before = session_->store.mainte(kRegister, kShopLogoFile);
+        std::filesystem::remove(address);
+        QVERIFY(!window->Convert());
+        QCOMPARE(lastMessage(), std::string("A image source file is not found."));
+        QCOMPARE(session_->store.mainte(kRegister, kShopLogoFile), before);
+        QVERIFY(std::filesystem::exists(folder + "/ADDR0031.BMP"));
+
+        // Cleared, it leaves the store's logo folder and the settings.
+        page->ClearReceiptImage(ReceiptImage::Address);
+        window->Apply(kShopLogo, *page);
+        QVERIFY(window->Convert());
+        QVERIFY(!std::filesystem::exists(folder + "/ADDR0031.BMP"));
+        QVERIFY(std::filesystem::exists(folder + "/CMPY0031.BMP"));
+        QCOMPARE(tk73logo::PrintImage::read(settings).addressImage, std::string());
+        QCOMPARE(tk73logo::PrintImage::read(settings).companyImage, company);
+    }
+
+    void helpOnTheEditingPageShowsTheUserGuide() {
+        auto window = openList();
+        QVERIFY(window != nullptr);
+        std::unique_ptr<LogoEditingDialog> page = window->EditingPage(kShopLogo);
+        page->show();
+        // No program can be started for the PDF guide: the suite shows its HTML edition.
+        const std::string missing = session_->environment.path("no-viewer");
+        tk73test::ScopedVariable opener("TK73_OPENER", missing.c_str());
+        tk73editortest::buttonIn(page.get(), "Help")->click();
+        auto* manual = page->findChild<QTextBrowser*>();
+        QVERIFY(manual != nullptr);
+        QCOMPARE(manual->window()->windowTitle(),
+                 QStringLiteral("Register setting tool - user guide"));
+        manual->window()->close();
+        // Without it the user is told.
+        QVERIFY(std::filesystem::remove(tk73store::manualPath("TK73TOOL.htm")));
+        tk73editortest::buttonIn(page.get(), "Help")->click();
+        QCOMPARE(lastMessage(), std::string("Can not show help."));
+        page->close();
     }
 
     void eachFailureTellsItsMessage() {

@@ -1,6 +1,6 @@
 // TK73DTL as the shell starts it, a program of its own on store 1 of a staged installation, and
 // OPEN, which starts the data editor as a program of its own: what the editor was started with
-// is read from the started process itself.
+// is read from the started process itself, and the tool is in front again once it has ended.
 
 #include <QTest>
 
@@ -13,6 +13,7 @@
 #include "apps/detailtool/ui/detail_window.h"
 #include "apps/editors/testing/editor_session.h"
 #include "base/registry_settings.h"
+#include "platform/window_activation.h"
 #include "tests/programs/suite_program.h"
 
 namespace {
@@ -33,30 +34,34 @@ QStringList commandLineOf(uint32_t pid) {
     return arguments;
 }
 
-// OPEN on the file in the tool's window; the command line of the data editor that came to the
-// front, which is then ended.
+// The window in front once it is another than the one named, within ten seconds.
+uint32_t frontOtherThan(uint32_t named) {
+    uint32_t front = tk73test::currentWindow();
+    for (int wait = 0; wait < 200 && front == named; ++wait) {
+        QTest::qWait(50);
+        front = tk73test::currentWindow();
+    }
+    return front;
+}
+
+// OPEN on the file in the tool's window (which this test program holds, so the tool's window is
+// this process); the command line of the data editor that came to the front. The editor is then
+// killed, so it cannot take its name off the front itself; the arguments are answered only when
+// the tool's window is named in front again.
 QStringList openedEditor(int fileNo) {
     tk73dtl::DetailContext context;
     tk73dtl::prepareStart(context);
     tk73dtl::DetailWindow window(context);
+    const uint32_t tool = tk73::ownWindowHandle();
+    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, "CURRENTHWND", &tool);
     window.Open(fileNo);
-    uint32_t editor = 0;
-    for (int wait = 0; wait < 200 && editor == 0; ++wait) {
-        QTest::qWait(100);
-        editor = tk73test::currentWindow();
-    }
-    if (editor == 0) {
+    const uint32_t editor = frontOtherThan(tool);
+    if (editor == tool || editor == 0) {
         return {};
     }
     const QStringList arguments = commandLineOf(editor);
     ::kill(static_cast<pid_t>(editor), SIGKILL);
-    for (int wait = 0; wait < 100 && ::kill(static_cast<pid_t>(editor), 0) == 0; ++wait) {
-        QTest::qWait(50);
-    }
-    // Killed, it could not take its name off the front.
-    uint32_t none = 0;
-    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, "CURRENTHWND", &none);
-    return arguments;
+    return frontOtherThan(editor) == tool ? arguments : QStringList{"not in front again"};
 }
 
 }  // namespace
@@ -65,7 +70,7 @@ class DetailProcessTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void openStartsTheDataEditorOnTheMaintenanceFile() {
+    void openStartsTheDataEditorOnTheMaintenanceFileAndTakesTheFrontBack() {
         tk73editortest::EditorSession session(301, kVK500);
         QVERIFY(session.ready());
         const QString editor = QString::fromStdString(tk73test::builtProgram("TK73EDIT"));
@@ -80,13 +85,13 @@ class DetailProcessTest : public QObject {
                                                    tk73editortest::kController, 4)),
                                                "/LAUNCHREG", "/CURVEKSET"}));
         AecrbsSetCurrentVekSetting(0, 0);
-        // A data file is not opened.
+        // A data file is not opened: the tool stays in front.
         tk73dtl::DetailContext context;
         tk73dtl::prepareStart(context);
         tk73dtl::DetailWindow window(context);
         window.Open(90);
         QTest::qWait(1000);
-        QCOMPARE(tk73test::currentWindow(), 0u);
+        QCOMPARE(tk73test::currentWindow(), tk73::ownWindowHandle());
     }
 
     void runsOncePerModeAndOnlyWithAStore() {

@@ -1,5 +1,6 @@
-// Sending and receiving from the tool's file selection, against a register simulator on
-// loopback that keeps its files in a folder: only the checked files travel, both ways.
+// Sending and receiving from the tool's file selection, against a register simulator and a
+// controller simulator on loopback that keep their files in folders: only the checked files
+// travel, both ways, in the register's setting and in the controller's.
 
 #include <QListWidget>
 #include <QPushButton>
@@ -11,20 +12,31 @@
 #include "apps/detailtool/detail_start.h"
 #include "apps/detailtool/ui/select_files_dialog.h"
 #include "apps/editors/testing/editor_session.h"
+#include "base/registry_settings.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
 #include "tools/regsim/register_simulator.h"
+#include "tools/veksim/controller_simulator.h"
+
+using tk73test::TempEnvironment;
 
 namespace {
 
 constexpr const char* kRegisterAddress = "127.22.0.1";
+constexpr const char* kControllerAddress = "127.22.0.2";
+constexpr int kVK500 = 501;
+
+// The search for machines on the LAN asks this address only.
+bool searchAt(const char* address) {
+    return tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
+                                     "BroadcastAddress", address);
+}
 
 // The store's register table lists one register in use at the address, which the search finds.
 bool listRegister(int storeNo) {
-    if (!tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
-                                   "BroadcastAddress", kRegisterAddress)) {
+    if (!searchAt(kRegisterAddress)) {
         return false;
     }
     CTK73edbRegister table(storeNo);
@@ -39,8 +51,8 @@ bool listRegister(int storeNo) {
     return table.SetRegister(block) == 1;
 }
 
-// The select dialog takes every register found; the run dialog runs them all.
-void runOnEveryRegister(tk73test::ScriptedUserInteraction& script) {
+// The select dialog takes every machine found; the run dialog runs them all.
+void runOnEveryMachine(tk73test::ScriptedUserInteraction& script) {
     script.handleDialog(std::string(tk73lan::LanSelectRequest::kName),
                         [](tk73::DialogRequest& request) {
                             auto& select = dynamic_cast<tk73lan::LanSelectRequest&>(request);
@@ -79,12 +91,15 @@ std::set<std::string> folderFiles(const std::string& folder) {
     return names;
 }
 
-// The file with the first digit of its first record's first field turned over.
+// The file with the first character of its first record's first field changed.
 std::string changed(const std::string& bytes) {
     std::string text = bytes;
-    const size_t record = text.find("\n000001,\"");
-    const size_t digit = record + 9;  // after the line end, "000001," and the opening quote
-    text[digit] = text[digit] == '0' ? '1' : '0';
+    size_t at = 0;
+    for (int heading = 0; heading < 3; ++heading) {
+        at = text.find('\n', at) + 1;
+    }
+    at = text.find(",\"", at) + 2;  // after the record number, its comma and the opening quote
+    text[at] = text[at] == '0' ? '1' : '0';
     return text;
 }
 
@@ -109,7 +124,7 @@ class DetailTransferTest : public QObject {
         std::string error;
         QVERIFY2(simulator.start(&error), error.c_str());
 
-        runOnEveryRegister(session.script);
+        runOnEveryMachine(session.script);
         transfer(context, false, {4, 5});
         QCOMPARE(folderFiles(options.folder),
                  std::set<std::string>(
@@ -120,10 +135,50 @@ class DetailTransferTest : public QObject {
         const std::string department = session.store.mainte(tk73editortest::kRegister, 5);
         session.store.setMainte(tk73editortest::kRegister, 4, changed(plu));
         session.store.setMainte(tk73editortest::kRegister, 5, changed(department));
-        runOnEveryRegister(session.script);
+        runOnEveryMachine(session.script);
         transfer(context, true, {4});
         QCOMPARE(session.store.mainte(tk73editortest::kRegister, 4), plu);
         QCOMPARE(session.store.mainte(tk73editortest::kRegister, 5), changed(department));
+    }
+
+    void onlyTheCheckedFilesTravelToTheController() {
+        tk73editortest::EditorSession session(301, kVK500);
+        QVERIFY(session.ready());
+        AecrbsSetCurrentVekSetting(1, 0);
+        tk73dtl::DetailContext context;
+        QVERIFY(tk73dtl::prepareStart(context));
+        QCOMPARE(context.kind, 1);
+        QVERIFY(searchAt(kControllerAddress));
+        tk73veksim::Options options;
+        options.address = kControllerAddress;
+        options.folder = session.environment.path("controller");
+        options.modelCode = "KR3010";  // made for the store's register model
+        std::filesystem::create_directories(options.folder);
+        tk73veksim::ControllerSimulator simulator(options);
+        std::string error;
+        QVERIFY2(simulator.start(&error), error.c_str());
+
+        using tk73editortest::kController;
+        const std::string department = session.store.mainte(kController, 5);
+        const std::string server = session.store.mainte(kController, 7);
+        runOnEveryMachine(session.script);
+        transfer(context, false, {5, 7});
+        QCOMPARE(folderFiles(options.folder),
+                 std::set<std::string>({"FILE005P.TXT", "FILE007P.TXT"}));
+        QCOMPARE(TempEnvironment::readFile(tk73veksim::storedFile(options.folder, 5, true)),
+                 department);
+        QCOMPARE(TempEnvironment::readFile(tk73veksim::storedFile(options.folder, 7, true)),
+                 server);
+
+        // Both files change here; only the department file is fetched back.
+        session.store.setMainte(kController, 5, changed(department));
+        session.store.setMainte(kController, 7, changed(server));
+        runOnEveryMachine(session.script);
+        transfer(context, true, {5});
+        QCOMPARE(session.store.mainte(kController, 5), department);
+        QCOMPARE(session.store.mainte(kController, 7), changed(server));
+        // One connection per file: two sent, one fetched.
+        QCOMPARE(simulator.transfers(), 3);
     }
 };
 
