@@ -1,13 +1,13 @@
 #pragma once
-// Small pieces of JSON for the results that are tables. Texts are the installation's bytes; only
-// the characters JSON reserves are escaped.
+// Small pieces of JSON for the results that are tables. JSON is UTF-8, while every text the
+// libraries hand over is in the installation's code page: texts are converted on their way in.
 
 #include <string>
 #include <vector>
 
 namespace tk73cli {
 
-// The text as a JSON string, quotes included.
+// The text (in the installation's code page) as a JSON string in UTF-8, quotes included.
 std::string JsonString(const std::string& text);
 
 // One JSON object built member by member.

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/registry_hive.h"
 #include "tests/support/temp_environment.h"
 #include "tools/cli/tests/cli_process.h"
 #include "tools/regsim/register_simulator.h"
@@ -69,6 +70,26 @@ class Tk73 : public ::testing::Test {
         const CliResult result = runTk73({"store", "create", "--name", name, "--model", model});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         return result.out.substr(0, result.out.find('\n'));
+    }
+
+    // The JSON output as Python's json module reads it strictly (UTF-8, no bare control
+    // character) and writes it again in ASCII, every other character as its "\\uXXXX" escape.
+    // Empty when Python refuses it.
+    std::string readBackWithPython(const std::string& json) const {
+        const std::string file = env_.path("output.json");
+        TempEnvironment::writeFile(file, json);
+        const std::string command =
+            "python3 -c 'import json,sys\n"
+            "with open(sys.argv[1], encoding=\"utf-8\", errors=\"strict\") as f:\n"
+            "    print(json.dumps(json.load(f)))' '" +
+            file + "' 2>/dev/null";
+        FILE* pipe = popen(command.c_str(), "r");
+        std::string out;
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            out.append(buffer, n);
+        }
+        return pclose(pipe) == 0 ? out : std::string();
     }
 
     TempEnvironment env_;
@@ -258,6 +279,31 @@ TEST_F(Tk73Professional, GetAndSetGoThroughTheHandleWithItsChecks) {
     EXPECT_EQ(stamped.exitCode, 0);
     EXPECT_NE(stamped.out, "1\t000000010424\n");
     EXPECT_EQ(stamped.out.size(), std::string("1\t000000010424\n").size());
+}
+
+TEST_F(Tk73Professional, JsonIsUtf8WhateverTheInstallationsCodePage) {
+    // Windows-1252 bytes, as the store database and the program files keep them.
+    create("Caf\xE9 \"M\xFCller\"\t2", kKiosk);
+    ASSERT_EQ(runTk73({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1",
+                       "--value", "Cr\xEApe \x80"})
+                  .exitCode,
+              0);
+    const std::string stores = readBackWithPython(runTk73({"stores", "--json"}).out);
+    EXPECT_NE(stores.find("\"name\": \"Caf\\u00e9 \\\"M\\u00fcller\\\"\\t2\""), std::string::npos)
+        << stores;
+    const CliResult name = runTk73(
+        {"get", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1", "--json"});
+    EXPECT_EQ(readBackWithPython(name.out),
+              "[{\"record\": 1, \"value\": \"Cr\\u00eape \\u20ac         \"}]\n")
+        << name.out;
+
+    // In Shift JIS the second byte of U+30BD is 0x5C, the backslash of ASCII: it stays part of
+    // its character and is not escaped.
+    ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
+                                          "CodePage", "SHIFT_JIS"));
+    create("\x83\x5C\x83\x74\x83\x67", kKiosk);
+    const std::string japanese = readBackWithPython(runTk73({"stores", "--json"}).out);
+    EXPECT_NE(japanese.find("\"name\": \"\\u30bd\\u30d5\\u30c8\""), std::string::npos) << japanese;
 }
 
 TEST_F(Tk73Professional, ExportAndImportKeepTheProgramFileSafe) {

@@ -158,9 +158,8 @@ class DataEditorEditTest : public QObject {
         const std::string original =
             TempEnvironment::readFile(fixture.mainteFile(kPlu)) + "000301,\"04012";
         TempEnvironment::writeFile(fixture.mainteFile(kPlu), original);
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         QCOMPARE(window->Document().RecordCount(), 300);
         DataGridView* grid = window->Grid();
         ExpectedBytes expected(original, window->Document());
@@ -217,12 +216,8 @@ class DataEditorEditTest : public QObject {
 
     void theGridMovesLikeASpreadsheetAndKeepsTheCurrentFieldInView() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
-        const std::string original = TempEnvironment::readFile(fixture.mainteFile(kPlu));
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         DataGridView* grid = window->Grid();
         const int lastRow = window->Document().RecordCount() - 1;
         const int lastField = window->Document().FieldCount() - 1;
@@ -285,11 +280,9 @@ class DataEditorEditTest : public QObject {
 
     void pastesAFieldOverARangeAndAWholeRecord() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
         const std::string original = TempEnvironment::readFile(fixture.mainteFile(kPlu));
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         DataGridView* grid = window->Grid();
         ExpectedBytes expected(original, window->Document());
 
@@ -341,11 +334,9 @@ class DataEditorEditTest : public QObject {
 
     void searchesForwardAndBackwardInTheCurrentField() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
         const std::string original = TempEnvironment::readFile(fixture.mainteFile(kPlu));
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         DataGridView* grid = window->Grid();
         grid->GoTo(0, kName);
         const auto search = [&](const QString& text, const char* button) {
@@ -384,10 +375,8 @@ class DataEditorEditTest : public QObject {
 
     void theEntryDialogWalksTheFieldsAndCancelPutsTheRecordBack() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         tk73edit::ProgramDocument& document = window->Document();
         const std::string code = document.Stored(2, kCode);
         const std::string price = document.Stored(2, kPrice);
@@ -424,11 +413,9 @@ class DataEditorEditTest : public QObject {
 
     void aFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
         const std::string file = fixture.mainteFile(kPlu);
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         QVERIFY(window->Document().Write(0, kName, "Spelt"));
         std::string other = TempEnvironment::readFile(file);
         other.replace(other.find("Rye bread"), 9, "Oat bread");
@@ -452,12 +439,10 @@ class DataEditorEditTest : public QObject {
 
     void writeAndReadDataWorkOnTheGridAndLeaveTheFileToSave() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
         const std::string file = fixture.mainteFile(kPlu);
         const std::string original = TempEnvironment::readFile(file);
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         auto* write = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kWriteData));
         auto* read = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kReadData));
         QVERIFY(write != nullptr && read != nullptr && read->menu() != nullptr);
@@ -500,12 +485,10 @@ class DataEditorEditTest : public QObject {
 
     void closingAsksForUnsavedChangesAndKeepsThePlacement() {
         EditorFixture fixture;
-        QVERIFY(fixture.ready());
         const std::string file = fixture.mainteFile(kPlu);
         const std::string original = TempEnvironment::readFile(file);
-        auto window = fixture.open(kPlu);
+        DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
-        window->show();
         window->ToggleZoom();
         QVERIFY(window->Document().Write(0, kName, "Spelt"));
         fixture.session.script.pressButton(tk73::Button::Cancel);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include "apps/editors/testing/staged_store.h"
 
@@ -19,7 +20,10 @@ std::string EditorFixture::mainteFile(int fileNo) const {
     return session.store.mainteFile(tk73editortest::kRegister, fileNo);
 }
 
-std::unique_ptr<tk73edit::DataEditorWindow> EditorFixture::open(int fileNo) {
+tk73edit::DataEditorWindow* EditorFixture::show(int fileNo) {
+    if (!ready()) {
+        return nullptr;
+    }
     const auto commandLine =
         tk73edit::DataEditorCommandLine::parse({mainteFile(fileNo), "/LAUNCHREG"});
     tk73edit::applyProcessSwitches(commandLine);
@@ -27,12 +31,12 @@ std::unique_ptr<tk73edit::DataEditorWindow> EditorFixture::open(int fileNo) {
     if (tk73edit::prepareStart(commandLine, context) != tk73edit::StartCheck::Ready) {
         return nullptr;
     }
-    auto window =
-        std::make_unique<tk73edit::DataEditorWindow>(context, tk73edit::WindowPlacement());
-    if (!window->OpenDocument()) {
+    window_ = std::make_unique<tk73edit::DataEditorWindow>(context, tk73edit::WindowPlacement());
+    if (!window_->OpenDocument()) {
         return nullptr;
     }
-    return window;
+    window_->show();
+    return QTest::qWaitForWindowExposed(window_.get()) ? window_.get() : nullptr;
 }
 
 void typeText(QWidget* widget, const QString& text) {

@@ -1,7 +1,7 @@
 #pragma once
 // What a Qt Test case of the data editor works in: a session on store 1 of a staged installation
 // (register model KR301) with the scripted user interaction, and the editor's window opened on a
-// program file of the store's maintenance folder, as the start-up opens it.
+// program file of the store's maintenance folder, as the start-up opens it, and shown.
 
 #include <QString>
 
@@ -21,11 +21,16 @@ class EditorFixture {
 
     bool ready() const { return session.ready(); }
     std::string mainteFile(int fileNo) const;
-    // The window on the file after the start-up checks, its document open; null when either
-    // fails.
-    std::unique_ptr<tk73edit::DataEditorWindow> open(int fileNo);
+    // The window on the file after the start-up checks, its document open, shown and exposed;
+    // the fixture keeps it. Null when the session is not ready or any step fails. A case that
+    // prepares the store's files does so before it calls this.
+    tk73edit::DataEditorWindow* show(int fileNo);
 
     tk73editortest::EditorSession session;
+
+  private:
+    // Declared after the session, so that it goes before the session it works in.
+    std::unique_ptr<tk73edit::DataEditorWindow> window_;
 };
 
 // Runs the action once the modal dialog of type Dialog it opens is shown, with that dialog;

@@ -82,8 +82,7 @@ class DataEditorLayoutTest : public QObject {
 
     void theGridIsReadableAtTheDefaultAndTheZoomedSize() {
         tk73edittest::EditorFixture fixture;
-        QVERIFY(fixture.ready());
-        auto window = fixture.open(kPlu);
+        tk73edit::DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
         for (const bool zoomed : {false, true}) {
             if (zoomed) {
@@ -100,8 +99,7 @@ class DataEditorLayoutTest : public QObject {
 
     void theDialogsAreReadable() {
         tk73edittest::EditorFixture fixture;
-        QVERIFY(fixture.ready());
-        auto window = fixture.open(kPlu);
+        tk73edit::DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
         const tk73edit::ProgramDocument& document = window->Document();
         tk73edit::RangeDialog range(document.RecordCount(), 12);
