@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/registry_settings.h"
 #include "landialogs/lan_discovery.h"
 #include "storedb/edb_reg_vek.h"
 
@@ -29,8 +30,11 @@ void listStoreMachines(int storeNo, std::vector<LanMachine>& machines) {
 }  // namespace
 
 LanSelectRequest::LanSelectRequest(int storeNo, bool controller, std::string title,
-                                   std::string modelCode)
-    : title_(std::move(title)), controller_(controller), modelCode_(std::move(modelCode)) {
+                                   std::string modelCode, bool receive)
+    : title_(std::move(title)),
+      controller_(controller),
+      modelCode_(std::move(modelCode)),
+      receive_(receive) {
     if (controller) {
         listStoreMachines<CTK73edbVek>(storeNo, machines_);
     } else {
@@ -39,7 +43,7 @@ LanSelectRequest::LanSelectRequest(int storeNo, bool controller, std::string tit
 }
 
 bool LanSelectRequest::searchAllowed() const {
-    return !controller_ || modelCode_ != kUnknownModel;
+    return !controller_ || (AecrbsGetLaunchVekTool() != 0 && modelCode_ != kUnknownModel);
 }
 
 void LanSelectRequest::search(bool again) {

@@ -1,8 +1,10 @@
-// The select dialogs as the user sees and uses them, offscreen: the search as the dialog opens
-// lists each answering machine once with the first one checked, OK with nothing checked asks for
-// a choice and stays open, "Select all" then OK takes every machine; the combined dialog lists
-// controllers and registers apart; and the rendering check.
+// The select dialogs as the user sees and uses them, offscreen: the heading names the work, the
+// search as the dialog opens lists each answering machine once with the first one checked, OK
+// with nothing checked asks for a choice and stays open, "Select all" then OK takes every
+// machine; the combined dialog of the controller tool lists controllers and registers apart; and
+// the rendering check.
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "base/testing/scripted_user_interaction.h"
+#include "landialogs/tests/controller_tool_running.h"
 #include "landialogs/ui/lan_select_dlg.h"
 #include "platform/registry_hive.h"
 #include "tests/support/temp_environment.h"
@@ -35,6 +38,14 @@ void press(const QWidget& dialog, const char* text, int which = 0) {
 std::vector<QTreeWidget*> listsOf(const QWidget& dialog) {
     const QList<QTreeWidget*> found = dialog.findChildren<QTreeWidget*>();
     return std::vector<QTreeWidget*>(found.begin(), found.end());
+}
+
+QStringList labelsOf(const QWidget& dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
 }
 
 }  // namespace
@@ -76,10 +87,12 @@ class LanSelectDialogTest : public QObject {
 
     void registersFoundAreListedAndOkNeedsACheckedOne() {
         tk73test::ScriptedUserInteraction ui;
-        tk73lan::LanSelectRequest request(0, false, "Select ECR", "KR3010");
+        tk73lan::LanSelectRequest request(0, false, "Select ECR", "KR3010", false);
         CLanSelectDlg dialog(request);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(labelsOf(dialog),
+                 (QStringList{QStringLiteral("Data send"), QStringLiteral("Send to")}));
         QTreeWidget* list = listsOf(dialog).at(0);
         QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 2, 5000);
         QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Checked);
@@ -99,12 +112,15 @@ class LanSelectDialogTest : public QObject {
         QCOMPARE(request.chosen().size(), size_t{2});
     }
 
-    void theCombinedDialogListsControllersAndRegistersApart() {
+    void theControllerToolsCombinedDialogListsControllersAndRegistersApart() {
         tk73test::ScriptedUserInteraction ui;
-        tk73lan::LanSelectPairRequest request(0, "Select target machine");
+        const tk73lantest::ControllerToolRunning tool;
+        tk73lan::LanSelectPairRequest request(0, "Select target machine", true);
         CLanSelectDlg dialog(request);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(labelsOf(dialog),
+                 (QStringList{QStringLiteral("Data receive"), QStringLiteral("Receive from")}));
         const auto lists = listsOf(dialog);
         QCOMPARE(lists.size(), size_t{2});
         QTRY_COMPARE_WITH_TIMEOUT(lists[0]->topLevelItemCount(), 1, 5000);
