@@ -12,7 +12,8 @@ namespace tk73lan {
 
 struct LanMachine {
     std::string address;
-    std::string machineNo;  // controllers only
+    // Of a controller that answered a search; empty for one known from the store's table only.
+    std::string machineNo;
     bool checked = false;
 };
 
