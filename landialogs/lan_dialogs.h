@@ -31,14 +31,16 @@ TK73_EXPORT int TK73_API TK73LanVekGetRWDStatus(TK73LanHandle* handle, const cha
                                                 const char* storeNo, const char* machineNo,
                                                 int* status);
 // The register select dialog for the active store: 0 when OK was pressed, 2 when cancelled.
+// mode: 0 when the chosen machines are to be sent to, 1 when received from; the dialog says
+// which.
 TK73_EXPORT int TK73_API TK73LanDoModalRSD(TK73LanHandle* handle, const char* title,
                                            const char* modelCode, int mode);
 // The combined dialog: the active store's controllers and registers, each list filling its own
 // handle; 0 when OK was pressed, 2 when cancelled.
 TK73_EXPORT int TK73_API TK73LanVekDoModalRSD(TK73LanHandle* registers, TK73LanHandle* controllers,
                                               const char* title, int mode);
-// The controller select dialog for the active store; the model code "000000" (an unknown
-// register model) starts no search.
+// The controller select dialog for the active store. Controllers are searched for only while
+// the controller tool runs and the model code is not "000000" (an unknown register model).
 TK73_EXPORT int TK73_API TK73LanVekDoModalRSDIndividual(TK73LanHandle* handle, const char* title,
                                                         const char* modelCode, int mode);
 TK73_EXPORT int TK73_API TK73LanGetRSDCount(TK73LanHandle* handle);

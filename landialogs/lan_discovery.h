@@ -4,7 +4,8 @@
 // listed by the address it answered from.
 //
 // The broadcast address is a machine-wide setting, "BroadcastAddress" under the "\LAN" key of
-// the system key: one address or several separated by commas (255.255.255.255 when missing). A
+// the register tool's system key, which the controller tool reads too as both work on the same
+// LAN: one address or several separated by commas (255.255.255.255 when missing). A
 // site whose machines sit behind a router, and the tests with simulators on loopback
 // addresses, name the machines' own addresses there.
 

@@ -89,13 +89,13 @@ int runStatus(TK73LanHandle* handle, const char* branchNo, const char* storeNo,
     return 0;
 }
 
-int doModalSelect(TK73LanHandle* handle, const char* title, const char* modelCode,
-                  bool controller) {
+int doModalSelect(TK73LanHandle* handle, const char* title, const char* modelCode, bool controller,
+                  int mode) {
     if (validHandle(handle) == nullptr) {
         return kNotDone;
     }
     LanSelectRequest request(tk73pgm::currentStoreNo(), controller, title != nullptr ? title : "",
-                             modelCode != nullptr ? modelCode : "");
+                             modelCode != nullptr ? modelCode : "", mode != 0);
     if (tk73::ui().showDialog(request) != tk73::Button::Ok) {
         tk73net::setError(handle->context, tk73net::kErrSystem, 0, 0);
         return kNotDone;
@@ -104,11 +104,13 @@ int doModalSelect(TK73LanHandle* handle, const char* title, const char* modelCod
     return kDone;
 }
 
-int doModalSelectPair(TK73LanHandle* registers, TK73LanHandle* controllers, const char* title) {
+int doModalSelectPair(TK73LanHandle* registers, TK73LanHandle* controllers, const char* title,
+                      int mode) {
     if (validHandle(registers) == nullptr || validHandle(controllers) == nullptr) {
         return kNotDone;
     }
-    LanSelectPairRequest request(tk73pgm::currentStoreNo(), title != nullptr ? title : "");
+    LanSelectPairRequest request(tk73pgm::currentStoreNo(), title != nullptr ? title : "",
+                                 mode != 0);
     if (tk73::ui().showDialog(request) != tk73::Button::Ok) {
         tk73net::setError(controllers->context, tk73net::kErrSystem, 0, 0);
         return kNotDone;
@@ -178,15 +180,15 @@ int TK73_API TK73LanVekGetRWDStatus(TK73LanHandle* handle, const char* branchNo,
 }
 int TK73_API TK73LanDoModalRSD(TK73LanHandle* handle, const char* title, const char* modelCode,
                                int mode) {
-    return doModalSelect(handle, title, modelCode, false);
+    return doModalSelect(handle, title, modelCode, false, mode);
 }
 int TK73_API TK73LanVekDoModalRSD(TK73LanHandle* registers, TK73LanHandle* controllers,
                                   const char* title, int mode) {
-    return doModalSelectPair(registers, controllers, title);
+    return doModalSelectPair(registers, controllers, title, mode);
 }
 int TK73_API TK73LanVekDoModalRSDIndividual(TK73LanHandle* handle, const char* title,
                                             const char* modelCode, int mode) {
-    return doModalSelect(handle, title, modelCode, true);
+    return doModalSelect(handle, title, modelCode, true, mode);
 }
 int TK73_API TK73LanGetRSDCount(TK73LanHandle* handle) {
     return selectedCount(handle);

@@ -43,6 +43,21 @@ void LanRunRequest::executeOne(size_t index) {
     }
 }
 
+std::string LanRunRequest::againOneRefusal(size_t index) const {
+    if (index >= tasks_.size()) {
+        return controller_ ? "Please select controller to execute." : "Select ECR.";
+    }
+    if (tasks_[index].status > 0) {
+        return controller_ ? "Please select the controller box which is error."
+                           : "Select error end ECR.";
+    }
+    return {};
+}
+
+std::string LanRunRequest::busyNotice() const {
+    return controller_ ? "Communicating to VEK Controller" : std::string();
+}
+
 bool LanRunRequest::allDone() const {
     return firstFailed() == tasks_.size();
 }

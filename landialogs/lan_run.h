@@ -31,6 +31,11 @@ class LanRunRequest : public tk73::DialogRequest {
     // "Execute all" and "Exec again all": every task not done yet. "Exec again one": that task.
     void executeAll();
     void executeOne(size_t index);
+    // Why "Exec again one" does not run the task at index (out of range when no row is
+    // selected): a task that is done is not run again. Empty when it runs.
+    std::string againOneRefusal(size_t index) const;
+    // The words beside the busy indicator while transfers run; the register dialog has none.
+    std::string busyNotice() const;
     // The message after a run of every task or of one, and its icon.
     std::string outcomeOfAll() const;
     std::string outcomeOfOne(size_t index) const;

@@ -1,7 +1,6 @@
 #include "landialogs/lan_select.h"
 
-#include <cstdio>
-
+#include "base/registry_settings.h"
 #include "landialogs/lan_discovery.h"
 #include "storedb/edb_reg_vek.h"
 
@@ -11,6 +10,8 @@ namespace {
 
 constexpr const char* kUnknownModel = "000000";
 
+// The store's table knows the machines by address; a controller's own machine number comes
+// with its answer to a search.
 template <typename Table>
 void listStoreMachines(int storeNo, std::vector<LanMachine>& machines) {
     STORE_MANAGE block;
@@ -19,9 +20,7 @@ void listStoreMachines(int storeNo, std::vector<LanMachine>& machines) {
     }
     for (const STORE_MANAGE_ENTRY& entry : block.entries) {
         if (entry.operateStatus == '1' && !entry.ipAddr.empty()) {
-            char number[16];
-            std::snprintf(number, sizeof number, "%04d", entry.machineNo);
-            machines.push_back({entry.ipAddr, number, false});
+            machines.push_back({entry.ipAddr, "", false});
         }
     }
 }
@@ -29,8 +28,11 @@ void listStoreMachines(int storeNo, std::vector<LanMachine>& machines) {
 }  // namespace
 
 LanSelectRequest::LanSelectRequest(int storeNo, bool controller, std::string title,
-                                   std::string modelCode)
-    : title_(std::move(title)), controller_(controller), modelCode_(std::move(modelCode)) {
+                                   std::string modelCode, bool receive)
+    : title_(std::move(title)),
+      controller_(controller),
+      modelCode_(std::move(modelCode)),
+      receive_(receive) {
     if (controller) {
         listStoreMachines<CTK73edbVek>(storeNo, machines_);
     } else {
@@ -39,7 +41,7 @@ LanSelectRequest::LanSelectRequest(int storeNo, bool controller, std::string tit
 }
 
 bool LanSelectRequest::searchAllowed() const {
-    return !controller_ || modelCode_ != kUnknownModel;
+    return !controller_ || (AecrbsGetLaunchVekTool() != 0 && modelCode_ != kUnknownModel);
 }
 
 void LanSelectRequest::search(bool again) {

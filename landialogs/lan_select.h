@@ -12,7 +12,8 @@ namespace tk73lan {
 
 struct LanMachine {
     std::string address;
-    std::string machineNo;  // controllers only
+    // Of a controller that answered a search; empty for one known from the store's table only.
+    std::string machineNo;
     bool checked = false;
 };
 
@@ -21,12 +22,19 @@ class LanSelectRequest : public tk73::DialogRequest {
     static constexpr std::string_view kName = "LanSelect";
 
     // The machines in use in the store's table; for controllers, the model code a search
-    // answer must carry ("000000": no search at all).
-    LanSelectRequest(int storeNo, bool controller, std::string title, std::string modelCode);
+    // answer must carry ("000000": no search at all). receive: the chosen machines are received
+    // from rather than sent to.
+    LanSelectRequest(int storeNo, bool controller, std::string title, std::string modelCode,
+                     bool receive);
     std::string_view dialogName() const override { return kName; }
 
     const std::string& title() const { return title_; }
     bool controller() const { return controller_; }
+    // The work the choice is for, above the lists, and the caption of the lists.
+    std::string workTitle() const { return receive_ ? "Data receive" : "Data send"; }
+    std::string listCaption() const { return receive_ ? "Receive from" : "Send to"; }
+    // Controllers are searched for by the controller tool only, and only for a known register
+    // model.
     bool searchAllowed() const;
     const std::vector<LanMachine>& machines() const { return machines_; }
 
@@ -44,6 +52,7 @@ class LanSelectRequest : public tk73::DialogRequest {
     std::string title_;
     bool controller_;
     std::string modelCode_;
+    bool receive_;
     std::vector<LanMachine> machines_;
 };
 

@@ -13,10 +13,10 @@ class LanSelectPairRequest : public tk73::DialogRequest {
   public:
     static constexpr std::string_view kName = "LanSelectPair";
 
-    LanSelectPairRequest(int storeNo, std::string title)
+    LanSelectPairRequest(int storeNo, std::string title, bool receive)
         : title_(std::move(title)),
-          controllers_(storeNo, true, title_, ""),
-          registers_(storeNo, false, title_, "") {}
+          controllers_(storeNo, true, title_, "", receive),
+          registers_(storeNo, false, title_, "", receive) {}
     std::string_view dialogName() const override { return kName; }
 
     const std::string& title() const { return title_; }

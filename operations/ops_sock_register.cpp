@@ -13,8 +13,8 @@ int CTK73opsSockRegister::ExecuteSocket(int regModelNo, int receive,
     m_workKind = receive ? kReceive : kSend;
     m_files = files;
     TK73LanHandle* select = TK73LanCreateRWD();
-    if (TK73LanDoModalRSD(select, "Select ECR", ConvertRegModelNoToRmCode(regModelNo).c_str(), 0) ==
-        0) {
+    if (TK73LanDoModalRSD(select, "Select ECR", ConvertRegModelNoToRmCode(regModelNo).c_str(),
+                          receive) == 0) {
         ExecuteSocketForReg(select);
     }
     TK73LanDeleteRWD(select);

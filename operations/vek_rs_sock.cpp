@@ -93,7 +93,7 @@ int CVekRSSock::ExecuteSocket(int receive, int /*regModelNo*/, int /*unused*/,
     TK73LanHandle* registers = TK73LanCreateRWD();
     TK73LanHandle* controllers = TK73LanVekCreateRWD();
     const int chosen =
-        TK73LanVekDoModalRSD(registers, controllers, "Select target machine", 0) == 0 ? 1 : 0;
+        TK73LanVekDoModalRSD(registers, controllers, "Select target machine", receive) == 0 ? 1 : 0;
     if (chosen == 1) {
         ExecuteSocketForVek(controllers, receive);
         ExecuteSocketForReg(registers, receive);
@@ -112,7 +112,7 @@ int CVekRSSock::ExecuteVekSocket(int receive, int /*unused*/,
     if (TK73LanVekDoModalRSDIndividual(
             select, "Select target machine",
             CTK73opsSockRegister::ConvertRegModelNoToRmCode(store.GetRegModel().modelNo).c_str(),
-            0) == 0) {
+            receive) == 0) {
         ExecuteSocketForVek(select, receive);
     }
     TK73LanVekDeleteRWD(select);

@@ -1,6 +1,6 @@
 // The LAN dialogs' interface: task lines and statuses, the run of a transfer over every task with
-// a retry of the failed one, and the select dialog's search against register simulators on
-// loopback addresses.
+// a retry of the failed one, and the select dialog's search against register and controller
+// simulators on loopback addresses.
 
 #include "landialogs/lan_dialogs.h"
 
@@ -12,10 +12,12 @@
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
 #include "landialogs/lan_select_pair.h"
+#include "landialogs/tests/controller_tool_running.h"
 #include "network/app_context.h"
 #include "network/net_errors.h"
 #include "platform/registry_hive.h"
 #include "tools/regsim/register_simulator.h"
+#include "tools/veksim/controller_simulator.h"
 
 namespace {
 
@@ -159,17 +161,46 @@ TEST_F(LanDialogs, SearchListsEachAnsweringRegisterOnceAndAnswersTheCheckedAddre
     TK73LanDeleteRWD(handle);
 }
 
-TEST_F(LanDialogs, ControllerSearchNeedsAKnownRegisterModel) {
+TEST_F(LanDialogs, ControllersAreSearchedForByTheControllerToolForAKnownRegisterModelOnly) {
+    tk73veksim::Options options;
+    options.address = "127.19.4.1";
+    options.folder = install_.path("controller");
+    options.machineNo = "0003";
+    options.modelCode = "KR3010";
+    std::filesystem::create_directories(options.folder);
+    tk73veksim::ControllerSimulator controller(options);
+    std::string error;
+    ASSERT_TRUE(controller.start(&error)) << error;
+    ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine,
+                                          "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
+                                          "BroadcastAddress", options.address));
+    // What each dialog found, as "address#machine".
+    std::vector<std::string> found;
     TK73LanHandle* handle = TK73LanVekCreateRWD();
-    ui_.handleDialog(std::string(LanSelectRequest::kName), [](tk73::DialogRequest& request) {
-        auto& select = dynamic_cast<LanSelectRequest&>(request);
-        EXPECT_FALSE(select.searchAllowed());
-        EXPECT_EQ(select.nothingChosenPrompt(),
-                  "Not selected control box. Please select control box.");
-        return Button::Ok;
-    });
-    EXPECT_EQ(TK73LanVekDoModalRSDIndividual(handle, "Select target machine", "000000", 0), 0);
-    EXPECT_EQ(TK73LanVekGetRSDCount(handle), 0);
+    const auto selectFor = [&](const char* modelCode) {
+        ui_.handleDialog(std::string(LanSelectRequest::kName), [&](tk73::DialogRequest& request) {
+            auto& select = dynamic_cast<LanSelectRequest&>(request);
+            EXPECT_EQ(select.nothingChosenPrompt(),
+                      "Not selected control box. Please select control box.");
+            select.search(false);
+            std::string listed;
+            for (const auto& machine : select.machines()) {
+                listed += machine.address + "#" + machine.machineNo;
+            }
+            found.push_back(listed);
+            return Button::Ok;
+        });
+        return TK73LanVekDoModalRSDIndividual(handle, "Select target machine", modelCode, 0);
+    };
+    // The register tool does not look for controllers, whatever the model.
+    EXPECT_EQ(selectFor("KR3010"), 0);
+    {
+        const tk73lantest::ControllerToolRunning tool;
+        selectFor("000000");
+        selectFor("KR3010");
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{"", "", "127.19.4.1#0003"}));
+    EXPECT_EQ(TK73LanVekGetRSDCount(handle), 1);
 
     // The combined dialog: a controller list and a register list.
     TK73LanHandle* registers = TK73LanCreateRWD();
@@ -178,9 +209,11 @@ TEST_F(LanDialogs, ControllerSearchNeedsAKnownRegisterModel) {
         EXPECT_TRUE(pair.controllers().controller());
         EXPECT_FALSE(pair.registers().controller());
         EXPECT_FALSE(pair.anythingChosen());
+        EXPECT_EQ(pair.registers().workTitle(), "Data receive");
+        EXPECT_EQ(pair.controllers().listCaption(), "Receive from");
         return Button::Cancel;
     });
-    EXPECT_EQ(TK73LanVekDoModalRSD(registers, handle, "Select target machine", 0), 2);
+    EXPECT_EQ(TK73LanVekDoModalRSD(registers, handle, "Select target machine", 1), 2);
     EXPECT_EQ(TK73LanVekDoModalRSD(registers, nullptr, "Select target machine", 0), 2);
     TK73LanDeleteRWD(registers);
     TK73LanVekDeleteRWD(handle);

@@ -1,7 +1,9 @@
 #include "landialogs/ui/lan_run_dlg.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMetaObject>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -13,6 +15,7 @@
 namespace {
 
 constexpr size_t kEveryRow = static_cast<size_t>(-1);
+constexpr size_t kNoRow = static_cast<size_t>(-1);
 constexpr int kCloseAfterMilliseconds = 2000;
 
 }  // namespace
@@ -21,6 +24,8 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     : QDialog(parent),
       request_(request),
       list_(new QTreeWidget(this)),
+      busy_(new QProgressBar(this)),
+      notice_(new QLabel(tk73::toQString(request.busyNotice()), this)),
       again_(new QPushButton(QStringLiteral("Exec again one"), this)),
       againAll_(new QPushButton(QStringLiteral("Exec again all"), this)),
       exit_(new QPushButton(QStringLiteral("Exit"), this)) {
@@ -33,15 +38,18 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     for (int column = 0; column < 4; ++column) {
         list_->setColumnWidth(column, 90);
     }
+    // No range: the indicator moves on its own, as the transfers say nothing of their progress.
+    busy_->setRange(0, 0);
+    busy_->setTextVisible(false);
     connect(again_, &QPushButton::clicked, this, [this] {
         const int row = list_->indexOfTopLevelItem(list_->currentItem());
-        if (row < 0) {
-            tk73::ui().message(request_.controller() ? "Please select controller to execute."
-                                                     : "Select error end ECR.",
-                               request_.title(), tk73::MessageIcon::Exclamation);
+        const size_t index = row < 0 ? kNoRow : static_cast<size_t>(row);
+        const std::string refusal = request_.againOneRefusal(index);
+        if (!refusal.empty()) {
+            tk73::ui().message(refusal, request_.title(), tk73::MessageIcon::Exclamation);
             return;
         }
-        Run(static_cast<size_t>(row));
+        Run(index);
     });
     connect(againAll_, &QPushButton::clicked, this, [this] { Run(kEveryRow); });
     connect(exit_, &QPushButton::clicked, this, &CLanRunDlg::reject);
@@ -50,10 +58,15 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     buttons->addWidget(againAll_);
     buttons->addStretch();
     buttons->addWidget(exit_);
+    auto* running = new QHBoxLayout;
+    running->addWidget(notice_);
+    running->addWidget(busy_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
+    layout->addLayout(running);
     layout->addLayout(buttons);
     resize(720, 320);
+    ShowRunning(false);
     ShowTasks();
     QTimer::singleShot(0, this, [this] { Run(kEveryRow); });
 }
@@ -71,10 +84,7 @@ void CLanRunDlg::Run(size_t index) {
     if (worker_.joinable()) {
         worker_.join();
     }
-    running_ = true;
-    for (QPushButton* button : {again_, againAll_, exit_}) {
-        button->setEnabled(false);
-    }
+    ShowRunning(true);
     try {
         worker_ = std::thread([this, index] {
             if (index == kEveryRow) {
@@ -86,16 +96,13 @@ void CLanRunDlg::Run(size_t index) {
                 this, [this, index] { Finished(index); }, Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
-        running_ = false;
+        ShowRunning(false);
         tk73::ui().message("Error create thread.", request_.title(), tk73::MessageIcon::Error);
     }
 }
 
 void CLanRunDlg::Finished(size_t index) {
-    running_ = false;
-    for (QPushButton* button : {again_, againAll_, exit_}) {
-        button->setEnabled(true);
-    }
+    ShowRunning(false);
     ShowTasks();
     const std::string outcome =
         index == kEveryRow ? request_.outcomeOfAll() : request_.outcomeOfOne(index);
@@ -108,6 +115,15 @@ void CLanRunDlg::Finished(size_t index) {
         return;
     }
     list_->setCurrentItem(list_->topLevelItem(static_cast<int>(request_.firstFailed())));
+}
+
+void CLanRunDlg::ShowRunning(bool running) {
+    running_ = running;
+    for (QPushButton* button : {again_, againAll_, exit_}) {
+        button->setEnabled(!running);
+    }
+    busy_->setVisible(running);
+    notice_->setVisible(running && !notice_->text().isEmpty());
 }
 
 void CLanRunDlg::ShowTasks() {

@@ -1,7 +1,8 @@
 #pragma once
 // The run dialog: one row per machine with its result. The transfers run on a worker thread as
 // the dialog opens; failed rows can be run again one by one or all together. A run that leaves
-// every row done closes the dialog two seconds after its report.
+// every row done closes the dialog two seconds after its report. While transfers run, a busy
+// indicator (with a notice in the controller dialog) stands above the buttons.
 
 #include <QDialog>
 
@@ -9,6 +10,8 @@
 
 #include "landialogs/lan_run.h"
 
+class QLabel;
+class QProgressBar;
 class QPushButton;
 class QTreeWidget;
 
@@ -28,9 +31,13 @@ class CLanRunDlg : public QDialog {
     void Run(size_t index);
     void Finished(size_t index);
     void ShowTasks();
+    // Buttons off and the busy indicator shown while the worker runs, the other way round after.
+    void ShowRunning(bool running);
 
     tk73lan::LanRunRequest& request_;
     QTreeWidget* list_;
+    QProgressBar* busy_;
+    QLabel* notice_;
     QPushButton* again_;
     QPushButton* againAll_;
     QPushButton* exit_;

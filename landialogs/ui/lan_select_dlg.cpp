@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "base/ui/ui_text.h"
@@ -16,7 +17,7 @@ CLanSelectDlg::CLanSelectDlg(tk73lan::LanSelectRequest& request, QWidget* parent
     : CLanSelectDlg(request.title(), parent) {
     single_ = &request;
     first_ = new CLanMachineList(request, this);
-    Finish(first_);
+    Finish(first_, request);
     resize(440, 300);
 }
 
@@ -34,15 +35,21 @@ CLanSelectDlg::CLanSelectDlg(tk73lan::LanSelectPairRequest& request, QWidget* pa
     (new QVBoxLayout(registers))->addWidget(second_);
     lists->addWidget(controllers);
     lists->addWidget(registers);
-    Finish(body);
+    Finish(body, request.registers());
     resize(480, 520);
 }
 
-void CLanSelectDlg::Finish(QWidget* body) {
+void CLanSelectDlg::Finish(QWidget* body, const tk73lan::LanSelectRequest& work) {
+    auto* heading = new QLabel(tk73::toQString(work.workTitle()), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CLanSelectDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLanSelectDlg::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(new QLabel(tk73::toQString(work.listCaption()), this));
     layout->addWidget(body, 1);
     layout->addWidget(buttons);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The select dialogs: one list of registers or controllers, or the combined dialog with the
-// controllers above the registers; OK with nothing checked asks for a choice and stays open.
+// controllers above the registers, under a heading that names the work ("Data send") and where
+// the chosen machines stand in it ("Send to"); OK with nothing checked asks for a choice and
+// stays open.
 
 #include <QDialog>
 
@@ -21,7 +23,7 @@ class CLanSelectDlg : public QDialog {
 
   private:
     CLanSelectDlg(const std::string& title, QWidget* parent);
-    void Finish(QWidget* body);
+    void Finish(QWidget* body, const tk73lan::LanSelectRequest& work);
 
     tk73lan::LanSelectRequest* single_ = nullptr;
     tk73lan::LanSelectPairRequest* pair_ = nullptr;

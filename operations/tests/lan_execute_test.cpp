@@ -1,6 +1,7 @@
 // Sending the store's files to the registers found on the LAN and fetching them back, with the
 // select and run dialogs answered by the test: register simulators on loopback addresses of
-// their own, one of them busy at first, and a listed register that never answers.
+// their own, one of them busy at first, and a listed register that never answers; in the
+// controller tool, controller simulators of two register models.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "base/registry_settings.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
+#include "landialogs/tests/controller_tool_running.h"
 #include "network/file_conversion.h"
 #include "operations/ops_sock_register.h"
 #include "operations/vek_rs_sock.h"
@@ -78,12 +80,14 @@ class LanExecute : public archivetest::ArchiveTest {
         block.entries[0].ipAddr = address;
         ASSERT_EQ(table.SetRegister(block), 1);
     }
-    // The select dialog searches and keeps the addresses of the set checked.
-    void chooseOnSearch(std::set<std::string> wanted) {
+    // The select dialog, which names the work, searches and keeps the addresses of the set
+    // checked.
+    void chooseOnSearch(std::set<std::string> wanted, const std::string& work) {
         ui_.handleDialog(std::string(LanSelectRequest::kName),
-                         [wanted](tk73::DialogRequest& request) {
+                         [wanted, work](tk73::DialogRequest& request) {
                              auto& select = dynamic_cast<LanSelectRequest&>(request);
                              EXPECT_EQ(select.title(), "Select ECR");
+                             EXPECT_EQ(select.workTitle(), work);
                              select.search(false);
                              for (size_t i = 0; i < select.machines().size(); ++i) {
                                  select.check(i, wanted.count(select.machines()[i].address) == 1);
@@ -108,7 +112,7 @@ TEST_F(LanExecute, SendsToEveryFoundRegisterRetriesTheBusyOneAndConvertsAnOldRec
     listRegister(kSilent);
     auto first = startRegister(kFirst);
     auto second = startRegister(kSecond, tk73regsim::Fault::Busy);
-    chooseOnSearch({kFirst, kSecond, kSilent});
+    chooseOnSearch({kFirst, kSecond, kSilent}, "Data send");
     ui_.handleDialog(std::string(LanRunRequest::kName), [&](tk73::DialogRequest& request) {
         auto& run = dynamic_cast<LanRunRequest&>(request);
         EXPECT_EQ(run.title(), "Sending");
@@ -154,7 +158,7 @@ TEST_F(LanExecute, SendsToEveryFoundRegisterRetriesTheBusyOneAndConvertsAnOldRec
     ASSERT_EQ(TK73ssl_PackBinFile(tk73regsim::storedFile(folderOf(kFirst), 28).c_str(), 28), 1);
     select(store_);
     write(store_.mainte + "/FILE028P.TXT", "");
-    chooseOnSearch({kFirst});
+    chooseOnSearch({kFirst}, "Data receive");
     ui_.handleDialog(std::string(LanRunRequest::kName), [&](tk73::DialogRequest& request) {
         auto& run = dynamic_cast<LanRunRequest&>(request);
         EXPECT_EQ(run.title(), "Receiving");
@@ -168,7 +172,8 @@ TEST_F(LanExecute, SendsToEveryFoundRegisterRetriesTheBusyOneAndConvertsAnOldRec
     EXPECT_EQ(read(store_.mainte + "/FILE028P.TXT"), converted);
 }
 
-TEST_F(LanExecute, ControllersOfTheRegisterModelAreFoundAndGetTheirFilesAsMachineNumbers) {
+TEST_F(LanExecute, TheControllerToolFindsTheRegisterModelsControllersAndZerosUnsetPluCodes) {
+    const tk73lantest::ControllerToolRunning tool;
     const Store store = makeStore(kKR301, kVK500);
     select(store);
     const std::string mainte = archivetest::StagedInstallation::mainteFolder(store.number, 1);
@@ -188,30 +193,51 @@ TEST_F(LanExecute, ControllersOfTheRegisterModelAreFoundAndGetTheirFilesAsMachin
     ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine,
                                           "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
                                           "BroadcastAddress", "127.19.6.1,127.19.6.2"));
-    ui_.handleDialog(std::string(LanSelectRequest::kName), [](tk73::DialogRequest& request) {
-        auto& select = dynamic_cast<LanSelectRequest&>(request);
-        EXPECT_TRUE(select.controller());
-        select.search(false);
-        // Only the controller made for this store's register model.
-        EXPECT_EQ(select.machines().size(), 1u);
-        EXPECT_EQ(select.machines().at(0).address, "127.19.6.1");
-        EXPECT_EQ(select.machines().at(0).machineNo, "0007");
-        EXPECT_TRUE(select.machines().at(0).checked);
-        return Button::Ok;
-    });
-    ui_.handleDialog(std::string(LanRunRequest::kName), [](tk73::DialogRequest& request) {
-        auto& run = dynamic_cast<LanRunRequest&>(request);
-        EXPECT_TRUE(run.controller());
-        run.executeAll();
-        EXPECT_EQ(run.tasks().at(0).result, "Normal End.");
-        run.endCode = LanRunRequest::kAllDone;
-        return Button::Ok;
-    });
+    // The work each select dialog named.
+    std::vector<std::string> works;
+    const auto runOnTheFoundController = [&] {
+        ui_.handleDialog(std::string(LanSelectRequest::kName), [&](tk73::DialogRequest& request) {
+            auto& select = dynamic_cast<LanSelectRequest&>(request);
+            EXPECT_TRUE(select.controller());
+            works.push_back(select.workTitle());
+            select.search(false);
+            // Only the controller made for this store's register model.
+            EXPECT_EQ(select.machines().size(), 1u);
+            EXPECT_EQ(select.machines().at(0).address, "127.19.6.1");
+            EXPECT_EQ(select.machines().at(0).machineNo, "0007");
+            EXPECT_TRUE(select.machines().at(0).checked);
+            return Button::Ok;
+        });
+        ui_.handleDialog(std::string(LanRunRequest::kName), [](tk73::DialogRequest& request) {
+            auto& run = dynamic_cast<LanRunRequest&>(request);
+            EXPECT_TRUE(run.controller());
+            run.executeAll();
+            EXPECT_EQ(run.tasks().at(0).result, "Normal End.");
+            run.endCode = LanRunRequest::kAllDone;
+            return Button::Ok;
+        });
+    };
+    runOnTheFoundController();
     CVekRSSock sending;
     EXPECT_EQ(sending.ExecuteVekSocket(0, 0, {5, 7}), 1);
-    EXPECT_EQ(read(tk73veksim::storedFile(install_.path("controller-127.19.6.1"), 7, true)),
-              read(mainte + "/FILE007P.TXT"));
+    const std::string controller = install_.path("controller-127.19.6.1");
+    EXPECT_EQ(read(tk73veksim::storedFile(controller, 7, true)), read(mainte + "/FILE007P.TXT"));
     EXPECT_EQ(controllers[1]->transfers(), 0);
+
+    // The controller marks a PLU code it never set with "E"s; the store keeps zeros.
+    const std::string plu = read(mainte + "/FILE004P.TXT");
+    const std::string code = "04012300000075";
+    ASSERT_NE(plu.find(code), std::string::npos);
+    std::string marked = plu;
+    marked.replace(marked.find(code), code.size(), std::string(code.size(), 'E'));
+    write(tk73veksim::storedFile(controller, 4, true), marked);
+    runOnTheFoundController();
+    CVekRSSock receiving;
+    EXPECT_EQ(receiving.ExecuteVekSocket(1, 0, {4}), 1);
+    std::string zeros = plu;
+    zeros.replace(zeros.find(code), code.size(), std::string(code.size(), '0'));
+    EXPECT_EQ(read(mainte + "/FILE004P.TXT"), zeros);
+    EXPECT_EQ(works, (std::vector<std::string>{"Data send", "Data receive"}));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-// The select dialogs as the user sees and uses them, offscreen: the search as the dialog opens
-// lists each answering machine once with the first one checked, OK with nothing checked asks for
-// a choice and stays open, "Select all" then OK takes every machine; the combined dialog lists
-// controllers and registers apart; and the rendering check.
+// The select dialogs as the user sees and uses them, offscreen: the heading names the work, the
+// search as the dialog opens lists each answering machine once with the first one checked, OK
+// with nothing checked asks for a choice and stays open, "Select all" then OK takes every
+// machine; the combined dialog of the controller tool lists controllers and registers apart, a
+// controller of the store that does not answer with its machine number "(Unknown)"; and the
+// rendering check.
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -13,9 +16,12 @@
 #include <vector>
 
 #include "base/testing/scripted_user_interaction.h"
+#include "landialogs/tests/controller_tool_running.h"
 #include "landialogs/ui/lan_select_dlg.h"
 #include "platform/registry_hive.h"
-#include "tests/support/temp_environment.h"
+#include "storedb/edb_model.h"
+#include "storedb/edb_reg_vek.h"
+#include "storedb/testing/store_test_environment.h"
 #include "tests/ui_checks/rendered_window.h"
 #include "tools/regsim/register_simulator.h"
 #include "tools/veksim/controller_simulator.h"
@@ -37,6 +43,14 @@ std::vector<QTreeWidget*> listsOf(const QWidget& dialog) {
     return std::vector<QTreeWidget*>(found.begin(), found.end());
 }
 
+QStringList labelsOf(const QWidget& dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
+}
+
 }  // namespace
 
 class LanSelectDialogTest : public QObject {
@@ -44,14 +58,14 @@ class LanSelectDialogTest : public QObject {
 
   private slots:
     void init() {
-        env_ = std::make_unique<tk73test::TempEnvironment>();
+        env_ = std::make_unique<storetest::StoreTestEnvironment>();
         QVERIFY(tk73::registryWriteString(tk73::Hive::Machine,
                                           "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
                                           "BroadcastAddress", "127.19.9.1,127.19.9.2,127.19.9.3"));
         for (const char* address : {"127.19.9.1", "127.19.9.2"}) {
             tk73regsim::Options options;
             options.address = address;
-            options.folder = env_->path(address);
+            options.folder = env_->temp().path(address);
             std::filesystem::create_directories(options.folder);
             registers_.push_back(std::make_unique<tk73regsim::RegisterSimulator>(options));
             std::string error;
@@ -59,7 +73,7 @@ class LanSelectDialogTest : public QObject {
         }
         tk73veksim::Options options;
         options.address = "127.19.9.3";
-        options.folder = env_->path("controller");
+        options.folder = env_->temp().path("controller");
         options.machineNo = "0004";
         options.modelCode = "KR3010";
         std::filesystem::create_directories(options.folder);
@@ -76,10 +90,12 @@ class LanSelectDialogTest : public QObject {
 
     void registersFoundAreListedAndOkNeedsACheckedOne() {
         tk73test::ScriptedUserInteraction ui;
-        tk73lan::LanSelectRequest request(0, false, "Select ECR", "KR3010");
+        tk73lan::LanSelectRequest request(0, false, "Select ECR", "KR3010", false);
         CLanSelectDlg dialog(request);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(labelsOf(dialog),
+                 (QStringList{QStringLiteral("Data send"), QStringLiteral("Send to")}));
         QTreeWidget* list = listsOf(dialog).at(0);
         QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 2, 5000);
         QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Checked);
@@ -99,18 +115,39 @@ class LanSelectDialogTest : public QObject {
         QCOMPARE(request.chosen().size(), size_t{2});
     }
 
-    void theCombinedDialogListsControllersAndRegistersApart() {
+    void theControllerToolsCombinedDialogListsControllersAndRegistersApart() {
         tk73test::ScriptedUserInteraction ui;
-        tk73lan::LanSelectPairRequest request(0, "Select target machine");
+        const tk73lantest::ControllerToolRunning tool;
+        // The first table made creates the controller tool's database folder.
+        const CTK73edbModel models;
+        // The store knows two controllers by address; one of them answers the search.
+        constexpr int kStoreNo = 5;
+        CTK73edbVek table(kStoreNo);
+        STORE_MANAGE block;
+        table.InitRegisterEdb(&block);
+        for (size_t i = 0; i < block.entries.size(); ++i) {
+            block.entries[i].storeNo = kStoreNo;
+            block.entries[i].machineNo = static_cast<int>(i + 1);
+        }
+        block.entries[0].operateStatus = '1';
+        block.entries[0].ipAddr = "127.19.9.7";
+        block.entries[1].operateStatus = '1';
+        block.entries[1].ipAddr = "127.19.9.3";
+        QCOMPARE(table.SetRegister(block), 1);
+        tk73lan::LanSelectPairRequest request(kStoreNo, "Select target machine", true);
         CLanSelectDlg dialog(request);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(labelsOf(dialog),
+                 (QStringList{QStringLiteral("Data receive"), QStringLiteral("Receive from")}));
         const auto lists = listsOf(dialog);
         QCOMPARE(lists.size(), size_t{2});
-        QTRY_COMPARE_WITH_TIMEOUT(lists[0]->topLevelItemCount(), 1, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(lists[1]->topLevelItemCount(), 2, 5000);
-        QCOMPARE(lists[0]->topLevelItem(0)->text(0), QStringLiteral("127.19.9.3"));
-        QCOMPARE(lists[0]->topLevelItem(0)->text(1), QStringLiteral("0004"));
+        QTRY_COMPARE_WITH_TIMEOUT(lists[0]->topLevelItem(1)->text(1), QStringLiteral("0004"), 5000);
+        QCOMPARE(lists[0]->topLevelItemCount(), 2);
+        QCOMPARE(lists[0]->topLevelItem(0)->text(0), QStringLiteral("127.19.9.7"));
+        QCOMPARE(lists[0]->topLevelItem(0)->text(1), QStringLiteral("(Unknown)"));
+        QCOMPARE(lists[0]->topLevelItem(1)->text(0), QStringLiteral("127.19.9.3"));
         const QStringList faults = tk73test::renderedProblems(
             dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/lan_select_pair_dlg.png"));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
@@ -124,12 +161,13 @@ class LanSelectDialogTest : public QObject {
         press(dialog, "Select all", 0);
         press(dialog, "OK");
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(request.controllers().chosen(), std::vector<std::string>{"127.19.9.3"});
+        QCOMPARE(request.controllers().chosen(),
+                 (std::vector<std::string>{"127.19.9.7", "127.19.9.3"}));
         QVERIFY(request.registers().chosen().empty());
     }
 
   private:
-    std::unique_ptr<tk73test::TempEnvironment> env_;
+    std::unique_ptr<storetest::StoreTestEnvironment> env_;
     std::vector<std::unique_ptr<tk73regsim::RegisterSimulator>> registers_;
     std::unique_ptr<tk73veksim::ControllerSimulator> controller_;
 };
