@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
 
 #include "apps/detailtool/detail_start.h"
 #include "apps/detailtool/ui/select_files_dialog.h"
@@ -15,6 +16,7 @@
 #include "base/registry_settings.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
+#include "landialogs/tests/controller_tool_running.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
 #include "tools/regsim/register_simulator.h"
@@ -147,6 +149,11 @@ class DetailTransferTest : public QObject {
         AecrbsSetCurrentVekSetting(1, 0);
         tk73dtl::DetailContext context;
         QVERIFY(tk73dtl::prepareStart(context));
+        // Only the controller tool looks for controllers on the LAN; it reads the store from the
+        // desktop selection.
+        const tk73lantest::ControllerToolRunning controllerTool;
+        const std::string storeNo = std::to_string(context.storeNo);
+        QCOMPARE(AecrbsSetDesktopRegister("000", storeNo.c_str(), "999"), 1);
         QCOMPARE(context.kind, 1);
         QVERIFY(searchAt(kControllerAddress));
         tk73veksim::Options options;
