@@ -21,6 +21,7 @@
 #include "tools/cli/exit_codes.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/store_scope.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -63,7 +64,7 @@ int openAsNewStore(const std::string& path, const MODEL_EDB& registerModel,
     tk73ops::StagedArchive staged;
     if (!staged.unpack(path, registerModel)) {
         std::fprintf(stderr, "tk73: %s cannot be read as a %s archive\n", path.c_str(),
-                     registerModel.identName.c_str());
+                     TerminalText(registerModel.identName).c_str());
         return kExitFailed;
     }
     StoreScope scope;
@@ -105,7 +106,12 @@ int openAsWorkingStore(const std::string& path) {
 int runOpen(const CommandLine& line, CliUserInteraction&) {
     const std::string path = line.positional().front();
     const int modelNo = line.numberOr("model", CMdlInfo().GetDefaultActionECRId(), 1, 9999);
-    const std::string name = line.valueOr("name", std::filesystem::path(path).stem().string());
+    // The archive's file name is typed like any other text; as the store's name it is kept in
+    // the code page.
+    const std::string name = line.has("name")
+                                 ? line.value("name")
+                                 : InstallationText(std::filesystem::path(path).stem().string(),
+                                                    "the archive's name (or give --name)");
     if (path.size() >= TK73_MAX_PATH) {
         throw UsageError("the archive's path is too long");
     }
@@ -147,7 +153,7 @@ std::vector<Command> ArchiveCommands() {
          "ARCHIVE [--name NAME] [--model N] [--yes]",
          "Reads a CRP archive as a fresh store and prints its number (in a single-store "
          "installation the working store is replaced).",
-         {{"name", "NAME", "the new store's name (default: the archive's name)"},
+         {{"name", "NAME", "the new store's name (default: the archive's name)", kStoredText},
           {"model", "N", "the register model the archive is for (default: the default model)"},
           kYesOption},
          1,

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "programfiles/pgm_import_range.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -46,19 +47,26 @@ CliUserInteraction::~CliUserInteraction() {
     tk73::installUserInteraction(previous_);
 }
 
+tk73::Button CliUserInteraction::message(const std::string& text, const std::string& caption,
+                                         tk73::MessageIcon icon) {
+    return ConsoleUserInteraction::message(TerminalText(text), TerminalText(caption), icon);
+}
+
 tk73::Button CliUserInteraction::question(const std::string& text, const std::string& caption,
                                           tk73::Buttons buttons, tk73::Button defaultButton,
                                           tk73::MessageIcon icon) {
     const tk73::Button agree = agreeingButton(buttons);
+    const std::string shown = TerminalText(text);
+    const std::string title = TerminalText(caption);
     // A lone button asks nothing: it only needs to be seen.
     if (assumeYes_ || tk73::buttonsOf(buttons).size() == 1) {
-        return ConsoleUserInteraction::question(text, caption, buttons, agree, icon);
+        return ConsoleUserInteraction::question(shown, title, buttons, agree, icon);
     }
     if (isatty(STDIN_FILENO) != 0) {
-        return askTerminal(text) ? agree : tk73::dismissButtonOf(buttons);
+        return askTerminal(shown) ? agree : tk73::dismissButtonOf(buttons);
     }
     refused_ = true;
-    message(text + " (not answered: give --yes to agree)", caption, icon);
+    ConsoleUserInteraction::message(shown + " (not answered: give --yes to agree)", title, icon);
     return tk73::dismissButtonOf(buttons);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The user interaction of tk73. Messages go to standard error as the console default writes
-// them. A question is answered Yes when the command was given --yes; otherwise it is put to the
-// user only when standard input is a terminal, and refused (answered No or Cancel, and
-// remembered) when it is not, so a script never hangs on a question nobody sees. The file
+// them, in UTF-8 like the rest of tk73's output: the libraries' texts carry stored names in the
+// installation's code page. A question is answered Yes when the command was given --yes; otherwise
+// it is put to the user only when standard input is a terminal, and refused (answered No or Cancel,
+// and remembered) when it is not, so a script never hangs on a question nobody sees. The file
 // pickers answer the path that the command line named, once: a flow that asks again (after a
 // refused overwrite) gets no file and ends. The import range dialog is a question too: it
 // clears the program file's data, so it needs --yes, and takes the range the command chose.
@@ -28,6 +29,8 @@ class CliUserInteraction : public tk73::ConsoleUserInteraction {
     // Whether a question was left unanswered for want of --yes.
     bool Refused() const { return refused_; }
 
+    tk73::Button message(const std::string& text, const std::string& caption,
+                         tk73::MessageIcon icon) override;
     tk73::Button question(const std::string& text, const std::string& caption,
                           tk73::Buttons buttons, tk73::Button defaultButton,
                           tk73::MessageIcon icon) override;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tools/cli/terminal_text.h"
+
 namespace tk73cli {
 
 namespace {
@@ -34,7 +36,8 @@ CommandLine::CommandLine(const std::vector<std::string>& args,
         if (spec->valueName == nullptr) {
             values_[name] = "";
         } else if (i + 1 < args.size()) {
-            values_[name] = args[++i];
+            ++i;
+            values_[name] = spec->storedText ? InstallationText(args[i], arg) : args[i];
         } else {
             throw UsageError("option " + arg + " needs a value");
         }

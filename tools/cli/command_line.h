@@ -20,12 +20,17 @@ struct OptionSpec {
     const char* name;       // without the leading "--"
     const char* valueName;  // null for a flag
     const char* help;
+    // The value is a text the installation keeps (a name, a value of a program file, a field
+    // title): typed in UTF-8, it is taken as the code page's bytes (terminal_text.h).
+    bool storedText = false;
 };
+inline constexpr bool kStoredText = true;
 
 class CommandLine {
   public:
     // Parses args against the options; throws UsageError for an unknown option, a missing value
-    // or a positional count outside minPositional..maxPositional.
+    // or a positional count outside minPositional..maxPositional, and BadTextError for a stored
+    // text the installation's code page cannot hold.
     CommandLine(const std::vector<std::string>& args, const std::vector<OptionSpec>& options,
                 int minPositional, int maxPositional);
 

@@ -14,6 +14,7 @@
 #include "tools/cli/json_text.h"
 #include "tools/cli/program_diff.h"
 #include "tools/cli/store_checks.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -76,7 +77,8 @@ class DiffReport {
             return;
         }
         std::printf("%s\t%d\t%d\t%s\t%s\t%s\n", file.c_str(), difference.record, fieldNo,
-                    title.c_str(), difference.left.c_str(), difference.right.c_str());
+                    TerminalText(title).c_str(), TerminalText(difference.left).c_str(),
+                    TerminalText(difference.right).c_str());
     }
 
     FieldTitles titles_;

@@ -14,7 +14,8 @@ enum ExitCode : int {
     kExitNotFound = 3,
     // A question that needs --yes was not answered.
     kExitRefused = 4,
-    // A value that the item or field does not take (too wide, wrong type).
+    // A value that the item or field does not take (too wide, wrong type), or a text the
+    // installation's code page cannot hold.
     kExitBadValue = 5,
     // The operation itself failed; the libraries' message says why.
     kExitFailed = 6,

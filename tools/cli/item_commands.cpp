@@ -10,6 +10,7 @@
 #include "tools/cli/exit_codes.h"
 #include "tools/cli/item_target.h"
 #include "tools/cli/json_text.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -22,7 +23,7 @@ const std::vector<OptionSpec>& itemOptions() {
         {"menu", "M", "the menu of the item"},
         {"item", "K", "the item of the menu"},
         {"file", "F", "the program file, with --field"},
-        {"field", "TITLE", "the field of the program file by its title"},
+        {"field", "TITLE", "the field of the program file by its title", kStoredText},
         {"record", "R", "one record"},
         {"records", "A-B", "a range of records (default: every record of the item)"},
     };
@@ -65,7 +66,7 @@ int runGet(const CommandLine& line, CliUserInteraction&) {
             item.Number("record", record);
             items.push_back((number ? item.Raw("value", text) : item.Text("value", text)).Str());
         } else {
-            std::printf("%d\t%s\n", record, text.c_str());
+            std::printf("%d\t%s\n", record, TerminalText(text).c_str());
         }
     }
     if (line.has("json")) {
@@ -78,7 +79,7 @@ int runGet(const CommandLine& line, CliUserInteraction&) {
 // the item's width or type, so that nothing is written.
 bool parseValue(const tagPGMITEMDEF& def, const std::string& text, tagPGMITEMDATA& out) {
     const auto fail = [&](const char* why) {
-        std::fprintf(stderr, "tk73: \"%s\" %s\n", text.c_str(), why);
+        std::fprintf(stderr, "tk73: \"%s\" %s\n", TerminalText(text).c_str(), why);
         return false;
     };
     const size_t width = static_cast<size_t>(def.nWidth);
@@ -151,7 +152,7 @@ std::vector<Command> ItemCommands() {
     std::vector<OptionSpec> getOptions = itemOptions();
     getOptions.push_back(kJsonOption);
     std::vector<OptionSpec> setOptions = itemOptions();
-    setOptions.push_back({"value", "V", "the value every chosen record gets"});
+    setOptions.push_back({"value", "V", "the value every chosen record gets", kStoredText});
     return {
         {"get",
          "[--store N] [--vek] (--menu M --item K | --file F --field TITLE) [--record R | "

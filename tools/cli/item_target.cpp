@@ -10,6 +10,7 @@
 #include "tools/cli/exit_codes.h"
 #include "tools/cli/field_titles.h"
 #include "tools/cli/store_checks.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -107,7 +108,8 @@ int ItemTarget::ResolveField(int fileNo, const std::string& title) {
         return fieldNo != 0 && f.fieldNo == fieldNo;
     });
     if (field == fields.end()) {
-        std::fprintf(stderr, "tk73: program file %d has no field \"%s\"\n", fileNo, title.c_str());
+        std::fprintf(stderr, "tk73: program file %d has no field \"%s\"\n", fileNo,
+                     TerminalText(title).c_str());
         return kExitNotFound;
     }
     tk73pgm::PgmLoadedFile file;

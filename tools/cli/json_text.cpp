@@ -2,25 +2,14 @@
 
 #include <cstdio>
 
-#include "platform/code_page.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
-
-namespace {
-
-// Read once: the installation does not change while a command runs, and a long listing converts
-// every value.
-const std::string& installationCodePage() {
-    static const std::string codePage = tk73::installationCodePage();
-    return codePage;
-}
-
-}  // namespace
 
 std::string JsonString(const std::string& text) {
     // Converted before escaping: a trail byte of a double-byte character (0x5C in Shift JIS) must
     // not be taken for a backslash, and in UTF-8 no byte of a longer character is below 0x80.
-    const std::string utf8 = tk73::toUtf8(text, installationCodePage());
+    const std::string utf8 = TerminalText(text);
     std::string out = "\"";
     for (const char c : utf8) {
         switch (c) {

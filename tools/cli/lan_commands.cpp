@@ -25,6 +25,7 @@
 #include "tools/cli/json_text.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/store_scope.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -134,7 +135,7 @@ void printOutcomes(const std::vector<RegisterOutcome>& outcomes, bool json) {
     if (!json) {
         for (const RegisterOutcome& outcome : outcomes) {
             std::printf("%s\t%s\t%s\t%s\n", outcome.address.c_str(),
-                        outcome.done ? "done" : "failed", outcome.message.c_str(),
+                        outcome.done ? "done" : "failed", TerminalText(outcome.message).c_str(),
                         commaList(outcome.failedFiles).c_str());
         }
         return;

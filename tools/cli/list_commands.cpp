@@ -10,6 +10,7 @@
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
 #include "tools/cli/json_text.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -62,7 +63,8 @@ int runStores(const CommandLine& line, CliUserInteraction&) {
                                      .Text("name", branch.branchName)
                                      .Str());
         } else {
-            std::printf("branch\t%d\t%s\n", branch.branchNo, branch.branchName.c_str());
+            std::printf("branch\t%d\t%s\n", branch.branchNo,
+                        TerminalText(branch.branchName).c_str());
         }
     }
     for (int i = 0; i < stores.GetStoreCnt(); ++i) {
@@ -73,7 +75,8 @@ int runStores(const CommandLine& line, CliUserInteraction&) {
         std::vector<std::string> machineJson;
         if (!json) {
             std::printf("store\t%d\t%s\tbranch %d\tregister %s\tcontroller %s\n", store.storeNo,
-                        store.storeName.c_str(), store.branchNo, reg.c_str(), vek.c_str());
+                        TerminalText(store.storeName).c_str(), store.branchNo,
+                        TerminalText(reg).c_str(), TerminalText(vek).c_str());
         }
         for (const Machine& machine : machinesOf(store.storeNo)) {
             if (json) {
@@ -85,7 +88,8 @@ int runStores(const CommandLine& line, CliUserInteraction&) {
                                           .Str());
             } else {
                 std::printf("  %s\t%d\t%s\t%s\n", machine.kind, machine.entry.machineNo,
-                            machine.entry.machineName.c_str(), machine.entry.ipAddr.c_str());
+                            TerminalText(machine.entry.machineName).c_str(),
+                            machine.entry.ipAddr.c_str());
             }
         }
         if (json) {
@@ -122,8 +126,9 @@ void listModels(const CTK73edbModelBase& models, const char* kind, bool json,
                                     .Text("name", model.viewName)
                                     .Str());
         } else {
-            std::printf("%s\t%d\t%s\t%s\n", kind, model.modelNo, model.identName.c_str(),
-                        model.viewName.c_str());
+            std::printf("%s\t%d\t%s\t%s\n", kind, model.modelNo,
+                        TerminalText(model.identName).c_str(),
+                        TerminalText(model.viewName).c_str());
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
+#include "tools/cli/terminal_text.h"
 
 namespace {
 
@@ -91,5 +92,8 @@ int main(int argc, char** argv) {
         return result != tk73cli::kExitOk && ui.Refused() ? tk73cli::kExitRefused : result;
     } catch (const tk73cli::UsageError& error) {
         return usageError(*command, error.what());
+    } catch (const tk73cli::BadTextError& error) {
+        std::fprintf(stderr, "tk73 %s: %s\n", command->name.c_str(), error.what());
+        return tk73cli::kExitBadValue;
     }
 }

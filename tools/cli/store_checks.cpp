@@ -4,6 +4,7 @@
 
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
+#include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
 
@@ -21,7 +22,8 @@ bool CheckStoreName(const std::string& name) {
         return false;
     }
     if (CTK73edbStore().IsExistStoreName(name.c_str(), -1) != 0) {
-        std::fprintf(stderr, "tk73: a store is called \"%s\" already\n", name.c_str());
+        std::fprintf(stderr, "tk73: a store is called \"%s\" already\n",
+                     TerminalText(name).c_str());
         return false;
     }
     return true;

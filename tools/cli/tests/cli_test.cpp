@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -282,10 +283,10 @@ TEST_F(Tk73Professional, GetAndSetGoThroughTheHandleWithItsChecks) {
 }
 
 TEST_F(Tk73Professional, JsonIsUtf8WhateverTheInstallationsCodePage) {
-    // Windows-1252 bytes, as the store database and the program files keep them.
-    create("Caf\xE9 \"M\xFCller\"\t2", kKiosk);
+    // Typed in UTF-8, kept in Windows-1252 and converted back for JSON.
+    create("Café \"Müller\"\t2", kKiosk);
     ASSERT_EQ(runTk73({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1",
-                       "--value", "Cr\xEApe \x80"})
+                       "--value", "Crêpe €"})
                   .exitCode,
               0);
     const std::string stores = readBackWithPython(runTk73({"stores", "--json"}).out);
@@ -301,9 +302,117 @@ TEST_F(Tk73Professional, JsonIsUtf8WhateverTheInstallationsCodePage) {
     // its character and is not escaped.
     ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
                                           "CodePage", "SHIFT_JIS"));
-    create("\x83\x5C\x83\x74\x83\x67", kKiosk);
+    create("ソフト", kKiosk);
     const std::string japanese = readBackWithPython(runTk73({"stores", "--json"}).out);
     EXPECT_NE(japanese.find("\"name\": \"\\u30bd\\u30d5\\u30c8\""), std::string::npos) << japanese;
+}
+
+TEST_F(Tk73Professional, TextsAreTypedAndPrintedInUtf8AndKeptInTheCodePage) {
+    // Windows-1252: "é" is one byte, "€" is 0x80; the width of a text counts those bytes.
+    EXPECT_EQ(create("Café €5", kKiosk), "1");
+    create("Plain", kKiosk);
+    const std::string stored = std::string("Caf\xE9 \x80") + "5";
+    const auto files = snapshot();
+    const auto holding = [&](const std::string& bytes) {
+        return std::count_if(files.begin(), files.end(), [&](const auto& file) {
+            return file.second.find(bytes) != std::string::npos;
+        });
+    };
+    EXPECT_GT(holding(stored), 0);
+    EXPECT_EQ(holding("Café"), 0);
+    EXPECT_EQ(runTk73({"stores"}).out,
+              "store\t1\tCafé €5\tbranch 0\tregister KR150\tcontroller -\n"
+              "store\t2\tPlain\tbranch 0\tregister KR150\tcontroller -\n");
+
+    // 16 characters fill the PLU name: 21 bytes in UTF-8, 16 in the code page.
+    const auto setName = [](const std::string& record, const std::string& value) {
+        return runTk73({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record",
+                        record, "--value", value});
+    };
+    ASSERT_EQ(setName("1", "Crème brûlée €12").exitCode, 0);
+    ASSERT_EQ(setName("2", "Café €5").exitCode, 0);
+    EXPECT_NE(read(plu(1)).find("000001,\"04012300000075\",\"Cr\xE8me br\xFBl\xE9"
+                                "e \x80"
+                                "12\","),
+              std::string::npos);
+    EXPECT_NE(read(plu(1)).find("000002,\"04012300000143\",\"" + stored + "         \","),
+              std::string::npos);
+    const CliResult names =
+        runTk73({"get", "--store", "1", "--file", "4", "--field", "PLU name", "--records", "1-2"});
+    EXPECT_EQ(names.out, "1\tCrème brûlée €12\n2\tCafé €5         \n") << names.err;
+    // What get prints, set takes back unchanged.
+    const std::string printed = names.out.substr(2, names.out.find('\n') - 2);
+    ASSERT_EQ(setName("3", printed).exitCode, 0);
+    const CliResult differences = runTk73({"diff", "--store", "1", "--with", "2", "--file", "4"});
+    EXPECT_EQ(differences.out,
+              "FILE004P.TXT\t1\t31\tPLU name\tCrème brûlée €12\tSourdough loaf  \n"
+              "FILE004P.TXT\t2\t31\tPLU name\tCafé €5         \tRye bread       \n"
+              "FILE004P.TXT\t3\t31\tPLU name\tCrème brûlée €12\tBaguette        \n")
+        << differences.err;
+    // Files stay in the code page, byte for byte.
+    const std::string csv = env_.path("plu.csv");
+    ASSERT_EQ(runTk73({"export", "--store", "1", "--file", "4", "--out", csv}).exitCode, 0);
+    EXPECT_EQ(read(csv), read(plu(1)));
+
+    // A character the code page has not, or bytes that are no UTF-8, are refused by name before
+    // anything is written; a question carrying a stored name shows it in UTF-8.
+    const auto before = snapshot();
+    const CliResult tooWide = setName("1", "Crème brûlée €123");
+    EXPECT_EQ(tooWide.exitCode, 5);
+    EXPECT_NE(tooWide.err.find("\"Crème brûlée €123\" is longer"), std::string::npos)
+        << tooWide.err;
+    const CliResult polish = setName("1", "Łódź");
+    EXPECT_EQ(polish.exitCode, 5);
+    EXPECT_NE(polish.err.find("--value: \"Ł\" (U+0141) is no character"), std::string::npos)
+        << polish.err;
+    const CliResult store = runTk73({"store", "create", "--name", "Sklep Łódź", "--model", kKiosk});
+    EXPECT_EQ(store.exitCode, 5);
+    EXPECT_NE(store.err.find("--name: \"Ł\""), std::string::npos) << store.err;
+    const CliResult raw = runTk73({"store", "copy", "--store", "1", "--name", "Caf\xE9"});
+    EXPECT_EQ(raw.exitCode, 5);
+    EXPECT_NE(raw.err.find("--name: the value is not UTF-8"), std::string::npos) << raw.err;
+    EXPECT_EQ(runTk73({"get", "--store", "1", "--file", "4", "--field", "Ł"}).exitCode, 5);
+    const std::string archive = env_.path("Łódź.crp");
+    TempEnvironment::writeFile(archive, "");
+    const CliResult unnamed = runTk73({"open", archive, "--model", kKiosk});
+    EXPECT_EQ(unnamed.exitCode, 5);
+    EXPECT_NE(unnamed.err.find("the archive's name (or give --name): \"Ł\""), std::string::npos)
+        << unnamed.err;
+    const CliResult question = runTk73({"store", "delete", "--store", "1"});
+    EXPECT_EQ(question.exitCode, 4);
+    EXPECT_NE(question.err.find("\"Café €5\""), std::string::npos) << question.err;
+    EXPECT_EQ(snapshot(), before);
+
+    // An archive's file name becomes the store's name in the code page.
+    ASSERT_EQ(runTk73({"save", "--store", "2", "--out", env_.path("Crêpes.crp")}).exitCode, 0);
+    const CliResult opened = runTk73({"open", env_.path("Crêpes.crp"), "--model", kKiosk});
+    ASSERT_EQ(opened.exitCode, 0) << opened.err;
+    EXPECT_NE(runTk73({"stores"}).out.find("store\t3\tCrêpes\t"), std::string::npos);
+}
+
+TEST_F(Tk73Professional, ShiftJisKeepsDoubleByteTextsWhole) {
+    ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
+                                          "CodePage", "SHIFT_JIS"));
+    create("ソフト", kKiosk);
+    EXPECT_NE(runTk73({"stores"}).out.find("store\t1\tソフト\t"), std::string::npos);
+    // Eight double-byte characters fill the 16 bytes of the PLU name (24 bytes in UTF-8); a ninth
+    // does not fit.
+    ASSERT_EQ(runTk73({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1",
+                       "--value", "ソフトクリーム大"})
+                  .exitCode,
+              0);
+    EXPECT_NE(read(plu(1)).find(",\"\x83\x5C\x83\x74\x83\x67\x83\x4E\x83\x8A\x81\x5B\x83\x80"
+                                "\x91\xE5\","),
+              std::string::npos);
+    const auto before = snapshot();
+    EXPECT_EQ(runTk73({"set", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1",
+                       "--value", "ソフトクリーム大盛"})
+                  .exitCode,
+              5);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(
+        runTk73({"get", "--store", "1", "--file", "4", "--field", "PLU name", "--record", "1"}).out,
+        "1\tソフトクリーム大\n");
 }
 
 TEST_F(Tk73Professional, ExportAndImportKeepTheProgramFileSafe) {
