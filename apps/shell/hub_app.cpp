@@ -4,11 +4,11 @@
 
 #include "apps/shell/hub_command_line.h"
 #include "apps/shell/hub_dlg.h"
-#include "apps/shell/main_window_value.h"
 #include "apps/shell/second_start.h"
 #include "apps/shell/tool_table.h"
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
+#include "base/window_values.h"
 
 namespace tk73hub {
 
@@ -33,8 +33,8 @@ CHubApp::StartResult CHubApp::Start(const std::vector<std::string>& arguments) {
         mutex_.reset();
         return StartResult::SecondStart;
     }
-    SetCurrentWindowValue(0);
-    SetMainWindowValue(0);
+    tk73::setCurrentWindowValue(0);
+    tk73::setMainWindowValue(0);
     models_ = std::make_unique<CTK73edbModel>();
     window_ =
         std::make_unique<CHubDlg>(*this, layoutForUserMode(userMode_), commandLine.archiveFile);

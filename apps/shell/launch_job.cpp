@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "apps/shell/hub_texts.h"
-#include "apps/shell/main_window_value.h"
 #include "base/file_utils.h"
 #include "base/user_interaction.h"
+#include "base/window_values.h"
 #include "platform/api.h"
 #include "platform/window_activation.h"
 
@@ -46,7 +46,7 @@ bool LaunchJob::Start(const std::string& path, const std::string& programSwitch,
     }
     running_ = true;
     window_->setEnabled(false);
-    SetMainWindowValue(tk73::ownWindowHandle());
+    tk73::setMainWindowValue(tk73::ownWindowHandle());
     window_->hide();
     const std::string commandLine = LaunchCommandLine(path, programSwitch);
     QWidget* window = window_;
@@ -82,7 +82,7 @@ void LaunchJob::Restore() {
         window_->raise();
         window_->activateWindow();
     }
-    SetMainWindowValue(0);
+    tk73::setMainWindowValue(0);
 }
 
 }  // namespace tk73hub

@@ -1,6 +1,6 @@
 #include "apps/shell/second_start.h"
 
-#include "apps/shell/main_window_value.h"
+#include "base/window_values.h"
 #include "platform/window_activation.h"
 
 namespace tk73hub {
@@ -9,7 +9,7 @@ bool BringRunningShellForward(uint32_t holder) {
     if (tk73::raiseWindow(holder)) {
         return true;
     }
-    const uint32_t current = CurrentWindowValue();
+    const uint32_t current = tk73::currentWindowValue();
     return current != 0 && tk73::raiseWindow(current);
 }
 

@@ -4,10 +4,10 @@
 
 #include "apps/detailtool/detail_start.h"
 #include "apps/detailtool/ui/detail_window.h"
-#include "apps/detailtool/ui/front_window.h"
 #include "apps/editors/framework/window_handover.h"
 #include "base/ui/qt_user_interaction.h"
 #include "base/user_interaction.h"
+#include "base/window_values.h"
 #include "platform/named_mutex.h"
 #include "platform/window_activation.h"
 
@@ -25,12 +25,12 @@ DetailExit runDetailTool(const std::vector<std::string>& arguments) {
         return DetailExit::NoStore;
     }
     DetailWindow window(std::move(context));
-    const uint32_t shell = mainWindow();
+    const uint32_t shell = tk73::mainWindowValue();
     tk73editor::WindowHandover handover(&window);
     handover.Begin();
-    setMainWindow(tk73::ownWindowHandle());
+    tk73::setMainWindowValue(tk73::ownWindowHandle());
     window.exec();
-    setMainWindow(shell);
+    tk73::setMainWindowValue(shell);
     handover.End();
     return DetailExit::Ran;
 }

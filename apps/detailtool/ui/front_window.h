@@ -1,15 +1,9 @@
 #pragma once
-// The registry values through which the shell and the programs it starts find each other's
-// windows (platform/window_activation.h): "MAINHWND" names the window that gets the front back
-// when a started program ends, "CURRENTHWND" the window in front, which a second start of the
-// shell raises.
+// The tool's window in front again after a program it started (base/window_values.h).
 
 #include <cstdint>
 
 namespace tk73dtl {
-
-uint32_t mainWindow();
-void setMainWindow(uint32_t handle);
 
 // A program the tool started has ended. It took the front through "CURRENTHWND" and, when it
 // ended in order, left the value 0; when it was ended from outside it still names itself. Either

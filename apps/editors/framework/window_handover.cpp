@@ -1,25 +1,8 @@
 #include "apps/editors/framework/window_handover.h"
 
-#include "base/registry_settings.h"
+#include "base/window_values.h"
 
 namespace tk73editor {
-
-namespace {
-
-constexpr const char* kMainWindow = "MAINHWND";
-constexpr const char* kCurrentWindow = "CURRENTHWND";
-
-void writeWindow(const char* name, uint32_t handle) {
-    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, name, &handle);
-}
-
-uint32_t readWindow(const char* name) {
-    uint32_t handle = 0;
-    AecrbsGetRegistryCurrentUserSystemValueDW(nullptr, &handle, name);
-    return handle;
-}
-
-}  // namespace
 
 WindowHandover::WindowHandover(QWidget* window) : window_(window) {}
 
@@ -46,7 +29,7 @@ void WindowHandover::Begin() {
             Qt::QueuedConnection);
         return true;
     });
-    writeWindow(kCurrentWindow, tk73::ownWindowHandle());
+    tk73::setCurrentWindowValue(tk73::ownWindowHandle());
 }
 
 void WindowHandover::End() {
@@ -55,10 +38,10 @@ void WindowHandover::End() {
     }
     running_ = false;
     endpoint_.reset();
-    if (readWindow(kCurrentWindow) == tk73::ownWindowHandle()) {
-        writeWindow(kCurrentWindow, 0);
+    if (tk73::currentWindowValue() == tk73::ownWindowHandle()) {
+        tk73::setCurrentWindowValue(0);
     }
-    if (const uint32_t shell = readWindow(kMainWindow); shell != 0) {
+    if (const uint32_t shell = tk73::mainWindowValue(); shell != 0) {
         tk73::raiseWindow(shell);
     }
 }

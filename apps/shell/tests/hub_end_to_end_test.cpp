@@ -14,8 +14,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "apps/shell/main_window_value.h"
 #include "apps/shell/tests/hub_window_fixture.h"
+#include "base/window_values.h"
 #include "platform/process_launch.h"
 #include "platform/runtime_folder.h"
 #include "platform/window_activation.h"
@@ -95,8 +95,8 @@ TEST(HubEndToEnd, AnEditorRunsWhileTheShellWaitsHidden) {
     EXPECT_TRUE(window.IsLaunching());
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.isEnabled());
-    EXPECT_EQ(MainWindowValue(), tk73::ownWindowHandle());
-    EXPECT_EQ(std::to_string(CurrentWindowValue()), started[2]);
+    EXPECT_EQ(tk73::mainWindowValue(), tk73::ownWindowHandle());
+    EXPECT_EQ(std::to_string(tk73::currentWindowValue()), started[2]);
 
     // A second start of the shell brings the editor forward and ends.
     ShellProcess second("");
@@ -111,8 +111,8 @@ TEST(HubEndToEnd, AnEditorRunsWhileTheShellWaitsHidden) {
     // In front: the window system gives it the focus.
     EXPECT_TRUE(
         hubtest::waitFor([&] { return QGuiApplication::focusWindow() == window.windowHandle(); }));
-    EXPECT_EQ(MainWindowValue(), 0u);
-    EXPECT_EQ(CurrentWindowValue(), 0u);
+    EXPECT_EQ(tk73::mainWindowValue(), 0u);
+    EXPECT_EQ(tk73::currentWindowValue(), 0u);
 
     // Exit asks whether to save what the editor wrote: Cancel stays, No ends.
     hub.env().ui().pressButton(tk73::Button::Cancel);
@@ -145,7 +145,7 @@ TEST(HubEndToEnd, DetailSettingsRunsTheDetailToolWhileTheShellWaitsHidden) {
     ASSERT_TRUE(hubtest::waitFor([&] { return !window.IsLaunching(); }));
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.isEnabled());
-    EXPECT_EQ(MainWindowValue(), 0u);
+    EXPECT_EQ(tk73::mainWindowValue(), 0u);
 }
 
 TEST(HubEndToEnd, TheControllerShellRunsBesideTheRegisterShell) {

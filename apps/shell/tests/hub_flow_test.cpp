@@ -11,9 +11,9 @@
 #include <thread>
 
 #include "apps/shell/hub_texts.h"
-#include "apps/shell/main_window_value.h"
 #include "apps/shell/pro_layout_extras.h"
 #include "apps/shell/tests/hub_window_fixture.h"
+#include "base/window_values.h"
 #include "definitions/def_reg.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file.h"
@@ -134,7 +134,7 @@ TEST(HubLaunch, AProgramThatIsNotThereIsReported) {
     ASSERT_TRUE(hubtest::waitFor([&] { return !window.IsLaunching(); }));
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.isEnabled());
-    EXPECT_EQ(MainWindowValue(), 0u);
+    EXPECT_EQ(tk73::mainWindowValue(), 0u);
     const auto messages = hub.env().ui().textsOf(InteractionKind::Message);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0],
@@ -148,8 +148,8 @@ TEST(HubStart, UserModeSevenRunsTheDefaultLayout) {
     EXPECT_EQ(hub.env().storedUserMode(), 7u);
     EXPECT_EQ(hub.window().Layout(), HubLayout::Default);
     EXPECT_EQ(hub.app().UserMode(), 0u);
-    EXPECT_EQ(CurrentWindowValue(), 0u);
-    EXPECT_EQ(MainWindowValue(), 0u);
+    EXPECT_EQ(tk73::currentWindowValue(), 0u);
+    EXPECT_EQ(tk73::mainWindowValue(), 0u);
 }
 
 TEST(HubAbout, ShowsTheProgramVersion) {

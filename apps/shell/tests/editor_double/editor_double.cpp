@@ -20,7 +20,7 @@
 #include <string>
 #include <thread>
 
-#include "base/registry_settings.h"
+#include "base/window_values.h"
 #include "operations/active_store_info.h"
 #include "platform/api.h"
 #include "platform/named_mutex.h"
@@ -47,16 +47,6 @@ void writeText(const std::filesystem::path& file, const std::string& text) {
 void appendLine(const std::filesystem::path& file, const std::string& line) {
     std::ofstream out(file, std::ios::binary | std::ios::app);
     out << line << '\n';
-}
-
-uint32_t readWindow(const char* name) {
-    uint32_t value = 0;
-    AecrbsGetRegistryCurrentUserSystemValueDW(nullptr, &value, name);
-    return value;
-}
-
-void writeWindow(const char* name, uint32_t value) {
-    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, name, &value);
 }
 
 void savePluFile() {
@@ -93,7 +83,7 @@ int main(int argc, char** argv) {
         appendLine(events, "activated");
         return true;
     });
-    writeWindow("CURRENTHWND", tk73::ownWindowHandle());
+    tk73::setCurrentWindowValue(tk73::ownWindowHandle());
     writeText(folder / "started",
               name + "\n" + programSwitch + "\n" + std::to_string(tk73::ownWindowHandle()) + "\n");
 
@@ -108,10 +98,10 @@ int main(int argc, char** argv) {
         savePluFile();
     }
     endpoint.reset();
-    if (readWindow("CURRENTHWND") == tk73::ownWindowHandle()) {
-        writeWindow("CURRENTHWND", 0);
+    if (tk73::currentWindowValue() == tk73::ownWindowHandle()) {
+        tk73::setCurrentWindowValue(0);
     }
-    if (const uint32_t shell = readWindow("MAINHWND"); shell != 0) {
+    if (const uint32_t shell = tk73::mainWindowValue(); shell != 0) {
         tk73::raiseWindow(shell);
     }
     return 0;
