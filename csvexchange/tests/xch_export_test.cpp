@@ -18,6 +18,7 @@
 #include "platform/known_folders.h"
 #include "programfiles/pgm_file.h"
 #include "programfiles/pgm_handle.h"
+#include "tests/support/command_output.h"
 
 namespace {
 
@@ -36,13 +37,9 @@ Rows readWithPython(const std::string& path) {
         "        sys.stdout.buffer.write((\"\\x1f\".join(row) + \"\\x1e\").encode(\"latin-1\"))' "
         "'" +
         path + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        out.append(buffer, n);
-    }
-    EXPECT_EQ(pclose(pipe), 0);
+    const tk73test::CommandOutput python = tk73test::runCommand(command);
+    EXPECT_EQ(python.status, 0);
+    const std::string& out = python.text;
     Rows rows;
     size_t start = 0;
     for (size_t end; (end = out.find('\x1e', start)) != std::string::npos; start = end + 1) {

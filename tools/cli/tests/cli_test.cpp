@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "platform/registry_hive.h"
+#include "tests/support/command_output.h"
 #include "tests/support/temp_environment.h"
 #include "tools/cli/tests/cli_process.h"
 #include "tools/regsim/register_simulator.h"
@@ -84,13 +85,8 @@ class Tk73 : public ::testing::Test {
             "with open(sys.argv[1], encoding=\"utf-8\", errors=\"strict\") as f:\n"
             "    print(json.dumps(json.load(f)))' '" +
             file + "' 2>/dev/null";
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string out;
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            out.append(buffer, n);
-        }
-        return pclose(pipe) == 0 ? out : std::string();
+        const tk73test::CommandOutput python = tk73test::runCommand(command);
+        return python.status == 0 ? python.text : std::string();
     }
 
     TempEnvironment env_;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 
+#include "tests/support/command_output.h"
 #include "tools/defcheck/tests/expect_finding.h"
 
 using tk73tools::Findings;
@@ -179,22 +179,11 @@ TEST(InstallationCheck, NamesTheOldVersionDefinitionThatDoesNotFit) {
 TEST(CheckCommand, ListsFindingsAndAnswersWithItsExitCode) {
     StagedCopy copy;
     const std::string command = std::string(TK73DEFCHECK_PROGRAM) + " " + copy.root() + " 2>&1";
-    auto run = [&](int& status) {
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string output;
-        char buffer[512];
-        while (pipe && fgets(buffer, sizeof buffer, pipe)) {
-            output += buffer;
-        }
-        status = pipe ? WEXITSTATUS(pclose(pipe)) : -1;
-        return output;
-    };
-    int status = -1;
-    std::string output = run(status);
-    EXPECT_EQ(status, 0) << output;
+    tk73test::CommandOutput check = tk73test::runCommand(command);
+    EXPECT_EQ(check.status, 0) << check.text;
     copy.setKey(kRegister, "FILE0005", "F02L", "13");
-    output = run(status);
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(output.find("register/KR301/KR301.INI: [FILE0005] F02L: "), std::string::npos)
-        << output;
+    check = tk73test::runCommand(command);
+    EXPECT_EQ(check.status, 1);
+    EXPECT_NE(check.text.find("register/KR301/KR301.INI: [FILE0005] F02L: "), std::string::npos)
+        << check.text;
 }

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
 #include "platform/ini_profile.h"
 #include "platform/registry_hive.h"
+#include "tests/support/command_output.h"
 #include "tests/support/temp_environment.h"
 
 namespace fs = std::filesystem;
@@ -32,15 +32,10 @@ std::optional<tk73::RegistryValue> staged(const std::string& target, const char*
 }
 
 std::string run(const std::string& arguments, int& status) {
-    std::string command = std::string(TK73STAGE_PROGRAM) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    char buffer[256];
-    while (pipe && fgets(buffer, sizeof buffer, pipe)) {
-        output += buffer;
-    }
-    status = pipe ? WEXITSTATUS(pclose(pipe)) : -1;
-    return output;
+    tk73test::CommandOutput stage =
+        tk73test::runCommand(std::string(TK73STAGE_PROGRAM) + " " + arguments + " 2>&1");
+    status = stage.status;
+    return stage.text;
 }
 
 }  // namespace
