@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "tests/support/command_output.h"
 #include "tools/defcheck/tests/expect_finding.h"
 
