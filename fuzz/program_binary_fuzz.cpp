@@ -19,13 +19,6 @@ namespace {
 
 constexpr int kMachineId = 49;
 
-// The places of the checksums in the two headers (the layouts in outside/glconv/README.md).
-constexpr size_t kProgramBodyLength = 28;
-constexpr size_t kProgramBodyCrc = 32;
-constexpr size_t kProgramHeaderCrc = 380;
-constexpr size_t kLogoRowsCrc = 18;
-constexpr size_t kLogoHeaderCrc = 187;
-
 void putCrc(std::string& bytes, size_t at, size_t from, size_t size) {
     glconv::putLittleEndian(bytes, at, glconv::crcOf(bytes.data() + from, size), 4);
 }
@@ -34,15 +27,16 @@ void putCrc(std::string& bytes, size_t at, size_t from, size_t size) {
 std::string withRightChecksums(std::string bytes) {
     if (glconv::isProgramBinary(bytes) && bytes.size() >= glconv::kProgramHeaderSize) {
         const size_t room = bytes.size() - glconv::kProgramHeaderSize;
-        const size_t body =
-            std::min<size_t>(glconv::getLittleEndian(bytes, kProgramBodyLength, 4), room);
-        glconv::putLittleEndian(bytes, kProgramBodyLength, static_cast<uint32_t>(body), 4);
-        putCrc(bytes, kProgramBodyCrc, glconv::kProgramHeaderSize, body);
-        putCrc(bytes, kProgramHeaderCrc, 0, kProgramHeaderCrc);
+        const size_t body = std::min<size_t>(
+            glconv::getLittleEndian(bytes, glconv::kProgramBodyLengthOffset, 4), room);
+        glconv::putLittleEndian(bytes, glconv::kProgramBodyLengthOffset,
+                                static_cast<uint32_t>(body), 4);
+        putCrc(bytes, glconv::kProgramBodyCrcOffset, glconv::kProgramHeaderSize, body);
+        putCrc(bytes, glconv::kProgramHeaderCrcOffset, 0, glconv::kProgramHeaderCrcOffset);
     } else if (glconv::isLogoBinary(bytes) && bytes.size() >= glconv::kLogoHeaderSize) {
-        putCrc(bytes, kLogoRowsCrc, glconv::kLogoHeaderSize,
+        putCrc(bytes, glconv::kLogoRowsCrcOffset, glconv::kLogoHeaderSize,
                bytes.size() - glconv::kLogoHeaderSize);
-        putCrc(bytes, kLogoHeaderCrc, 0, kLogoHeaderCrc);
+        putCrc(bytes, glconv::kLogoHeaderCrcOffset, 0, glconv::kLogoHeaderCrcOffset);
     }
     return bytes;
 }

@@ -17,11 +17,10 @@ constexpr size_t kWidthOffset = 12;
 constexpr size_t kHeightOffset = 14;
 constexpr size_t kNumberWidthOffset = 16;
 constexpr size_t kMachineIdOffset = 17;
-constexpr size_t kRowsCrcOffset = 18;
 constexpr size_t kHeaderLineOffset = 22;  // a length byte, then up to kLineRoom bytes
 constexpr size_t kFileLineOffset = 103;
 constexpr size_t kLineRoom = 80;
-constexpr HeaderLayout kLayout{{"GLCVLOGO", 8}, 8, 1, kMachineIdOffset, 187};
+constexpr HeaderLayout kLayout{{"GLCVLOGO", 8}, 8, 1, kMachineIdOffset, kLogoHeaderCrcOffset};
 constexpr uint32_t kMaxDots = 0xFFFF;
 
 int hexValue(char c) {
@@ -121,7 +120,7 @@ int encodeLogoBinary(const std::string& text, int machineId, std::string& binary
     putLittleEndian(out, kWidthOffset, static_cast<uint32_t>(hexDigits * 4), 2);
     putLittleEndian(out, kHeightOffset, static_cast<uint32_t>(height), 2);
     out[kNumberWidthOffset] = static_cast<char>(numberWidth);
-    putLittleEndian(out, kRowsCrcOffset, crcOf(rows.data(), rows.size()), 4);
+    putLittleEndian(out, kLogoRowsCrcOffset, crcOf(rows.data(), rows.size()), 4);
     sealHeader(out, kLayout, machineId);
     binary = out + rows;
     return kNormalEnd;
@@ -144,7 +143,7 @@ int decodeLogoBinary(const std::string& binary, int machineId, std::string& text
         return kIllegalFormat;
     }
     const char* rows = binary.data() + kLogoHeaderSize;
-    if (getLittleEndian(binary, kRowsCrcOffset, 4) != crcOf(rows, rowBytes * height)) {
+    if (getLittleEndian(binary, kLogoRowsCrcOffset, 4) != crcOf(rows, rowBytes * height)) {
         return kCannotConvert;
     }
     // The writer stores single lines; one holding a line feed would read back as other lines.

@@ -8,6 +8,9 @@
 namespace glconv {
 
 inline constexpr size_t kLogoHeaderSize = 191;
+// Where the dot rows' CRC-32 and the header's own CRC-32 lie in the header.
+inline constexpr size_t kLogoRowsCrcOffset = 18;
+inline constexpr size_t kLogoHeaderCrcOffset = 187;
 
 // The binary form of a logo text program file; 0 or a result code.
 int encodeLogoBinary(const std::string& text, int machineId, std::string& binary);

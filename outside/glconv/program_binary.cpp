@@ -13,13 +13,11 @@ namespace glconv {
 
 namespace {
 
-constexpr HeaderLayout kLayout{{"GLCVPGM\x1A", 8}, 8, 1, kMachineIdOffset, 380};
+constexpr HeaderLayout kLayout{{"GLCVPGM\x1A", 8}, 8, 1, kMachineIdOffset, kProgramHeaderCrcOffset};
 constexpr size_t kFileNoOffset = 10;
 constexpr size_t kRmCodeOffset = 12;
 constexpr size_t kRmCodeSize = 11;
 constexpr size_t kTextLengthOffset = 24;
-constexpr size_t kBodyLengthOffset = 28;
-constexpr size_t kBodyCrcOffset = 32;
 constexpr uint32_t kMaxText = 0x7FFFFFFF;
 // Deflate packs at most 1032 bytes into one, so a longer text than that many times the body is a
 // damaged or made-up header: refused before room is set aside for it.
@@ -65,8 +63,8 @@ int encodeProgramBinary(const std::string& text, int machineId, std::string& bin
     const std::string rmCode = rmCodeOf(header);
     binary.replace(kRmCodeOffset, rmCode.size(), rmCode);
     putLittleEndian(binary, kTextLengthOffset, static_cast<uint32_t>(text.size()), 4);
-    putLittleEndian(binary, kBodyLengthOffset, static_cast<uint32_t>(body.size()), 4);
-    putLittleEndian(binary, kBodyCrcOffset, crcOf(body.data(), body.size()), 4);
+    putLittleEndian(binary, kProgramBodyLengthOffset, static_cast<uint32_t>(body.size()), 4);
+    putLittleEndian(binary, kProgramBodyCrcOffset, crcOf(body.data(), body.size()), 4);
     sealHeader(binary, kLayout, machineId);
     binary += body;
     return kNormalEnd;
@@ -80,13 +78,13 @@ int decodeProgramBinary(const std::string& binary, int machineId, std::string& t
     if (const int checked = checkHeader(binary, kLayout, machineId); checked != kNormalEnd) {
         return checked;
     }
-    const size_t bodySize = getLittleEndian(binary, kBodyLengthOffset, 4);
+    const size_t bodySize = getLittleEndian(binary, kProgramBodyLengthOffset, 4);
     const uint32_t textSize = getLittleEndian(binary, kTextLengthOffset, 4);
     if (binary.size() - kProgramHeaderSize < bodySize) {
         return kAbruptEnd;
     }
     const char* body = binary.data() + kProgramHeaderSize;
-    if (getLittleEndian(binary, kBodyCrcOffset, 4) != crcOf(body, bodySize) ||
+    if (getLittleEndian(binary, kProgramBodyCrcOffset, 4) != crcOf(body, bodySize) ||
         textSize > kMaxText || textSize > bodySize * kMaxInflation) {
         return kCannotConvert;
     }

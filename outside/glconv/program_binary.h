@@ -8,6 +8,10 @@ namespace glconv {
 
 inline constexpr size_t kProgramHeaderSize = 384;
 inline constexpr size_t kMachineIdOffset = 379;
+// Where the body's length, the body's CRC-32 and the header's own CRC-32 lie in the header.
+inline constexpr size_t kProgramBodyLengthOffset = 28;
+inline constexpr size_t kProgramBodyCrcOffset = 32;
+inline constexpr size_t kProgramHeaderCrcOffset = 380;
 
 // Builds the binary form of a text program file or pack text; 0 or a result code (a text that
 // is neither).
