@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -71,31 +72,64 @@ tk73pgm::FileBuffer bufferOf(std::string_view bytes) {
     return buffer;
 }
 
+// Where the records lie. While the middle of a large file is still being read, the first record
+// line must lie in the first piece and the last record line in the last one: record lines of at
+// most half a piece make the last one begin within the last piece. Otherwise the whole file is
+// waited for first.
+std::optional<RecordLayout> layoutOf(const tk73pgm::FileBuffer& buffer, StagedRead& load) {
+    const size_t prefix = std::min(load.Prefix(), buffer.size);
+    if (prefix < buffer.size) {
+        const std::optional<RecordLayout> head = findRecordLayout(buffer.bytes.get(), prefix);
+        const bool bothHeld = head && head->firstRecord + head->length + 2 <= prefix &&
+                              2 * (head->length + 2) <= StagedRead::kEdge;
+        if (!bothHeld && !load.Finish()) {
+            return std::nullopt;
+        }
+    }
+    return findRecordLayout(buffer.bytes.get(), buffer.size);
+}
+
 }  // namespace
 
 ProgramDocument::OpenResult ProgramDocument::Open(const std::string& path, const std::string& title,
                                                   std::vector<EditField> fields) {
     tk73pgm::FileBuffer read;
-    if (tk73pgm::readWholeFile(path, read) != 1) {
+    StagedRead load;
+    if (!load.Start(path, read)) {
         return OpenResult::ReadFailed;
     }
-    const std::string_view bytes(read.bytes.get(), read.size);
-    const std::string_view oldLine = bytes.substr(0, storedTitleLineLength(bytes));
+    const auto held = [&] {
+        return std::string_view(read.bytes.get(), std::min(load.Prefix(), read.size));
+    };
+    // A title line that runs past the first piece of a large file is measured on the whole file.
+    if (storedTitleLineLength(held()) == held().size() && held().size() < read.size &&
+        !load.Finish()) {
+        return OpenResult::ReadFailed;
+    }
+    const std::string_view oldLine = held().substr(0, storedTitleLineLength(held()));
     const std::string newLine = titleLineFor(title);
     const bool sameLine = oldLine.size() == newLine.size() &&
                           strncasecmp(oldLine.data(), newLine.data(), newLine.size()) == 0;
     std::optional<uint64_t> fingerprint;
     if (oldLine != newLine) {
+        if (!load.Finish()) {
+            return OpenResult::ReadFailed;
+        }
+        const std::string_view bytes(read.bytes.get(), read.size);
         fingerprint = fingerprintOf(bytes);
         std::string normalised = newLine;
         normalised.append(bytes.substr(oldLine.size()));
         read = bufferOf(normalised);
     }
-    const std::optional<RecordLayout> layout = findRecordLayout(read.bytes.get(), read.size);
+    const std::optional<RecordLayout> layout = layoutOf(read, load);
+    if (!layout && !load.Finish()) {
+        return OpenResult::ReadFailed;
+    }
     if (!layout || layout->count == 0 || fields.empty()) {
         return OpenResult::NoEditField;
     }
     path_ = path;
+    load_ = std::move(load);
     buffer_ = std::move(read);
     layout_ = *layout;
     fields_ = std::move(fields);
@@ -110,6 +144,11 @@ std::optional<size_t> ProgramDocument::ValueOffset(int row, int field) const {
     }
     const EditField& info = Field(field);
     const size_t lineStart = layout_.lineStart(row);
+    // The scanners read whole words up to the padding's width past the line.
+    const size_t lineEnd = lineStart + layout_.length + 2 + tk73pgm::kFileBufferPadding;
+    if (!load_.Holds(lineStart, lineEnd) && !load_.Finish()) {
+        return std::nullopt;
+    }
     tk73pgm::FieldCursor cursor(buffer_.bytes.get(), lineStart);
     tk73pgm::FieldSpan span;
     if (cursor.seek(info.index, span) != 1) {
@@ -185,8 +224,13 @@ bool ProgramDocument::FileUnchanged() const {
     return print.value() == *fileFingerprint_;
 }
 
+std::string_view ProgramDocument::Bytes() const {
+    load_.Finish();
+    return {buffer_.bytes.get(), buffer_.size};
+}
+
 bool ProgramDocument::Save() {
-    if (!IsOpen() || !tk73::replaceWholeFile(path_, Bytes())) {
+    if (!IsOpen() || !WhollyRead() || !tk73::replaceWholeFile(path_, Bytes())) {
         return false;
     }
     fileFingerprint_ = fingerprintOf(Bytes());
@@ -195,16 +239,18 @@ bool ProgramDocument::Save() {
 }
 
 bool ProgramDocument::SaveCopy(const std::string& path) const {
-    return IsOpen() && tk73::replaceWholeFile(path, Bytes());
+    return IsOpen() && WhollyRead() && tk73::replaceWholeFile(path, Bytes());
 }
 
 bool ProgramDocument::TakeImage(const std::string& source, const std::string& title) {
     ProgramDocument taken;
-    if (!IsOpen() || taken.Open(source, title, fields_) != OpenResult::Opened) {
+    if (!IsOpen() || taken.Open(source, title, fields_) != OpenResult::Opened ||
+        !taken.WhollyRead()) {
         return false;
     }
     // The fingerprint is of the file on disk, which the new image no longer equals.
     NoteFileBytes();
+    load_ = std::move(taken.load_);
     buffer_ = std::move(taken.buffer_);
     layout_ = taken.layout_;
     modified_ = true;

@@ -1,6 +1,8 @@
 #pragma once
 // The one program file the data editor works on: its whole image in one buffer, where its
 // records lie, the fields of its program view, and reading and writing each field value in place.
+// A large file's middle arrives after Open() returns (see StagedRead); whatever needs its bytes
+// waits for them, so callers see the whole image either way.
 // The editor never changes the length of a record line, the number of records or any character
 // outside a field value; only the title line at the top is rewritten when the file is opened.
 //
@@ -16,6 +18,7 @@
 
 #include "apps/dataeditor/edit_field.h"
 #include "apps/dataeditor/record_layout.h"
+#include "apps/dataeditor/staged_read.h"
 #include "programfiles/pgm_file_io.h"
 
 namespace tk73edit {
@@ -38,8 +41,11 @@ class ProgramDocument {
     int FieldCount() const { return static_cast<int>(fields_.size()); }
     const EditField& Field(int field) const { return fields_[static_cast<size_t>(field)]; }
     const std::vector<EditField>& Fields() const { return fields_; }
-    // The whole image as it would be saved.
-    std::string_view Bytes() const { return {buffer_.bytes.get(), buffer_.size}; }
+    // The whole image as it would be saved (waits for the whole file).
+    std::string_view Bytes() const;
+    // Waits for the whole file; false when part of it could not be read after all (the file
+    // shrank or failed meanwhile): its records show blanks and the image is never saved.
+    bool WhollyRead() const { return load_.Finish(); }
 
     // The field's characters in the record (row 0 is record 1); blanks when the record line has
     // no such item.
@@ -78,6 +84,8 @@ class ProgramDocument {
 
     std::string path_;
     tk73pgm::FileBuffer buffer_;
+    // After the buffer it reads into, so that it is finished before the buffer goes.
+    mutable StagedRead load_;
     RecordLayout layout_;
     std::vector<EditField> fields_;
     bool modified_ = false;

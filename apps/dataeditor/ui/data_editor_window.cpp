@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -123,6 +124,15 @@ void DataEditorWindow::ShowPlaced() {
     } else {
         show();
     }
+    // The middle of a large file is still being read while the first screen paints; once the
+    // window is up, a file that could not be read to its end is reported as at the start, and the
+    // window goes.
+    QTimer::singleShot(0, this, [this] {
+        if (!document_.WhollyRead()) {
+            Message(filled(kReadFailed, FileName()), static_cast<int>(tk73::MessageIcon::Error));
+            close();
+        }
+    });
 }
 
 WindowPlacement DataEditorWindow::Placement() const {

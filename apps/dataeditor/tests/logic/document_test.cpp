@@ -3,6 +3,7 @@
 // the shipped register model KR301.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -10,6 +11,7 @@
 #include "apps/dataeditor/field_table.h"
 #include "apps/dataeditor/program_document.h"
 #include "apps/dataeditor/record_layout.h"
+#include "apps/dataeditor/staged_read.h"
 #include "apps/dataeditor/title_line.h"
 #include "tests/support/temp_environment.h"
 #include "tk73_source_dir.h"
@@ -191,6 +193,82 @@ TEST(ProgramDocumentTest, NoticesAFileThatAnotherProgramChanged) {
     EXPECT_TRUE(document.FileUnchanged());
     std::remove(file.c_str());
     EXPECT_FALSE(document.FileUnchanged());
+}
+
+// A PLU file of the shipped layout large enough that its middle is read while the document is
+// already open: the head of the shipped file, then records numbered 1 to count named after their
+// number, then a line cut short.
+std::string largePluFile(int count) {
+    const std::string shipped = TempEnvironment::readFile(kDefaultPlu);
+    const size_t first = shipped.find("\r\n000001,") + 2;
+    const std::string record = shipped.substr(first, shipped.find("\r\n", first) + 2 - first);
+    std::string bytes = shipped.substr(0, first);
+    for (int n = 1; n <= count; ++n) {
+        char number[16];
+        char name[32];
+        std::snprintf(number, sizeof(number), "%06d", n);
+        std::snprintf(name, sizeof(name), "Loaf %-11d", n);
+        std::string line = record;
+        line.replace(0, 6, number);
+        line.replace(line.find("Sourdough loaf  "), 16, name);
+        bytes += line;
+    }
+    return bytes + "000000,\"0401";
+}
+
+TEST(ProgramDocumentTest, ALargeFileOpensBeforeItsMiddleIsReadAndSavesWhole) {
+    TempEnvironment environment;
+    const std::string file = environment.path("FILE004P.TXT");
+    const std::string original = largePluFile(12000);
+    ASSERT_GT(original.size(), 4 * StagedRead::kEdge);
+    TempEnvironment::writeFile(file, original);
+    ProgramDocument document;
+    ASSERT_EQ(document.Open(file, "n:P0004:", pluFields()), ProgramDocument::OpenResult::Opened);
+    EXPECT_EQ(document.RecordCount(), 12000);
+    EXPECT_FALSE(document.Modified());
+    for (const int row : {0, 1, 5999, 6000, 11998, 11999}) {
+        char name[32];
+        std::snprintf(name, sizeof(name), "Loaf %-11d", row + 1);
+        EXPECT_EQ(document.Stored(row, 1), name) << row;
+    }
+    ASSERT_TRUE(document.Write(11999, 1, "Last"));
+    ASSERT_TRUE(document.Write(6000, 1, "Middle"));
+    ASSERT_TRUE(document.Save());
+    std::string expected = original;
+    expected.replace(expected.find("Loaf 6001 "), 16, "Middle          ");
+    expected.replace(expected.find("Loaf 12000"), 16, "Last            ");
+    EXPECT_EQ(TempEnvironment::readFile(file), expected);
+
+    // Another title rewrites the whole image at once.
+    ProgramDocument renamed;
+    ASSERT_EQ(renamed.Open(file, "Items", pluFields()), ProgramDocument::OpenResult::Opened);
+    EXPECT_EQ(renamed.Bytes(), "\"C\",\"Items\"\r\n" + expected.substr(expected.find("\r\n") + 2));
+}
+
+TEST(ProgramDocumentTest, AFileCutShortWhileItsMiddleIsReadIsNeverSavedFromAPartialImage) {
+    TempEnvironment environment;
+    const std::string file = environment.path("FILE004P.TXT");
+    const std::string original = largePluFile(12000);
+    const std::string cut = original.substr(0, original.size() / 3);
+    // Whether the cut comes before the middle is read varies from turn to turn; either way the
+    // document holds the whole file or refuses to write.
+    for (int turn = 0; turn < 20; ++turn) {
+        TempEnvironment::writeFile(file, original);
+        ProgramDocument document;
+        ASSERT_EQ(document.Open(file, "n:P0004:", pluFields()),
+                  ProgramDocument::OpenResult::Opened);
+        ASSERT_EQ(truncate(file.c_str(), static_cast<off_t>(cut.size())), 0);
+        if (document.WhollyRead()) {
+            EXPECT_EQ(document.Bytes(), original);
+            continue;
+        }
+        EXPECT_EQ(document.Stored(6000, 1), std::string(16, ' '));
+        EXPECT_EQ(document.Stored(11999, 1), "Loaf 12000      ");
+        EXPECT_FALSE(document.Write(6000, 1, "Lost"));
+        EXPECT_FALSE(document.Save());
+        EXPECT_FALSE(document.SaveCopy(environment.path("copy.TXT")));
+        EXPECT_EQ(TempEnvironment::readFile(file), cut);
+    }
 }
 
 TEST(FieldTableTest, ShowsTheProgramViewWithBitFieldsAsPlainNumbers) {
