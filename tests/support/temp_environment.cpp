@@ -16,6 +16,8 @@ TempEnvironment::TempEnvironment() {
     for (const char* sub : {"common", "local", "documents", "temp", "run"}) {
         std::filesystem::create_directories(root_ / sub);
     }
+    // A session's runtime folder is private to its user, as the session makes it.
+    std::filesystem::permissions(root_ / "run", std::filesystem::perms::owner_all);
     setVariable("TK73_MACHINE_HIVE", path("machine.reg"));
     setVariable("TK73_USER_HIVE", path("user.reg"));
     setVariable("TK73_COMMON_APPDATA", path("common"));
