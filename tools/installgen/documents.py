@@ -45,6 +45,30 @@ EDITING = [
     ("item", "Ctrl+Z undoes your changes on a page one field at a time, Ctrl+Y redoes them."),
 ]
 
+LOGOS = [
+    ("heading", "Graphic logos"),
+    ("text", "Graphic Logo/POP lists every logo the register model prints. Edit... (or a "
+             "double click) opens a logo: choose a BMP picture, set the black and white "
+             "threshold or dithering, and the preview shows the dots exactly as the register "
+             "will print them. The same page takes the official receipt's company and address "
+             "images."),
+    ("text", "OK converts every logo you changed into the store's settings; Save to SD card "
+             "writes one logo straight to the card. Save on the main window also copies the "
+             "store's logos to the card with the rest of the settings."),
+]
+
+DETAIL = [
+    ("heading", "Detail settings and the data editor"),
+    ("text", "Detail Settings lists every program file of the store. Open shows a file in the "
+             "data editor, a grid with one row per record and one column per field: type over "
+             "a field to change it, copy and paste single fields, whole records or a range of "
+             "records, search a column forwards or backwards, and zoom the grid for reading. "
+             "Save writes only the values you changed; if another program changed the file in "
+             "the meantime, the editor asks before it writes over it."),
+    ("text", "Target sets how the editors show each file and field: titles, the icon on the "
+             "main window, whether a field is shown or may be edited, and its mask."),
+]
+
 CARD = [
     ("heading", "SD card"),
     ("text", "Save writes the whole setting as one archive file to the SD card, in the folder "
@@ -133,8 +157,8 @@ GUIDES = {
 
 
 def guide_blocks(title, intro):
-    return ([("title", title), ("text", intro)] + START + EDITING + CARD + CSV + LAN + MERGE
-            + MAINTENANCE)
+    return ([("title", title), ("text", intro)] + START + EDITING + LOGOS + DETAIL + CARD + CSV
+            + LAN + MERGE + MAINTENANCE)
 
 
 def html_page(title, body):
