@@ -21,6 +21,7 @@
 #include "operations/vek_rs_sock.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
+#include "storedb/testing/machines_in_use.h"
 #include "tools/regsim/register_simulator.h"
 #include "tools/veksim/controller_simulator.h"
 
@@ -70,15 +71,7 @@ class LanExecute : public archivetest::ArchiveTest {
     // The store's register table lists one register in use at the address.
     void listRegister(const std::string& address) const {
         CTK73edbRegister table(store_.number);
-        STORE_MANAGE block;
-        table.InitRegisterEdb(&block);
-        for (size_t i = 0; i < block.entries.size(); ++i) {
-            block.entries[i].storeNo = store_.number;
-            block.entries[i].machineNo = static_cast<int>(i + 1);
-        }
-        block.entries[0].operateStatus = '1';
-        block.entries[0].ipAddr = address;
-        ASSERT_EQ(table.SetRegister(block), 1);
+        ASSERT_EQ(storetest::listMachinesInUse(table, {address}), 1);
     }
     // The select dialog, which names the work, searches and keeps the addresses of the set
     // checked.

@@ -21,6 +21,7 @@
 #include "platform/registry_hive.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_reg_vek.h"
+#include "storedb/testing/machines_in_use.h"
 #include "storedb/testing/store_test_environment.h"
 #include "tests/ui_checks/rendered_window.h"
 #include "tools/regsim/register_simulator.h"
@@ -123,17 +124,7 @@ class LanSelectDialogTest : public QObject {
         // The store knows two controllers by address; one of them answers the search.
         constexpr int kStoreNo = 5;
         CTK73edbVek table(kStoreNo);
-        STORE_MANAGE block;
-        table.InitRegisterEdb(&block);
-        for (size_t i = 0; i < block.entries.size(); ++i) {
-            block.entries[i].storeNo = kStoreNo;
-            block.entries[i].machineNo = static_cast<int>(i + 1);
-        }
-        block.entries[0].operateStatus = '1';
-        block.entries[0].ipAddr = "127.19.9.7";
-        block.entries[1].operateStatus = '1';
-        block.entries[1].ipAddr = "127.19.9.3";
-        QCOMPARE(table.SetRegister(block), 1);
+        QCOMPARE(storetest::listMachinesInUse(table, {"127.19.9.7", "127.19.9.3"}), 1);
         tk73lan::LanSelectPairRequest request(kStoreNo, "Select target machine", true);
         CLanSelectDlg dialog(request);
         dialog.show();

@@ -19,6 +19,7 @@
 #include "landialogs/tests/controller_tool_running.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
+#include "storedb/testing/machines_in_use.h"
 #include "tools/regsim/register_simulator.h"
 #include "tools/veksim/controller_simulator.h"
 
@@ -42,15 +43,7 @@ bool listRegister(int storeNo) {
         return false;
     }
     CTK73edbRegister table(storeNo);
-    STORE_MANAGE block;
-    table.InitRegisterEdb(&block);
-    for (size_t i = 0; i < block.entries.size(); ++i) {
-        block.entries[i].storeNo = storeNo;
-        block.entries[i].machineNo = static_cast<int>(i + 1);
-    }
-    block.entries[0].operateStatus = '1';
-    block.entries[0].ipAddr = kRegisterAddress;
-    return table.SetRegister(block) == 1;
+    return storetest::listMachinesInUse(table, {kRegisterAddress}) == 1;
 }
 
 // The select dialog takes every machine found; the run dialog runs them all.
