@@ -103,13 +103,16 @@ function(tk73_qtest name)
     target_link_libraries(${name} PRIVATE tk73_options tk73testsupport Qt6::Test Qt6::Widgets
                                           ${ARG_LINKS})
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300)
+    # Its run with the second font set (tk73_second_fonts) takes the same lock.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300
+                                            RESOURCE_LOCK ${name})
 endfunction()
 
 # tk73_second_fonts(PROGRAM [ARGS arg...]): a test program that renders windows under the layout
 # check (tests/ui_checks) run a second time with the second font set, as the test
-# PROGRAM_<set>_fonts; ARGS picks the cases that render (every case without it). The normal
-# configuration runs it: the sanitizers find nothing in a layout that the first run missed.
+# PROGRAM_<set>_fonts; ARGS picks the cases that render (every case without it). The two runs of a
+# program never overlap: its cases may listen on fixed loopback ports. The normal configuration
+# runs it: the sanitizers find nothing in a layout that the first run missed.
 function(tk73_second_fonts program)
     cmake_parse_arguments(ARG "" "" "ARGS" ${ARGN})
     if(TK73_SANITIZE)
@@ -118,5 +121,5 @@ function(tk73_second_fonts program)
     set(name ${program}_${TK73_SECOND_FONTS}_fonts)
     add_test(NAME ${name} COMMAND ${program} ${ARG_ARGS})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_SECOND_FONTS_ENVIRONMENT}"
-                                            TIMEOUT 300)
+                                            TIMEOUT 300 RESOURCE_LOCK ${program})
 endfunction()
