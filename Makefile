@@ -36,7 +36,13 @@ test-normal: build
 test-asan: build-asan
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 
-test: test-normal test-asan
+# Both configurations run even when the first fails; the command fails at the end, naming the
+# configurations that failed.
+test: setup
+	@failed=""; \
+	$(MAKE) --no-print-directory test-normal || failed="$$failed normal"; \
+	$(MAKE) --no-print-directory test-asan || failed="$$failed sanitizer"; \
+	if [ -n "$$failed" ]; then echo "make test: failures in the configurations:$$failed"; exit 1; fi
 
 bench: build
 	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration bench_lan bench_dataeditor

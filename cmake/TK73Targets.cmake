@@ -15,10 +15,12 @@ if(TK73_SANITIZE)
 endif()
 
 # The environment every test runs in: the home and the known folders point into the build
-# tree, so that a test that forgets its own overrides still never touches the real user's files.
+# tree, so that a test that forgets its own overrides still never touches the real user's files,
+# and Qt renders with the pinned font set whatever fonts the machine has.
 set(TK73_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
 file(MAKE_DIRECTORY ${TK73_TEST_HOME})
-set(TK73_TEST_ENVIRONMENT
+include(TK73FontSets)
+set(TK73_TEST_BASE_ENVIRONMENT
     "HOME=${TK73_TEST_HOME}"
     "XDG_CONFIG_HOME=${TK73_TEST_HOME}/config"
     "XDG_DATA_HOME=${TK73_TEST_HOME}/data"
@@ -34,6 +36,12 @@ set(TK73_TEST_ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen"
     "ASAN_OPTIONS=detect_leaks=1"
     "UBSAN_OPTIONS=print_stacktrace=1")
+set(TK73_TEST_ENVIRONMENT ${TK73_TEST_BASE_ENVIRONMENT}
+    "FONTCONFIG_FILE=${TK73_FONT_SET_DIR}/${TK73_PINNED_FONTS}.conf")
+# The same with the second font set, which TK73_FONT_SET names: a test program's main keeps it.
+set(TK73_SECOND_FONTS_ENVIRONMENT ${TK73_TEST_BASE_ENVIRONMENT}
+    "FONTCONFIG_FILE=${TK73_FONT_SET_DIR}/${TK73_SECOND_FONTS}.conf"
+    "TK73_FONT_SET=${TK73_SECOND_FONTS}")
 
 # tk73_sources(VAR DIR): the C++ sources and headers directly in DIR. A library is the files of
 # its folder (its ui/, tests/ and other sub-folders are separate targets).
@@ -42,13 +50,16 @@ function(tk73_sources var dir)
     set(${var} ${found} PARENT_SCOPE)
 endfunction()
 
-# The same environment as C++ string literals, for the test programs' main.
+# The same without the fonts as C++ string literals, for the test programs' main, and the pinned
+# set's configuration, for the programs that pick their fonts themselves (tests/support).
 set(environment_literals "")
-foreach(assignment IN LISTS TK73_TEST_ENVIRONMENT)
+foreach(assignment IN LISTS TK73_TEST_BASE_ENVIRONMENT)
     string(APPEND environment_literals "    \"${assignment}\",\n")
 endforeach()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_test_environment.inc
      CONTENT "${environment_literals}")
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_pinned_fonts.h
+     CONTENT "#pragma once\n#define TK73_PINNED_FONTS \"${TK73_FONT_SET_DIR}/${TK73_PINNED_FONTS}.conf\"\n")
 
 # tk73_library(NAME [STATIC] [DIR dir] LINKS ...): a library made of the files of its folder
 # (default: the current folder); shared unless STATIC. Every target carries tk73_options.
@@ -92,5 +103,23 @@ function(tk73_qtest name)
     target_link_libraries(${name} PRIVATE tk73_options tk73testsupport Qt6::Test Qt6::Widgets
                                           ${ARG_LINKS})
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300)
+    # Its run with the second font set (tk73_second_fonts) takes the same lock.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_TEST_ENVIRONMENT}" TIMEOUT 300
+                                            RESOURCE_LOCK ${name})
+endfunction()
+
+# tk73_second_fonts(PROGRAM [ARGS arg...]): a test program that renders windows under the layout
+# check (tests/ui_checks) run a second time with the second font set, as the test
+# PROGRAM_<set>_fonts; ARGS picks the cases that render (every case without it). The two runs of a
+# program never overlap: its cases may listen on fixed loopback ports. The normal configuration
+# runs it: the sanitizers find nothing in a layout that the first run missed.
+function(tk73_second_fonts program)
+    cmake_parse_arguments(ARG "" "" "ARGS" ${ARGN})
+    if(TK73_SANITIZE)
+        return()
+    endif()
+    set(name ${program}_${TK73_SECOND_FONTS}_fonts)
+    add_test(NAME ${name} COMMAND ${program} ${ARG_ARGS})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TK73_SECOND_FONTS_ENVIRONMENT}"
+                                            TIMEOUT 300 RESOURCE_LOCK ${program})
 endfunction()

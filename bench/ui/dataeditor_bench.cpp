@@ -9,8 +9,8 @@
 // the editor holds at its peak over an open, a paint and a jump, beside the file's size (target:
 // at most twice).
 //
-// Run without arguments (offscreen unless a display platform is chosen): makes its file in a
-// temporary folder, prints one line per figure and removes the folder.
+// Run without arguments (offscreen unless a display platform is chosen, with the tests' pinned
+// fonts): makes its file in a temporary folder, prints one line per figure and removes the folder.
 
 #include <QApplication>
 #include <QPixmap>
@@ -30,6 +30,7 @@
 #include "bench/allocation_counter.h"
 #include "bench/run_timing.h"
 #include "tests/support/temp_environment.h"
+#include "tests/support/test_fonts.h"
 #include "tk73_source_dir.h"
 #include "tools/progen/program_generator.h"
 
@@ -115,6 +116,8 @@ class Editor {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Painting times do not depend on the fonts the machine has.
+    tk73test::useTestFonts();
     // The window keeps its placement in the registry: the hives live in the temporary folder.
     tk73test::TempEnvironment environment;
     QApplication application(argc, argv);

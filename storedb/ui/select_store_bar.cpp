@@ -2,7 +2,7 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QPushButton>
+#include <QToolButton>
 
 #include "base/ui/ui_text.h"
 #include "storedb/edb_store.h"
@@ -13,13 +13,11 @@
 using tk73::toQString;
 
 CSelectStoreBarBase::CSelectStoreBarBase(QWidget* parent, bool disabled, bool vekBar)
-    : QWidget(parent),
-      button_(new QPushButton(vekBar ? QStringLiteral("Select ALL") : QStringLiteral("Select"))),
-      names_(new StoreNamesView) {
+    : QWidget(parent), button_(new QToolButton), names_(new StoreNamesView) {
     setObjectName(QStringLiteral("storeBar"));
     button_->setObjectName(QStringLiteral("BtnSelect"));
+    button_->setText(vekBar ? QStringLiteral("Select ALL") : QStringLiteral("Select"));
     button_->setEnabled(!disabled && !vekBar);
-    button_->setAutoDefault(false);
     names_->setObjectName(QStringLiteral("storeNames"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 0, 2, 0);
@@ -29,7 +27,7 @@ CSelectStoreBarBase::CSelectStoreBarBase(QWidget* parent, bool disabled, bool ve
     // A strip of its own colour, so that it reads as a bar above the window's contents.
     setBackgroundRole(QPalette::Midlight);
     setAutoFillBackground(true);
-    connect(button_, &QPushButton::clicked, this, [this] { chooseStore(); });
+    connect(button_, &QToolButton::clicked, this, [this] { chooseStore(); });
     if (parent != nullptr) {
         parent->installEventFilter(this);
         fitToParent();

@@ -1,7 +1,8 @@
 #pragma once
 // The store bar: a strip across the top of a window that names the selected branch, store and
 // model and lets the user choose another store. It tells its window about a new choice with the
-// storeChanged signal.
+// storeChanged signal. It is 24 pixels high whatever the font: its button is a tool button, whose
+// margins leave the text of a taller font (as Noto's) the room a push button's would take.
 
 #include <QWidget>
 
@@ -9,7 +10,7 @@
 
 #include "storedb/edb_records.h"
 
-class QPushButton;
+class QToolButton;
 class StoreNamesView;
 
 class CSelectStoreBarBase : public QWidget {
@@ -22,7 +23,7 @@ class CSelectStoreBarBase : public QWidget {
     int storeNo() const { return storeNo_; }
     int modelNo() const { return modelNo_; }
     const std::string& modelName() const { return modelName_; }
-    QPushButton* selectButton() const { return button_; }
+    QToolButton* selectButton() const { return button_; }
     // The names as the bar shows them.
     QString shownNames() const;
 
@@ -44,7 +45,7 @@ class CSelectStoreBarBase : public QWidget {
     void chooseStore();
     void fitToParent();
 
-    QPushButton* button_;
+    QToolButton* button_;
     StoreNamesView* names_;
     int branchNo_ = EDB_NO_STORE;
     int storeNo_ = EDB_NO_STORE;

@@ -1,11 +1,14 @@
 // The main of every GoogleTest program of the suite. It points the home, the configuration
 // folders, the registry hives and the known folders into the build tree before any case runs,
-// so a case that forgets its own overrides still never touches the real user's files.
+// so a case that forgets its own overrides still never touches the real user's files, and gives
+// Qt the test fonts.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
+
+#include "tests/support/test_fonts.h"
 
 namespace {
 
@@ -25,6 +28,7 @@ void setTestEnvironment() {
 
 int main(int argc, char** argv) {
     setTestEnvironment();
+    tk73test::useTestFonts();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -16,11 +16,21 @@ QStringList renderedProblems(QWidget& window, const QString& pictureFile) {
         return {QStringLiteral("the window is not shown")};
     }
     QStringList problems = layoutProblems(&window);
-    QDir().mkpath(QFileInfo(pictureFile).path());
-    if (!window.grab().save(pictureFile)) {
-        problems << QStringLiteral("cannot save ") + pictureFile;
+    const QString file = picturePath(pictureFile);
+    QDir().mkpath(QFileInfo(file).path());
+    if (!window.grab().save(file)) {
+        problems << QStringLiteral("cannot save ") + file;
     }
     return problems;
+}
+
+QString picturePath(const QString& pictureFile) {
+    const QString fontSet = qEnvironmentVariable("TK73_FONT_SET");
+    if (fontSet.isEmpty()) {
+        return pictureFile;
+    }
+    const QFileInfo file(pictureFile);
+    return file.path() + QStringLiteral("/fonts-") + fontSet + QLatin1Char('/') + file.fileName();
 }
 
 }  // namespace tk73test

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include "apps/shell/tests/hub_window_fixture.h"
 #include "apps/shell/tool_button.h"
 #include "tests/ui_checks/layout_problems.h"
+#include "tests/ui_checks/rendered_window.h"
 
 namespace tk73hub {
 namespace {
@@ -47,10 +49,11 @@ void checkState(hubtest::HubWindow& hub, const RenderCase& c, int state) {
     window.Document().SetState(state);
     QApplication::processEvents();
     const QImage picture = window.grab().toImage();
-    QDir().mkpath(QStringLiteral(TK73_SHELL_SCREENSHOTS));
-    const QString file = QStringLiteral(TK73_SHELL_SCREENSHOTS "/%1-state%2.png")
-                             .arg(QString::fromLatin1(c.name))
-                             .arg(state);
+    const QString file =
+        tk73test::picturePath(QStringLiteral(TK73_SHELL_SCREENSHOTS "/%1-state%2.png")
+                                  .arg(QString::fromLatin1(c.name))
+                                  .arg(state));
+    QDir().mkpath(QFileInfo(file).path());
     EXPECT_TRUE(picture.save(file)) << file.toStdString();
 
     const WindowSize size = windowSize(c.layout);
