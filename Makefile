@@ -12,7 +12,7 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 export CCACHE_MAXSIZE ?= 20G
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci
+.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci package
 
 all: build
 
@@ -37,6 +37,10 @@ test-asan: build-asan
 	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
 
 test: test-normal test-asan
+
+# The Debian package of the release build, in the build folder (packaging/README.md).
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration bench_lan bench_dataeditor
