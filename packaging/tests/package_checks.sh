@@ -5,6 +5,7 @@
 #
 # usage: package_checks.sh <folder that holds the package>
 set -euo pipefail
+trap 'echo "package_checks.sh: line $LINENO failed" >&2' ERR
 folder=${1:?folder of the package}
 deb=$(find "$folder" -maxdepth 1 -name 'tk73_*.deb')
 [ -f "$deb" ] || { echo "no single package in $folder" >&2; exit 1; }

@@ -18,6 +18,7 @@
 #
 # usage: package_test.sh <folder that holds the package>
 set -euo pipefail
+trap 'echo "package_test.sh: line $LINENO failed" >&2' ERR
 folder=${1:?folder of the package}
 
 if [ "$(id -u)" != 0 ]; then
@@ -108,10 +109,13 @@ listing() {
     find "$root" -path "$data" -prune -o -printf '%p %y %m %u %g %s %T@\n' | sort
 }
 # Every file the test's users own where they could write; a file of a run killed earlier that
-# had the same uids is in the list taken before the users start.
+# had the same uids is in the list taken before the users start. Other programs come and go in
+# /tmp meanwhile, so find may miss a file that vanished under it: that is no failure.
 owned() {
-    find "$work" /tmp /var/tmp /dev/shm -xdev \( -uid "${uid[alice]}" -o -uid "${uid[bob]}" -o \
-        -uid "${uid[carol]}" \) -print 2>/dev/null | sort -u
+    {
+        find "$work" /tmp /var/tmp /dev/shm -xdev \( -uid "${uid[alice]}" -o -uid "${uid[bob]}" \
+            -o -uid "${uid[carol]}" \) -print 2>/dev/null || true
+    } | sort -u
 }
 owned >"$work/owned-before"
 # The files the users made outside the folders they may write: their XDG folders, their
