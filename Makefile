@@ -12,7 +12,7 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 export CCACHE_MAXSIZE ?= 20G
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci
+.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci package
 
 all: build
 
@@ -43,6 +43,10 @@ test: setup
 	$(MAKE) --no-print-directory test-normal || failed="$$failed normal"; \
 	$(MAKE) --no-print-directory test-asan || failed="$$failed sanitizer"; \
 	if [ -n "$$failed" ]; then echo "make test: failures in the configurations:$$failed"; exit 1; fi
+
+# The Debian package of the release build, in the build folder (packaging/README.md).
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 bench: build
 	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration bench_lan bench_dataeditor

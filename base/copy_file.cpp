@@ -1,15 +1,9 @@
-#include <filesystem>
-
 #include "base/file_utils.h"
-
-namespace fs = std::filesystem;
+#include "platform/file_copy.h"
 
 int TK73_API AecrbsCopyFile(const char* source, const char* target, int failIfExists) {
     if (source == nullptr || target == nullptr) {
         return 0;
     }
-    std::error_code error;
-    const fs::copy_options options =
-        failIfExists != 0 ? fs::copy_options::none : fs::copy_options::overwrite_existing;
-    return fs::copy_file(source, target, options, error) && !error ? 1 : 0;
+    return tk73::copyFileAsNew(source, target, failIfExists == 0) ? 1 : 0;
 }

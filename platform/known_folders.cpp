@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/environment.h"
+#include "platform/installed_layout.h"
 
 namespace tk73 {
 
@@ -39,7 +40,7 @@ std::string documentsFromUserDirs() {
 std::string defaultFolder(KnownFolder folder) {
     switch (folder) {
         case KnownFolder::CommonAppData:
-            return "/var/lib";
+            return installedSharedDataFolder();
         case KnownFolder::LocalAppData: {
             const std::string data = environmentValue("XDG_DATA_HOME");
             return data.empty() ? belowHome("/.local/share") : data;
@@ -49,8 +50,15 @@ std::string defaultFolder(KnownFolder folder) {
             return documents.empty() ? belowHome("/Documents") : documents;
         }
         case KnownFolder::Temp: {
-            const std::string temp = environmentValue("TMPDIR");
-            return temp.empty() ? std::string("/tmp") : temp;
+            // Archives and exports pass through fixed names in the temporary folder: the
+            // session's runtime folder is the user's alone, where /tmp is everybody's.
+            for (const char* variable : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+                std::string temp = environmentValue(variable);
+                if (!temp.empty()) {
+                    return temp;
+                }
+            }
+            return "/tmp";
         }
     }
     return {};

@@ -3,18 +3,18 @@
 // (tests and the demo installation set all of them):
 //
 //   folder                    variable             default
-//   common application data   TK73_COMMON_APPDATA  /var/lib
+//   common application data   TK73_COMMON_APPDATA  /var/lib (below the installation's root)
 //   local application data    TK73_LOCAL_APPDATA   $XDG_DATA_HOME, else $HOME/.local/share
 //   documents                 TK73_DOCUMENTS       XDG_DOCUMENTS_DIR of
 //                                                  $XDG_CONFIG_HOME/user-dirs.dirs (else
 //                                                  $HOME/.config/user-dirs.dirs), else
 //                                                  $HOME/Documents
-//   temporary folder          TK73_TEMP            $TMPDIR, else /tmp
+//   temporary folder          TK73_TEMP            $XDG_RUNTIME_DIR, else $TMPDIR, else /tmp
 //
 // The XDG conventions name no folder that every user of the machine may write to, so the common
 // application data default is /var/lib, where an installation for all users creates its data
-// folder with the permissions it needs. An empty variable counts as unset. Paths come back as
-// given, without a trailing separator added; the folders are not created.
+// folder with the permissions it needs (installed_layout.h). An empty variable counts as unset.
+// Paths come back as given, without a trailing separator added; the folders are not created.
 
 #include <string>
 

@@ -5,6 +5,7 @@
 
 #include "platform/environment.h"
 #include "platform/file_lock.h"
+#include "platform/installed_layout.h"
 #include "platform/registry_export.h"
 #include "platform/running_program.h"
 #include "platform/whole_file.h"
@@ -88,6 +89,10 @@ std::string registryHiveFile(Hive hive) {
         return overridden;
     }
     if (hive == Hive::Machine) {
+        const std::string installed = installedMachineHive();
+        if (!installed.empty()) {
+            return installed;
+        }
         const std::string folder = runningProgramFolder();
         return folder.empty() ? std::string() : folder + "/machine.reg";
     }

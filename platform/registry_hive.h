@@ -11,8 +11,9 @@
 // compare without regard to letter case. A missing or damaged file reads as empty and is left as
 // it is until the next write replaces it whole (temporary file, flush, rename).
 //
-// The machine hive's file is TK73_MACHINE_HIVE, else "machine.reg" beside the running program;
-// the user hive's file is TK73_USER_HIVE, else "user.reg" in the user's configuration folder.
+// The machine hive's file is TK73_MACHINE_HIVE, else the installation's (/etc/tk73/machine.reg,
+// installed_layout.h), else "machine.reg" beside the running program (a build folder); the user
+// hive's file is TK73_USER_HIVE, else "tk73/user.reg" in the user's configuration folder.
 
 #include <cstdint>
 #include <optional>

@@ -40,22 +40,6 @@ void drawRegister(QPainter& p, QPointF origin, qreal side, const QColor& body,
     p.drawRect(QRectF(at(6, 13.6), QSizeF(4 * u, 0.8 * u)));
 }
 
-QPixmap iconPixmap(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, side, side);
-    fill.setColorAt(0.0, palette::kBannerRight);
-    fill.setColorAt(1.0, palette::kBannerLeft);
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(0, 0, side, side), side / 5.0, side / 5.0);
-    const qreal inset = side / 8.0;
-    drawRegister(p, QPointF(inset, inset), side - 2 * inset, palette::kWhite, palette::kBannerLeft);
-    return pixmap;
-}
-
 }  // namespace
 
 QPixmap headerPicture(const QString& caption, QSize size, qreal devicePixelRatio) {
@@ -136,9 +120,25 @@ QPixmap groundPicture(QSize size, qreal devicePixelRatio) {
 
 QIcon applicationIcon() {
     QIcon icon;
-    icon.addPixmap(iconPixmap(16));
-    icon.addPixmap(iconPixmap(32));
+    icon.addPixmap(QPixmap::fromImage(applicationIconPicture(16)));
+    icon.addPixmap(QPixmap::fromImage(applicationIconPicture(32)));
     return icon;
+}
+
+QImage applicationIconPicture(int side) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, side, side);
+    fill.setColorAt(0.0, palette::kBannerRight);
+    fill.setColorAt(1.0, palette::kBannerLeft);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(0, 0, side, side), side / 5.0, side / 5.0);
+    const qreal inset = side / 8.0;
+    drawRegister(p, QPointF(inset, inset), side - 2 * inset, palette::kWhite, palette::kBannerLeft);
+    return image;
 }
 
 }  // namespace tk73hub

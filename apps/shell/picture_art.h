@@ -3,6 +3,7 @@
 // banner, the window's ground and the application icon.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -22,5 +23,9 @@ QPixmap groundPicture(QSize size, qreal devicePixelRatio);
 
 // The application icon in its two sizes, 16 x 16 and 32 x 32.
 QIcon applicationIcon();
+
+// The application icon drawn at one size, side x side pixels; the desktop's icon theme gets it
+// at its usual sizes from here too, without a running application.
+QImage applicationIconPicture(int side);
 
 }  // namespace tk73hub

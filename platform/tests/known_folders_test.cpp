@@ -28,6 +28,8 @@ TEST(KnownFolders, DefaultsFollowTheXdgConventions) {
     ScopedVariable data("XDG_DATA_HOME", nullptr);
     ScopedVariable config("XDG_CONFIG_HOME", nullptr);
     ScopedVariable tmpdir("TMPDIR", nullptr);
+    ScopedVariable runtime("XDG_RUNTIME_DIR", nullptr);
+    // The test programs run from the build folder, which is no installation.
     EXPECT_EQ(knownFolderPath(KnownFolder::CommonAppData), "/var/lib");
     EXPECT_EQ(knownFolderPath(KnownFolder::LocalAppData), home + "/.local/share");
     EXPECT_EQ(knownFolderPath(KnownFolder::Documents), home + "/Documents");
@@ -37,6 +39,9 @@ TEST(KnownFolders, DefaultsFollowTheXdgConventions) {
         ScopedVariable tmp("TMPDIR", environment.path("tmp").c_str());
         EXPECT_EQ(knownFolderPath(KnownFolder::LocalAppData), environment.path("data"));
         EXPECT_EQ(knownFolderPath(KnownFolder::Temp), environment.path("tmp"));
+        // The session's own folder comes first: fixed temporary names are safe only there.
+        ScopedVariable session("XDG_RUNTIME_DIR", environment.path("run").c_str());
+        EXPECT_EQ(knownFolderPath(KnownFolder::Temp), environment.path("run"));
     }
     ScopedVariable noHome("HOME", nullptr);
     EXPECT_EQ(knownFolderPath(KnownFolder::LocalAppData), "");

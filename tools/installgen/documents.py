@@ -23,6 +23,15 @@ START = [
     ("text", "The tool keeps every setting in program files, one file per kind of data, in the "
              "working folder of the current store. The editors change these files in place; "
              "nothing is sent to a register until you save to an SD card or send over the LAN."),
+    ("text", "Where your data lives: your own settings (the store on the desktop, window places, "
+             "the SD card folder) are kept in tk73 in your configuration folder "
+             "(~/.config/tk73), and your stores in tk73 in your data folder "
+             "(~/.local/share/tk73). In the professional layout the stores are shared by every "
+             "user of the computer in /var/lib/tk73; members of the group tk73 may change them. "
+             "The computer's settings (the tool's folders, the code page and the layout) are in "
+             "/etc/tk73/machine.reg, which the administrator edits. Backups go to "
+             "KELVO/TK73TOOL/BACKUPDB in your documents folder (the controller tool's to "
+             "KELVO/VEKSTTL/BACKUPDB) unless you choose another folder."),
 ]
 
 EDITING = [

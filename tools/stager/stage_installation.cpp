@@ -80,35 +80,52 @@ bool copyInstallation(const fs::path& source, const fs::path& install, std::stri
     return true;
 }
 
-bool writeHive(const fs::path& target, uint32_t mode, std::vector<std::string>& log,
-               std::string& error) {
-    const fs::path install = target / "install";
+bool writeHive(const HiveRequest& request, std::vector<std::string>& log, std::string& error) {
+    const fs::path install = request.installation;
+    const std::string data = request.dataFolder.empty() ? "" : request.dataFolder + "/";
     const std::pair<const char*, std::string> folders[] = {
         {"InstallPath", install.generic_string()},
         {"RegisterPath", (install / "register").generic_string()},
         {"VekPath", (install / "vek").generic_string()},
         {"SystemPath", (install / "system").generic_string()},
         {"TemplatePath", (install / "template").generic_string()},
-        {"DataBasePath", "TK73DB"},
-        {"TempPath", "TK73TEMP"},
+        {"DataBasePath", data + "TK73DB"},
+        {"TempPath", data + "TK73TEMP"},
         {"CodePage", "WINDOWS-1252"},
     };
-    MachineHiveOverride hive(stagedHive(target.generic_string()));
+    MachineHiveOverride hive(request.hive);
     for (const char* root : kRoots) {
         for (const auto& [name, value] : folders) {
             if (!tk73::registryWriteString(tk73::Hive::Machine, root, name, value)) {
-                error = "cannot write " + std::string(name) + " to " + stagedHive(target);
+                error = "cannot write " + std::string(name) + " to " + request.hive;
                 return false;
             }
         }
         bool controllerRoot = root == kRoots[1];
-        uint32_t value = controllerRoot ? controllerToolMode(mode) : registerToolMode(mode);
+        uint32_t value =
+            controllerRoot ? controllerToolMode(request.mode) : registerToolMode(request.mode);
         if (!tk73::registryWriteDword(tk73::Hive::Machine, root, "UserMode", value)) {
-            error = "cannot write UserMode to " + stagedHive(target);
+            error = "cannot write UserMode to " + request.hive;
             return false;
         }
         log.push_back("wrote the machine values under " + std::string(root) + " (UserMode " +
                       std::to_string(value) + ")");
+    }
+    return true;
+}
+
+bool isKnownMode(uint32_t mode, std::string& error) {
+    if (mode > 4) {
+        error = "user mode " + std::to_string(mode) + " is not one of 0 to 4";
+        return false;
+    }
+    return true;
+}
+
+bool holdsInstallation(const fs::path& folder, std::string& error) {
+    if (!fs::is_regular_file(folder / "TK73TOOL.ini")) {
+        error = folder.generic_string() + " holds no installation (no TK73TOOL.ini)";
+        return false;
     }
     return true;
 }
@@ -125,14 +142,9 @@ std::string stagedHive(const std::string& target) {
 
 bool stageInstallation(const StageRequest& request, std::vector<std::string>& log,
                        std::string& error) {
-    if (request.mode > 4) {
-        error = "user mode " + std::to_string(request.mode) + " is not one of 0 to 4";
-        return false;
-    }
     const fs::path source = fs::absolute(request.source).lexically_normal();
     const fs::path target = fs::absolute(request.target).lexically_normal();
-    if (!fs::is_regular_file(source / "TK73TOOL.ini")) {
-        error = source.generic_string() + " holds no installation (no TK73TOOL.ini)";
+    if (!isKnownMode(request.mode, error) || !holdsInstallation(source, error)) {
         return false;
     }
     const fs::path install = target / "install";
@@ -157,10 +169,36 @@ bool stageInstallation(const StageRequest& request, std::vector<std::string>& lo
         return false;
     }
     log.push_back("copied " + source.generic_string() + " to " + install.generic_string());
-    if (!writeHive(target, request.mode, log, error)) {
+    if (!writeHive({install.generic_string(), hive.generic_string(), request.mode, "", true}, log,
+                   error)) {
         return false;
     }
     log.push_back("machine hive: " + hive.generic_string());
+    return true;
+}
+
+bool writeMachineHive(const HiveRequest& request, std::vector<std::string>& log,
+                      std::string& error) {
+    HiveRequest absolute = request;
+    absolute.installation = fs::absolute(request.installation).lexically_normal().generic_string();
+    absolute.hive = fs::absolute(request.hive).lexically_normal().generic_string();
+    if (!isKnownMode(request.mode, error) || !holdsInstallation(absolute.installation, error)) {
+        return false;
+    }
+    if (fs::exists(absolute.hive) && !request.replace) {
+        error = absolute.hive + " is there already; keep it or replace it";
+        return false;
+    }
+    std::error_code failed;
+    fs::remove(absolute.hive, failed);
+    if (failed) {
+        error = "cannot remove " + absolute.hive + ": " + failed.message();
+        return false;
+    }
+    if (!writeHive(absolute, log, error)) {
+        return false;
+    }
+    log.push_back("machine hive: " + absolute.hive);
     return true;
 }
 

@@ -23,6 +23,18 @@ struct StageRequest {
     bool replace = false;  // remove an installation that T already holds
 };
 
+// The machine hive of an installation that already lies in its place, as a package lays it out:
+// the folder values name the installation's folders, and the database and temporary folders are
+// "<dataFolder>/TK73DB" and "<dataFolder>/TK73TEMP" below the application data folder ("TK73DB"
+// and "TK73TEMP" without a data folder).
+struct HiveRequest {
+    std::string installation;  // InstallPath, the folder that holds TK73TOOL.ini
+    std::string hive;          // the file to write
+    uint32_t mode = 0;         // as for staging
+    std::string dataFolder;
+    bool replace = false;  // replace a hive file that is there already
+};
+
 // The repository's install folder, where the stager takes the installation from by default.
 std::string shippedInstallation();
 
@@ -33,5 +45,9 @@ std::string stagedHive(const std::string& target);
 // the caller's TK73_MACHINE_HIVE is the same afterwards as before.
 bool stageInstallation(const StageRequest& request, std::vector<std::string>& log,
                        std::string& error);
+
+// Writes the machine hive of an installation in place; the same promises as staging.
+bool writeMachineHive(const HiveRequest& request, std::vector<std::string>& log,
+                      std::string& error);
 
 }  // namespace tk73tools

@@ -153,3 +153,48 @@ TEST(StageCommand, StagesPrintsAndFailsClearly) {
     EXPECT_EQ(status, 1);
     EXPECT_NE(output.find("user mode 9"), std::string::npos) << output;
 }
+
+TEST(StageCommand, WritesOnlyTheHiveOfAnInstallationInPlace) {
+    tk73test::TempEnvironment env;
+    const std::string hive = env.path("etc/machine.reg");
+    const std::string installation = tk73tools::shippedInstallation();
+    int status = -1;
+    std::string output =
+        run("--hive " + hive + " --from " + installation + " --mode 2 --data-folder tk73", status);
+    ASSERT_EQ(status, 0) << output;
+    setenv("TK73_MACHINE_HIVE", hive.c_str(), 1);
+    for (const char* root : {kRegisterRoot, kControllerRoot}) {
+        EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, root, "InstallPath")->text,
+                  fs::path(installation).lexically_normal().generic_string());
+        EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, root, "SystemPath")->text,
+                  fs::path(installation + "/system").lexically_normal().generic_string());
+        EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, root, "DataBasePath")->text,
+                  "tk73/TK73DB");
+        EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, root, "TempPath")->text,
+                  "tk73/TK73TEMP");
+    }
+    EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, kRegisterRoot, "UserMode")->dword, 2u);
+    EXPECT_FALSE(fs::exists(env.root() / "install")) << "nothing is copied";
+
+    // A hive that is there is kept unless replaced, and then written afresh.
+    const std::string before = tk73test::TempEnvironment::readFile(hive);
+    output = run("--hive " + hive + " --from " + installation, status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("is there already"), std::string::npos) << output;
+    EXPECT_EQ(tk73test::TempEnvironment::readFile(hive), before);
+    output = run("--hive " + hive + " --from " + installation + " --replace", status);
+    ASSERT_EQ(status, 0) << output;
+    EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, kRegisterRoot, "UserMode")->dword, 0u);
+    EXPECT_EQ(tk73::registryReadValue(tk73::Hive::Machine, kRegisterRoot, "DataBasePath")->text,
+              "TK73DB");
+
+    // Staging and hive writing do not mix, and a folder without installation gets no hive.
+    run(env.path("stage") + " --hive " + hive, status);
+    EXPECT_EQ(status, 2);
+    run(env.path("stage") + " --data-folder tk73", status);
+    EXPECT_EQ(status, 2);
+    output = run("--hive " + env.path("other.reg") + " --from " + env.path("documents"), status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("no TK73TOOL.ini"), std::string::npos) << output;
+    EXPECT_FALSE(fs::exists(env.root() / "other.reg"));
+}
