@@ -16,6 +16,7 @@ QStringList renderedProblems(QWidget& window, const QString& pictureFile) {
         return {QStringLiteral("the window is not shown")};
     }
     QStringList problems = layoutProblems(&window);
+    problems << strayWindows();
     QDir().mkpath(QFileInfo(pictureFile).path());
     if (!window.grab().save(pictureFile)) {
         problems << QStringLiteral("cannot save ") + pictureFile;
