@@ -1,5 +1,6 @@
 #include "archive/file_version_converter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -127,6 +128,18 @@ int CTK73packFileVersionConverter::GetHeaderString(const char* path, std::string
     in.read(out.data(), static_cast<std::streamsize>(kHeaderBytes));
     out.resize(static_cast<size_t>(in.gcount()));
     return 1;
+}
+
+int CTK73packFileVersionConverter::SetHeaderString(const char* path, const std::string& header) {
+    const size_t length = std::min(header.size(), kHeaderBytes - 1);
+    const long long size = AecrbsCheckFile(path);
+    if (size < 0 || static_cast<size_t>(size) < length) {
+        return 0;
+    }
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    return file && file.write(header.data(), static_cast<std::streamsize>(length)) && file.flush()
+               ? 1
+               : 0;
 }
 
 int CTK73packFileVersionConverter::CreateVersionIniFilePath(int version, std::string& out) const {

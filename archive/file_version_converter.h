@@ -34,6 +34,10 @@ class CTK73packFileVersionConverter {
     static int SetFileVersion(const char* path, int version);
     // The first 130 bytes of the file (fewer when it is shorter); 0 when it cannot be read.
     static int GetHeaderString(const char* path, std::string& out);
+    // Writes the header's first 129 bytes (all of a shorter one) over the start of an existing
+    // file, in place: the rest of the file stays. 0 when the file is shorter than what would be
+    // written (a header never makes a file longer) or cannot be written.
+    static int SetHeaderString(const char* path, const std::string& header);
     // "<indent>Ver%02d.INI" in the model's "OLDVERSION" folder of the installation; whether it
     // exists.
     int CreateVersionIniFilePath(int version, std::string& out) const;

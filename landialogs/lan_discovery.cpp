@@ -83,6 +83,11 @@ bool readControllerAnswer(const std::string& datagram, SearchAnswer& answer) {
     }
     answer.machineNo = datagram.substr(7, 4);
     answer.modelCode = datagram.substr(11, 6);
+    // The controller names its own address from byte 17 on (the text ends at the first zero
+    // byte); one that names none, or no address, is known by the address it answered from.
+    const std::string named = datagram.substr(17, datagram.find('\0', 17) - 17);
+    in_addr parsed{};
+    answer.address = ::inet_pton(AF_INET, named.c_str(), &parsed) == 1 ? named : std::string();
     return true;
 }
 
@@ -146,7 +151,9 @@ std::vector<SearchAnswer> searchMachines(bool controller, const std::vector<std:
                          : readRegisterAnswer(bytes, answer))) {
             continue;
         }
-        answer.address = dotted(from);
+        if (answer.address.empty()) {
+            answer.address = dotted(from);
+        }
         bool known = false;
         for (const SearchAnswer& listed : answers) {
             known = known || listed.address == answer.address;

@@ -1,7 +1,8 @@
 #pragma once
 // Finding registers and controllers on the LAN: a search datagram goes to the broadcast address
 // (or to each machine already listed, for a search again) and every machine that answers is
-// listed by the address it answered from.
+// listed: a register by the address it answered from, a controller by the address its answer
+// names.
 //
 // The broadcast address is a machine-wide setting, "BroadcastAddress" under the "\LAN" key of
 // the register tool's system key, which the controller tool reads too as both work on the same
@@ -20,7 +21,9 @@ inline constexpr int kControllerSearchPort = 61550;
 inline constexpr int kSearchMilliseconds = 1500;
 
 struct SearchAnswer {
-    std::string address;  // "%d.%d.%d.%d" of the sender
+    // A register's: "%d.%d.%d.%d" of the sender. A controller's: the address its answer names,
+    // empty when it names none (the search then takes the sender's).
+    std::string address;
     // Of a controller: its machine number (4 characters) and its model code (6 characters).
     std::string machineNo;
     std::string modelCode;

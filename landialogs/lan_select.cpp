@@ -1,7 +1,6 @@
 #include "landialogs/lan_select.h"
 
 #include "base/registry_settings.h"
-#include "landialogs/lan_discovery.h"
 #include "storedb/edb_reg_vek.h"
 
 namespace tk73lan {
@@ -45,19 +44,29 @@ bool LanSelectRequest::searchAllowed() const {
 }
 
 void LanSelectRequest::search(bool again) {
-    if (!searchAllowed()) {
-        return;
+    const std::vector<std::string> targets = searchTargets(again);
+    if (!targets.empty()) {
+        takeAnswers(searchMachines(controller_, targets), again);
     }
+}
+
+std::vector<std::string> LanSelectRequest::searchTargets(bool again) const {
     std::vector<std::string> targets;
-    if (again) {
-        for (const LanMachine& machine : machines_) {
-            targets.push_back(machine.address);
-        }
-    } else {
-        targets = broadcastTargets();
+    if (!searchAllowed()) {
+        return targets;
     }
+    if (!again) {
+        return broadcastTargets();
+    }
+    for (const LanMachine& machine : machines_) {
+        targets.push_back(machine.address);
+    }
+    return targets;
+}
+
+void LanSelectRequest::takeAnswers(const std::vector<SearchAnswer>& answers, bool again) {
     bool firstAdded = !again;
-    for (const SearchAnswer& answer : searchMachines(controller_, targets)) {
+    for (const SearchAnswer& answer : answers) {
         if (controller_ && !modelCode_.empty() && answer.modelCode != modelCode_) {
             continue;
         }

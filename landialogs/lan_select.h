@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/user_interaction.h"
+#include "landialogs/lan_discovery.h"
 
 namespace tk73lan {
 
@@ -41,6 +42,11 @@ class LanSelectRequest : public tk73::DialogRequest {
     // The first search goes to the broadcast setting; a search again to each listed machine.
     // The first machine a first search adds is checked.
     void search(bool again);
+    // The same in two halves, so that a window can wait for the answers off its own thread: the
+    // addresses a search goes to (none when searching is not allowed), and the listing of what
+    // the search of them answered.
+    std::vector<std::string> searchTargets(bool again) const;
+    void takeAnswers(const std::vector<SearchAnswer>& answers, bool again);
     void check(size_t index, bool on);
     void checkAll(bool on);
     // The checked addresses in list order.

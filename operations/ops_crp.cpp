@@ -21,6 +21,9 @@ namespace {
 // The user mode of the professional layout, whose stores are kept in the store database.
 constexpr int kProfessionalMode = 2;
 
+// OpenCrpFile's answer when the user cancelled the choice of the archive.
+constexpr int kCancelled = -1;
+
 // The archive's model code, written into every CRP archive.
 constexpr const char* kCrpModelCode = "3692";
 
@@ -110,8 +113,12 @@ int CTK73opsCrp::OpenCrpFile(char* path, int, int) {
         return 0;
     }
     if (path[0] == '\0') {
+        // The caller tells a cancel from a failure: only a failure is worth a message.
         const std::optional<std::string> chosen = chooseArchiveToOpen();
-        if (!chosen || chosen->empty() || chosen->size() >= TK73_MAX_PATH) {
+        if (!chosen || chosen->empty()) {
+            return kCancelled;
+        }
+        if (chosen->size() >= TK73_MAX_PATH) {
             return 0;
         }
         std::memcpy(path, chosen->c_str(), chosen->size() + 1);

@@ -18,7 +18,7 @@ class CTK73opsCrp {
     // register model (and controller model, for a controller's part) the archive must have. The
     // whole archive is unpacked and checked before the store database or a store file is
     // touched, so a damaged one leaves them as they were. 1 when the store holds the archive's
-    // settings.
+    // settings, -1 when the user cancelled the choice of the archive, 0 on failure.
     int OpenCrpFile(char* path, int, int);
     // Writes the active store's settings to path (empty: the user picks a name, ".crp" added to
     // one without an extension, an existing file only after the user agreed). The archive is

@@ -13,18 +13,14 @@ namespace {
 
 constexpr const char* kCardValue = "SDCARD_DRV";
 
-std::string lastCardFolder() {
+}  // namespace
+
+std::string LastCardFolder() {
     char folder[4096] = {};
     AecrbsGetRegistryCurrentUserSystemString(nullptr, folder, sizeof folder, kCardValue);
-    return folder;
-}
-
-bool isFolder(const std::string& path) {
     std::error_code error;
-    return std::filesystem::is_directory(path, error);
+    return std::filesystem::is_directory(folder, error) ? folder : std::string();
 }
-
-}  // namespace
 
 SdCardChoice::SdCardChoice(SdCardUse use)
     : title_(use == SdCardUse::Open ? "Open" : "Save"),
@@ -33,9 +29,9 @@ SdCardChoice::SdCardChoice(SdCardUse use)
       folders_(tk73::removableVolumes()) {
     // A card folder that is gone (the card was taken out) is no choice, just as a drive letter
     // that is not present is not listed.
-    const std::string last = lastCardFolder();
+    const std::string last = LastCardFolder();
     auto found = std::find(folders_.begin(), folders_.end(), last);
-    if (found == folders_.end() && !last.empty() && isFolder(last)) {
+    if (found == folders_.end() && !last.empty()) {
         found = folders_.insert(folders_.end(), last);
     }
     if (found != folders_.end()) {

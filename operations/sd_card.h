@@ -63,4 +63,7 @@ struct SdCardRequest : tk73::DialogRequest {
 // untouched).
 int SelectSdCard(SdCardUse use, std::string* folder);
 
+// The card folder used last, when it is there (a card taken out is not); empty otherwise.
+std::string LastCardFolder();
+
 }  // namespace tk73ops

@@ -15,6 +15,7 @@
 #include "operations/glconv_result_text.h"
 #include "operations/lan_task_lines.h"
 #include "operations/ops_sock_register.h"
+#include "platform/path_rule.h"
 
 namespace {
 
@@ -76,10 +77,11 @@ class DatabaseFolderCurrent {
     std::error_code error_;
 };
 
+// The file in the folder, joined with the folder's own separator.
 std::string fileIn(const char* folder, const char* format, int fileNo) {
     char name[32];
     std::snprintf(name, sizeof name, format, fileNo);
-    return std::string(folder) + "/" + name;
+    return tk73::joinPath(folder, name);
 }
 
 }  // namespace

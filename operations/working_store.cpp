@@ -7,6 +7,7 @@
 #include "definitions/def_reg.h"
 #include "programfiles/pgm_file.h"
 #include "programfiles/vek_pgm_file.h"
+#include "storedb/connection_type.h"
 #include "storedb/edb_store.h"
 #include "storedb/sys_init.h"
 
@@ -28,6 +29,40 @@ STORE_EDB workingStoreRecord(uint32_t userMode, int registerModelNo, int vekMode
     store.branchNo = 0;
     return store;
 }
+
+// How the PC reaches the working store's registers (kind 0) and controller (kind 1). That is the
+// user's network, not the store's program: it outlives the store being made afresh.
+struct KeptConnections {
+    tk73store::ConnectionType sides[2];
+
+    static KeptConnections Of(int storeNo) {
+        KeptConnections kept;
+        STORE_EDB store;
+        if (CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) == 1) {
+            for (const int kind : {0, 1}) {
+                kept.sides[kind] = tk73store::readConnectionType(store, kind);
+            }
+        }
+        return kept;
+    }
+    static char SelectionType(const tk73store::ConnectionType& side) {
+        return side.mode == tk73store::kConnectManual ? '1' : '0';
+    }
+    void MarkSelectionTypes(STORE_EDB& store) const {
+        store.regSelType = SelectionType(sides[0]);
+        store.vekSelType = SelectionType(sides[1]);
+    }
+    // The address lists of the sides chosen by hand; false when one cannot be written.
+    bool WriteLists(int storeNo) const {
+        for (const int kind : {0, 1}) {
+            if (sides[kind].mode == tk73store::kConnectManual &&
+                tk73store::writeConnectionType(storeNo, kind, sides[kind]) != 1) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
 
 bool copyDefinition(const MODEL_EDB& model, int kind) {
     return CTK73defReg(model.identName.c_str(), kWorkingStore, kind)
@@ -52,12 +87,14 @@ const char* WorkingStoreName(uint32_t userMode) {
 int ResetWorkingStore(uint32_t userMode, const MODEL_EDB& registerModel,
                       const MODEL_EDB& vekModel) {
     const bool withVek = vekModel.modelNo >= 1;
+    const KeptConnections connections = KeptConnections::Of(kWorkingStore);
     if (CTK73mntSysInit().ClearDataBase() == 0) {
         return 0;
     }
-    const STORE_EDB store =
+    STORE_EDB store =
         workingStoreRecord(userMode, registerModel.modelNo, withVek ? vekModel.modelNo : 0);
-    if (CTK73edbStore().AddStore(store) == 0) {
+    connections.MarkSelectionTypes(store);
+    if (CTK73edbStore().AddStore(store) == 0 || !connections.WriteLists(kWorkingStore)) {
         return 0;
     }
     if (!copyDefinition(registerModel, 0) || (withVek && !copyDefinition(vekModel, 1))) {

@@ -21,11 +21,11 @@
 #include <cstdlib>
 
 #include "apps/editors/framework/editor_texts.h"
-#include "apps/editors/framework/manual_window.h"
 #include "apps/logoeditor/logo_texts.h"
 #include "apps/logoeditor/logo_work.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
+#include "storedb/ui/manual_window.h"
 
 namespace tk73logo {
 
@@ -122,7 +122,7 @@ void LogoEditingDialog::build() {
     QPushButton* help = buttons_->addButton(
         tk73::toQString(tk73editor::editorText(tk73editor::EditorText::HelpButton)),
         QDialogButtonBox::HelpRole);
-    connect(help, &QPushButton::clicked, this, [this] { tk73editor::showToolManual(this); });
+    connect(help, &QPushButton::clicked, this, [this] { tk73storeui::showToolManual(this); });
     connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
         settingsChanged();
         if (!preview_.empty()) {

@@ -24,12 +24,22 @@ namespace tk73hub {
 
 namespace {
 
+// OpenCrpFile's answer when the user cancelled.
+constexpr int kOpenCancelled = -1;
+
 std::string caption(const CHubDlg& window) {
     return tk73::fromQString(window.windowTitle());
 }
 
 void tell(const CHubDlg& window, const char* text, tk73::MessageIcon icon) {
     tk73::ui().message(text, caption(window), icon);
+}
+
+// The message about a file names the file on a line of its own below the text.
+void tellAbout(const CHubDlg& window, const char* text, const std::string& path,
+               tk73::MessageIcon icon) {
+    tk73::ui().message(path.empty() ? std::string(text) : std::string(text) + "\n" + path,
+                       caption(window), icon);
 }
 
 // Why the archive path cannot be read (forSave false) or written; null when it can.
@@ -58,7 +68,7 @@ const char* archivePathProblem(const std::string& path, bool forSave, tk73::Mess
 bool archivePathUsable(const CHubDlg& window, const std::string& path, bool forSave) {
     tk73::MessageIcon icon = tk73::MessageIcon::None;
     if (const char* problem = archivePathProblem(path, forSave, &icon)) {
-        tell(window, problem, icon);
+        tellAbout(window, problem, path, icon);
         return false;
     }
     return true;
@@ -82,7 +92,7 @@ bool saveArchive(CHubDlg& window, const std::string& path) {
         saved = CTK73opsCrp(static_cast<int>(window.App().UserMode())).SaveCrpFile(path.c_str());
     }
     if (saved == 0) {
-        tell(window, text::kSaveFailed, tk73::MessageIcon::Error);
+        tellAbout(window, text::kSaveFailed, path, tk73::MessageIcon::Error);
         return false;
     }
     CHubDocument& document = window.Document();
@@ -106,7 +116,7 @@ void extractLogos(const CHubDlg& window, int storeNo) {
 bool LoadArchive(CHubDlg& window, const std::string& path) {
     char buffer[TK73_MAX_PATH] = {};
     if (path.size() >= sizeof buffer) {
-        tell(window, text::kReadFailed, tk73::MessageIcon::Error);
+        tellAbout(window, text::kReadFailed, path, tk73::MessageIcon::Error);
         return false;
     }
     path.copy(buffer, path.size());
@@ -115,8 +125,11 @@ bool LoadArchive(CHubDlg& window, const std::string& path) {
         WaitCursor wait;
         opened = CTK73opsCrp(static_cast<int>(window.App().UserMode())).OpenCrpFile(buffer, 0, 0);
     }
+    if (opened == kOpenCancelled) {
+        return false;
+    }
     if (opened == 0) {
-        tell(window, text::kReadFailed, tk73::MessageIcon::Error);
+        tellAbout(window, text::kReadFailed, path, tk73::MessageIcon::Error);
         return false;
     }
     CHubDocument& document = window.Document();
@@ -202,7 +215,7 @@ bool SaveArchiveAs(CHubDlg& window) {
                                           choice.range().to());
     }
     if (saved == 0) {
-        tell(window, text::kSaveFailed, tk73::MessageIcon::Error);
+        tellAbout(window, text::kSaveFailed, choice.chosenPath(), tk73::MessageIcon::Error);
         return false;
     }
     document.SetState(CHubDocument::kLoaded);

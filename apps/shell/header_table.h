@@ -22,7 +22,7 @@ std::vector<HeaderPlace> headerPlaces(HubLayout layout);
 // The title banner's place; empty when the layout has no room for it.
 QRect bannerPlace(HubLayout layout);
 
-// The store bar's height at the top of the pro layout.
+// The store bar's height at the top of the pro layout (more when the system's font needs it).
 inline constexpr int kStoreBarHeight = 24;
 
 }  // namespace tk73hub

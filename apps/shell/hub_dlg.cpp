@@ -16,6 +16,7 @@
 #include "apps/shell/hub_texts.h"
 #include "apps/shell/lan_flows.h"
 #include "apps/shell/picture_art.h"
+#include "apps/shell/reading_order.h"
 #include "apps/shell/tool_button.h"
 #include "apps/shell/wait_cursor.h"
 #include "base/ui/ui_text.h"
@@ -23,8 +24,8 @@
 #include "operations/working_store.h"
 #include "platform/window_activation.h"
 #include "storedb/edb_model.h"
-#include "storedb/help_manuals.h"
 #include "storedb/select_model.h"
+#include "storedb/ui/manual_window.h"
 
 namespace tk73hub {
 
@@ -56,6 +57,7 @@ bool CHubDlg::InitDialog() {
     if (extras_ != nullptr && !extras_->Create()) {
         return false;
     }
+    OrderTabs();
     endpoint_ = std::make_unique<tk73::ActivationEndpoint>([this] { return RaiseRequested(); });
     // The archive file named on the command line is loaded by Open in its place once the window
     // shows; without one, the first row's button (Open) is pressed as soon as the window runs.
@@ -114,6 +116,20 @@ void CHubDlg::BuildTools() {
         connect(button, &QAbstractButton::clicked, this,
                 [this, rowPointer] { PressTool(*rowPointer); });
         tools_.push_back({&row, button});
+    }
+}
+
+void CHubDlg::OrderTabs() {
+    std::vector<QWidget*> stops;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (widget->isVisibleTo(this) && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            widget->focusProxy() == nullptr) {
+            stops.push_back(widget);
+        }
+    }
+    std::vector<QWidget*> ordered = readingOrder(stops, this);
+    for (size_t i = 1; i < ordered.size(); ++i) {
+        setTabOrder(ordered[i - 1], ordered[i]);
     }
 }
 
@@ -216,6 +232,9 @@ void CHubDlg::OnFileNew() {
         return;
     }
     WaitCursor wait;
+    // New settings have no file yet: a later save of them asks for one, and never writes over the
+    // archive that was loaded before.
+    document_.SetFilePath({});
     app_.ModelTable().GetModelFromModelNo(registerModelNo, &registerModel_);
     CTK73edbVekModel().GetModelFromModelNo(vekModelNo, &vekModel_);
     if (tk73ops::ResetWorkingStore(app_.UserMode(), registerModel_, vekModel_) == 0) {
@@ -258,7 +277,7 @@ void CHubDlg::OnExit() {
 }
 
 void CHubDlg::OnHelp() {
-    CTK73hlp().ShowHelpToolManual();
+    tk73storeui::showToolManual(this);
 }
 
 void CHubDlg::OnAbout() {

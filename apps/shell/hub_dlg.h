@@ -95,6 +95,8 @@ class CHubDlg : public QDialog, public HubDocumentView {
 
     void BuildTools();
     void PlaceHeaders();
+    // Tab walks the window's controls in reading order, as the user sees them.
+    void OrderTabs();
     // Answers a raise request of a second start (on the endpoint's thread).
     bool RaiseRequested();
     std::string Caption() const;

@@ -68,6 +68,7 @@ bool ProLayoutExtras::Create() {
         storeBar_.ChangeSelectedStore(current.branchNo, current.storeNo, current.regModelNo);
         window_.Document().SetState(CHubDocument::kLoaded);
     }
+    fileStore_ = CurrentStore();
     return true;
 }
 
@@ -171,14 +172,25 @@ void ProLayoutExtras::SelectStore(int branchNo, int storeNo, int modelNo) {
     std::snprintf(branchText, sizeof branchText, "%03d", branchNo);
     std::snprintf(storeText, sizeof storeText, "%03d", storeNo);
     AecrbsSetDesktopRegister(branchText, storeText, "999");
+    ForgetFileOfOtherStore();
     window_.Document().SetState(storeNo != EDB_NO_STORE ? CHubDocument::kLoaded
                                                         : CHubDocument::kNoData);
 }
 
 void ProLayoutExtras::OnStoreChanged() {
+    ForgetFileOfOtherStore();
     if (CurrentStore() != EDB_NO_STORE) {
         window_.Document().SetState(CHubDocument::kLoaded);
     }
+}
+
+void ProLayoutExtras::ForgetFileOfOtherStore() {
+    if (CurrentStore() == fileStore_) {
+        return;
+    }
+    fileStore_ = CurrentStore();
+    window_.Document().SetFilePath({});
+    window_.Document().SetTitle(nullptr);
 }
 
 }  // namespace tk73hub

@@ -32,8 +32,13 @@ class ProLayoutExtras : public LayoutExtras {
     // The bar shows the store, the desktop names it current, and the buttons follow.
     void SelectStore(int branchNo, int storeNo, int modelNo);
     void OnStoreChanged();
+    // The archive the document came from or went to is the previous store's: another store's
+    // settings are never saved over it.
+    void ForgetFileOfOtherStore();
 
     CHubDlg& window_;
+    // The store the document's file belongs to.
+    int fileStore_ = EDB_NO_STORE;
     CSelectStore storeBar_;
     tk73store::CopyPgmFilesHandler previousHandler_;
     bool handlerSet_ = false;

@@ -39,7 +39,8 @@ class SaveAsChoice {
     enum class Type { Archive = 0, PartialPlu = 1 };
 
     // fileName: the name proposed (the document's file path); partialOffered: whether the
-    // partial PLU type is on offer.
+    // partial PLU type is on offer. Without a name the dialog starts in the card folder used
+    // last, else in the user's documents folder.
     SaveAsChoice(std::string fileName, bool partialOffered);
 
     static const char* title() { return "Save As"; }
@@ -52,6 +53,8 @@ class SaveAsChoice {
     // The types in the order of the dialog's type list.
     const std::vector<tk73::FileType>& types() const { return types_; }
     const std::string& fileName() const { return fileName_; }
+    // The folder the dialog shows first: the proposed file's, else as the constructor says.
+    const std::string& startFolder() const { return startFolder_; }
     // Whether the range fields can be used with the type of that index in types().
     static bool rangeEnabled(int typeIndex) {
         return typeIndex == static_cast<int>(Type::PartialPlu);
@@ -66,6 +69,7 @@ class SaveAsChoice {
 
   private:
     std::string fileName_;
+    std::string startFolder_;
     std::vector<tk73::FileType> types_;
     PartialPluRange range_;
     std::string chosen_;

@@ -28,8 +28,8 @@ QSpinBox* codeField(QWidget* parent, const char* name) {
 }  // namespace
 
 CSaveAsDlg::CSaveAsDlg(SaveAsChoice& choice, QWidget* parent)
-    : QFileDialog(parent, tk73::toQString(SaveAsChoice::title()), QString(),
-                  tk73::qtFileFilter(choice.types())),
+    : QFileDialog(parent, tk73::toQString(SaveAsChoice::title()),
+                  tk73::toQString(choice.startFolder()), tk73::qtFileFilter(choice.types())),
       choice_(choice) {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);

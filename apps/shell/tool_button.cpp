@@ -1,5 +1,6 @@
 #include "apps/shell/tool_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -64,6 +65,18 @@ char CToolButton::CurrentSuffix() const {
         return 'F';
     }
     return 'N';
+}
+
+void CToolButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CToolButton::paintEvent(QPaintEvent*) {

@@ -29,6 +29,8 @@ class CToolButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses the button with the focus, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     CToolButton(const ToolRow& row, std::array<QPixmap, 4> bitmaps, QWidget* parent);

@@ -161,6 +161,25 @@ TEST_F(FileVersionConverter, FilesWithoutAComparableVersionAndControllerSetMenus
     EXPECT_EQ(CTK73packFileVersionConverter::GetFileVersion(install_.path("none.txt").c_str()), -1);
     EXPECT_EQ(CTK73packFileVersionConverter::SetFileVersion(clerks.c_str(), 7), 1);
     EXPECT_EQ(CTK73packFileVersionConverter::GetFileVersion(clerks.c_str()), 7);
+
+    // The header read from one file goes over another's start, at most 129 bytes of it; the
+    // rest of the file stays and a header never makes a file longer.
+    std::string header;
+    ASSERT_EQ(CTK73packFileVersionConverter::GetHeaderString(clerks.c_str(), header), 1);
+    ASSERT_EQ(header.size(), 130u);
+    const std::string other = install_.path("other.txt");
+    const std::string otherBytes = std::string(200, 'x');
+    write(other, otherBytes);
+    EXPECT_EQ(CTK73packFileVersionConverter::SetHeaderString(other.c_str(), header), 1);
+    EXPECT_EQ(read(other), header.substr(0, 129) + otherBytes.substr(129));
+    EXPECT_EQ(CTK73packFileVersionConverter::GetFileVersion(other.c_str()), 7);
+    write(other, "short");
+    EXPECT_EQ(CTK73packFileVersionConverter::SetHeaderString(other.c_str(), header), 0);
+    EXPECT_EQ(read(other), "short");
+    EXPECT_EQ(CTK73packFileVersionConverter::SetHeaderString(other.c_str(), "SHO"), 1);
+    EXPECT_EQ(read(other), "SHOrt");
+    EXPECT_EQ(
+        CTK73packFileVersionConverter::SetHeaderString(install_.path("none.txt").c_str(), "x"), 0);
 }
 
 }  // namespace

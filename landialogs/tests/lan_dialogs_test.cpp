@@ -8,6 +8,7 @@
 #include <set>
 
 #include "archive/tests/archive_fixture.h"
+#include "landialogs/lan_discovery.h"
 #include "landialogs/lan_handle.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
@@ -201,6 +202,19 @@ TEST_F(LanDialogs, ControllersAreSearchedForByTheControllerToolForAKnownRegister
     }
     EXPECT_EQ(found, (std::vector<std::string>{"", "", "127.19.4.1#0003"}));
     EXPECT_EQ(TK73LanVekGetRSDCount(handle), 1);
+
+    // A controller is known by the address its answer names, not by the one it answered from;
+    // an answer that names none falls back on the sender.
+    controller.stop();
+    for (const std::string& named : {std::string("127.19.4.8"), std::string("no address")}) {
+        options.namedAddress = named;
+        tk73veksim::ControllerSimulator other(options);
+        ASSERT_TRUE(other.start(&error)) << error;
+        const auto answers = tk73lan::searchMachines(true, {options.address}, 1000);
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(answers[0].address, named == "no address" ? options.address : named);
+        EXPECT_EQ(answers[0].machineNo, "0003");
+    }
 
     // The combined dialog: a controller list and a register list.
     TK73LanHandle* registers = TK73LanCreateRWD();

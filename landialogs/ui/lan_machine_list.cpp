@@ -2,12 +2,15 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "base/ui/ui_text.h"
+#include "landialogs/lan_discovery.h"
 
 namespace {
 
@@ -17,7 +20,11 @@ constexpr int kMachineWidth = 140;
 }  // namespace
 
 CLanMachineList::CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* parent)
-    : QWidget(parent), request_(request), list_(new QTreeWidget(this)) {
+    : QWidget(parent),
+      request_(request),
+      list_(new QTreeWidget(this)),
+      again_(new QPushButton(QStringLiteral("Search again"), this)),
+      busy_(new QProgressBar(this)) {
     QStringList columns{QStringLiteral("IP address")};
     if (request.controller()) {
         columns << QStringLiteral("Machine No.");
@@ -28,11 +35,10 @@ CLanMachineList::CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* pa
     if (request.controller()) {
         list_->header()->resizeSection(1, kMachineWidth);
     }
-    auto* again = new QPushButton(QStringLiteral("Search again"), this);
     auto* all = new QPushButton(QStringLiteral("Select all"), this);
     auto* none = new QPushButton(QStringLiteral("Un select all"), this);
-    again->setEnabled(request.searchAllowed());
-    connect(again, &QPushButton::clicked, this, [this] { Search(true); });
+    again_->setEnabled(request.searchAllowed());
+    connect(again_, &QPushButton::clicked, this, [this] { Search(true); });
     connect(all, &QPushButton::clicked, this, [this] {
         request_.checkAll(true);
         ShowMachines();
@@ -42,10 +48,15 @@ CLanMachineList::CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* pa
         ShowMachines();
     });
     auto* side = new QVBoxLayout;
-    side->addWidget(again);
+    side->addWidget(again_);
     side->addWidget(all);
     side->addWidget(none);
     side->addStretch();
+    busy_->setObjectName(QStringLiteral("searching"));
+    busy_->setRange(0, 0);
+    busy_->setTextVisible(false);
+    busy_->hide();
+    side->addWidget(busy_);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(list_, 1);
@@ -54,12 +65,38 @@ CLanMachineList::CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* pa
     QTimer::singleShot(0, this, [this] { Search(false); });
 }
 
+CLanMachineList::~CLanMachineList() {
+    if (search_ != nullptr) {
+        search_->wait();
+    }
+}
+
 void CLanMachineList::Search(bool again) {
+    if (search_ != nullptr) {
+        return;
+    }
     TakeChecks();
-    setCursor(Qt::WaitCursor);
-    request_.search(again);
-    unsetCursor();
-    ShowMachines();
+    const std::vector<std::string> targets = request_.searchTargets(again);
+    if (targets.empty()) {
+        return;
+    }
+    const bool controller = request_.controller();
+    search_.reset(QThread::create(
+        [this, controller, targets] { answers_ = tk73lan::searchMachines(controller, targets); }));
+    connect(search_.get(), &QThread::finished, this, [this, again] {
+        // Told just before the thread ends: it is let end before it goes.
+        search_->wait();
+        search_.reset();
+        busy_->hide();
+        again_->setEnabled(true);
+        // The checks the user changed meanwhile stay.
+        TakeChecks();
+        request_.takeAnswers(answers_, again);
+        ShowMachines();
+    });
+    again_->setEnabled(false);
+    busy_->show();
+    search_->start();
 }
 
 void CLanMachineList::ShowMachines() {

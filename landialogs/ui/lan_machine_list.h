@@ -1,11 +1,19 @@
 #pragma once
 // One list of machines of a select dialog: the machines with their check boxes beside "Search
-// again", "Select all" and "Un select all". The first search starts as the list is shown.
+// again", "Select all" and "Un select all". The first search starts as the list is shown. A
+// search waits for answers on a thread of its own under a busy indicator, so the window keeps
+// answering the user; the list takes the answers when it is over.
 
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
 #include "landialogs/lan_select.h"
 
+class QProgressBar;
+class QPushButton;
+class QThread;
 class QTreeWidget;
 
 class CLanMachineList : public QWidget {
@@ -13,6 +21,8 @@ class CLanMachineList : public QWidget {
 
   public:
     explicit CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* parent = nullptr);
+    // Waits for a search still running.
+    ~CLanMachineList() override;
 
     // Hands the check boxes to the request.
     void TakeChecks();
@@ -23,4 +33,10 @@ class CLanMachineList : public QWidget {
 
     tk73lan::LanSelectRequest& request_;
     QTreeWidget* list_;
+    QPushButton* again_;
+    QProgressBar* busy_;
+    // The search under way, and what it found; only its thread writes the answers, and the list
+    // reads them once it has ended.
+    std::unique_ptr<QThread> search_;
+    std::vector<tk73lan::SearchAnswer> answers_;
 };

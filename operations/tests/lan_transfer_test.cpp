@@ -101,6 +101,11 @@ TEST_F(LanTransfer, ConverterCommandLinesForTextDataAndConvertedFiles) {
     EXPECT_EQ(line, "S \"/p/S_FILE007P.TXT\" 7 -t1 -li -d\"D\" -T");
     EXPECT_EQ(text, "/p/FILE007P.TXT");
     EXPECT_EQ(converted, "/p/S_FILE007P.TXT");
+    // A folder named with backslashes keeps them, as every path the suite joins does.
+    CVekRSSock::CreateGlconvCmdLine(line, "S", 1, 7, "C:\\Store\\MAINTE\\", "\"D\"", 0, 1, text,
+                                    converted);
+    EXPECT_EQ(line, "S \"C:\\Store\\MAINTE\\S_FILE007P.TXT\" 7 -t1 -li -d\"D\" -T");
+    EXPECT_EQ(text, "C:\\Store\\MAINTE\\FILE007P.TXT");
 }
 
 TEST_F(LanTransfer, ResultTextsNameTheControllerAndEveryCodeHasItsOwn) {

@@ -240,6 +240,29 @@ TEST_F(ArchiveFiles, SaveAsksForANameAddsCrpAndOverwritesOnlyWhenTheUserAgrees) 
     EXPECT_EQ(read(folder + "/blocked.crp"), "old");
 }
 
+TEST_F(ArchiveFiles, OpenWithoutAPathAsksForTheArchiveAndTellsACancelFromAFailure) {
+    resetStore(kKR301, 0);
+    const std::string crp = install_.path("card/shop.crp");
+    ASSERT_EQ(CTK73opsCrp(0).SaveCrpFile(crp.c_str()), 1);
+    replaceIn(mainte(0) + "/FILE007P.TXT", "Manager     ", "Owner       ");
+    const Files before = tree(dataBaseFolder());
+    char path[TK73_MAX_PATH] = {};
+    ui_.choosePath(std::nullopt);
+    EXPECT_EQ(CTK73opsCrp(0).OpenCrpFile(path, 0, 0), -1);
+    EXPECT_TRUE(tree(dataBaseFolder()) == before);
+    EXPECT_EQ(ui_.calls().back().types.at(0).patterns, "*.092");
+
+    ui_.choosePath(install_.path("card/missing.crp"));
+    EXPECT_EQ(CTK73opsCrp(0).OpenCrpFile(path, 0, 0), 0);
+    EXPECT_TRUE(tree(dataBaseFolder()) == before);
+
+    path[0] = '\0';
+    ui_.choosePath(crp);
+    ASSERT_EQ(CTK73opsCrp(0).OpenCrpFile(path, 0, 0), 1);
+    EXPECT_EQ(std::string(path), crp);
+    EXPECT_NE(read(mainte(0) + "/FILE007P.TXT").find("Manager     "), std::string::npos);
+}
+
 TEST_F(ArchiveFiles, PartialPluArchiveOfTheActiveStoreHoldsTheChosenRecords) {
     resetStore(kKR301, 0);
     replaceIn(mainte(0) + "/FILE004P.TXT", "Sourdough loaf  ", "Country loaf    ");

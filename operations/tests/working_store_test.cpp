@@ -8,6 +8,8 @@
 #include "base/registry_settings.h"
 #include "definitions/def_reg.h"
 #include "platform/api.h"
+#include "storedb/connection_setting.h"
+#include "storedb/connection_type.h"
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
 
@@ -83,16 +85,29 @@ TEST(WorkingStore, MadeForARegisterWithAController) {
     EXPECT_EQ(desktop(), (std::vector<std::string>{"000", "001", "999"}));
 }
 
-TEST(WorkingStore, ANewResetForgetsTheEarlierStoreAndItsController) {
+TEST(WorkingStore, ANewResetForgetsTheEarlierStoreButNotHowItsMachinesAreReached) {
     StagedInstallation env(1);
     ASSERT_EQ(ResetWorkingStore(1, registerModel(301), vekModel(501)), 1);
     const std::string earlierVekFolder = mainteFolder(true);
     // An edit in the earlier data must not survive.
     tk73test::TempEnvironment::writeFile(mainteFolder(false) + "/FILE004P.TXT", "edited");
+    // The registers listed by hand are the user's network: they stay.
+    tk73store::ConnectionType registers{tk73store::kConnectManual, {0x0A000001, 0x0A000002}};
+    tk73store::ConnectionType controllers{tk73store::kConnectManual, {0x0A000009}};
+    {
+        const std::unique_ptr<tk73store::ConnectionSetting> setting =
+            tk73store::ConnectionSetting::ForStore(kWorkingStore);
+        ASSERT_NE(setting, nullptr);
+        setting->setConnection(0, registers);
+        setting->setConnection(1, controllers);
+        ASSERT_TRUE(setting->apply());
+    }
 
     ASSERT_EQ(ResetWorkingStore(1, registerModel(420), MODEL_EDB()), 1);
     STORE_EDB store;
     ASSERT_EQ(CTK73edbStore().GetStoreFromStoreNo(1, &store), 1);
+    EXPECT_EQ(tk73store::readConnectionType(store, 0), registers);
+    EXPECT_EQ(tk73store::readConnectionType(store, 1), controllers);
     EXPECT_EQ(store.storeName, "Stand alone ECR mode");
     EXPECT_EQ(store.regModelNo, 420);
     EXPECT_EQ(store.vekModelNo, 0);

@@ -43,10 +43,12 @@ CVekConfigConnTypeIpDlg::CVekConfigConnTypeIpDlg(std::optional<uint32_t> preset,
 }
 
 void CVekConfigConnTypeIpDlg::accept() {
-    const std::optional<uint32_t> address =
-        tk73store::parseIpAddress(tk73::fromQString(field_->text().trimmed()));
+    const std::string typed = tk73::fromQString(field_->text().trimmed());
+    const std::optional<uint32_t> address = tk73store::parseIpAddress(typed);
     if (!address) {
-        tk73::ui().message("Enter IP address.", kTitle, tk73::MessageIcon::Error);
+        // An address that is no address is named below the prompt, so the user sees what is wrong.
+        tk73::ui().message(typed.empty() ? "Enter IP address." : "Enter IP address.\n" + typed,
+                           kTitle, tk73::MessageIcon::Error);
         field_->setFocus();
         return;
     }

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "base/ui/ui_text.h"
 #include "storedb/edb_store.h"
 #include "storedb/select_store.h"
@@ -23,7 +25,8 @@ CSelectStoreBarBase::CSelectStoreBarBase(QWidget* parent, bool disabled, bool ve
     layout->setContentsMargins(2, 0, 2, 0);
     layout->addWidget(button_);
     layout->addWidget(names_, 1);
-    setFixedHeight(kHeight);
+    // A font taller than the bar's own would cut the button.
+    setFixedHeight(std::max(kHeight, layout->sizeHint().height()));
     // A strip of its own colour, so that it reads as a bar above the window's contents.
     setBackgroundRole(QPalette::Midlight);
     setAutoFillBackground(true);
@@ -83,5 +86,5 @@ bool CSelectStoreBarBase::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CSelectStoreBarBase::fitToParent() {
-    setGeometry(0, 0, parentWidget()->width(), kHeight);
+    setGeometry(0, 0, parentWidget()->width(), height());
 }

@@ -17,6 +17,7 @@ class CSelectStoreBarBase : public QWidget {
     Q_OBJECT
 
   public:
+    // The bar's height, unless the font of the system makes its button taller.
     static constexpr int kHeight = 24;
 
     int branchNo() const { return branchNo_; }

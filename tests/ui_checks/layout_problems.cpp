@@ -1,6 +1,7 @@
 #include "tests/ui_checks/layout_problems.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QLayout>
 #include <QScrollBar>
 #include <QTabBar>
@@ -148,6 +149,19 @@ QStringList layoutProblems(const QWidget* window) {
         }
     }
     problems << overlappingControls(controls, window);
+    return problems;
+}
+
+QStringList strayWindows() {
+    QStringList problems;
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        // Tool tips and popups are windows of their own by their nature.
+        const Qt::WindowType type = widget->windowType();
+        if (widget->isVisible() && isControl(widget) &&
+            (type == Qt::Window || type == Qt::Widget)) {
+            problems << nameOf(widget) + QStringLiteral(" is shown as a window of its own");
+        }
+    }
     return problems;
 }
 

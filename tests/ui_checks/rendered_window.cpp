@@ -16,6 +16,7 @@ QStringList renderedProblems(QWidget& window, const QString& pictureFile) {
         return {QStringLiteral("the window is not shown")};
     }
     QStringList problems = layoutProblems(&window);
+    problems << strayWindows();
     const QString file = picturePath(pictureFile);
     QDir().mkpath(QFileInfo(file).path());
     if (!window.grab().save(file)) {

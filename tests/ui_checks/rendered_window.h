@@ -1,6 +1,6 @@
 #pragma once
 // A window rendered for review: shown as the user sees it, its picture saved, and the rendering
-// check run over it.
+// check run over it and over the stray windows of the application.
 
 #include <QString>
 #include <QStringList>

@@ -45,9 +45,9 @@ EDITING = [
     ("item", "Every page offers Restore defaults, which reads the values shipped with the model "
              "again; nothing is written until you press OK and confirm."),
     ("item", "A field takes only what the register can hold: digits in number fields, a "
-             "decimal point only in amounts, and no character the register cannot print. A "
-             "double quote or such a character is refused as you type, and the field says so; "
-             "the rest of what you typed stays."),
+             "decimal point only in amounts, and no character the register cannot print. Such "
+             "a character is refused as you type and a double quote becomes a blank; the field "
+             "says so, and the rest of what you typed stays."),
     ("item", "OK names the field that holds an invalid value and selects it. A PLU code, a "
              "scanning code or a clerk's secret code that another record holds already is "
              "refused too, naming that record; you can go to it and change one of them."),

@@ -169,7 +169,9 @@ void ControllerSimulator::searchLoop() {
         reply[5] = 8;
         reply.replace(7, 4, (options_.machineNo + "    ").substr(0, 4));
         reply.replace(11, 6, (options_.modelCode + "      ").substr(0, 6));
-        const std::string address = options_.address.substr(0, kSearchDatagram - 17);
+        const std::string address =
+            (options_.namedAddress.empty() ? options_.address : options_.namedAddress)
+                .substr(0, kSearchDatagram - 17);
         reply.replace(17, address.size(), address);
         ::sendto(search_, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from),
                  length);

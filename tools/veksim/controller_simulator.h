@@ -19,6 +19,9 @@ struct Options {
     std::string folder;
     std::string machineNo = "0001";  // four characters
     std::string modelCode;           // six characters: the register model it works with
+    // The address its search answer names (a controller reached through another of its
+    // interfaces); empty: its own.
+    std::string namedAddress;
     // Every transfer is answered "busy" (4600).
     bool busy = false;
 };

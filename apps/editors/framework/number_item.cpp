@@ -60,10 +60,16 @@ void NumberItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definitio
         range_ = context.GetItemRange(MenuNo(), ItemNo());
     }
     if (range_) {
-        rangeNote_->setText(tk73::toQString(fillTexts(
-            editorText(EditorText::RangeNote), {tk73::fromQString(Format(range_->first)),
-                                                tk73::fromQString(Format(range_->second))})));
-        rangeNote_->show();
+        const QString note = tk73::toQString(fillTexts(
+            editorText(EditorText::RangeNote),
+            {tk73::fromQString(Format(range_->first)), tk73::fromQString(Format(range_->second))}));
+        rangeNote_->setText(note);
+        field_->setToolTip(note);
+        // A note the page placed shows beside the field; one it did not (a field in a grid of
+        // records) would be a window of its own: the field's tool tip tells the range there.
+        if (rangeNote_->parentWidget() != nullptr) {
+            rangeNote_->show();
+        }
     }
 }
 

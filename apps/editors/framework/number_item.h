@@ -3,8 +3,9 @@
 // price of 429 with two places shows "4.29", and "4.3" is stored as 430. The field takes only
 // what the item can hold as it is typed: decimal digits (hexadecimal ones for a hexadecimal
 // item), a point only where the item has decimal places, no more digits than its width. A range
-// (the page's, else the definition's "ITEM_%03d_RANGE") is shown beside the field; a number
-// outside it is an invalid value that keeps the page from saving.
+// (the page's, else the definition's "ITEM_%03d_RANGE") is shown beside the field where the page
+// placed the item, and as the field's tool tip; a number outside it is an invalid value that keeps
+// the page from saving.
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 
 #include "apps/editors/framework/editor_texts.h"
-#include "apps/editors/framework/manual_window.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
+#include "storedb/ui/manual_window.h"
 
 namespace tk73editor {
 
@@ -68,7 +68,7 @@ void PageSetDialog::HideRestoreDefaults() {
 void PageSetDialog::AddHelpButton() {
     QPushButton* help = buttons_->addButton(tk73::toQString(editorText(EditorText::HelpButton)),
                                             QDialogButtonBox::HelpRole);
-    connect(help, &QPushButton::clicked, this, [this] { showToolManual(this); });
+    connect(help, &QPushButton::clicked, this, [this] { tk73storeui::showToolManual(this); });
 }
 
 void PageSetDialog::AddFooter(QWidget* widget) {

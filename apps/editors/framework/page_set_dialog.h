@@ -46,7 +46,7 @@ class PageSetDialog : public PageSetWindow {
 
     // For page sets that never restore defaults.
     void HideRestoreDefaults();
-    // Adds the "Help" button, which opens the tool manual (manual_window.h).
+    // Adds the "Help" button, which opens the tool manual (storedb/ui/manual_window.h).
     void AddHelpButton();
     // Places a widget under the pages, above the buttons: a note that holds for every page.
     void AddFooter(QWidget* widget);

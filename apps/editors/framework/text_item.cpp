@@ -1,10 +1,11 @@
 #include "apps/editors/framework/text_item.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 #include "apps/editors/framework/editor_texts.h"
 #include "base/ui/ui_text.h"
-#include "base/user_interaction.h"
 #include "platform/double_byte.h"
 
 namespace tk73editor {
@@ -26,6 +27,19 @@ std::string cutToWidth(const std::string& text, size_t width) {
         end = next;
     }
     return text.substr(0, end);
+}
+
+// Turns every double quote of the field into a blank, the cursor staying where it was; whether
+// there was one.
+bool replaceQuotes(QLineEdit& field) {
+    QString text = field.text();
+    if (!text.contains('"')) {
+        return false;
+    }
+    const int cursor = field.cursorPosition();
+    field.setText(text.replace('"', ' '));
+    field.setCursorPosition(cursor);
+    return true;
 }
 
 }  // namespace
@@ -51,7 +65,7 @@ void TextItem::Show(const tagPGMITEMDATA& value) {
 }
 
 void TextItem::TextEdited() {
-    const QString quotes = tk73::takeOutRefused(*field_, [](char32_t c) { return c == U'"'; });
+    const bool quoted = replaceQuotes(*field_);
     const QString unprintable =
         tk73::takeOutRefused(*field_, [this](char32_t c) { return !codePage_.holds(c); });
     const std::string bytes = tk73::fromQString(field_->text());
@@ -62,13 +76,17 @@ void TextItem::TextEdited() {
         field_->setCursorPosition(std::min(cursor, static_cast<int>(field_->text().size())));
     }
     MarkEdited();
-    const std::string caption = tk73::fromQString(field_->window()->windowTitle());
-    if (!quotes.isEmpty()) {
-        tk73::ui().message(editorText(EditorText::QuoteReplaced), caption, tk73::MessageIcon::None);
+    // The notes leave the focus in the field, so that what the user types next still arrives.
+    QStringList notes;
+    if (quoted) {
+        notes << tk73::toQString(editorText(EditorText::QuoteReplaced));
     }
     if (!unprintable.isEmpty()) {
-        tk73::showFieldNote(*field_, tk73::toQString(editorText(EditorText::UnprintableCharacter))
-                                         .replace(QStringLiteral("%s"), unprintable));
+        notes << tk73::toQString(editorText(EditorText::UnprintableCharacter))
+                     .replace(QStringLiteral("%s"), unprintable);
+    }
+    if (!notes.isEmpty()) {
+        tk73::showFieldNote(*field_, notes.join('\n'));
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 // A character item shown in an edit field. The field holds at most the item's width in bytes of
 // the installation's code page, cut before a double-byte character that would not fit whole.
-// Two kinds of character are refused as they are typed or pasted, while the text before and
-// after them stays as the user typed it: a double quote, which would end the field in the
-// program file ("Can not enter ["], translate to white space."), and a character the code page
-// cannot hold, which the register could not print and the file would keep as "?" ("Can not
-// enter [%s], the register cannot print it."). The note goes under the window's title.
+// A double quote, which would end the field in the program file, becomes a blank as it is typed
+// or pasted ("Can not enter ["], translate to white space."); a character the code page cannot
+// hold, which the register could not print and the file would keep as "?", is refused ("Can not
+// enter [%s], the register cannot print it."), the text before and after it staying as the user
+// typed it. Either note shows at the field without taking the focus, so typing goes on.
 
 #include <QLineEdit>
 

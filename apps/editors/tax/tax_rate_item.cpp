@@ -1,5 +1,8 @@
 #include "apps/editors/tax/tax_rate_item.h"
 
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
 namespace tk73tax {
 
 namespace {
@@ -24,6 +27,12 @@ bool onlyDigits(const QString& text) {
 TaxRateItem::TaxRateItem(int menuNo, int itemNo, int record)
     : PageItem(menuNo, itemNo, record), field_(new QLineEdit) {
     field_->setMaxLength(kFieldLength);
+    // The field takes what a rate can be made of as it is typed or pasted: up to four digits, a
+    // point and up to four decimals.
+    field_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(
+            QStringLiteral("[0-9]{0,%1}(\\.[0-9]{0,%2})?").arg(kIntegerDigits).arg(kDecimals)),
+        field_));
     field_->setAlignment(Qt::AlignRight);
     // Room for the longest rate the field takes.
     field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QString(kFieldLength, '0')) +

@@ -1,7 +1,8 @@
 #pragma once
 // A tax rate in an edit field. The file holds the rate times 10 000 (four decimal places); the
 // field shows it with exactly four decimals (80000 shows as "8.0000", a rate below 1 as
-// "0.xxxx") and takes at most four integer digits, a point and four decimals.
+// "0.xxxx") and takes at most four integer digits, a point and four decimals: nothing else can be
+// typed into it.
 
 #include <QLineEdit>
 

@@ -182,8 +182,9 @@ TEST(HubArchive, ADamagedOrMissingArchiveLeavesTheStoreAsItWas) {
     hub.env().ui().pressButton(tk73::Button::No);
     hub.env().answerSdCard();
     hub.press(1007);
-    // The converter says why it refused the archive; the shell says what failed.
-    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(), text::kReadFailed);
+    // The converter says why it refused the archive; the shell says what failed, and where.
+    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(),
+              std::string(text::kReadFailed) + "\n" + archive);
     EXPECT_EQ(hub.env().ui().calls().back().icon, tk73::MessageIcon::Error);
     EXPECT_EQ(pluFile(hub.env()), before);
     EXPECT_EQ(hub.window().Document().GetState(), 3);
@@ -195,7 +196,8 @@ TEST(HubArchive, ADamagedOrMissingArchiveLeavesTheStoreAsItWas) {
     hub.env().answerSdCard();
     hub.env().cancelSdCard();
     hub.press(1007);
-    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(), text::kArchiveMissing);
+    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(),
+              std::string(text::kArchiveMissing) + "\n" + archive);
     EXPECT_EQ(hub.env().ui().calls()[hub.env().ui().calls().size() - 2].icon,
               tk73::MessageIcon::Exclamation);
     EXPECT_EQ(pluFile(hub.env()), before);
@@ -217,7 +219,8 @@ TEST(HubArchive, TheArchiveOnTheCommandLineIsLoadedAtStart) {
         // A name that is no archive: said, nothing loaded, no card asked for.
         hubtest::HubWindow hub(0, {}, {shop.temp().path("none.092")});
         EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message),
-                  std::vector<std::string>{text::kReadFailed});
+                  std::vector<std::string>{std::string(text::kReadFailed) + "\n" +
+                                           shop.temp().path("none.092")});
         EXPECT_EQ(hub.window().Document().GetState(), 1);
     }
     hubtest::HubWindow hub(0, {}, {path});
@@ -287,7 +290,7 @@ TEST(HubArchive, SaveAsWritesAWholeArchiveOrAPartialPluArchive) {
     });
     hub.press(1009);
     EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message),
-              std::vector<std::string>{text::kSaveFailed});
+              std::vector<std::string>{std::string(text::kSaveFailed) + "\n" + copy + "/x.092"});
     EXPECT_EQ(window.Document().GetFilePath(), copy);
 }
 
@@ -320,13 +323,14 @@ TEST(HubArchive, SaveWritesTheCardWithTheStoresLogos) {
     hub.env().cancelSdCard();
     hub.press(1010);
     EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message),
-              std::vector<std::string>{text::kArchiveReadOnly});
+              std::vector<std::string>{std::string(text::kArchiveReadOnly) + "\n" + archive});
     EXPECT_EQ(hubtest::fileText(archive), before);
     // Yes at Exit cannot save there either: the window stays.
     hub.env().ui().pressButton(tk73::Button::Yes);
     hub.press(1033);
     EXPECT_EQ(hub.result(), -2);
-    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(), text::kArchiveReadOnly);
+    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).back(),
+              std::string(text::kArchiveReadOnly) + "\n" + archive);
     fs::permissions(archive, fs::perms::owner_write, fs::perm_options::add);
     fs::remove(archive);
 

@@ -132,10 +132,14 @@ TEST(HubPro, TheStoreSettingSelectsTheStoreItReturns) {
         const char* desktopStore;
     };
     for (const Made& made : {Made{"Harbour", 0, 1, "001"}, Made{"Market", 501, 2, "002"}}) {
+        // The archive of the store selected before is not the new store's: a later save asks
+        // for a name instead of writing the new store's settings over it.
+        window.Document().SetFilePath("/card/before.092");
         scriptStoreList(ui,
                         [](tk73store::StoreListSetting& setting) { return setting.newStore(); });
         scriptConfiguration(ui, made.name, 301, made.vekModelNo);
         proExtras(hub).OnStoreSetting();
+        EXPECT_EQ(window.Document().GetFilePath(), "");
         EXPECT_EQ(window.CurrentStore(), made.storeNo);
         EXPECT_EQ(storeOf(made.storeNo).storeName, made.name);
         EXPECT_EQ(hub.env().desktop(), (Strings{"000", made.desktopStore, "999"}));
@@ -152,10 +156,13 @@ TEST(HubPro, TheStoreSettingSelectsTheStoreItReturns) {
     proExtras(hub).StoreBar().GetSelectedStore(nullptr, nullptr, &modelNo, nullptr);
     EXPECT_EQ(modelNo, 420);
 
-    // Without a change the selection stays; once its store is removed, nothing is selected.
+    // Without a change the selection stays, and the archive with it; once its store is removed,
+    // nothing is selected.
+    window.Document().SetFilePath("/card/harbour.092");
     scriptStoreList(ui, [](tk73store::StoreListSetting&) { return 0; });
     proExtras(hub).OnStoreSetting();
     EXPECT_EQ(window.CurrentStore(), 1);
+    EXPECT_EQ(window.Document().GetFilePath(), "/card/harbour.092");
     scriptStoreList(ui,
                     [](tk73store::StoreListSetting& setting) { return setting.removeStore(1); });
     ui.pressButton(Button::Yes);  // "Are you sure to delete all?"

@@ -10,8 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "apps/shell/save_as_dlg.h"
 #include "apps/shell/tests/shell_environment.h"
+#include "base/registry_settings.h"
+#include "platform/known_folders.h"
 #include "tests/ui_checks/layout_problems.h"
 
 namespace tk73hub {
@@ -73,6 +77,23 @@ TEST(HubSaveAsDialog, ThePanelServesThePartialTypeAndKeepsTheRange) {
     QTest::keyClick(types, Qt::Key_Up);
     EXPECT_FALSE(from->isEnabled());
     EXPECT_FALSE(to->isEnabled());
+}
+
+TEST(HubSaveAsDialog, WithoutAFileItStartsInTheCardFolderUsedLastElseInTheDocuments) {
+    hubtest::ShellEnvironment env(2);
+    const std::string documents = tk73::knownFolderPath(tk73::KnownFolder::Documents);
+    std::filesystem::create_directories(documents);
+    SaveAsChoice unnamed("", false);
+    EXPECT_EQ(CSaveAsDlg(unnamed).directory(), QDir(QString::fromStdString(documents)));
+    // The card folder used last, while the card is in.
+    const std::string card = env.temp().path("media/OTHER");
+    ASSERT_EQ(AecrbsSetRegistryCurrentUserSystemString(nullptr, "SDCARD_DRV", card.c_str()), 1);
+    EXPECT_EQ(SaveAsChoice("", false).startFolder(), documents);
+    std::filesystem::create_directories(card);
+    EXPECT_EQ(SaveAsChoice("", false).startFolder(), card);
+    // A file of its own: the file's folder.
+    EXPECT_EQ(SaveAsChoice(env.temp().path("shop/KR301.092"), false).startFolder(),
+              env.temp().path("shop"));
 }
 
 TEST(HubSaveAsDialog, WithoutThePartialTypeOnlyWholeArchivesAreOffered) {

@@ -298,13 +298,19 @@ class ConfigStoreDialogTest : public QObject {
         QCOMPARE(list->count(), 31);
         QCOMPARE(env_->messages(), Strings{"Same IP address has already exist."});
 
-        // OK on an empty address keeps the small dialog open.
+        // OK on an empty address, or on one that is none, keeps the small dialog open; the
+        // message names what was typed.
         whenModal<CVekConfigConnTypeIpDlg>([this](CVekConfigConnTypeIpDlg* ip) {
             auto* field = child<QLineEdit>(ip, "ipAddress");
             field->clear();
             pressOk(ip);
             QVERIFY(ip->isVisible());
             QCOMPARE(env_->messages().back(), std::string("Enter IP address."));
+            QTest::keyClicks(field, "10.1.2.300");
+            pressOk(ip);
+            QVERIFY(ip->isVisible());
+            QCOMPARE(env_->messages().back(), std::string("Enter IP address.\n10.1.2.300"));
+            field->clear();
             QTest::keyClicks(field, "10.1.2.3");
             pressOk(ip);
             storeuitest::closeIfOpen(ip);

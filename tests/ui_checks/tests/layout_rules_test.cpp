@@ -285,6 +285,18 @@ class LayoutRulesTest : public QObject {
         QVERIFY(tk73test::renderedProblems(*window, nowhere)
                     .contains(QStringLiteral("cannot save ") + nowhere));
     }
+
+    void aControlShownWithoutAWindow() {
+        QLabel stray(QStringLiteral("0 to 3"));
+        QVERIFY(tk73test::strayWindows().isEmpty());
+        stray.show();
+        QCOMPARE(tk73test::strayWindows(),
+                 QStringList{QStringLiteral("QLabel \"0 to 3\" is shown as a window of its own")});
+        QTemporaryDir folder;
+        auto window = bareWindow();
+        QVERIFY(tk73test::renderedProblems(*window, folder.filePath(QStringLiteral("w.png")))
+                    .contains(QStringLiteral("QLabel \"0 to 3\" is shown as a window of its own")));
+    }
 };
 
 QTEST_MAIN(LayoutRulesTest)

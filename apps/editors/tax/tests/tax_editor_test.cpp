@@ -179,7 +179,10 @@ class TaxEditorTest : public tk73editortest::FormEditorTest {
         set.show();
         auto* tabs = set.findChild<QTabWidget*>();
         QLineEdit* ninth = fieldOf(set.Rates()[8]->Control());
+        // The field takes no more than four integer digits; a point alone is no rate either.
         retype(ninth, "12345");
+        QCOMPARE(ninth->text(), QStringLiteral("1234"));
+        retype(ninth, ".");
         set.accept();
         expectInvalidMessage("Tax Table", "Tax rate, record 9");
         QVERIFY(set.isVisible());

@@ -1,4 +1,4 @@
-#include "apps/editors/framework/manual_window.h"
+#include "storedb/ui/manual_window.h"
 
 #include <QDialog>
 #include <QTextBrowser>
@@ -13,7 +13,7 @@
 #include "platform/shell_open.h"
 #include "storedb/help_manuals.h"
 
-namespace tk73editor {
+namespace tk73storeui {
 
 namespace {
 
@@ -56,4 +56,4 @@ void showToolManual(QWidget* parent) {
     CTK73hlp().ShowHelpToolManual();
 }
 
-}  // namespace tk73editor
+}  // namespace tk73storeui
