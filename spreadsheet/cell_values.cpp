@@ -92,7 +92,7 @@ ImportedValue importText(const SheetColumn& column, const std::string& text,
     return {true, bytes, ""};
 }
 
-ImportedValue importNumber(const SheetColumn& column, const Cell& cell) {
+ImportedValue importNumber(const SheetColumn& column, const Cell& cell, std::string_view shown) {
     uint64_t value = 0;
     if (cell.type == Cell::Type::Boolean) {
         value = cell.text == "TRUE" ? 1 : 0;
@@ -117,6 +117,15 @@ ImportedValue importNumber(const SheetColumn& column, const Cell& cell) {
                 return refused("is too large for the field");
         }
     }
+    std::string digits = number(value);
+    if (digits.size() > static_cast<size_t>(column.width)) {
+        return refused("is too large for the field");
+    }
+    digits.insert(0, static_cast<size_t>(column.width) - digits.size(), '0');
+    // The register's limits bind what is typed: a value the file holds already stays.
+    if (digits == shown) {
+        return {true, digits, ""};
+    }
     if (!column.choices.empty() &&
         std::find(column.choices.begin(), column.choices.end(), value) == column.choices.end()) {
         std::string list;
@@ -130,8 +139,6 @@ ImportedValue importNumber(const SheetColumn& column, const Cell& cell) {
                        decimalText(column.lowest, column.decimals) + " to " +
                        decimalText(column.highest, column.decimals));
     }
-    std::string digits = number(value);
-    digits.insert(0, static_cast<size_t>(column.width) - digits.size(), '0');
     return {true, digits, ""};
 }
 
@@ -197,7 +204,7 @@ ImportedValue importCell(const SheetColumn& column, const Cell& cell, std::strin
     if (cell.type == Cell::Type::Text && trimmed(cell.text) == shown) {
         return {true, std::string(shown), ""};
     }
-    return column.kind == ColumnKind::Number ? importNumber(column, cell)
+    return column.kind == ColumnKind::Number ? importNumber(column, cell, shown)
                                              : importCode(column, cell);
 }
 
