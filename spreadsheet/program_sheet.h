@@ -15,4 +15,8 @@ struct ProgramSheet {
     std::string path;   // the program file ("FILE004P.TXT")
 };
 
+// The program file at path, its title read from the definition.
+ProgramSheet programSheet(const std::string& definitionFile, int kind, const std::string& model,
+                          int fileNo, const std::string& path);
+
 }  // namespace tk73sheet
