@@ -14,6 +14,8 @@ class QTableView;
 namespace tk73sheetui {
 
 class SheetPreviewDialog : public QDialog {
+    Q_OBJECT
+
   public:
     // fileTitle: the program file's title, in the code page.
     SheetPreviewDialog(const tk73sheet::ImportPreview& preview, const std::string& fileTitle,
