@@ -54,6 +54,14 @@ std::string codePoint(std::string_view character) {
     return text;
 }
 
+// Printable ASCII reads the same in every code page the suite runs with, except the backslash
+// and the tilde, which Shift JIS gives to the yen sign and the overline: such text needs no
+// conversion.
+bool sameInEveryCodePage(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return c >= 0x20 && c <= 0x7E && c != '\\' && c != '~'; });
+}
+
 // The length of the UTF-8 character that starts with the byte.
 size_t utf8Length(unsigned char lead) {
     return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
@@ -69,20 +77,21 @@ ImportedValue importText(const SheetColumn& column, const std::string& text,
         return refused("holds a double quote, which the field cannot store");
     }
     const std::string utf8 = withoutPadding(text);
-    // Converted character by character, so that a character the code page has not is named
-    // instead of being stored as "?".
-    std::string bytes;
-    for (size_t at = 0; at < utf8.size();) {
-        const size_t length =
-            std::min(utf8Length(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
-        const std::string character = utf8.substr(at, length);
-        const std::string converted = tk73::fromUtf8(character, codePage);
-        if (converted.empty() || tk73::toUtf8(converted, codePage) != character) {
-            return refused("the character " + codePoint(character) + " is not in the code page " +
-                           codePage);
+    std::string bytes = sameInEveryCodePage(utf8) ? utf8 : tk73::fromUtf8(utf8, codePage);
+    if (bytes != utf8 && tk73::toUtf8(bytes, codePage) != utf8) {
+        // Character by character, so that the character the code page has not is named
+        // instead of being stored as "?".
+        for (size_t at = 0; at < utf8.size();) {
+            const size_t length =
+                std::min(utf8Length(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
+            const std::string character = utf8.substr(at, length);
+            if (tk73::toUtf8(tk73::fromUtf8(character, codePage), codePage) != character) {
+                return refused("the character " + codePoint(character) +
+                               " is not in the code page " + codePage);
+            }
+            at += length;
         }
-        bytes += converted;
-        at += length;
+        return refused("cannot be written in the code page " + codePage);
     }
     if (bytes.size() > static_cast<size_t>(column.width)) {
         return refused("is " + number(bytes.size()) + " characters long; the field holds " +
@@ -190,10 +199,9 @@ ExportCell exportCell(const SheetColumn& column, std::string_view shown,
         }
         return {true, static_cast<double>(scaledNumber(shown, 0).value) / unit, ""};
     }
-    return {
-        false, 0,
-        tk73::toUtf8(column.kind == ColumnKind::Text ? withoutPadding(shown) : std::string(shown),
-                     codePage)};
+    const std::string text =
+        column.kind == ColumnKind::Text ? withoutPadding(shown) : std::string(shown);
+    return {false, 0, sameInEveryCodePage(text) ? text : tk73::toUtf8(text, codePage)};
 }
 
 ImportedValue importCell(const SheetColumn& column, const Cell& cell, std::string_view shown,

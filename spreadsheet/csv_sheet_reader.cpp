@@ -81,10 +81,11 @@ bool readSheetCsv(const std::string& bytes, const std::string& codePage,
         while (!row.cells.empty() && row.cells.back().empty()) {
             row.cells.pop_back();
         }
+        const int next = row.number + 1;
         if (!row.cells.empty()) {
-            sheet.rows.push_back(row);
+            sheet.rows.push_back(std::move(row));
         }
-        row = {row.number + 1, {}};
+        row = {next, {}};
     };
     size_t at = 0;
     while (at < rest.size()) {
@@ -116,8 +117,11 @@ bool readSheetCsv(const std::string& bytes, const std::string& codePage,
             endRow();
             at += c == '\r' && at + 1 < rest.size() && rest[at + 1] == '\n' ? 2 : 1;
         } else {
-            value += c;
-            ++at;
+            // The rest of an unquoted value at once.
+            const size_t end = rest.find_first_of(std::string{separator, '\r', '\n'}, at);
+            const size_t stop = end == std::string_view::npos ? rest.size() : end;
+            value.append(rest.substr(at, stop - at));
+            at = stop;
         }
     }
     if (!value.empty() || quotedValue || !row.cells.empty()) {

@@ -166,7 +166,7 @@ void PreviewBuilder::CheckDuplicates(std::vector<PendingRow>& rows) {
         }
         std::vector<std::string> values;
         for (int record = 1; record <= records_.Count(); ++record) {
-            const std::optional<std::string> stored = records_.Record(record, {column})[0];
+            const std::optional<std::string> stored = records_.Value(record, column);
             values.push_back(shownValue(column, stored.value_or("")));
         }
         DuplicateCheck check(std::move(values), column.kind == ColumnKind::Text ? ' '
@@ -303,7 +303,7 @@ bool applyImport(const ProgramSheet& target, const ImportPreview& preview, Apply
     }
     for (const FieldChange& change : preview.changes) {
         const SheetColumn& column = preview.columns[change.column];
-        const std::optional<std::string> now = records.Record(change.record, {column})[0];
+        const std::optional<std::string> now = records.Value(change.record, column);
         if (!now || shownValue(column, *now) != change.oldShown) {
             error = "The program file has changed since the preview; nothing was written.";
             return false;

@@ -49,6 +49,14 @@ std::vector<std::optional<std::string>> ProgramRecords::Record(
     return out;
 }
 
+std::optional<std::string> ProgramRecords::Value(int record, const SheetColumn& column) const {
+    const std::optional<size_t> offset = Offsets(record, {&column})[0];
+    if (!offset) {
+        return std::nullopt;
+    }
+    return std::string(file_.m_pContents.get() + *offset, static_cast<size_t>(column.width));
+}
+
 bool ProgramRecords::Write(int record, const SheetColumn& column, std::string_view value) {
     const std::optional<size_t> offset = Offsets(record, {&column})[0];
     if (!offset || value.size() != static_cast<size_t>(column.width)) {

@@ -25,6 +25,8 @@ class ProgramRecords {
     // nullopt for a column whose item the record line lacks.
     std::vector<std::optional<std::string>> Record(int record,
                                                    const std::vector<SheetColumn>& columns) const;
+    // The stored value of one column in the record; nullopt when the line lacks its item.
+    std::optional<std::string> Value(int record, const SheetColumn& column) const;
     // Writes the value (the column's width) over the column's value in the record; false when
     // the record line lacks the item.
     bool Write(int record, const SheetColumn& column, std::string_view value);

@@ -147,10 +147,18 @@ struct CellReading {
     bool date1904;
 };
 
+// The zero-based column of a cell reference ("B7"); -1 when it names none.
+int columnOf(QStringView reference) {
+    const QByteArray latin = reference.toLatin1();
+    return columnOfReference(
+        std::string_view(latin.constData(), static_cast<size_t>(latin.size())));
+}
+
 // The cell the reader stands on (<c>), read to its end.
 Cell readCell(QXmlStreamReader& xml, const CellReading& reading, std::string& error) {
-    const std::string type = attribute(xml, "t");
-    const int style = std::atoi(attribute(xml, "s").c_str());
+    const QXmlStreamAttributes attributes = xml.attributes();
+    const QString type = attributes.value(QLatin1String("t")).toString();
+    const int style = attributes.value(QLatin1String("s")).toInt();
     std::string value;
     bool hasValue = false;
     std::string inline_;
@@ -171,31 +179,34 @@ Cell readCell(QXmlStreamReader& xml, const CellReading& reading, std::string& er
             break;
         }
     }
-    Cell cell;
-    if (type == "inlineStr") {
-        cell = {Cell::Type::Text, inline_};
-    } else if (!hasValue) {
-        cell = hasInline ? Cell{Cell::Type::Text, inline_} : Cell{};
-    } else if (type == "s") {
+    if (type == QLatin1String("inlineStr") || (!hasValue && hasInline)) {
+        return {Cell::Type::Text, inline_};
+    }
+    if (!hasValue) {
+        return {};
+    }
+    if (type == QLatin1String("s")) {
         const long index = std::strtol(value.c_str(), nullptr, 10);
         if (index < 0 || static_cast<size_t>(index) >= reading.strings.size()) {
             error = "a cell names a shared text that the file does not hold";
             return {};
         }
-        cell = {Cell::Type::Text, reading.strings[static_cast<size_t>(index)]};
-    } else if (type == "str" || type == "e") {
-        cell = {Cell::Type::Text, value};
-    } else if (type == "b") {
-        cell = {Cell::Type::Boolean, value == "1" || value == "true" ? "TRUE" : "FALSE"};
-    } else if (type == "d") {
-        cell = {Cell::Type::Date, value};
-    } else if (style >= 0 && static_cast<size_t>(style) < reading.dates.size() &&
-               reading.dates[static_cast<size_t>(style)]) {
-        cell = {Cell::Type::Date, dateText(std::strtod(value.c_str(), nullptr), reading.date1904)};
-    } else {
-        cell = {Cell::Type::Number, value};
+        return {Cell::Type::Text, reading.strings[static_cast<size_t>(index)]};
     }
-    return cell;
+    if (type == QLatin1String("str") || type == QLatin1String("e")) {
+        return {Cell::Type::Text, value};
+    }
+    if (type == QLatin1String("b")) {
+        return {Cell::Type::Boolean, value == "1" || value == "true" ? "TRUE" : "FALSE"};
+    }
+    if (type == QLatin1String("d")) {
+        return {Cell::Type::Date, value};
+    }
+    if (style >= 0 && static_cast<size_t>(style) < reading.dates.size() &&
+        reading.dates[static_cast<size_t>(style)]) {
+        return {Cell::Type::Date, dateText(std::strtod(value.c_str(), nullptr), reading.date1904)};
+    }
+    return {Cell::Type::Number, value};
 }
 
 bool readWorksheet(const std::string& bytes, const CellReading& reading, Sheet& sheet,
@@ -218,8 +229,9 @@ bool readWorksheet(const std::string& bytes, const CellReading& reading, Sheet& 
             row = nullptr;
             column = -1;
         } else if (xml.name() == QLatin1String("c")) {
-            const std::string reference = attribute(xml, "r");
-            const int given = reference.empty() ? -1 : columnOfReference(reference);
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const QStringView reference = attributes.value(QLatin1String("r"));
+            const int given = reference.isEmpty() ? -1 : columnOf(reference);
             column = given >= 0 ? given : column + 1;
             Cell cell = readCell(xml, reading, error);
             if (cell.empty()) {
