@@ -154,39 +154,56 @@ int columnOf(QStringView reference) {
         std::string_view(latin.constData(), static_cast<size_t>(latin.size())));
 }
 
-// The cell the reader stands on (<c>), read to its end.
-Cell readCell(QXmlStreamReader& xml, const CellReading& reading, std::string& error) {
-    const QXmlStreamAttributes attributes = xml.attributes();
-    const QString type = attributes.value(QLatin1String("t")).toString();
+// The cell the reader stands on (<c>, with its attributes), read to its end. The value's text is
+// gathered from the reader's character tokens as they come: a cell is read once, and a sheet
+// holds hundreds of thousands of them.
+Cell readCell(QXmlStreamReader& xml, const QXmlStreamAttributes& attributes,
+              const CellReading& reading, std::string& error) {
+    const QStringView type = attributes.value(QLatin1String("t"));
     const int style = attributes.value(QLatin1String("s")).toInt();
-    std::string value;
+    QString value;
+    QString inlineText;
     bool hasValue = false;
-    std::string inline_;
     bool hasInline = false;
+    // Where the characters go: the value (<v>), an inline text run (<t> of <is>), or nowhere.
+    QString* target = nullptr;
+    int phonetic = 0;
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            if (xml.name() == QLatin1String("v")) {
-                value = xml.readElementText().toStdString();
-                hasValue = true;
-            } else if (xml.name() == QLatin1String("is")) {
-                inline_ = runText(xml, QLatin1String("is"));
-                hasInline = true;
-            } else {
-                xml.skipCurrentElement();
+        if (token == QXmlStreamReader::Characters) {
+            if (target != nullptr) {
+                target->append(xml.text());
             }
-        } else if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("c")) {
-            break;
+        } else if (token == QXmlStreamReader::StartElement) {
+            const QStringView name = xml.name();
+            if (name == QLatin1String("v")) {
+                hasValue = true;
+                target = &value;
+            } else if (name == QLatin1String("is")) {
+                hasInline = true;
+            } else if (name == QLatin1String("rPh")) {
+                ++phonetic;
+            } else if (name == QLatin1String("t") && hasInline && phonetic == 0) {
+                target = &inlineText;
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            const QStringView name = xml.name();
+            if (name == QLatin1String("c")) {
+                break;
+            }
+            phonetic -= name == QLatin1String("rPh") ? 1 : 0;
+            target = nullptr;
         }
     }
     if (type == QLatin1String("inlineStr") || (!hasValue && hasInline)) {
-        return {Cell::Type::Text, inline_};
+        return {Cell::Type::Text, inlineText.toStdString()};
     }
     if (!hasValue) {
         return {};
     }
+    std::string text = value.toStdString();
     if (type == QLatin1String("s")) {
-        const long index = std::strtol(value.c_str(), nullptr, 10);
+        const long index = std::strtol(text.c_str(), nullptr, 10);
         if (index < 0 || static_cast<size_t>(index) >= reading.strings.size()) {
             error = "a cell names a shared text that the file does not hold";
             return {};
@@ -194,19 +211,19 @@ Cell readCell(QXmlStreamReader& xml, const CellReading& reading, std::string& er
         return {Cell::Type::Text, reading.strings[static_cast<size_t>(index)]};
     }
     if (type == QLatin1String("str") || type == QLatin1String("e")) {
-        return {Cell::Type::Text, value};
+        return {Cell::Type::Text, std::move(text)};
     }
     if (type == QLatin1String("b")) {
-        return {Cell::Type::Boolean, value == "1" || value == "true" ? "TRUE" : "FALSE"};
+        return {Cell::Type::Boolean, text == "1" || text == "true" ? "TRUE" : "FALSE"};
     }
     if (type == QLatin1String("d")) {
-        return {Cell::Type::Date, value};
+        return {Cell::Type::Date, std::move(text)};
     }
     if (style >= 0 && static_cast<size_t>(style) < reading.dates.size() &&
         reading.dates[static_cast<size_t>(style)]) {
-        return {Cell::Type::Date, dateText(std::strtod(value.c_str(), nullptr), reading.date1904)};
+        return {Cell::Type::Date, dateText(std::strtod(text.c_str(), nullptr), reading.date1904)};
     }
-    return {Cell::Type::Number, value};
+    return {Cell::Type::Number, std::move(text)};
 }
 
 bool readWorksheet(const std::string& bytes, const CellReading& reading, Sheet& sheet,
@@ -233,7 +250,7 @@ bool readWorksheet(const std::string& bytes, const CellReading& reading, Sheet& 
             const QStringView reference = attributes.value(QLatin1String("r"));
             const int given = reference.isEmpty() ? -1 : columnOf(reference);
             column = given >= 0 ? given : column + 1;
-            Cell cell = readCell(xml, reading, error);
+            Cell cell = readCell(xml, attributes, reading, error);
             if (cell.empty()) {
                 continue;
             }
