@@ -194,11 +194,7 @@ void PreviewBuilder::CheckDuplicates(std::vector<PendingRow>& rows) {
                     Refuse(row, column.title,
                            quoted(tk73::toUtf8(change->newValue, codePage_)) +
                                " is held by record " + std::to_string(holder) + " already");
-                    for (const FieldChange& undone : row.changes) {
-                        if (out_.columns[undone.column].unique) {
-                            check.Set(row.record, undone.oldShown);
-                        }
-                    }
+                    check.Set(row.record, change->oldShown);
                     again = true;
                 }
             }

@@ -75,6 +75,9 @@ int runImport(const CommandLine& line, CliUserInteraction& ui) {
     }
     // A spreadsheet's file, told apart from the program file's own CSV by what it holds.
     if (tk73sheet::sheetFileKind(in) != tk73sheet::SheetFileKind::ProgramCsv) {
+        if (line.has("basic")) {
+            throw UsageError("--basic takes the program file's own CSV, not a spreadsheet");
+        }
         return ImportSpreadsheet(line, storeNo, kind, fileNo, in);
     }
     if (line.has("preview") || line.has("json") || line.has("valid-only")) {
