@@ -109,6 +109,45 @@ TEST_F(SheetImport, PreviewListsTheValidChangesAndRefusesBadRowsWithTheirRowNumb
     EXPECT_TRUE(read(plu.path) == expected);
 }
 
+// The same two edits as the CSV files spreadsheets save: UTF-8 with a byte order mark and every
+// value quoted and padded, tabs in the Windows code page with a decimal comma, Excel's Unicode
+// text (UTF-16 with tabs), and semicolons under Excel's "sep=" line. Each reads the same.
+TEST_F(SheetImport, EverySpreadsheetCsvDialectGivesTheSamePreview) {
+    const tk73sheet::ProgramSheet plu = tk73sheettest::shippedFile(env_, "KR150", 4, "PLU");
+    std::string unicodeText = "\xFF\xFE";
+    for (const char c : std::string("Record\tPLU name\tUnit price\r\n1\tSourdough loaf\t4.49\r\n"
+                                    "8\tCaf\xE9 cr\xE8me\t2.59\r\n")) {
+        unicodeText += {c, '\0'};
+    }
+    const std::string dialects[] = {
+        "\xEF\xBB\xBF\"Record\",\"PLU name\",\"Unit price\"\r\n"
+        "\"000001\",\"Sourdough loaf  \",\" 4.49 \"\r\n"
+        "\"000008\",\"Caf\xC3\xA9 cr\xC3\xA8me      \",\"2.59\"\r\n",
+        "Record\tPLU name\tUnit price\n1\tSourdough loaf\t4,49\n8\tCaf\xE9 cr\xE8me\t2,59\n",
+        unicodeText,
+        "sep=;\r\nRecord;PLU name;Unit price\r\n1;Sourdough loaf;4,49\r\n"
+        "8;Caf\xC3\xA9 cr\xC3\xA8me;2,590\r\n",
+    };
+    for (const std::string& bytes : dialects) {
+        ImportPreview preview;
+        std::string error;
+        ASSERT_TRUE(tk73sheet::previewImport(plu, write("saved.csv", bytes), preview, error))
+            << error << bytes;
+        std::vector<std::string> changes;
+        for (const tk73sheet::FieldChange& change : preview.changes) {
+            changes.push_back(std::to_string(change.row) + " " + std::to_string(change.record) +
+                              " " + preview.columns[change.column].title + ": " + change.oldValue +
+                              " > " + change.newValue);
+        }
+        EXPECT_EQ(changes,
+                  (std::vector<std::string>{"2 1 Unit price: 4.29 > 4.49",
+                                            "3 8 PLU name: Bagel sesame > Caf\xE9 cr\xE8me"}))
+            << bytes;
+        EXPECT_TRUE(preview.refusals.empty()) << bytes << preview.refusals[0].reason;
+        EXPECT_EQ(preview.unchangedRecords, 0) << bytes;
+    }
+}
+
 TEST_F(SheetImport, OwnExportReadsBackWithoutChangeAndTellsAnotherModelOrFile) {
     const std::vector<tk73sheet::ProgramSheet> files = {
         tk73sheettest::shippedFile(env_, "KR150", 4, "PLU"),
