@@ -1,8 +1,8 @@
 // The spreadsheet round trip with a real spreadsheet program: tk73 exports a store's PLU,
 // department and clerk files as one workbook, LibreOffice (headless, in a profile folder of its
-// own) saves it as .ods, as .xlsx again and as CSV, and a second writer (Python's openpyxl) edits
-// cells; tk73 imports each. LibreOffice is slow to start, so its three conversions serve one
-// test.
+// own) saves it as .ods, as .xlsx again and as CSV, and a second reader and writer (Python's
+// openpyxl) finds its rules and edits cells; tk73 imports each. LibreOffice is slow to start, so
+// its three conversions serve one test.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,12 @@ constexpr int kProfessional = 2;
 
 std::string quoted(const std::string& text) {
     return "'" + text + "'";
+}
+
+// A helper script beside this test, for Debian's Python, whose openpyxl package
+// scripts/packages.txt installs.
+std::string script(const char* name) {
+    return quoted(std::string(TK73_SOURCE_DIR) + "/tools/cli/tests/" + name);
 }
 
 class SheetRoundTrip : public ::testing::Test {
@@ -85,6 +91,31 @@ TEST_F(SheetRoundTrip, SpreadsheetSavesReadBackUnchangedAndEditsShowInThePreview
         runTk73({"export", "--store", store, "--file", "4,5,7", "--xlsx", "--out", workbook});
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
 
+    // What a spreadsheet enforces, as a second reader (openpyxl) finds it: the header and record
+    // column frozen, widths that fit the titles, texts kept as text, prices with two decimals,
+    // and on every column of every sheet a rule from the definition.
+    const tk73test::CommandOutput rules = tk73test::runCommand(
+        "/usr/bin/python3 " + script("workbook_rules.py") + " " + quoted(workbook) + " 2>&1");
+    ASSERT_EQ(rules.status, 0) << rules.text;
+    EXPECT_EQ(rules.text.substr(0, rules.text.find("Department")),
+              "PLU frozen at B2\n"
+              "  Record | 9 | 0 | whole between 1,200\n"
+              "  PLU code | 17 | @ | textLength lessThanOrEqual 14\n"
+              "  PLU name | 19 | @ | textLength lessThanOrEqual 16\n"
+              "  PLU status | 15 | @ | textLength lessThanOrEqual 12\n"
+              "  Unit price | 13 | 0.00 | decimal between 0,999999.99\n"
+              "  Second price | 15 | 0.00 | decimal between 0,999999.99\n"
+              "  Dept link | 12 | 0 | whole between 1,10\n"
+              "  Group link | 13 | 0 | whole between 0,10\n"
+              "  Link PLU | 11 | 0 | whole between 0,200\n"
+              "  Condiment PLU | 16 | 0 | whole between 0,200\n"
+              "  Tax table no. | 16 | 0 | list \"0,1,2,3,4,5,6,7,8,9,10\"\n"
+              "  Kitchen printer | 18 | 0 | whole between 0,99\n"
+              "  Stock quantity | 17 | @ | textLength lessThanOrEqual 8\n");
+    EXPECT_NE(rules.text.find("Department frozen at B2\n"), std::string::npos) << rules.text;
+    EXPECT_NE(rules.text.find("Clerk frozen at B2\n"), std::string::npos) << rules.text;
+    EXPECT_EQ(rules.text.find("no rule"), std::string::npos) << rules.text;
+
     // The spreadsheet program's own saves: .ods, .xlsx again, and its CSV files (UTF-8, values as
     // shown, a file per sheet).
     ASSERT_TRUE(convert(workbook, "ods", env_.path("ods")));
@@ -112,10 +143,8 @@ TEST_F(SheetRoundTrip, SpreadsheetSavesReadBackUnchangedAndEditsShowInThePreview
     const std::string edited = env_.path("edited.xlsx");
     const std::string reordered = env_.path("reordered.xlsx");
     const tk73test::CommandOutput python = tk73test::runCommand(
-        // Debian's Python, whose openpyxl package scripts/packages.txt installs.
-        "/usr/bin/python3 " +
-        quoted(std::string(TK73_SOURCE_DIR) + "/tools/cli/tests/edit_workbook.py") + " " +
-        quoted(workbook) + " " + quoted(edited) + " " + quoted(reordered) + " 2>&1");
+        "/usr/bin/python3 " + script("edit_workbook.py") + " " + quoted(workbook) + " " +
+        quoted(edited) + " " + quoted(reordered) + " 2>&1");
     ASSERT_EQ(python.status, 0) << python.text;
 
     const CliResult moved = import(store, 4, reordered, {"--preview"});
