@@ -49,13 +49,14 @@ package: build
 	cmake --build $(BUILD_DIR) --target package
 
 bench: build
-	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration bench_lan bench_dataeditor
+	cmake --build $(BUILD_DIR) --target bench_programfile bench_itemsearch bench_archive bench_integration bench_lan bench_dataeditor bench_sheet_preview
 	$(BUILD_DIR)/bin/bench_programfile
 	$(BUILD_DIR)/bin/bench_itemsearch
 	$(BUILD_DIR)/bin/bench_archive
 	$(BUILD_DIR)/bin/bench_integration
 	$(BUILD_DIR)/bin/bench_lan
 	$(BUILD_DIR)/bin/bench_dataeditor
+	$(BUILD_DIR)/bin/bench_sheet_preview
 
 # Every parser's fuzz target with libFuzzer and the sanitizers (clang), each for FUZZ_SECONDS or
 # FUZZ_RUNS inputs, whichever ends first.

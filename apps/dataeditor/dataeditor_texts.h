@@ -23,6 +23,9 @@ inline constexpr const char* kWriteData = "Write data";
 inline constexpr const char* kReadData = "Read data";
 inline constexpr const char* kFromDatabase = "From Database";
 inline constexpr const char* kFromCsvFile = "From CSV file";
+inline constexpr const char* kToCsvFile = "To CSV file";
+inline constexpr const char* kToSpreadsheet = "To spreadsheet...";
+inline constexpr const char* kFromSpreadsheet = "From spreadsheet...";
 
 inline constexpr const char* kStoreNamePane = "Store name";
 inline constexpr const char* kMachineTypePane = "Machine type";

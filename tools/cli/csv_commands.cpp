@@ -10,8 +10,10 @@
 #include "operations/ops_csv.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
+#include "spreadsheet/sheet_file_kind.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
+#include "tools/cli/sheet_exchange.h"
 #include "tools/cli/store_scope.h"
 
 namespace tk73cli {
@@ -28,10 +30,16 @@ int runExport(const CommandLine& line, CliUserInteraction& ui) {
     if (line.has("file") == line.has("integration")) {
         throw UsageError("give --file or --integration");
     }
-    const int fileNo = line.has("file") ? line.number("file", 1, 999) : tk73xch::kIntegrationFileNo;
+    if (line.has("xlsx") && line.has("integration")) {
+        throw UsageError("--xlsx writes program files, not the data integration file");
+    }
     const int kind = line.has("vek") ? 1 : 0;
     StoreScope scope;
     const int storeNo = StoreOf(line);
+    if (line.has("xlsx")) {
+        return scope.Select(storeNo) ? ExportWorkbook(line, storeNo, kind, out) : kExitNotFound;
+    }
+    const int fileNo = line.has("file") ? line.number("file", 1, 999) : tk73xch::kIntegrationFileNo;
     if (!scope.Select(storeNo)) {
         return kExitNotFound;
     }
@@ -65,6 +73,16 @@ int runImport(const CommandLine& line, CliUserInteraction& ui) {
         std::fprintf(stderr, "tk73: there is no file %s\n", in.c_str());
         return kExitNotFound;
     }
+    // A spreadsheet's file, told apart from the program file's own CSV by what it holds.
+    if (tk73sheet::sheetFileKind(in) != tk73sheet::SheetFileKind::ProgramCsv) {
+        if (line.has("basic")) {
+            throw UsageError("--basic takes the program file's own CSV, not a spreadsheet");
+        }
+        return ImportSpreadsheet(line, storeNo, kind, fileNo, in);
+    }
+    if (line.has("preview") || line.has("json") || line.has("valid-only")) {
+        throw UsageError("--preview, --json and --valid-only take a spreadsheet file");
+    }
     ui.SetChosenFile(in);
     ui.SetBasicOnly(line.has("basic"));
     if (CTK73opsCsv(fileNo, kind).ImportExecute() != 1) {
@@ -79,25 +97,32 @@ int runImport(const CommandLine& line, CliUserInteraction& ui) {
 std::vector<Command> CsvCommands() {
     return {
         {"export",
-         "[--store N] [--vek] (--file F | --integration) --out CSV [--yes]",
-         "Writes a program file as CSV, or the data integration file.",
+         "[--store N] [--vek] (--file F [--xlsx] | --integration) --out FILE [--yes]",
+         "Writes a program file as CSV, program files as a spreadsheet workbook, or the data "
+         "integration file.",
          {kStoreOption,
           kVekOption,
-          {"file", "F", "the program file"},
+          {"file", "F", "the program file (with --xlsx a comma list: a sheet each)"},
+          {"xlsx", nullptr, "a spreadsheet workbook (.xlsx) instead of CSV"},
           {"integration", nullptr, "the data integration file"},
-          {"out", "CSV", "the CSV file to write"},
+          {"out", "FILE", "the file to write"},
           kYesOption},
          0,
          0,
          runExport},
         {"import",
-         "[--store N] [--vek] --file F --in CSV [--basic] [--yes]",
-         "Reads a CSV file into a program file; a file that fails is taken back from its backup.",
+         "[--store N] [--vek] --file F --in FILE [--basic] [--preview] [--valid-only] [--json] "
+         "[--yes]",
+         "Reads a CSV file, or a spreadsheet (.xlsx, .ods or a spreadsheet's CSV) through the "
+         "preview of its changes, into a program file.",
          {kStoreOption,
           kVekOption,
           {"file", "F", "the program file"},
-          {"in", "CSV", "the CSV file to read"},
+          {"in", "FILE", "the CSV or spreadsheet file to read"},
           {"basic", nullptr, "take only the base fields of the records (default: all data)"},
+          {"preview", nullptr, "a spreadsheet: list the changes and refused rows, write nothing"},
+          {"valid-only", nullptr, "a spreadsheet: write the rows that are not refused"},
+          kJsonOption,
           kYesOption},
          0,
          0,

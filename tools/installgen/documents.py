@@ -7,6 +7,7 @@ references are made from the model definitions, so they always describe the file
 """
 
 import html
+import os
 
 from catalogue import kind_of, title_of
 from pdf import pdf_bytes
@@ -107,6 +108,50 @@ CSV = [
              "each value's width, or change the data with the tool's editors."),
 ]
 
+# The preview dialog as the spreadsheet chapter shows it; its test makes the picture.
+SHEET_PREVIEW_PICTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                     "spreadsheet", "ui", "docs", "sheet_preview_dialog.png")
+SHEET_PREVIEW_FILE = "SHEETPRV.png"
+
+SPREADSHEET = [
+    ("heading", "Price lists in a spreadsheet"),
+    ("text", "The data editor's Write data > To spreadsheet... writes a program file as a "
+             "workbook for a spreadsheet program (.xlsx): one sheet per program file, the field "
+             "titles in the first row and the record number in the first column. Codes and names "
+             "are text cells, so item codes keep their leading zeros; prices are numbers in their "
+             "currency unit with their decimal places (a price stored as 00000429 shows 4.29). "
+             "The first row and column stay in view while you scroll, and each column refuses a "
+             "value the register cannot take: a name longer than the field, a number out of its "
+             "range or with too many decimal places, a value that is not in a field's list."),
+    ("text", "Edit prices, names and codes, then save the workbook as .xlsx or .ods, or as a CSV "
+             "file (comma, semicolon or tab between values; UTF-8 or the Windows code page; a "
+             "decimal comma is understood, and codes that lost their leading zeros get them "
+             "back). You may sort the rows, move or leave out columns and add columns of your "
+             "own: rows are matched to records by the Record column and columns to fields by "
+             "their titles, and columns of your own are passed over."),
+    ("text", "Read data > From spreadsheet... reads the file and checks every value as the "
+             "editors check a typed one: the field's width, its range and decimal places, the "
+             "characters the register can print, and codes that must differ from record to "
+             "record. Nothing is written yet: the preview lists every field that would change "
+             "with its old and new value, the number of records that stay as they are, and on a "
+             "tab of its own every refused row with its row number in the spreadsheet, the "
+             "column and the reason. Click a column's title to sort by it."),
+    ("image", SHEET_PREVIEW_PICTURE),
+    ("text", "Apply writes the changes when no row is refused. When rows are refused, correct "
+             "them in the spreadsheet and read it again, or choose Apply valid rows only to take "
+             "the other rows now; Cancel writes nothing. The program file changes all at once. In "
+             "the data editor the changes appear in the grid, and Save writes them to the store."),
+    ("text", "A workbook remembers the model it was written for in a hidden sheet: reading it "
+             "into a store of another model is refused whole, so that one model's prices never "
+             "land in another's fields. A CSV file carries no such mark; its columns are matched "
+             "by their titles instead."),
+    ("text", "From a script, tk73 export --file 4,5 --xlsx --out prices.xlsx writes a workbook "
+             "with a sheet per file, and tk73 import --file 4 --in prices.xlsx --preview lists "
+             "the changes and refused rows without writing anything (--json for a script to "
+             "read); without --preview it writes them once asked, and --valid-only takes the "
+             "rows that are not refused."),
+]
+
 LAN = [
     ("heading", "LAN"),
     ("text", "In the professional layout, Send to LAN and Recv. from LAN transfer the program "
@@ -167,7 +212,7 @@ GUIDES = {
 
 def guide_blocks(title, intro):
     return ([("title", title), ("text", intro)] + START + EDITING + LOGOS + DETAIL + CARD + CSV
-            + LAN + MERGE + MAINTENANCE)
+            + SPREADSHEET + LAN + MERGE + MAINTENANCE)
 
 
 def html_page(title, body):
@@ -184,7 +229,10 @@ def guide_html(title, intro):
     tags = {"title": "h1", "heading": "h2", "text": "p"}
     body = []
     for kind, text in guide_blocks(title, intro):
-        if kind == "item":
+        if kind == "image":
+            body.append('<p><img src="%s" alt="The preview of a spreadsheet import"></p>'
+                        % SHEET_PREVIEW_FILE)
+        elif kind == "item":
             body.append("<ul><li>%s</li></ul>" % html.escape(text))
         else:
             body.append("<%s>%s</%s>" % (tags[kind], html.escape(text), tags[kind]))
@@ -228,7 +276,8 @@ def reference(title, models):
 
 def document_tree(registers, controllers):
     """registers and controllers: lists of (shape, files, menus)."""
-    tree = {}
+    with open(SHEET_PREVIEW_PICTURE, "rb") as picture:
+        tree = {"DOCUMENT/" + SHEET_PREVIEW_FILE: picture.read()}
     for name, (title, intro) in GUIDES.items():
         tree["DOCUMENT/" + name] = pdf_bytes(guide_blocks(title, intro))
         tree["DOCUMENT/" + name[: -len(".pdf")] + ".htm"] = guide_html(title, intro)

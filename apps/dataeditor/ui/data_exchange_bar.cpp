@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "apps/dataeditor/dataeditor_texts.h"
+#include "apps/dataeditor/ui/spreadsheet_exchange.h"
 #include "base/install_folders.h"
 #include "base/user_interaction.h"
 #include "csvexchange/xch_export.h"
@@ -65,14 +66,17 @@ DataExchangeBar::DataExchangeBar(const StartContext& context, ProgramDocument& d
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     if (exportFile) {
-        QPushButton* write = button(kWriteData, nullptr, this);
-        connect(write, &QPushButton::clicked, this, [this] { WriteData(); });
-        row->addWidget(write);
+        auto* menu = new QMenu(this);
+        menu->addAction(QString::fromLatin1(kToCsvFile), this, [this] { WriteData(); });
+        menu->addAction(QString::fromLatin1(kToSpreadsheet), this, [this] { WriteSpreadsheet(); });
+        row->addWidget(button(kWriteData, menu, this));
     }
     if (importFile) {
         auto* menu = new QMenu(this);
         menu->addAction(QString::fromLatin1(kFromDatabase), this, [this] { ReadFromDatabase(); });
         menu->addAction(QString::fromLatin1(kFromCsvFile), this, [this] { ReadFromCsvFile(); });
+        menu->addAction(QString::fromLatin1(kFromSpreadsheet), this,
+                        [this] { ReadFromSpreadsheet(); });
         row->addWidget(button(kReadData, menu, this));
     }
     row->addStretch();
@@ -103,6 +107,15 @@ void DataExchangeBar::WriteData() {
     std::remove(copy.c_str());
 }
 
+void DataExchangeBar::WriteSpreadsheet() {
+    const std::string copy = WriteCopy();
+    if (copy.empty()) {
+        return;
+    }
+    writeSpreadsheet(context_, copy);
+    std::remove(copy.c_str());
+}
+
 void DataExchangeBar::ReadFromDatabase() {
     const std::string copy = WriteCopy();
     if (copy.empty()) {
@@ -122,6 +135,14 @@ void DataExchangeBar::ReadFromCsvFile() {
     TakeImport(CTK73xchImport(context_.fileNo, context_.storeNo, copy.c_str(), context_.kind)
                        .ImportExecute() != 0,
                copy);
+}
+
+void DataExchangeBar::ReadFromSpreadsheet() {
+    const std::string copy = WriteCopy();
+    if (copy.empty()) {
+        return;
+    }
+    TakeImport(readSpreadsheet(context_, copy, this), copy);
 }
 
 void DataExchangeBar::TakeImport(bool imported, const std::string& copy) {

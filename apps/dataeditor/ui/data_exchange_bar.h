@@ -1,7 +1,8 @@
 #pragma once
 // The buttons above the grid for files that the definitions offer for exchange: "Write data"
-// (the CSV export of the file as the grid shows it) and "Read data" (an import into it, from
-// another store's database or from a CSV file). Both work on a copy of the image in the temporary
+// (the file as the grid shows it, to a CSV file or to a spreadsheet) and "Read data" (an import
+// into it, from another store's database, from a CSV file or, through the preview of its
+// changes, from a spreadsheet). Both work on a copy of the image in the temporary
 // folder: an export writes what the user sees, unsaved edits included, and an import lands in the
 // grid as unsaved edits, so the file itself changes only when the user saves.
 
@@ -28,8 +29,10 @@ class DataExchangeBar : public QWidget {
 
     // The commands, as the buttons run them.
     void WriteData();
+    void WriteSpreadsheet();
     void ReadFromDatabase();
     void ReadFromCsvFile();
+    void ReadFromSpreadsheet();
 
   private:
     DataExchangeBar(const StartContext& context, ProgramDocument& document, Hooks hooks,

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +32,8 @@
 #include "platform/ini_profile.h"
 #include "platform/registry_hive.h"
 #include "programfiles/pgm_import_range.h"
+#include "spreadsheet/sheet_readers.h"
+#include "spreadsheet/ui/sheet_preview_dialog.h"
 #include "tests/support/temp_environment.h"
 
 using tk73edit::DataEditorWindow;
@@ -452,7 +455,8 @@ class DataEditorEditTest : public QObject {
         QVERIFY(window != nullptr);
         auto* write = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kWriteData));
         auto* read = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kReadData));
-        QVERIFY(write != nullptr && read != nullptr && read->menu() != nullptr);
+        QVERIFY(write != nullptr && write->menu() != nullptr && read != nullptr &&
+                read->menu() != nullptr);
         tk73edit::ProgramDocument& document = window->Document();
 
         // The export holds what the grid shows, the unsaved edit included; the file stays.
@@ -460,7 +464,9 @@ class DataEditorEditTest : public QObject {
         typeIntoField(window->Grid(), QStringLiteral("Spelt"));
         const std::string csv = fixture.session.environment.path("PLU.CSV");
         fixture.session.script.choosePath(csv);
-        write->click();
+        const QList<QAction*> targets = write->menu()->actions();
+        QCOMPARE(targets[0]->text(), QString::fromLatin1(tk73edit::kToCsvFile));
+        targets[0]->trigger();
         QCOMPARE(TempEnvironment::readFile(csv), std::string(document.Bytes()));
         QCOMPARE(TempEnvironment::readFile(file), original);
 
@@ -473,7 +479,7 @@ class DataEditorEditTest : public QObject {
         fixture.session.script.handleDialog(std::string(tk73pgm::ImportRangeRequest::kName),
                                             [](tk73::DialogRequest&) { return tk73::Button::Ok; });
         const QList<QAction*> sources = read->menu()->actions();
-        QCOMPARE(sources.size(), 2);
+        QCOMPARE(sources.size(), 3);
         QCOMPARE(sources[1]->text(), QString::fromLatin1(tk73edit::kFromCsvFile));
         sources[1]->trigger();
         QCOMPARE(document.Stored(2, kName), std::string("Oat bread       "));
@@ -488,6 +494,47 @@ class DataEditorEditTest : public QObject {
 
         QVERIFY(window->Save());
         QCOMPARE(TempEnvironment::readFile(file), expected.Bytes());
+    }
+
+    void spreadsheetsGoOutAsAWorkbookAndComeInThroughThePreview() {
+        EditorFixture fixture;
+        const std::string file = fixture.mainteFile(kPlu);
+        const std::string original = TempEnvironment::readFile(file);
+        DataEditorWindow* window = fixture.show(kPlu);
+        QVERIFY(window != nullptr);
+        auto* write = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kWriteData));
+        auto* read = window->findChild<QPushButton*>(QString::fromLatin1(tk73edit::kReadData));
+        tk73edit::ProgramDocument& document = window->Document();
+
+        // The workbook holds the grid: a row per record below the titles.
+        const std::string workbook = fixture.session.environment.path("PLU.xlsx");
+        fixture.session.script.choosePath(workbook);
+        QCOMPARE(write->menu()->actions()[1]->text(),
+                 QString::fromLatin1(tk73edit::kToSpreadsheet));
+        write->menu()->actions()[1]->trigger();
+        tk73sheet::Workbook book;
+        std::string error;
+        QVERIFY2(tk73sheet::readXlsx(workbook, book, error), error.c_str());
+        QCOMPARE(book.sheets.front().rows.size(), size_t(document.RecordCount() + 1));
+
+        // A sheet with another name for record 3: the preview shows it, Apply takes it into the
+        // grid as an unsaved edit, and the file stays until Save.
+        const std::string sheet = fixture.session.environment.path("names.csv");
+        TempEnvironment::writeFile(sheet,
+                                   "Record," + document.Field(kName).title + "\n3,Oat bread\n");
+        fixture.session.script.choosePath(sheet);
+        QAction* fromSheet = read->menu()->actions()[2];
+        QCOMPARE(fromSheet->text(), QString::fromLatin1(tk73edit::kFromSpreadsheet));
+        const bool previewed = tk73edittest::withDialog<tk73sheetui::SheetPreviewDialog>(
+            [&] { fromSheet->trigger(); },
+            [](tk73sheetui::SheetPreviewDialog& preview) {
+                QCOMPARE(preview.Changes()->model()->rowCount(), 1);
+                preview.findChild<QPushButton*>(QStringLiteral("apply"))->click();
+            });
+        QVERIFY(previewed);
+        QCOMPARE(document.Stored(2, kName), std::string("Oat bread       "));
+        QVERIFY(document.Modified());
+        QCOMPARE(TempEnvironment::readFile(file), original);
     }
 
     void closingAsksForUnsavedChangesAndKeepsThePlacement() {
