@@ -82,8 +82,10 @@ bool DataEditorWindow::OpenDocument() {
         Message(kNoEditField, static_cast<int>(tk73::MessageIcon::Exclamation));
         return false;
     }
-    model_ = std::make_unique<DataGridModel>(document_);
+    model_ = new DataGridModel(document_);
     grid_ = new DataGridView(*model_, placement_.zoom, this);
+    // The grid's rows and columns belong to it, where the tools that read a view find them.
+    model_->setParent(grid_);
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     grid_->addAction(Action(QStringLiteral("Copy field")));
     grid_->addAction(Action(QStringLiteral("Copy record")));

@@ -81,7 +81,7 @@ class DataEditorWindow : public QMainWindow {
     StartContext context_;
     WindowPlacement placement_;
     ProgramDocument document_;
-    std::unique_ptr<DataGridModel> model_;
+    DataGridModel* model_ = nullptr;  // the grid's
     DataGridView* grid_ = nullptr;
     QLabel* position_ = nullptr;
     QLabel* append_ = nullptr;

@@ -15,6 +15,7 @@
 #include "apps/logoeditor/logo_editing_dialog.h"
 #include "apps/logoeditor/logo_list_window.h"
 #include "apps/logoeditor/logo_place.h"
+#include "apps/logoeditor/logo_texts.h"
 #include "apps/logoeditor/tests/test_bitmaps.h"
 #include "base/install_folders.h"
 #include "operations/sd_card.h"
@@ -22,6 +23,8 @@
 #include "platform/ini_profile.h"
 #include "platform/tests/scoped_variable.h"
 #include "storedb/help_manuals.h"
+#include "tests/programs/program_remote.h"
+#include "tests/programs/suite_program.h"
 
 using tk73editortest::EditorSession;
 using tk73editortest::kRegister;
@@ -417,6 +420,26 @@ class LogoEditorTest : public QObject {
         page->close();
         window->close();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void saveToSdCardInTheProgramWritesTheRegistersLogoToTheCard() {
+        std::filesystem::create_directories(card());
+        qputenv("TK73_MEDIA_FOLDERS",
+                QByteArray::fromStdString(session_->environment.path("media")));
+        const tk73test::AgentEnvironment agents(session_->environment.path("agents"));
+        tk73test::SuiteProgram program(EDITOR_PROGRAM, "/GP");
+        tk73test::ProgramRemote editor(agents, program.pid());
+        const std::string list = tk73logo::logoText(tk73logo::LogoText::ListTitle);
+        QVERIFY2(editor.awaitWidget(list, "#logos"), editor.lastError().c_str());
+        QVERIFY(editor.act({"row", list, "#logos", std::to_string(kShopLogo)}));
+        QVERIFY(editor.act({"click", list, "#saveToCard"}));
+        QVERIFY2(editor.awaitWindow("@CSdCardDlg"), editor.lastError().c_str());
+        QCOMPARE(editor.text("@CSdCardDlg", "#cardFolders"), card());
+        QVERIFY(editor.act({"click", "@CSdCardDlg", "QPushButton:OK"}));
+        QVERIFY2(editor.answerMessage("Succeeded in save.", "OK"), editor.lastError().c_str());
+        // The logo as the register's file holds it, now on the card.
+        QCOMPARE(dotsOfBitmap(TempEnvironment::readFile(card() + "/KELVO/LOGO/FILE0031.031")),
+                 dotsOfText(session_->store.mainte(kRegister, kShopLogoFile)));
     }
 
     void theProgramEndsAtOnceWithoutAFlag() {
