@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -117,6 +119,19 @@ bool DataEditorWindow::OpenDocument() {
 }
 
 void DataEditorWindow::ShowPlaced() {
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect room = screen->availableGeometry();
+        const ScreenArea area{room.left(), room.top(), room.left() + room.width(),
+                              room.top() + room.height()};
+        if (screen == QGuiApplication::primaryScreen()) {
+            screens.insert(screens.begin(), area);
+        } else {
+            screens.push_back(area);
+        }
+    }
+    placement_ =
+        placementOnScreens(placement_, screens, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     setGeometry(placement_.left, placement_.top, placement_.right - placement_.left,
                 placement_.bottom - placement_.top);
     if (placement_.maximized) {

@@ -36,7 +36,7 @@ class DataEditorWindow : public QMainWindow {
     // Opens the document; false (after "Not found edit field." or the read error) when it
     // cannot be shown.
     bool OpenDocument();
-    // Shows the window where the placement says.
+    // Shows the window where the placement says, on a screen (placementOnScreens).
     void ShowPlaced();
 
     ProgramDocument& Document() { return document_; }

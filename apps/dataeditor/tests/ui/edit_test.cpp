@@ -560,6 +560,13 @@ class DataEditorEditTest : public QObject {
         const std::string original = TempEnvironment::readFile(file);
         DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
+        // Never placed before: in the middle of the screen, its title bar on it.
+        window->ShowPlaced();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(window->geometry()));
+        QVERIFY(window->geometry().top() >=
+                screen.top() + window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        QCOMPARE(window->geometry().center().x(), screen.center().x());
         window->ToggleZoom();
         QVERIFY(window->Document().Write(0, kName, "Spelt"));
         fixture.session.script.pressButton(tk73::Button::Cancel);
