@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <map>
@@ -62,6 +64,17 @@ QWidget* widgetOf(const Request& request, Answer* error) {
         *error = failed("no widget \"" + request.at(2) + "\" in \"" + request.at(1) + "\"");
     }
     return widget;
+}
+
+// Each character a key press with its text, as a keyboard or an input method gives it, so
+// that a character of any script is typed.
+void typeInto(QWidget* target, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 QModelIndex rowIndex(QAbstractItemView* view, int row) {
@@ -174,7 +187,15 @@ const std::map<std::string, Handler>& widgetRequests() {
              }
              const QKeyCombination key = keys[0];
              later(widget, [key](QWidget* target) {
-                 QTest::keyClick(target, key.key(), key.keyboardModifiers());
+                 // Through the window, as the keyboard's keys come: a shortcut takes them first,
+                 // in the window that has the keyboard.
+                 QApplication::setActiveWindow(target->window());
+                 target->setFocus();
+                 if (QWindow* window = target->window()->windowHandle()) {
+                     QTest::keyClick(window, key.key(), key.keyboardModifiers());
+                 } else {
+                     QTest::keyClick(target, key.key(), key.keyboardModifiers());
+                 }
              });
              return ok();
          }},
@@ -185,7 +206,7 @@ const std::map<std::string, Handler>& widgetRequests() {
                  if (auto* line = qobject_cast<QLineEdit*>(target)) {
                      line->selectAll();
                  }
-                 QTest::keyClicks(target, text);
+                 typeInto(target, text);
              });
              return ok();
          }},

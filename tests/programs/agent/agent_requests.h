@@ -16,7 +16,8 @@
 // window it opens does not hold up the answer:
 //
 //   click W P                a left click in the middle of the widget
-//   key W P KEYS             a key with its modifiers as Qt names it ("Return", "Shift+F2")
+//   key W P KEYS             a key with its modifiers as Qt names it ("Return", "Shift+F2"),
+//                            pressed in the widget through its window (shortcuts take it first)
 //   type W P TEXT            the field's text selected, then the text typed key by key
 //   row W P N                a click on row N of an item view
 //   check W P N 0|1          row N's check box set or cleared, as its click does
