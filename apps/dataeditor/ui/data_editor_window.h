@@ -9,7 +9,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
 #include <optional>
 #include <string>
 
