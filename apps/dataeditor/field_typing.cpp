@@ -7,13 +7,10 @@
 
 namespace tk73edit {
 
-namespace {
-
-// The character as the field takes it; empty when the field refuses it.
-std::string accepted(std::string_view character, const EditField& field) {
+std::string acceptedCharacter(std::string_view character, const EditField& field) {
     std::string typed(character);
     if (field.isCharacter()) {
-        return typed;
+        return typed == "\"" ? std::string(" ") : typed;
     }
     if (typed.size() != 1) {
         return {};
@@ -29,10 +26,8 @@ std::string accepted(std::string_view character, const EditField& field) {
     return typed;
 }
 
-}  // namespace
-
 bool typeCharacter(FieldEdit& edit, std::string_view character, const EditField& field) {
-    const std::string typed = accepted(character, field);
+    const std::string typed = acceptedCharacter(character, field);
     if (typed.empty()) {
         return false;
     }

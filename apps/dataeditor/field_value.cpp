@@ -92,13 +92,6 @@ std::string maskedValue(std::string_view oldValue, std::string_view typed, const
         const int m = maskAt < field.mask.size() ? hexValue(field.mask[maskAt]) : 0xF;
         const char oldChar = i < oldValue.size() ? oldValue[i] : '0';
         const int digit = (hexValue(oldChar) & ~m) | (m & hexValue(merged[i]));
-        if (digit == hexValue(merged[i]) && std::isxdigit(static_cast<unsigned char>(merged[i]))) {
-            continue;
-        }
-        if (digit == hexValue(oldChar) && std::isxdigit(static_cast<unsigned char>(oldChar))) {
-            merged[i] = oldChar;
-            continue;
-        }
         merged[i] = "0123456789abcdef"[digit];
     }
     if (field.isItemCode()) {

@@ -23,9 +23,9 @@ std::string fittedValue(std::string_view value, const EditField& field);
 
 // A committed value of a field other than a character or price field, merged digit by digit
 // with the old one: new = (old AND NOT m) OR (m AND typed), m being the mask's digit at the same
-// position ("F": the typed digit is taken). A digit that comes out as the typed or the old one
-// keeps that character; another result is written as a lower-case hexadecimal digit. Item codes
-// are upper-cased. Both values have the field's width.
+// position ("F": the typed digit is taken). Every digit is written as a lower-case hexadecimal
+// digit (a blank counts as 0); item codes are then upper-cased. Both values have the field's
+// width.
 std::string maskedValue(std::string_view oldValue, std::string_view typed, const EditField& field);
 
 // The value that a commit stores: fitted, then merged under the mask where the field has one.

@@ -55,6 +55,11 @@ LogoEditingDialog::LogoEditingDialog(const LogoLibrary& library, const LogoPlace
                                      QWidget* parent)
     : QDialog(parent), library_(library), place_(place), entry_(entry), image_(image) {
     setWindowTitle(text(LogoText::EditingTitle));
+    // The register's logo as it stands, through the converter as the shell extracts logos.
+    std::string failure;
+    if (std::optional<std::string> stored = storedLogo(place_, entry_, &failure)) {
+        current_ = std::move(*stored);
+    }
     build();
     refresh();
 }
@@ -257,8 +262,13 @@ void LogoEditingDialog::refresh() {
         const QSize picture = QImageReader(tk73::toQString(entry_.bitmap)).size();
         pictureSize_->setText(tk73::toQString(
             logoText(LogoText::PictureSize, picture.width(), std::abs(picture.height()))));
-        const QImage dots = QImage::fromData(reinterpret_cast<const uchar*>(preview_.data()),
-                                             static_cast<int>(preview_.size()), "BMP");
+    } else if (!current_.empty()) {
+        pictureSize_->setText(text(LogoText::CurrentLogo));
+    }
+    const std::string& shown = preview_.empty() ? current_ : preview_;
+    if (!shown.empty()) {
+        const QImage dots = QImage::fromData(reinterpret_cast<const uchar*>(shown.data()),
+                                             static_cast<int>(shown.size()), "BMP");
         previewLabel_->setPixmap(QPixmap::fromImage(dots).scaled(
             previewLabel_->contentsRect().size(), Qt::KeepAspectRatio, Qt::FastTransformation));
     }

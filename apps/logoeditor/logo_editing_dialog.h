@@ -44,6 +44,9 @@ class LogoEditingDialog : public QDialog {
     const PrintImage& Image() const { return image_; }
     // The bitmap file of the logo as previewed; empty while no bitmap converts.
     const std::string& Preview() const { return preview_; }
+    // The logo as the store's program file holds it now, which the preview shows until a
+    // bitmap is chosen; empty when there is none to show.
+    const std::string& Current() const { return current_; }
 
   private:
     void build();
@@ -60,6 +63,7 @@ class LogoEditingDialog : public QDialog {
     LogoEntry entry_;
     PrintImage image_;
     std::string preview_;
+    std::string current_;
 
     QLineEdit* bitmapField_ = nullptr;
     QLabel* pictureSize_ = nullptr;

@@ -146,7 +146,8 @@ bool LogoListWindow::Convert() {
 
 PrintImage LogoListWindow::imageOf(const LogoEntry& entry) const {
     const auto edited = images_.find(entry.fileNo);
-    return edited != images_.end() ? edited->second : PrintImage::read(place_.settingsFile(entry));
+    return edited != images_.end() ? edited->second
+                                   : PrintImage::read(place_.settingsInForce(entry));
 }
 
 int LogoListWindow::selectedRow() const {

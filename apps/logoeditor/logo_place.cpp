@@ -3,11 +3,13 @@
 #include <cstdio>
 
 #include "archive/archive_files.h"
+#include "base/file_utils.h"
 #include "base/install_folders.h"
 #include "definitions/def_reg.h"
 #include "operations/active_store_info.h"
 #include "operations/store_logos.h"
 #include "platform/ini_profile.h"
+#include "platform/whole_file.h"
 
 namespace tk73logo {
 
@@ -34,10 +36,37 @@ std::string LogoPlace::textFile(const LogoEntry& entry) const {
     return tk73pack::inFolder(mainteFolder, name);
 }
 
-std::string LogoPlace::settingsFile(const LogoEntry& entry) const {
+namespace {
+
+std::string settingsName(const std::string& identName, const LogoEntry& entry) {
     char name[TK73_MAX_PATH];
     std::snprintf(name, sizeof name, "%s_%d%s", identName.c_str(), entry.fileNo, ".HAD");
-    return tk73pack::inFolder(installFolder, name);
+    return name;
+}
+
+}  // namespace
+
+std::string LogoPlace::settingsFile(const LogoEntry& entry) const {
+    const size_t slash = definitionFile.find_last_of("\\/");
+    const std::string folder =
+        slash == std::string::npos ? std::string() : definitionFile.substr(0, slash);
+    return tk73pack::inFolder(folder, settingsName(identName, entry));
+}
+
+std::string LogoPlace::shippedSettingsFile(const LogoEntry& entry) const {
+    return tk73pack::inFolder(installFolder, settingsName(identName, entry));
+}
+
+std::string LogoPlace::settingsInForce(const LogoEntry& entry) const {
+    const std::string own = settingsFile(entry);
+    return tk73::pathExists(own) ? own : shippedSettingsFile(entry);
+}
+
+bool LogoPlace::takeOwnSettings(const LogoEntry& entry) const {
+    const std::string own = settingsFile(entry);
+    const std::string shipped = shippedSettingsFile(entry);
+    return tk73::pathExists(own) || !tk73::pathExists(shipped) ||
+           AecrbsCopyFile(shipped.c_str(), own.c_str(), 0) == 1;
 }
 
 std::string LogoPlace::bitmapName(const LogoEntry& entry) {

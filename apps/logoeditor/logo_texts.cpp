@@ -48,9 +48,10 @@ constexpr const char* kBuiltIn[] = {
     "Official receipt company image",
     "Official receipt address image",
     "Clear",
+    "The logo as it is now",
 };
 static_assert(std::size(kBuiltIn) ==
-              static_cast<unsigned>(LogoText::ClearButton) - kLogoFirstText + 1);
+              static_cast<unsigned>(LogoText::CurrentLogo) - kLogoFirstText + 1);
 
 }  // namespace
 

@@ -50,7 +50,8 @@ enum class LogoText : unsigned {
     LibraryMissing,              // "Failed to load %s."  (the library's name)
     CompanyImage,                // "Official receipt company image"
     AddressImage,                // "Official receipt address image"
-    ClearButton                  // "Clear"
+    ClearButton,                 // "Clear"
+    CurrentLogo                  // "The logo as it is now"
 };
 
 std::string logoText(LogoText id);

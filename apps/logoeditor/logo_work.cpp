@@ -185,7 +185,7 @@ bool convertLogoFile(const LogoLibrary& library, const LogoPlace& place,
         *failure = workFileFailed(output.error());
         return false;
     }
-    if (!image.write(place.settingsFile(first), first)) {
+    if (!place.takeOwnSettings(first) || !image.write(place.settingsFile(first), first)) {
         *failure = logoText(LogoText::ConversionFailed);
         return false;
     }

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QThread>
 
+#include <cstdio>
+
 #include "base/ui/file_filter.h"
 #include "base/ui/message_box.h"
 #include "base/ui/progress_dialog.h"
@@ -90,9 +92,23 @@ int QtUserInteraction::runWithProgress(const std::string& caption, const std::st
     return dialog.run(work);
 }
 
+std::vector<std::string> QtUserInteraction::dialogNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, handler] : dialogs_) {
+        names.push_back(name);
+    }
+    return names;
+}
+
 Button QtUserInteraction::showDialog(DialogRequest& request) {
-    const auto found = dialogs_.find(std::string(request.dialogName()));
+    const std::string name(request.dialogName());
+    const auto found = dialogs_.find(name);
     if (found == dialogs_.end()) {
+        // A flow that asks for a dialog the program never registered must not look like the
+        // user's Cancel: it is a fault of the program, said where it is seen.
+        const std::string text = "The dialog \"" + name + "\" is missing in this program.";
+        std::fprintf(stderr, "%s\n", text.c_str());
+        message(text, "", MessageIcon::Error);
         return Button::Cancel;
     }
     return found->second(request, parent_);

@@ -2,8 +2,9 @@
 // The seam's implementation for the programs: message boxes, Qt's file dialogs, the
 // run-with-progress dialog, and the named dialogs that the libraries' ui/ folders register.
 //
-// A program creates one after its QApplication, installs it (installUserInteraction) and gives
-// it its main window as the parent of every dialog.
+// A program creates one after its QApplication, registers the named dialogs (every program of
+// the suite registers all of the libraries', apps/dialogs/library_dialogs.h), installs it
+// (installUserInteraction) and gives it its main window as the parent of every dialog.
 
 #include <QPointer>
 #include <QWidget>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "base/user_interaction.h"
 
@@ -38,7 +40,10 @@ class QtUserInteraction : public UserInteraction {
     // the work then runs directly on the calling thread.
     int runWithProgress(const std::string& caption, const std::string& message, MessageIcon icon,
                         const std::function<int()>& work) override;
-    // A dialog that no library registered is answered Cancel.
+    // The names of the dialogs registered, in name order.
+    std::vector<std::string> dialogNames() const;
+    // A dialog that nothing registered is a fault of the program: it says so, naming the dialog
+    // (on the standard error stream too), and answers Cancel.
     Button showDialog(DialogRequest& request) override;
 
   private:

@@ -1,39 +1,13 @@
 #include "tests/programs/scenario_run.h"
 
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 
 #include "platform/running_program.h"
+#include "tests/programs/agent_environment.h"
+#include "tests/programs/agent_protocol.h"
 #include "tests/programs/suite_program.h"
 
 namespace tk73test {
-
-namespace {
-
-// Sets environment variables for the life of the object.
-class Variables {
-  public:
-    void set(const std::string& name, const std::string& value) {
-        const char* old = std::getenv(name.c_str());
-        saved_.emplace(name, old != nullptr ? std::optional<std::string>(old) : std::nullopt);
-        ::setenv(name.c_str(), value.c_str(), 1);
-    }
-    ~Variables() {
-        for (const auto& [name, value] : saved_) {
-            if (value) {
-                ::setenv(name.c_str(), value->c_str(), 1);
-            } else {
-                ::unsetenv(name.c_str());
-            }
-        }
-    }
-
-  private:
-    std::map<std::string, std::optional<std::string>> saved_;
-};
-
-}  // namespace
 
 bool ScenarioRun::finished() const {
     for (const std::string& line : report) {
@@ -66,20 +40,15 @@ ScenarioRun runScenario(const ScenarioStart& start) {
     std::ofstream(start.report, std::ios::trunc).close();
     ScenarioRun run;
     {
-        Variables variables;
-        variables.set("LD_PRELOAD", tk73::runningProgramFolder() + "/" + start.library);
-        // The sanitizer's runtime comes with the program; the preloaded library only asks
-        // to be loaded before it.
-        const char* sanitizer = std::getenv("ASAN_OPTIONS");
-        variables.set("ASAN_OPTIONS", std::string(sanitizer != nullptr ? sanitizer : "") +
-                                          ":verify_asan_link_order=0");
-        variables.set("TK73_AGENT_SCENARIO", start.scenario);
-        variables.set("TK73_AGENT_REPORT", start.report);
+        AgentEnvironment agent;
+        agent.set(kLibrarySetting, tk73::runningProgramFolder() + "/" + start.library);
+        agent.set(kScenarioSetting, start.scenario);
+        agent.set(kReportSetting, start.report);
         if (!start.pictures.empty()) {
-            variables.set("TK73_AGENT_PICTURES", start.pictures);
+            agent.set(kPicturesSetting, start.pictures);
         }
         for (const auto& [name, value] : start.arguments) {
-            variables.set("TK73_AGENT_ARG_" + name, value);
+            agent.set(kArgumentSetting + name, value);
         }
         SuiteProgram program(start.program, start.programSwitch);
         run.exitCode = program.exitCode(start.limit);

@@ -1,9 +1,9 @@
 #pragma once
-// A program of the suite started as users start it, with a scenario of the program agent
-// (agent/program_agent.h) played inside it: the scenario library is preloaded into the program,
-// the scenario and its arguments go to the agent through the environment (and no further: the
-// agent takes them out before the program starts others), and the agent's report is read once
-// the program has ended.
+// A program of the suite started as users start it, with a scenario of the agent
+// (agent/program_agent.h) played inside it: the program loads the agent (agent_environment.h),
+// which loads the scenario library and plays the scenario with its arguments, all handed over
+// through the environment (and no further: the agent takes them out before the program starts
+// others); the agent's report is read once the program has ended.
 
 #include <chrono>
 #include <map>

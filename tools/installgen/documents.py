@@ -60,8 +60,8 @@ LOGOS = [
     ("text", "Graphic Logo/POP lists every logo the register model prints. Edit... (or a "
              "double click) opens a logo: choose a BMP picture, set the black and white "
              "threshold or dithering, and the preview shows the dots exactly as the register "
-             "will print them. The same page takes the official receipt's company and address "
-             "images."),
+             "will print them. Before you choose a picture, the preview shows the logo as it is "
+             "now. The same page takes the official receipt's company and address images."),
     ("text", "OK converts every logo you changed into the store's settings; Save to SD card "
              "writes one logo straight to the card. Save on the main window also copies the "
              "store's logos to the card with the rest of the settings."),

@@ -6,6 +6,7 @@
 #include "apps/dataeditor/dataeditor_texts.h"
 #include "apps/dataeditor/editor_start.h"
 #include "apps/dataeditor/ui/data_editor_window.h"
+#include "apps/dialogs/library_dialogs.h"
 #include "apps/editors/framework/window_handover.h"
 #include "base/ui/qt_user_interaction.h"
 #include "base/ui/ui_text.h"
@@ -55,6 +56,7 @@ int dataEditorMain(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     QApplication application(argc, argv);
     tk73::QtUserInteraction interaction;
+    tk73apps::registerLibraryDialogs(interaction);
     tk73::installUserInteraction(&interaction);
     const std::string programName =
         tk73::fromQString(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());

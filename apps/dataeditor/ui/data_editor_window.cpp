@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -82,8 +84,10 @@ bool DataEditorWindow::OpenDocument() {
         Message(kNoEditField, static_cast<int>(tk73::MessageIcon::Exclamation));
         return false;
     }
-    model_ = std::make_unique<DataGridModel>(document_);
+    model_ = new DataGridModel(document_);
     grid_ = new DataGridView(*model_, placement_.zoom, this);
+    // The grid's rows and columns belong to it, where the tools that read a view find them.
+    model_->setParent(grid_);
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     grid_->addAction(Action(QStringLiteral("Copy field")));
     grid_->addAction(Action(QStringLiteral("Copy record")));
@@ -115,6 +119,19 @@ bool DataEditorWindow::OpenDocument() {
 }
 
 void DataEditorWindow::ShowPlaced() {
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect room = screen->availableGeometry();
+        const ScreenArea area{room.left(), room.top(), room.left() + room.width(),
+                              room.top() + room.height()};
+        if (screen == QGuiApplication::primaryScreen()) {
+            screens.insert(screens.begin(), area);
+        } else {
+            screens.push_back(area);
+        }
+    }
+    placement_ =
+        placementOnScreens(placement_, screens, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     setGeometry(placement_.left, placement_.top, placement_.right - placement_.left,
                 placement_.bottom - placement_.top);
     if (placement_.maximized) {

@@ -9,7 +9,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -36,7 +35,7 @@ class DataEditorWindow : public QMainWindow {
     // Opens the document; false (after "Not found edit field." or the read error) when it
     // cannot be shown.
     bool OpenDocument();
-    // Shows the window where the placement says.
+    // Shows the window where the placement says, on a screen (placementOnScreens).
     void ShowPlaced();
 
     ProgramDocument& Document() { return document_; }
@@ -81,7 +80,7 @@ class DataEditorWindow : public QMainWindow {
     StartContext context_;
     WindowPlacement placement_;
     ProgramDocument document_;
-    std::unique_ptr<DataGridModel> model_;
+    DataGridModel* model_ = nullptr;  // the grid's
     DataGridView* grid_ = nullptr;
     QLabel* position_ = nullptr;
     QLabel* append_ = nullptr;

@@ -1,11 +1,13 @@
 #include "apps/dataeditor/ui/entry_dialog.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "apps/dataeditor/ui/typed_character.h"
 #include "base/ui/ui_text.h"
 
 namespace tk73edit {
@@ -21,7 +23,7 @@ std::string withoutLeadingZeros(const std::string& value) {
 
 EntryDialog::EntryDialog(const EditField& field, int record, const std::string& value,
                          QWidget* parent)
-    : QDialog(parent), value_(new QLineEdit) {
+    : QDialog(parent), field_(field), value_(new QLineEdit) {
     char caption[300];
     std::snprintf(caption, sizeof(caption), "Enter %s", field.title.c_str());
     setWindowTitle(tk73::toQString(caption));
@@ -35,6 +37,7 @@ EntryDialog::EntryDialog(const EditField& field, int record, const std::string& 
     } else {
         value_->setText(tk73::toQString(value));
     }
+    connect(value_, &QLineEdit::textEdited, this, [this] { KeepTaken(); });
     value_->setMinimumWidth(value_->fontMetrics().horizontalAdvance(QString(field.width, 'W')) +
                             value_->fontMetrics().averageCharWidth() * 2);
     value_->selectAll();
@@ -59,6 +62,30 @@ EntryDialog::EntryDialog(const EditField& field, int record, const std::string& 
     layout->addWidget(new QLabel(QString::fromLatin1(recordText)));
     layout->addWidget(value_);
     layout->addLayout(buttons);
+}
+
+void EntryDialog::KeepTaken() {
+    const int cursor = value_->cursorPosition();
+    TypedText typed(field_);
+    QString kept;
+    int keptBeforeCursor = 0;
+    int position = 0;  // in UTF-16 units, as the cursor counts
+    for (const uint character : value_->text().toUcs4()) {
+        const QString taken = tk73::toQString(typed.take(character));
+        kept += taken;
+        if (position < cursor) {
+            keptBeforeCursor += static_cast<int>(taken.size());
+        }
+        position += character > 0xFFFF ? 2 : 1;
+    }
+    if (kept != value_->text()) {
+        value_->setText(kept);
+        value_->setCursorPosition(keptBeforeCursor);
+    }
+    if (typed.refused()) {
+        QApplication::beep();
+    }
+    typed.noteAt(*value_);
 }
 
 EntryDialog::Answer EntryDialog::Run() {

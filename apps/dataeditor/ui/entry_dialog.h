@@ -1,7 +1,8 @@
 #pragma once
 // The field entry dialog "Enter %s": the field's title, the record ("Record #%05d", empty when
 // the value goes to every record) and one edit box with the value. A price field is typed in a
-// box of its display length that shows the value without its leading zeros.
+// box of its display length that shows the value without its leading zeros. The box takes what
+// the field takes, as the grid's edit does (typed_character.h).
 
 #include <QDialog>
 
@@ -28,6 +29,10 @@ class EntryDialog : public QDialog {
     QLineEdit* ValueBox() const { return value_; }
 
   private:
+    // Takes out of the typed text what the field refuses, and puts in what it takes instead.
+    void KeepTaken();
+
+    EditField field_;
     QLineEdit* value_;
     Answer answer_ = Answer::Cancel;
 };

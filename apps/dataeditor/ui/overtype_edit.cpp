@@ -1,10 +1,12 @@
 #include "apps/dataeditor/ui/overtype_edit.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 #include "apps/dataeditor/field_typing.h"
 #include "apps/dataeditor/field_value.h"
+#include "apps/dataeditor/ui/typed_character.h"
 #include "base/ui/ui_text.h"
 
 namespace tk73edit {
@@ -50,21 +52,32 @@ void OvertypeEdit::SelectionBytes(size_t& start, size_t& length) const {
 }
 
 bool OvertypeEdit::TypeText(const QString& text) {
-    for (const QChar character : text) {
-        if (!overtype_) {
-            insert(character);
-            continue;
-        }
-        FieldEdit edit;
-        edit.value = Value();
-        SelectionBytes(edit.selectionStart, edit.selectionLength);
-        edit.caret = edit.selectionStart;
-        if (!typeCharacter(edit, tk73::fromQString(QString(character)), field_)) {
-            QApplication::beep();
-            return false;
-        }
-        Show(edit.value, edit.caret);
+    TypedText typed(field_);
+    bool taken = true;
+    for (const uint character : text.toUcs4()) {
+        const std::string bytes = typed.take(character);
+        taken = !bytes.empty() && Take(bytes) && taken;
     }
+    if (!taken) {
+        QApplication::beep();
+    }
+    typed.noteAt(*this);
+    return taken;
+}
+
+bool OvertypeEdit::Take(const std::string& bytes) {
+    if (!overtype_) {
+        insert(tk73::toQString(bytes));
+        return true;
+    }
+    FieldEdit edit;
+    edit.value = Value();
+    SelectionBytes(edit.selectionStart, edit.selectionLength);
+    edit.caret = edit.selectionStart;
+    if (!typeCharacter(edit, bytes, field_)) {
+        return false;
+    }
+    Show(edit.value, edit.caret);
     return true;
 }
 
@@ -135,11 +148,21 @@ void OvertypeEdit::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
                            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (printable && overtype_) {
+    if (printable) {
         TypeText(typed);
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void OvertypeEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // What an input method composes is shown as it is; what it commits is typed.
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
+    if (!event->commitString().isEmpty()) {
+        TypeText(event->commitString());
+    }
+    event->accept();
 }
 
 }  // namespace tk73edit

@@ -4,6 +4,7 @@
 
 #include "apps/detailtool/detail_start.h"
 #include "apps/detailtool/ui/detail_window.h"
+#include "apps/dialogs/library_dialogs.h"
 #include "apps/editors/framework/window_handover.h"
 #include "base/ui/qt_user_interaction.h"
 #include "base/user_interaction.h"
@@ -40,6 +41,7 @@ int detailToolMain(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     QApplication application(argc, argv);
     tk73::QtUserInteraction interaction;
+    tk73apps::registerLibraryDialogs(interaction);
     tk73::installUserInteraction(&interaction);
     const DetailExit exit = runDetailTool(arguments);
     tk73::installUserInteraction(nullptr);

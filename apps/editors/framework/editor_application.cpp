@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "apps/dialogs/library_dialogs.h"
 #include "apps/editors/framework/language_library.h"
 #include "base/ui/qt_user_interaction.h"
 #include "base/ui/ui_text.h"
@@ -47,6 +48,7 @@ int editorMain(int argc, char** argv, const EditorDescription& description) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     QApplication application(argc, argv);
     tk73::QtUserInteraction interaction;
+    tk73apps::registerLibraryDialogs(interaction);
     tk73::installUserInteraction(&interaction);
     const std::string programName =
         tk73::fromQString(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());

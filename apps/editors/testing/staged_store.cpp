@@ -57,7 +57,7 @@ bool StagedStore::stage(const tk73test::TempEnvironment& environment) {
     return true;
 }
 
-bool StagedStore::createStore(int regModelNo, int vekModelNo) {
+int createStoreWithDefaults(const std::string& name, int regModelNo, int vekModelNo) {
     // What the shell does when the store configuration asks for the default program files.
     const tk73store::CopyPgmFilesHandler previous =
         tk73store::SetCopyPgmFilesHandler([](int storeNo, int kinds) {
@@ -69,17 +69,21 @@ bool StagedStore::createStore(int regModelNo, int vekModelNo) {
             }
         });
     STORE_EDB store;
-    store.storeName = "Corner Market";
+    store.storeName = name;
     store.regModelNo = regModelNo;
     store.vekModelNo = vekModelNo;
     store.vekLinkage = vekModelNo != 0 ? '0' : '1';
     const int created = tk73store::CreateStore(store);
     tk73store::SetCopyPgmFilesHandler(previous);
-    if (!created) {
+    return created ? store.storeNo : 0;
+}
+
+bool StagedStore::createStore(int regModelNo, int vekModelNo) {
+    storeNo_ = createStoreWithDefaults("Corner Market", regModelNo, vekModelNo);
+    if (storeNo_ == 0) {
         error_ = "the store cannot be created";
         return false;
     }
-    storeNo_ = store.storeNo;
     return true;
 }
 

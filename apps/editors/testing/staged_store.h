@@ -21,6 +21,11 @@ struct StorePaths {
     std::string defaultFolder;
 };
 
+// Makes a store with the models in the database of the staged installation and copies the
+// default program files into it, as the shell does after the store configuration; its number,
+// 0 when it could not be made.
+int createStoreWithDefaults(const std::string& name, int regModelNo, int vekModelNo = 0);
+
 class StagedStore {
   public:
     // vekModelNo 0: the store has no controller.

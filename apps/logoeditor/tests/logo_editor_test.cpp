@@ -15,6 +15,7 @@
 #include "apps/logoeditor/logo_editing_dialog.h"
 #include "apps/logoeditor/logo_list_window.h"
 #include "apps/logoeditor/logo_place.h"
+#include "apps/logoeditor/logo_texts.h"
 #include "apps/logoeditor/tests/test_bitmaps.h"
 #include "base/install_folders.h"
 #include "operations/sd_card.h"
@@ -22,6 +23,8 @@
 #include "platform/ini_profile.h"
 #include "platform/tests/scoped_variable.h"
 #include "storedb/help_manuals.h"
+#include "tests/programs/program_remote.h"
+#include "tests/programs/suite_program.h"
 
 using tk73editortest::EditorSession;
 using tk73editortest::kRegister;
@@ -185,6 +188,11 @@ class LogoEditorTest : public QObject {
     void aColourPhotographBecomesTheLogoThePreviewShowed() {
         auto window = openList();
         QVERIFY(window != nullptr);
+        const tk73logo::LogoPlace place =
+            tk73logo::LogoPlace::activeStore(definition(), session_->context.MainteFolder());
+        const std::string shipped =
+            TempEnvironment::readFile(place.shippedSettingsFile(window->Entries()[kShopLogo]));
+        QVERIFY(!shipped.empty());
         auto page = choose(*window, kShopLogo,
                            file("photo.BMP", windowsBitmap(300, 200, 24, false, photo)));
         QVERIFY(page != nullptr);
@@ -205,12 +213,19 @@ class LogoEditorTest : public QObject {
         const std::string stored = TempEnvironment::readFile(
             tk73ops::StoreLogoFolder(session_->store.storeNo()) + "/FILE0031.031");
         QCOMPARE(dotsOfBitmap(stored), dithered);
-        // The settings are kept for the next time.
-        const tk73logo::LogoPlace place =
-            tk73logo::LogoPlace::activeStore(definition(), session_->context.MainteFolder());
-        const tk73logo::PrintImage kept = tk73logo::PrintImage::read(place.settingsFile(entry));
+        // The settings are kept for the next time with the store's data, beside its definition
+        // copy, the shipped ones with them; the installation's stay as they were.
+        QCOMPARE(TempEnvironment::readFile(place.shippedSettingsFile(entry)), shipped);
+        QCOMPARE(std::filesystem::path(place.settingsFile(entry)).parent_path(),
+                 std::filesystem::path(definition()).parent_path());
+        QCOMPARE(place.settingsInForce(entry), place.settingsFile(entry));
+        const tk73logo::PrintImage kept = tk73logo::PrintImage::read(place.settingsInForce(entry));
         QVERIFY(kept.dither);
         QCOMPARE(kept.threshold, 200);
+        char name[64] = {};
+        tk73_GetPrivateProfileStringA("LOGO", "NAME", "", name, sizeof name,
+                                      place.settingsFile(entry).c_str());
+        QCOMPARE(std::string(name), std::string("Shop logo"));
 
         // To the card, then again with the overwrite refused.
         answerCard();
@@ -244,6 +259,45 @@ class LogoEditorTest : public QObject {
         QVERIFY(python.waitForFinished(30000));
         QCOMPARE(python.exitCode(), 0);
         QCOMPARE(python.readAllStandardOutput().toStdString(), "256 64\n" + dithered);
+    }
+
+    void theEditingPageShowsTheLogoAsTheStoreHoldsIt() {
+        auto window = openList();
+        QVERIFY(window != nullptr);
+        auto page =
+            choose(*window, kShopLogo, file("two.bmp", windowsBitmap(64, 32, 8, false, twoTone)));
+        QVERIFY(page != nullptr);
+        window->Apply(kShopLogo, *page);
+        QVERIFY(window->Convert());
+        page.reset();
+
+        // Opened again, with no bitmap chosen: the logo as it is now, the header logo too.
+        window = openList();
+        QVERIFY(window != nullptr);
+        page = window->EditingPage(kShopLogo);
+        QCOMPARE(dotsOfBitmap(page->Current()), twoToneDots());
+        QVERIFY(page->Preview().empty());
+        QCOMPARE(page->findChild<QLabel*>("pictureSize")->text(),
+                 QStringLiteral("The logo as it is now"));
+        QStringList problems = tk73editortest::screenshotPages(*page, "logo-editing-current");
+        const QImage shown = page->findChild<QLabel*>("preview")->grab().toImage();
+        int black = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                black += qGray(shown.pixel(x, y)) < 64 ? 1 : 0;
+            }
+        }
+        // The black dots of the picture, each a square of pixels, and none else.
+        const std::string dots = twoToneDots();
+        const int scale = 512 / 256;
+        QCOMPARE(black,
+                 static_cast<int>(std::count(dots.begin(), dots.end(), '1')) * scale * scale);
+        page.reset();
+        page = window->EditingPage(0);
+        QVERIFY(!page->Current().empty());
+        QCOMPARE(dotsOfBitmap(page->Current()), dotsOfText(session_->store.mainte(kRegister, 30)));
+        page.reset();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void theOfficialReceiptImagesAreConvertedLikeTheLogoAndKept() {
@@ -417,6 +471,26 @@ class LogoEditorTest : public QObject {
         page->close();
         window->close();
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void saveToSdCardInTheProgramWritesTheRegistersLogoToTheCard() {
+        std::filesystem::create_directories(card());
+        qputenv("TK73_MEDIA_FOLDERS",
+                QByteArray::fromStdString(session_->environment.path("media")));
+        const tk73test::AgentEnvironment agents(session_->environment.path("agents"));
+        tk73test::SuiteProgram program(EDITOR_PROGRAM, "/GP");
+        tk73test::ProgramRemote editor(agents, program.pid());
+        const std::string list = tk73logo::logoText(tk73logo::LogoText::ListTitle);
+        QVERIFY2(editor.awaitWidget(list, "#logos"), editor.lastError().c_str());
+        QVERIFY(editor.act({"row", list, "#logos", std::to_string(kShopLogo)}));
+        QVERIFY(editor.act({"click", list, "#saveToCard"}));
+        QVERIFY2(editor.awaitWindow("@CSdCardDlg"), editor.lastError().c_str());
+        QCOMPARE(editor.text("@CSdCardDlg", "#cardFolders"), card());
+        QVERIFY(editor.act({"click", "@CSdCardDlg", "QPushButton:OK"}));
+        QVERIFY2(editor.answerMessage("Succeeded in save.", "OK"), editor.lastError().c_str());
+        // The logo as the register's file holds it, now on the card.
+        QCOMPARE(dotsOfBitmap(TempEnvironment::readFile(card() + "/KELVO/LOGO/FILE0031.031")),
+                 dotsOfText(session_->store.mainte(kRegister, kShopLogoFile)));
     }
 
     void theProgramEndsAtOnceWithoutAFlag() {

@@ -6,18 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "apps/dialogs/library_dialogs.h"
 #include "apps/shell/hub_app.h"
 #include "apps/shell/hub_dlg.h"
 #include "apps/shell/save_as_choice.h"
 #include "apps/shell/save_as_dlg.h"
 #include "base/ui/qt_user_interaction.h"
-#include "csvexchange/ui/xch_dialogs.h"
-#include "landialogs/ui/lan_dialogs_ui.h"
-#include "operations/ui/ops_dialogs.h"
 #include "platform/running_program.h"
-#include "programfiles/ui/import_dialogs.h"
-#include "programfiles/ui/merge_setting_data_dlg.h"
-#include "storedb/ui/store_dialogs.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -26,12 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("KELVO"));
 
     tk73::QtUserInteraction interaction;
-    tk73storeui::registerStoreDialogs(interaction);
-    tk73opsui::registerOpsDialogs(interaction);
-    tk73lanui::registerLanDialogs(interaction);
-    tk73xchui::registerXchDialogs(interaction);
-    tk73pgmui::registerImportDialogs(interaction);
-    CMergeSettingDataDlg::Register(interaction);
+    tk73apps::registerLibraryDialogs(interaction);
     interaction.addDialog(std::string(tk73hub::SaveAsRequest::kName), tk73hub::showSaveAsDialog);
     tk73::installUserInteraction(&interaction);
 

@@ -140,7 +140,15 @@ class QtUserInteractionTest : public QObject {
 
     void namedDialogsGoToTheirRegisteredCode() {
         StoreSelectRequest request;
-        QCOMPARE(ui_.showDialog(request), Button::Cancel);  // nothing registered yet
+        // Nothing registered yet: a fault that names the dialog, never a silent Cancel.
+        QString missing;
+        tk73test::whenModal<QMessageBox>([&](QMessageBox* box) {
+            missing = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(ui_.showDialog(request), Button::Cancel);
+        QCOMPARE(missing, QStringLiteral("The dialog \"StoreSelect\" is missing in this program."));
+        QVERIFY(ui_.dialogNames().empty());
         QWidget window;
         ui_.setParentWindow(&window);
         QWidget* parentSeen = nullptr;
@@ -150,6 +158,7 @@ class QtUserInteractionTest : public QObject {
             return Button::Ok;
         });
         QCOMPARE(ui_.showDialog(request), Button::Ok);
+        QCOMPARE(ui_.dialogNames(), std::vector<std::string>{"StoreSelect"});
         QCOMPARE(request.store, 5);
         QCOMPARE(parentSeen, &window);
         ui_.setParentWindow(nullptr);

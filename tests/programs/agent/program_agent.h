@@ -1,16 +1,17 @@
 #pragma once
-// A scenario played inside a real program of the suite, started as users start it. The test
-// starts the program with a scenario library preloaded (scenario_run.h); once the program has
-// made its QApplication, the agent works through the scenario's steps on the program's own
-// thread, in whatever event loop runs (the main window's or that of a modal dialog), and writes
-// what it found into the report the test reads after the program ended.
+// A scenario played by the agent inside a real program of the suite, started as users start it
+// (tests/programs/README.md). The test names the scenario and the library that holds it
+// (scenario_run.h); once the program has made its QApplication, the agent works through the
+// scenario's steps on the program's own thread, in whatever event loop runs (the main window's
+// or that of a modal dialog), and writes what it found into the report the test reads after the
+// program ended.
 //
-// A step is polled until it answers true: it looks for what it needs on the screen and, once it
-// is there, acts on it. Actions that open a modal dialog go through later(), so that the step
-// returns and the agent goes on working inside the dialog's loop. A check that fails is reported
-// and the scenario goes on; a step that waits longer than its limit ends the program. The last
-// step ends the program as a user does (Exit, Cancel); the program's own exit code is the test's
-// to check.
+// A step is polled until it answers true: it looks for what it needs on the screen
+// (widget_finder.h) and, once it is there, acts on it. Actions that open a modal dialog go
+// through later() or press() (agent_actions.h), so that the step returns and the agent goes on
+// working inside the dialog's loop. A check that fails is reported and the scenario goes on; a
+// step that waits longer than its limit ends the program. The last step ends the program as a
+// user does (Exit, Cancel); the program's own exit code is the test's to check.
 
 #include <QString>
 #include <QWidget>
@@ -19,8 +20,8 @@
 #include <functional>
 #include <string>
 
-class QAbstractButton;
-class QMessageBox;
+#include "tests/programs/agent/agent_actions.h"
+#include "tests/programs/agent/widget_finder.h"
 
 namespace tk73agent {
 
@@ -46,32 +47,6 @@ struct Registration {
 bool check(bool condition, const QString& what);
 // Reports a note, for the reader of the report.
 void note(const QString& what);
-
-// Runs the action from the event loop once the step has returned.
-void later(std::function<void()> action);
-// Clicks the button from the event loop (a click may open a modal dialog).
-void press(QAbstractButton* button);
-
-// The visible window (dialog, message box, main window) whose title is the text, or whose title
-// starts with it followed by " - "; null when there is none.
-QWidget* shownWindow(const QString& title);
-// The visible message box, null when there is none.
-QMessageBox* shownMessage();
-// The button of the widget whose text (without "&") is the text, or whose object name is it;
-// null when there is none.
-QAbstractButton* buttonIn(const QWidget* widget, const QString& text);
-// A visible descendant of the widget in its window (not in a dialog the window owns), of the
-// class and with the object name (any name when empty).
-template <class Widget>
-Widget* shownIn(const QWidget* widget, const QString& objectName = QString()) {
-    for (Widget* found : widget->findChildren<Widget*>()) {
-        if (found->isVisible() && found->window() == widget->window() &&
-            (objectName.isEmpty() || found->objectName() == objectName)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
 
 // Saves a picture of the widget into the pictures folder the test named, as name.png.
 void picture(QWidget* widget, const QString& name);

@@ -54,11 +54,12 @@ TEST(FieldValue, TheMaskKeepsTheOldDigitsWhereItIsZero) {
     const EditField plain = fieldOf(FIELD_ATTR_PLAIN, 4, "FF00");
     EXPECT_EQ(committedValue("1234", "9999", plain), "9934");
     // A mask digit other than F or 0 merges bit by bit: (1 AND NOT 2) OR (2 AND F) = 3.
-    EXPECT_EQ(committedValue("1134", "FFFF", fieldOf(FIELD_ATTR_PLAIN, 4, "F2FF")), "F3FF");
-    // A merged digit that is neither the old nor the typed one is written in lower case.
+    // Every merged digit is written in lower case, the typed and the kept ones too.
+    EXPECT_EQ(committedValue("1134", "FFFF", fieldOf(FIELD_ATTR_PLAIN, 4, "F2FF")), "f3ff");
     EXPECT_EQ(committedValue("000C", "0003", fieldOf(FIELD_ATTR_PLAIN, 4, "FFF3")), "000f");
-    // All F: the typed digits as typed; item codes upper-cased; prices and texts unmasked.
-    EXPECT_EQ(committedValue("0000", "0a1B", fieldOf(FIELD_ATTR_PLAIN, 4)), "0a1B");
+    EXPECT_EQ(committedValue("AB00", "00CD", fieldOf(FIELD_ATTR_PLAIN, 4, "00FF")), "abcd");
+    // All F: the typed digits, in lower case; item codes upper-cased; prices and texts unmasked.
+    EXPECT_EQ(committedValue("0000", "0a1B", fieldOf(FIELD_ATTR_PLAIN, 4)), "0a1b");
     EXPECT_EQ(committedValue("0000", "0a1b", fieldOf(FIELD_ATTR_PLUCODE, 4)), "0A1B");
     EXPECT_EQ(committedValue("1234", "99", fieldOf(FIELD_ATTR_PRICE, 4, "0000")), "0099");
     EXPECT_EQ(committedValue("abcd", "xy", fieldOf(FIELD_ATTR_CHAR, 4, "0000")), "xy  ");

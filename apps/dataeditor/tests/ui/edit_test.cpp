@@ -5,13 +5,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <filesystem>
@@ -106,6 +110,7 @@ void retype(QSpinBox* box, const QString& text) {
 struct EntryStep {
     const char* button;
     QString value;
+    bool typed = false;  // typed key by key over the value, rather than set
 };
 
 // Runs the entry walk of the current record, answering each dialog with a step: the title and
@@ -122,7 +127,10 @@ std::vector<QStringList> runEntryWalk(DataEditorWindow& window,
         }
         seen.push_back({dialog->windowTitle(), dialog->ValueBox()->text()});
         const EntryStep& step = steps[seen.size() - 1];
-        if (!step.value.isEmpty()) {
+        if (step.typed) {
+            dialog->ValueBox()->selectAll();
+            tk73edittest::typeText(dialog->ValueBox(), step.value);
+        } else if (!step.value.isEmpty()) {
             dialog->ValueBox()->setText(step.value);
         }
         for (auto* button : dialog->findChildren<QPushButton*>()) {
@@ -215,6 +223,69 @@ class DataEditorEditTest : public QObject {
         QCOMPARE(TempEnvironment::readFile(fixture.mainteFile(kPlu)), expected.Bytes());
         QVERIFY(oldName != expected.Get(row, kName));
         QVERIFY(!window->Document().Modified());
+    }
+
+    void whatAFieldCannotHoldNeverReachesTheFileHoweverItIsTyped() {
+        // A Windows-1252 installation: Japanese characters have no place in it.
+        EditorFixture fixture;
+        const std::string original = TempEnvironment::readFile(fixture.mainteFile(kPlu));
+        DataEditorWindow* window = fixture.show(kPlu);
+        QVERIFY(window != nullptr);
+        DataGridView* grid = window->Grid();
+        ExpectedBytes expected(original, window->Document());
+        // Overtype: the character the code page lacks is refused with a note naming it, the
+        // double quote is taken as a blank with the setting editors' note.
+        grid->GoTo(0, kName);
+        tk73edittest::typeText(grid, "A");
+        tk73edittest::typeText(grid->OpenEdit(), kHyoJiText.left(1) + "B");
+        QVERIFY2(QToolTip::text().contains("[" + kHyoJiText.left(1) + "]"),
+                 qPrintable(QToolTip::text()));
+        tk73edittest::typeText(grid->OpenEdit(), "\"C");
+        QVERIFY2(QToolTip::text().contains(QStringLiteral("[\"]")), qPrintable(QToolTip::text()));
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        expected.Set(0, kName, "AB C");
+        // What an input method commits is typed the same way, the refused characters left out.
+        grid->GoTo(1, kName);
+        tk73edittest::typeText(grid, "Q");
+        QInputMethodEvent composed;
+        composed.setCommitString(kHyoJiText + "\"R");
+        QApplication::sendEvent(grid->OpenEdit(), &composed);
+        QVERIFY2(QToolTip::text().contains("[" + kHyoJiText + "]"), qPrintable(QToolTip::text()));
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        expected.Set(1, kName, "Q R");
+
+        // Insert editing takes what overtype takes: no letter in a price, a hexadecimal digit
+        // only in a quantity.
+        grid->GoTo(2, kPrice);
+        tk73edittest::typeText(grid, "1");
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Insert);
+        tk73edittest::typeText(grid->OpenEdit(), "A2b");
+        QVERIFY(grid->OpenEdit()->Value().find_first_not_of("0123456789") == std::string::npos);
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        const std::string quantity = expected.Get(2, kQuantity);
+        grid->GoTo(2, kQuantity);
+        tk73edittest::typeText(grid, "1");
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Insert);
+        tk73edittest::typeText(grid->OpenEdit(), "Gx2");
+        tk73edittest::pressKey(grid->OpenEdit(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        expected.Set(2, kQuantity, "12" + quantity.substr(1, quantity.size() - 2));
+
+        // The entry dialog takes what the grid takes, typed key by key.
+        grid->GoTo(3, kCode);
+        const std::vector<EntryStep> walk = {{"Next >>", {}},
+                                             {"Next >>", "\"x" + kHyoJiText, true},
+                                             {"Next >>", {}},
+                                             {"Exit", QStringLiteral("12AB"), true}};
+        QCOMPARE(runEntryWalk(*window, walk).size(), walk.size());
+        expected.Set(3, kName, " x              ");
+        expected.Set(3, kPrice, "00000012");
+
+        QVERIFY(window->Save());
+        QCOMPARE(TempEnvironment::readFile(fixture.mainteFile(kPlu)), expected.Bytes());
     }
 
     void theGridMovesLikeASpreadsheetAndKeepsTheCurrentFieldInView() {
@@ -543,6 +614,13 @@ class DataEditorEditTest : public QObject {
         const std::string original = TempEnvironment::readFile(file);
         DataEditorWindow* window = fixture.show(kPlu);
         QVERIFY(window != nullptr);
+        // Never placed before: in the middle of the screen, its title bar on it.
+        window->ShowPlaced();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(window->geometry()));
+        QVERIFY(window->geometry().top() >=
+                screen.top() + window->style()->pixelMetric(QStyle::PM_TitleBarHeight));
+        QCOMPARE(window->geometry().center().x(), screen.center().x());
         window->ToggleZoom();
         QVERIFY(window->Document().Write(0, kName, "Spelt"));
         fixture.session.script.pressButton(tk73::Button::Cancel);

@@ -35,6 +35,8 @@ tk73edit::DataEditorWindow* EditorFixture::show(int fileNo) {
     if (!window_->OpenDocument()) {
         return nullptr;
     }
+    // The size a first start opens at, whatever the fonts of the machine make of its parts.
+    window_->resize(800, 600);
     window_->show();
     return QTest::qWaitForWindowExposed(window_.get()) ? window_.get() : nullptr;
 }

@@ -21,9 +21,9 @@ class EditorFixture {
 
     bool ready() const { return session.ready(); }
     std::string mainteFile(int fileNo) const;
-    // The window on the file after the start-up checks, its document open, shown and exposed;
-    // the fixture keeps it. Null when the session is not ready or any step fails. A case that
-    // prepares the store's files does so before it calls this.
+    // The window on the file after the start-up checks, its document open, shown at 800 x 600
+    // and exposed; the fixture keeps it. Null when the session is not ready or any step fails. A
+    // case that prepares the store's files does so before it calls this.
     tk73edit::DataEditorWindow* show(int fileNo);
 
     tk73editortest::EditorSession session;

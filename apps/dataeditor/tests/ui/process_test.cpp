@@ -1,14 +1,20 @@
 // TK73EDIT started as the detail tool starts it: a separate process with the path of a program
 // file, on store 1 of a staged installation. It ends without a window when there is nothing it
-// may edit, and runs once per mode.
+// may edit, and runs once per mode. Its real windows and the libraries' dialogs it opens are
+// worked as a user works them, through the test agent (tests/programs/program_remote.h).
 
 #include <QTest>
 
 #include <filesystem>
 
+#include "apps/dataeditor/dataeditor_texts.h"
 #include "apps/dataeditor/editor_start.h"
 #include "apps/editors/testing/editor_session.h"
 #include "base/registry_settings.h"
+#include "platform/api.h"
+#include "programfiles/pgm_file.h"
+#include "programfiles/pgm_import_range.h"
+#include "tests/programs/program_remote.h"
 #include "tests/programs/suite_program.h"
 #include "tests/support/temp_environment.h"
 
@@ -16,6 +22,36 @@ namespace {
 
 std::string editorProgram() {
     return tk73test::builtProgram("TK73EDIT");
+}
+
+constexpr const char* kWindow = "@QMainWindow";
+constexpr const char* kGrid = "tk73edit::DataGridView";
+constexpr int kNameColumn = 1;
+
+// The bytes with the first place of one text replaced by another of the same length.
+std::string replaced(std::string bytes, const std::string& text, const std::string& by) {
+    bytes.replace(bytes.find(text), text.size(), by);
+    return bytes;
+}
+
+// Opens "Read data" and chooses the source in its menu.
+bool readDataFrom(tk73test::ProgramRemote& editor, const std::string& source) {
+    return editor.act({"click", kWindow, std::string("#") + tk73edit::kReadData}) &&
+           editor.chooseMenuItem(source);
+}
+
+// Answers the import's question for the records to read: all of them.
+bool readAllRecords(tk73test::ProgramRemote& editor) {
+    return editor.awaitWindow("@CImportRangeDlg") &&
+           editor.act({"click", "@CImportRangeDlg",
+                       std::string("QPushButton:") + tk73pgm::ImportRangeRequest::kRead}) &&
+           editor.awaitGone("@CImportRangeDlg");
+}
+
+std::string shownName(tk73test::ProgramRemote& editor, size_t record) {
+    const auto rows = editor.rows(kWindow, kGrid);
+    return record < rows.size() && rows[record].size() > kNameColumn ? rows[record][kNameColumn]
+                                                                     : editor.lastError();
 }
 
 tk73edit::StartCheck startCheck(const std::string& path) {
@@ -69,6 +105,62 @@ class DataEditorProcessTest : public QObject {
         AecrbsSetLaunchVekTool(1);
         AecrbsSetDesktopRegister("999", "999", "999");
         QCOMPARE(startCheck(plu), tk73edit::StartCheck::NoStore);
+    }
+
+    void readDataTakesACsvFileAndAnotherStoresFileIntoTheGrid() {
+        tk73editortest::EditorSession session(301);
+        QVERIFY(session.ready());
+        const std::string plu = session.store.mainteFile(tk73editortest::kRegister, 4);
+        const std::string original = tk73test::TempEnvironment::readFile(plu);
+        // A CSV file of the PLU file with another name in record 3, as the export writes it.
+        const std::string csv = session.environment.path("OAT.CSV");
+        const std::string fromCsv = replaced(original, "Baguette        ", "Oat bread       ");
+        tk73test::TempEnvironment::writeFile(csv, fromCsv);
+        // Another store of the same model, its record 4 named otherwise.
+        const int other = tk73editortest::createStoreWithDefaults("Harbour Kiosk", 301);
+        QVERIFY(other > 1);
+        char otherPlu[TK73_MAX_PATH] = {};
+        QCOMPARE(CTK73pgmPgmFile(other).CreateMainteFullPath(4, otherPlu), 1);
+        tk73test::TempEnvironment::writeFile(
+            otherPlu, replaced(tk73test::TempEnvironment::readFile(otherPlu), "Croissant       ",
+                               "Pretzel         "));
+
+        const tk73test::AgentEnvironment agents(session.environment.path("agents"));
+        tk73test::SuiteProgram program(editorProgram(), plu);
+        tk73test::ProgramRemote editor(agents, program.pid());
+        QVERIFY2(editor.awaitWidget(kWindow, kGrid), editor.lastError().c_str());
+        QCOMPARE(shownName(editor, 2), std::string("Baguette        "));
+
+        QVERIFY2(readDataFrom(editor, tk73edit::kFromCsvFile), editor.lastError().c_str());
+        QVERIFY2(editor.answerMessage(tk73edit::kCsvReadNotStrict, "OK"),
+                 editor.lastError().c_str());
+        QVERIFY2(editor.awaitWindow("@QFileDialog") && editor.act({"choosefile", csv}),
+                 editor.lastError().c_str());
+        QVERIFY2(readAllRecords(editor), editor.lastError().c_str());
+        QCOMPARE(shownName(editor, 2), std::string("Oat bread       "));
+        // The file changes only when the user saves.
+        QCOMPARE(tk73test::TempEnvironment::readFile(plu), original);
+
+        QVERIFY2(readDataFrom(editor, tk73edit::kFromDatabase), editor.lastError().c_str());
+        QVERIFY2(editor.awaitWindow("Select store"), editor.lastError().c_str());
+        const auto stores = editor.rows("Select store", "#stores");
+        int row = -1;
+        for (size_t at = 0; at < stores.size(); ++at) {
+            row = stores[at].front() == "Harbour Kiosk" ? static_cast<int>(at) : row;
+        }
+        QVERIFY2(row >= 0, "the other store is not offered");
+        QVERIFY(editor.act({"row", "Select store", "#stores", std::to_string(row)}));
+        QVERIFY(editor.act({"click", "Select store", "QPushButton:OK"}));
+        QVERIFY2(readAllRecords(editor), editor.lastError().c_str());
+        QCOMPARE(shownName(editor, 3), std::string("Pretzel         "));
+        // The other store's file replaced the whole image, the CSV file's name with it.
+        QCOMPARE(shownName(editor, 2), std::string("Baguette        "));
+
+        QVERIFY(editor.act({"menubar", kWindow, "File"}));
+        QVERIFY2(editor.chooseMenuItem("Save"), editor.lastError().c_str());
+        QVERIFY2(editor.awaitGone("@QMenu"), editor.lastError().c_str());
+        QTRY_COMPARE_WITH_TIMEOUT(tk73test::TempEnvironment::readFile(plu),
+                                  tk73test::TempEnvironment::readFile(otherPlu), 10000);
     }
 };
 
