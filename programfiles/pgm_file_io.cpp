@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "programfiles/pgm_record_lines.h"
+
 namespace tk73pgm {
 
 namespace {
@@ -103,8 +105,8 @@ void InPlaceWriter::writeSpan() {
         ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
               std::fread(fileBytes_.data(), 1, count, file_) == count;
         for (const Piece& piece : pieces_) {
-            std::memcpy(fileBytes_.data() + (piece.first - spanFirst_), buffer_ + piece.first,
-                        piece.count);
+            copyBytes(fileBytes_.data() + (piece.first - spanFirst_), buffer_ + piece.first,
+                      piece.count);
         }
         bytes = fileBytes_.data();
     }

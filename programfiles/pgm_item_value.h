@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "programfiles/pgm_item_def.h"
 #include "programfiles/pgm_record_lines.h"
@@ -52,9 +53,9 @@ inline int digitValue(char c, unsigned base) {
     return value < base ? static_cast<int>(value) : -1;
 }
 
-// The value of eight decimal digits at p, or -1 when they are not all digits.
-inline int64_t eightDigits(const char* p) {
-    uint64_t word = loadWord(p);
+// The value of the eight decimal digits of word (its lowest byte the first, most significant
+// digit), or -1 when they are not all digits.
+inline int64_t eightDigitsOf(uint64_t word) {
     constexpr uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
     // Every byte is 0x30 to 0x39: its high nibble is 3, and adding 6 keeps it 3.
     if ((word & kHighNibbles) != kEveryByte * 0x30 ||
@@ -71,11 +72,24 @@ inline int64_t eightDigits(const char* p) {
     return static_cast<int64_t>(word);
 }
 
-// The leading digits of the characters as a number; 0 when it does not fit 64 bits. The base is
-// a constant, so that the multiplication is a shift or two additions; decimal digits are taken
-// eight at a time while they last.
+// The value of eight decimal digits at p, or -1 when they are not all digits.
+inline int64_t eightDigits(const char* p) {
+    return eightDigitsOf(loadWord(p));
+}
+
+// The value of the first count (1 to 8) characters at p, or -1 when they are not all decimal
+// digits. Reads eight bytes: p lies in a FileBuffer.
+inline int64_t fewDigits(const char* p, size_t count) {
+    const unsigned shift = static_cast<unsigned>(8 * (8 - count));
+    // The count characters moved to the end of the word, behind leading zeros.
+    const uint64_t zeros = (kEveryByte * '0') & ~(~uint64_t{0} << shift);
+    return eightDigitsOf((loadWord(p) << shift) | zeros);
+}
+
+// leadingNumber for any count: decimal digits are taken eight at a time while they last, and
+// the rest of a number of at most 19 digits (which always fits) at once.
 template <unsigned Base>
-inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
+int leadingNumberOfAnyWidth(const char* chars, size_t count, uint64_t& value) {
     // Below this, one more digit cannot overflow.
     constexpr uint64_t kSafe = UINT64_MAX / Base - Base;
     // Summed in a local: value may be memory that the characters could alias.
@@ -89,6 +103,17 @@ inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
                 break;
             }
             sum = sum * 100000000 + static_cast<uint64_t>(eight);
+        }
+        // Fewer than eight characters left means every chunk before was all digits.
+        constexpr size_t kDigitsThatFit = 19;
+        const size_t rest = count - i;
+        if (count <= kDigitsThatFit && rest > 0 && rest < 8) {
+            constexpr uint64_t kScale[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+            const int64_t few = fewDigits(chars + i, rest);
+            if (few >= 0) {
+                value = sum * kScale[rest] + static_cast<uint64_t>(few);
+                return 1;
+            }
         }
     }
     for (; i < count; ++i) {
@@ -105,9 +130,21 @@ inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
     return 1;
 }
 
-inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_t& value) {
-    return base == 16 ? leadingNumber<16>(chars, count, value)
-                      : leadingNumber<10>(chars, count, value);
+// The leading digits of the characters as a number; 0 when it does not fit 64 bits. The base is
+// a constant, so that the multiplication is a shift or two additions. A decimal item of up to
+// eight digits, all of them digits, is read in one step. The characters lie in a FileBuffer.
+template <unsigned Base>
+inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
+    if constexpr (Base == 10) {
+        if (count - 1 < 8) {
+            const int64_t digits = fewDigits(chars, count);
+            if (digits >= 0) {
+                value = static_cast<uint64_t>(digits);
+                return 1;
+            }
+        }
+    }
+    return leadingNumberOfAnyWidth<Base>(chars, count, value);
 }
 
 // Copies the item's count characters at item into text, quotes turned into blanks (when
@@ -116,7 +153,7 @@ inline int leadingNumber(const char* chars, size_t count, unsigned base, uint64_
 inline void readItemText(const char* item, size_t count, std::string& text, bool mayHoldQuotes) {
     // Values read again into the same arrays have the same size: no reallocation to ask for.
     if (text.size() == count) {
-        std::memcpy(text.data(), item, count);
+        copyBytes(text.data(), item, count);
     } else {
         text.assign(item, count);
     }
@@ -158,7 +195,8 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
         }
         case PGM_DATA_DIGIT:
         case PGM_DATA_HEX:
-            if (!leadingNumber(item, width, def.nDataType == PGM_DATA_HEX ? 16u : 10u, out.value)) {
+            if (!(def.nDataType == PGM_DATA_DIGIT ? leadingNumber<10>(item, width, out.value)
+                                                  : leadingNumber<16>(item, width, out.value))) {
                 out.value = 0;
                 out.length = 0;
                 return 1;
@@ -171,25 +209,50 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
     return 1;
 }
 
-// The characters that a write of value puts in place of the item's current characters
-// (current: the item's characters in the file; before: the character in front of them in the
-// field, or NUL at the field's start). 0 when the value does not fit the item: a number with
-// more digits than its width, or a bit item on a character that is not a hexadecimal digit.
-// Characters that would change the line's layout are written as blanks: quotes and line breaks,
-// a comma in a field without quotes, and a comma right after a quote (which would end a quoted
-// field).
-int formatItemValue(const char* current, char before, const tagPGMITEMDEF& def,
-                    const tagPGMITEMDATA& value, bool quotedField, std::string& out);
+// Writes value over the item's characters at item (before: the character in front of them in
+// the field, or NUL at the field's start); the count of characters written, or 0 (nothing
+// written) when the value does not fit the item: a number with more digits than its width, or a
+// bit item on a character that is not a hexadecimal digit. Numbers get leading zeros to the
+// item's width, texts trailing blanks. Characters that would change the line's layout are
+// written as blanks: quotes and line breaks, a comma in a field without quotes, and a comma right
+// after a quote (which would end a quoted field).
+size_t writeItemValue(char* item, char before, const tagPGMITEMDEF& def,
+                      const tagPGMITEMDATA& value, bool quotedField);
 
 // The value that a search for a number in the item looks for: the number, and for a character
 // item its decimal digits with leading zeros to the item's width.
 tagPGMITEMDATA wantedNumber(const tagPGMITEMDEF& def, uint64_t number);
 
-// Whether the item's characters at first match the wanted value: 1 match, 0 no match (also for
-// a number beyond 64 bits, which equals no wanted number), -1 when the characters or the wanted
-// value cannot be compared (a bit item on a character that is not a hexadecimal digit, a wanted
-// number wider than the item).
-int matchItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
-                   const tagPGMITEMDATA& wanted, bool ignoreCase);
+// A search's wanted value, prepared once for the characters of every record it is compared with.
+class ItemMatcher {
+  public:
+    ItemMatcher(const tagPGMITEMDEF& def, const tagPGMITEMDATA& wanted, bool ignoreCase);
+
+    // Whether the item's characters at first match the wanted value: 1 match, 0 no match (also
+    // for a number beyond 64 bits, which equals no wanted number), -1 when the characters or the
+    // wanted value cannot be compared (a bit item on a character that is not a hexadecimal
+    // digit, a wanted number wider than the item).
+    int match(const char* bytes, size_t first) const;
+
+  private:
+    // Whether the wanted text stands at item (which has count characters from there on).
+    bool textAt(const char* item, size_t count) const;
+
+    int32_t dataType_;
+    int32_t bitNumber_;
+    size_t width_;
+    bool ignoreCase_;
+    uint64_t number_;
+    // A character item's wanted text up to its first NUL; for a hexadecimal item the wanted
+    // number written to the item's width (hexadecimal items are searched as text, so that a
+    // lower-case digit in the file matches when letter case is ignored).
+    std::string text_;
+    // A hexadecimal number wider than the item.
+    bool tooWide_ = false;
+    // Every byte of text_ is below 0x80: then the text is compared eight bytes at a time, from
+    // words with letter case folded when it is ignored.
+    bool singleBytes_ = true;
+    std::vector<uint64_t> words_;
+};
 
 }  // namespace tk73pgm

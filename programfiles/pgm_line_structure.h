@@ -1,6 +1,7 @@
 #pragma once
-// Where the quotes and commas of a piece of a record line stand, sixteen bytes at a time: the
-// check behind LineLayout, run for every record line that an access touches.
+// Whether the quotes and commas of a piece of a record line stand where a learned line has them,
+// sixteen bytes at a time: the check behind LineLayout, run for every record line that an access
+// touches.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,67 +15,76 @@
 
 namespace tk73pgm {
 
-// Bit i stands for byte i of the chunk.
-struct ChunkStructure {
-    uint32_t quotes = 0;
-    uint32_t commas = 0;
-    // Whether a byte is a control character (NUL, CR, LF, tab...).
-    bool control = false;
+// Sixteen bytes of a learned line: 0xFF where it has a quote, where it has a comma and where the
+// byte counts at all (the bytes after the piece that is checked do not), 0 elsewhere.
+struct ChunkExpectation {
+    alignas(16) unsigned char quotes[16] = {};
+    alignas(16) unsigned char commas[16] = {};
+    alignas(16) unsigned char counted[16] = {};
 };
 
-// The structure of the 16 bytes at p, of which the first valid (1 to 16) count; the others are
-// taken as letters. p lies in a FileBuffer, whose padding makes the whole 16 bytes readable.
-// Eight bytes at a time, on any processor.
-inline ChunkStructure chunkStructureByWords(const char* p, size_t valid) {
-    ChunkStructure out;
-    // The high bit of each byte of a bytesEqual mask, gathered into bits 0 to 7.
-    const auto gather = [](uint64_t mask) {
-        return static_cast<uint32_t>(((mask >> 7) * 0x0102040810204080ULL) >> 56);
-    };
-    for (size_t half = 0; half < 2; ++half) {
-        uint64_t word = loadWord(p + 8 * half);
-        const size_t inHalf = valid > 8 * half ? valid - 8 * half : 0;
-        if (inHalf < 8) {
-            const uint64_t keep = (uint64_t{1} << (8 * inHalf)) - 1;
-            word = (word & keep) | (~keep & (kEveryByte * 'A'));
+// The high bit of every byte of the word that is a control character (below a blank: NUL, CR,
+// LF, tab...), and nothing else.
+inline uint64_t controlBytes(uint64_t word) {
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    // A byte's high bit is set after adding 0x60 to its low seven bits when those reach 0x20.
+    return ~(((word & kLow7) + kEveryByte * 0x60) | word) & kHighBits;
+}
+
+// Whether the chunks at p (16 bytes each) have, among their counted bytes, quotes and commas
+// exactly where the expectations put them and no control byte. p lies in a FileBuffer, whose
+// padding makes every chunk readable. Eight bytes at a time, on any processor.
+inline bool chunksMatchByWords(const char* p, const ChunkExpectation* expected, size_t chunks) {
+    uint64_t differences = 0;
+    for (size_t i = 0; i < chunks; ++i, p += 16) {
+        for (size_t half = 0; half < 16; half += 8) {
+            const uint64_t word = loadWord(p + half);
+            const uint64_t quotes =
+                loadWord(reinterpret_cast<const char*>(expected[i].quotes) + half);
+            const uint64_t commas =
+                loadWord(reinterpret_cast<const char*>(expected[i].commas) + half);
+            const uint64_t counted =
+                loadWord(reinterpret_cast<const char*>(expected[i].counted) + half);
+            differences |= ((bytesEqual(word, '"') ^ quotes) | (bytesEqual(word, ',') ^ commas) |
+                            controlBytes(word)) &
+                           counted & kHighBits;
         }
-        out.quotes |= gather(bytesEqual(word, '"')) << (8 * half);
-        out.commas |= gather(bytesEqual(word, ',')) << (8 * half);
-        out.control = out.control || hasControlByte(word);
     }
-    return out;
+    return differences == 0;
 }
 
 #if defined(TK73PGM_SSE2)
-// The same, sixteen bytes at once: about twice as fast over a whole file.
-inline ChunkStructure chunkStructureBySse2(const char* p, size_t valid) {
-    alignas(16) static constexpr unsigned char kKeep[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                            0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                            0xFF, 0xFF, 0xFF, 0xFF};
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    if (valid < 16) {
-        const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + 16 - valid));
-        bytes =
-            _mm_or_si128(_mm_and_si128(bytes, keep), _mm_andnot_si128(keep, _mm_set1_epi8('A')));
-    }
-    ChunkStructure out;
-    out.quotes =
-        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"'))));
-    out.commas =
-        static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(','))));
+// The same, sixteen bytes at once, with one test at the end: about twice as fast over a file.
+inline bool chunksMatchBySse2(const char* p, const ChunkExpectation* expected, size_t chunks) {
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i comma = _mm_set1_epi8(',');
     // A byte is below a blank when the larger of it and 0x1F is 0x1F.
     const __m128i controlTop = _mm_set1_epi8(0x1F);
-    out.control =
-        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(bytes, controlTop), controlTop)) != 0;
-    return out;
+    __m128i differences = _mm_setzero_si128();
+    for (size_t i = 0; i < chunks; ++i, p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const auto* wanted = &expected[i];
+        const __m128i quotes =
+            _mm_xor_si128(_mm_cmpeq_epi8(bytes, quote),
+                          _mm_load_si128(reinterpret_cast<const __m128i*>(wanted->quotes)));
+        const __m128i commas =
+            _mm_xor_si128(_mm_cmpeq_epi8(bytes, comma),
+                          _mm_load_si128(reinterpret_cast<const __m128i*>(wanted->commas)));
+        const __m128i control = _mm_cmpeq_epi8(_mm_max_epu8(bytes, controlTop), controlTop);
+        differences = _mm_or_si128(
+            differences,
+            _mm_and_si128(_mm_or_si128(_mm_or_si128(quotes, commas), control),
+                          _mm_load_si128(reinterpret_cast<const __m128i*>(wanted->counted))));
+    }
+    return _mm_movemask_epi8(differences) == 0;
 }
 #endif
 
-inline ChunkStructure chunkStructure(const char* p, size_t valid) {
+inline bool chunksMatch(const char* p, const ChunkExpectation* expected, size_t chunks) {
 #if defined(TK73PGM_SSE2)
-    return chunkStructureBySse2(p, valid);
+    return chunksMatchBySse2(p, expected, chunks);
 #else
-    return chunkStructureByWords(p, valid);
+    return chunksMatchByWords(p, expected, chunks);
 #endif
 }
 

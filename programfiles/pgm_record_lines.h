@@ -45,6 +45,37 @@ inline uint64_t loadWord(const char* p) {
     return word;
 }
 
+// Asks the processor to fetch the cache line at p, which a scan will read soon.
+inline void prefetch(const char* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    static_cast<void>(p);
+#endif
+}
+
+// Stores the word as eight bytes at p, its lowest byte at p[0].
+inline void storeWord(char* p, uint64_t word) {
+    if constexpr (std::endian::native != std::endian::little) {
+        for (int i = 0; i < 8; ++i) {
+            p[i] = static_cast<char>(word >> (8 * i));
+        }
+        return;
+    }
+    std::memcpy(p, &word, sizeof word);
+}
+
+// Copies count bytes; a count of 8 to 16 (a number or a short text) as two words, without a
+// call.
+inline void copyBytes(char* to, const char* from, size_t count) {
+    if (count >= 8 && count <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + count - 8, from + count - 8, 8);
+    } else {
+        std::memcpy(to, from, count);
+    }
+}
+
 // The high bit of every byte of the word that equals c, and nothing else.
 inline uint64_t bytesEqual(uint64_t word, char c) {
     constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;

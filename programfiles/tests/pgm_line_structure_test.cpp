@@ -6,42 +6,67 @@
 
 namespace {
 
-using tk73pgm::ChunkStructure;
+using tk73pgm::ChunkExpectation;
 
-ChunkStructure byteByByte(const unsigned char* p, size_t valid) {
-    ChunkStructure out;
-    for (size_t i = 0; i < valid; ++i) {
-        out.quotes |= p[i] == '"' ? 1u << i : 0;
-        out.commas |= p[i] == ',' ? 1u << i : 0;
-        out.control = out.control || p[i] < 0x20;
+// Two chunks of 16 bytes, with the padding after them that a FileBuffer has.
+struct Line {
+    unsigned char bytes[48] = {};
+};
+
+bool byteByByte(const Line& line, const ChunkExpectation* expected, size_t chunks) {
+    for (size_t i = 0; i < 16 * chunks; ++i) {
+        const ChunkExpectation& chunk = expected[i / 16];
+        const unsigned char c = line.bytes[i];
+        if (chunk.counted[i % 16] != 0 && (c < 0x20 || (c == '"') != (chunk.quotes[i % 16] != 0) ||
+                                           (c == ',') != (chunk.commas[i % 16] != 0))) {
+            return false;
+        }
     }
-    return out;
+    return true;
 }
 
-// Both ways of finding quotes, commas and control bytes give what a byte-by-byte look gives, for
-// every count of valid bytes, whatever stands after them.
+// Both ways of checking a line against the quotes and commas of a learned one give what a
+// byte-by-byte look gives, for every count of counted bytes in the last chunk, whatever stands
+// after them: lines made from the learned one with a few bytes changed, so that as many match as
+// do not.
 TEST(PgmLineStructureTest, WordsAndSixteenBytesAgreeWithByteByByte) {
     std::mt19937 random(7);
     const unsigned char typical[] = {'"',  ',', ' ',  '0',  'A',  '\r',
                                      '\n', 0,   0x1F, 0x20, 0x83, 0xFF};
-    unsigned char chunk[32];
-    for (int round = 0; round < 2000; ++round) {
-        for (unsigned char& c : chunk) {
-            c = random() % 2 ? typical[random() % sizeof typical]
-                             : static_cast<unsigned char>(random());
+    const auto someByte = [&] {
+        return random() % 2 ? typical[random() % sizeof typical]
+                            : static_cast<unsigned char>(random());
+    };
+    int matched = 0;
+    for (int round = 0; round < 4000; ++round) {
+        // A learned line has no control byte.
+        Line learned;
+        for (size_t i = 0; i < 32; ++i) {
+            do {
+                learned.bytes[i] = someByte();
+            } while (learned.bytes[i] < 0x20);
         }
-        for (size_t valid = 1; valid <= 16; ++valid) {
-            const ChunkStructure expected = byteByByte(chunk, valid);
-            const char* p = reinterpret_cast<const char*>(chunk);
-            const ChunkStructure words = tk73pgm::chunkStructureByWords(p, valid);
-            const ChunkStructure used = tk73pgm::chunkStructure(p, valid);
-            for (const ChunkStructure& found : {words, used}) {
-                ASSERT_EQ(found.quotes, expected.quotes) << round << " " << valid;
-                ASSERT_EQ(found.commas, expected.commas) << round << " " << valid;
-                ASSERT_EQ(found.control, expected.control) << round << " " << valid;
+        for (size_t counted = 1; counted <= 32; ++counted) {
+            ChunkExpectation expected[2];
+            for (size_t i = 0; i < counted; ++i) {
+                const unsigned char c = learned.bytes[i];
+                expected[i / 16].quotes[i % 16] = c == '"' ? 0xFF : 0;
+                expected[i / 16].commas[i % 16] = c == ',' ? 0xFF : 0;
+                expected[i / 16].counted[i % 16] = 0xFF;
             }
+            Line line = learned;
+            for (unsigned changes = random() % 3; changes > 0; --changes) {
+                line.bytes[random() % 32] = someByte();
+            }
+            const size_t chunks = (counted + 15) / 16;
+            const char* p = reinterpret_cast<const char*>(line.bytes);
+            const bool wanted = byteByByte(line, expected, chunks);
+            matched += wanted ? 1 : 0;
+            ASSERT_EQ(tk73pgm::chunksMatchByWords(p, expected, chunks), wanted) << round;
+            ASSERT_EQ(tk73pgm::chunksMatch(p, expected, chunks), wanted) << round;
         }
     }
+    EXPECT_GT(matched, 1000);
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#pragma once
+// Where the items of one access lie in the record lines of one file. A line that matches the
+// layout learned from an earlier line has every item at the place the items had in that line,
+// worked out once when the layout was learned; any other line is walked field by field.
+
+#include <cstddef>
+#include <vector>
+
+#include "programfiles/pgm_item_def.h"
+#include "programfiles/pgm_line_layout.h"
+#include "programfiles/pgm_loaded_file.h"
+#include "programfiles/pgm_record_lines.h"
+
+namespace tk73pgm {
+
+// The characters of one item in one record line.
+struct ItemPlace {
+    // The item's first character, and the first character of its field's text.
+    size_t first = 0;
+    size_t fieldFirst = 0;
+    // Whether the field is enclosed in quotes.
+    bool quoted = false;
+};
+
+class ItemPlaces {
+  public:
+    // items: the items of the access that lie in this file, in field order.
+    ItemPlaces(const PgmLoadedFile& file, std::vector<const tagPGMITEMDEF*> items);
+
+    // Moves to the record's line (staying when it is there already); false when the file has no
+    // such record.
+    bool seek(long record);
+    // Whether the line's fields come from the learned layout: then no quote stands inside them.
+    bool usesLayout() const { return useLayout_; }
+    // The place of item k (in the order given) in the line; false when its field or the room
+    // for the item is missing.
+    bool place(size_t k, ItemPlace& out) {
+        if (useLayout_) {
+            const Learned& learned = learned_[k];
+            out = {start_ + learned.place.first, start_ + learned.place.fieldFirst,
+                   learned.place.quoted};
+            return learned.fits;
+        }
+        return walk(k, out);
+    }
+    // The first character of item k in the line, as place gives it.
+    bool first(size_t k, size_t& out) {
+        if (useLayout_) {
+            const Learned& learned = learned_[k];
+            out = start_ + learned.place.first;
+            return learned.fits;
+        }
+        ItemPlace place;
+        const bool found = walk(k, place);
+        out = place.first;
+        return found;
+    }
+
+  private:
+    // The places of the items relative to the start of a line of the learned layout.
+    struct Learned {
+        ItemPlace place;
+        bool fits = false;
+    };
+    bool learn();
+    bool walk(size_t k, ItemPlace& out);
+
+    const PgmLoadedFile& file_;
+    std::vector<const tagPGMITEMDEF*> items_;
+    int maxIndex_ = 0;
+    LineLayout layout_;
+    std::vector<Learned> learned_;
+    long record_ = 0;
+    size_t start_ = 0;
+    bool useLayout_ = false;
+    FieldCursor cursor_;
+};
+
+}  // namespace tk73pgm
