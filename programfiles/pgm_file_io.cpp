@@ -9,18 +9,6 @@
 
 namespace tk73pgm {
 
-namespace {
-
-// Changes closer together than this are written as one span: reading and writing back a few
-// bytes between them is far cheaper than another write call.
-constexpr size_t kMergeGap = 4096;
-
-// Spans end after this many bytes, so that the file's bytes between the changes are read into
-// a buffer of moderate size even when every record of a large file changed.
-constexpr size_t kMaxSpan = size_t{256} << 10;
-
-}  // namespace
-
 int readWholeFile(const std::string& path, FileBuffer& out) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
@@ -65,13 +53,18 @@ int InPlaceWriter::open(const std::string& path, const char* buffer, size_t expe
         return 0;
     }
     file_ = std::fopen(path.c_str(), "r+b");
+    // Spans are read and written whole: the stream's own buffer would only copy them once more
+    // and read beyond them.
+    if (file_ != nullptr) {
+        std::setvbuf(file_, nullptr, _IONBF, 0);
+    }
     buffer_ = buffer;
     ok_ = true;
     pieces_.clear();
     return file_ != nullptr ? 1 : 0;
 }
 
-void InPlaceWriter::touch(size_t offset, size_t count) {
+void InPlaceWriter::touchAny(size_t offset, size_t count) {
     if (count == 0 || file_ == nullptr) {
         return;
     }

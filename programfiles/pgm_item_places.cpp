@@ -26,22 +26,22 @@ bool ItemPlaces::seek(long record) {
     if (record == record_) {
         return true;
     }
-    size_t start = 0;
-    if (!file_.recordLine(record, start)) {
+    const std::vector<size_t>& lines = file_.records;
+    const long count = static_cast<long>(lines.size());
+    if (record < 1 || record > count) {
         return false;
     }
     const char* bytes = file_.contents.bytes.get();
     // The line of a record ahead, in the direction of a scan from record to record.
-    size_t ahead = 0;
-    if (file_.recordLine(record < record_ ? record - kPrefetchDistance : record + kPrefetchDistance,
-                         ahead)) {
-        prefetch(bytes + ahead);
-        prefetch(bytes + ahead + 64);
+    const long ahead = record < record_ ? record - kPrefetchDistance : record + kPrefetchDistance;
+    if (ahead >= 1 && ahead <= count) {
+        prefetch(bytes + lines[static_cast<size_t>(ahead - 1)]);
+        prefetch(bytes + lines[static_cast<size_t>(ahead - 1)] + 64);
     }
     record_ = record;
-    start_ = start;
-    useLayout_ = layout_.matches(bytes, file_.contents.size, start) || learn();
-    cursor_ = FieldCursor(bytes, start);
+    start_ = lines[static_cast<size_t>(record - 1)];
+    useLayout_ = layout_.matches(bytes, file_.contents.size, start_) || learn();
+    walking_ = false;
     return true;
 }
 
@@ -65,6 +65,10 @@ bool ItemPlaces::learn() {
 }
 
 bool ItemPlaces::walk(size_t k, ItemPlace& out) {
+    if (!walking_) {
+        cursor_ = FieldCursor(file_.contents.bytes.get(), start_);
+        walking_ = true;
+    }
     FieldSpan field;
     size_t count = 0;
     if (!cursor_.seek(items_[k]->nFieldIndex, field) ||

@@ -73,6 +73,8 @@ class ItemPlaces {
     long record_ = 0;
     size_t start_ = 0;
     bool useLayout_ = false;
+    // The cursor that walks the line, once a place is looked for there without the layout.
+    bool walking_ = false;
     FieldCursor cursor_;
 };
 

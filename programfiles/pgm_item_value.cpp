@@ -17,7 +17,7 @@ bool numberFits(uint64_t value, size_t width) {
     if constexpr (Base == 16) {
         return width >= 16 || (value >> (4 * width)) == 0;
     } else {
-        constexpr auto kPowers = [] {
+        static constexpr auto kPowers = [] {
             std::array<uint64_t, 20> powers{};
             uint64_t power = 1;
             for (uint64_t& p : powers) {
@@ -28,21 +28,6 @@ bool numberFits(uint64_t value, size_t width) {
         }();
         return width >= kPowers.size() || value < kPowers[width];
     }
-}
-
-// The eight decimal digits of a number below 100,000,000 as characters, the first (most
-// significant) in the lowest byte: halves of four digits, then pairs, then single digits, side by
-// side in one word.
-uint64_t eightDigitCharacters(uint64_t value) {
-    const uint64_t high = value / 10000;
-    uint64_t word = high | ((value - high * 10000) << 32);
-    // Each half below 10,000 into its hundreds and the rest (x * 5243 >> 19 is x / 100 there).
-    const uint64_t hundreds = ((word * 5243) >> 19) & 0x0000007F0000007FULL;
-    word = hundreds | ((word - hundreds * 100) << 16);
-    // Each pair below 100 into its tens and ones (x * 103 >> 10 is x / 10 there).
-    const uint64_t tens = ((word * 103) >> 10) & 0x000F000F000F000FULL;
-    word = tens | ((word - tens * 10) << 8);
-    return word + kEveryByte * '0';
 }
 
 // Writes the number with leading zeros to exactly width digits (upper-case letters) at out; 0,

@@ -72,6 +72,21 @@ inline int64_t eightDigitsOf(uint64_t word) {
     return static_cast<int64_t>(word);
 }
 
+// The eight decimal digits of a number below 100,000,000 as characters, the first (most
+// significant) in the lowest byte: halves of four digits, then pairs, then single digits, side by
+// side in one word.
+inline uint64_t eightDigitCharacters(uint64_t value) {
+    const uint64_t high = value / 10000;
+    uint64_t word = high | ((value - high * 10000) << 32);
+    // Each half below 10,000 into its hundreds and the rest (x * 5243 >> 19 is x / 100 there).
+    const uint64_t hundreds = ((word * 5243) >> 19) & 0x0000007F0000007FULL;
+    word = hundreds | ((word - hundreds * 100) << 16);
+    // Each pair below 100 into its tens and ones (x * 103 >> 10 is x / 10 there).
+    const uint64_t tens = ((word * 103) >> 10) & 0x000F000F000F000FULL;
+    word = tens | ((word - tens * 10) << 8);
+    return word + kEveryByte * '0';
+}
+
 // The value of eight decimal digits at p, or -1 when they are not all digits.
 inline int64_t eightDigits(const char* p) {
     return eightDigitsOf(loadWord(p));

@@ -26,7 +26,7 @@ bool LineLayout::learn(const char* bytes, size_t size, size_t lineStart, int max
         return false;
     }
     prefix_ = pos - lineStart;
-    std::vector<ChunkExpectation> chunks((prefix_ + 15) / 16);
+    std::vector<BlockExpectation> blocks((prefix_ + 31) / 32);
     int quotes = 0;
     int commas = 0;
     for (size_t i = 0; i < prefix_; ++i) {
@@ -34,10 +34,10 @@ bool LineLayout::learn(const char* bytes, size_t size, size_t lineStart, int max
         if (c < 0x20) {
             return false;
         }
-        ChunkExpectation& chunk = chunks[i / 16];
-        chunk.quotes[i % 16] = c == '"' ? 0xFF : 0;
-        chunk.commas[i % 16] = c == ',' ? 0xFF : 0;
-        chunk.counted[i % 16] = 0xFF;
+        BlockExpectation& block = blocks[i / 32];
+        block.quotes[i % 32] = c == '"' ? 0xFF : 0;
+        block.commas[i % 32] = c == ',' ? 0xFF : 0;
+        block.counted[i % 32] = 0xFF;
         quotes += c == '"' ? 1 : 0;
         commas += c == ',' ? 1 : 0;
     }
@@ -45,7 +45,7 @@ bool LineLayout::learn(const char* bytes, size_t size, size_t lineStart, int max
     if (quotes != structuralQuotes || commas != maxIndex + 1) {
         return false;
     }
-    chunks_ = std::move(chunks);
+    blocks_ = std::move(blocks);
     fields_ = std::move(fields);
     return true;
 }

@@ -3,7 +3,7 @@
 //
 // In a program file every record line normally has the same fields at the same places. Walking
 // field by field is exact but slow over a whole file, so an access learns the places of the
-// fields it needs from one line and checks each further line against them sixteen bytes at a
+// fields it needs from one line and checks each further line against them 32 bytes at a
 // time: a line whose quotes and commas stand exactly where the learned line has them (and no
 // others, and no line break or other control byte, in front of the fields) splits into the same
 // fields. Any other line is walked field by field.
@@ -27,7 +27,7 @@ class LineLayout {
     // Whether the line at lineStart splits into the learned fields.
     bool matches(const char* bytes, size_t size, size_t lineStart) const {
         return !fields_.empty() && lineStart + prefix_ <= size &&
-               chunksMatch(bytes + lineStart, chunks_.data(), chunks_.size());
+               blocksMatch(bytes + lineStart, blocks_.data(), blocks_.size(), wide_);
     }
 
     // Field index (1 to the learned maximum) of the line at lineStart.
@@ -41,8 +41,10 @@ class LineLayout {
     std::vector<FieldSpan> fields_;
     // Bytes from the line's start up to and including the comma after the last field.
     size_t prefix_ = 0;
-    // Per 16 bytes of the prefix: the places of quotes and commas.
-    std::vector<ChunkExpectation> chunks_;
+    // Per 32 bytes of the prefix: the places of quotes and commas.
+    std::vector<BlockExpectation> blocks_;
+    // Whether the blocks are checked with AVX2.
+    bool wide_ = hasAvx2();
 };
 
 }  // namespace tk73pgm
