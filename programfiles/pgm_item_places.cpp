@@ -61,6 +61,7 @@ bool ItemPlaces::learn() {
         learned_[k].fits = itemCharacters(field, *items_[k], first, count) != 0;
         learned_[k].place = {first, field.first, field.quoted};
     }
+    ++layouts_;
     return true;
 }
 

@@ -56,6 +56,17 @@ class ItemPlaces {
         return found;
     }
 
+    // The start of the line.
+    size_t lineStart() const { return start_; }
+    // Counts the layouts learned: the places in them change when it does.
+    unsigned layouts() const { return layouts_; }
+    // Where item k stands in a line of the learned layout: its first character from the line's
+    // start; false when it does not fit there.
+    bool placeInLayout(size_t k, size_t& offset) const {
+        offset = learned_[k].place.first;
+        return learned_[k].fits;
+    }
+
   private:
     // The places of the items relative to the start of a line of the learned layout.
     struct Learned {
@@ -73,6 +84,7 @@ class ItemPlaces {
     long record_ = 0;
     size_t start_ = 0;
     bool useLayout_ = false;
+    unsigned layouts_ = 0;
     // The cursor that walks the line, once a place is looked for there without the layout.
     bool walking_ = false;
     FieldCursor cursor_;

@@ -183,45 +183,55 @@ inline void readItemText(const char* item, size_t count, std::string& text, bool
     }
 }
 
-// Reads the item's value from its characters at first (mayHoldQuotes as for readItemText). 0
-// when they do not hold a value of the item's type (a bit item on a character that is not a
-// hexadecimal digit). A number beyond 64 bits is one record's unreadable value, not a broken
-// file: it reads as 0 with length 0.
-inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
-                         tagPGMITEMDATA& out, bool mayHoldQuotes) {
-    const char* item = bytes + first;
+// Reads the value of an item of the data type from its characters at item (mayHoldQuotes as for
+// readItemText). 0 when they do not hold a value of the type (a bit item on a character that is
+// not a hexadecimal digit). A number beyond 64 bits is one record's unreadable value, not a
+// broken file: it reads as 0 with length 0.
+template <int DataType>
+inline int readItemValueOf(const char* item, const tagPGMITEMDEF& def, tagPGMITEMDATA& out,
+                           bool mayHoldQuotes) {
     const size_t width = static_cast<size_t>(def.nWidth);
-    switch (def.nDataType) {
-        case PGM_DATA_CHAR: {
-            size_t count = width;
-            if (out.length > 0 && static_cast<size_t>(out.length) - 1 < width) {
-                count = wholeCharacters(item, width, static_cast<size_t>(out.length) - 1);
-            }
-            readItemText(item, count, out.text, mayHoldQuotes);
-            return 1;
+    if constexpr (DataType == PGM_DATA_CHAR) {
+        size_t count = width;
+        if (out.length > 0 && static_cast<size_t>(out.length) - 1 < width) {
+            count = wholeCharacters(item, width, static_cast<size_t>(out.length) - 1);
         }
-        case PGM_DATA_BIT: {
+        readItemText(item, count, out.text, mayHoldQuotes);
+        return 1;
+    } else {
+        if constexpr (DataType == PGM_DATA_BIT) {
             const int digit = digitValue(item[0], 16);
             if (digit < 0) {
                 return 0;
             }
             out.value = static_cast<uint64_t>((digit >> (def.nWidth - 1)) & 1);
-            break;
+        } else if (!leadingNumber<(DataType == PGM_DATA_HEX ? 16u : 10u)>(item, width, out.value)) {
+            out.value = 0;
+            out.length = 0;
+            return 1;
         }
+        out.length = (out.value >> 32) != 0 ? 8 : 4;
+        return 1;
+    }
+}
+
+// Reads the item's value from its characters at first, as readItemValueOf for its data type; 0
+// for an unknown data type.
+inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
+                         tagPGMITEMDATA& out, bool mayHoldQuotes) {
+    const char* item = bytes + first;
+    switch (def.nDataType) {
+        case PGM_DATA_CHAR:
+            return readItemValueOf<PGM_DATA_CHAR>(item, def, out, mayHoldQuotes);
         case PGM_DATA_DIGIT:
+            return readItemValueOf<PGM_DATA_DIGIT>(item, def, out, mayHoldQuotes);
+        case PGM_DATA_BIT:
+            return readItemValueOf<PGM_DATA_BIT>(item, def, out, mayHoldQuotes);
         case PGM_DATA_HEX:
-            if (!(def.nDataType == PGM_DATA_DIGIT ? leadingNumber<10>(item, width, out.value)
-                                                  : leadingNumber<16>(item, width, out.value))) {
-                out.value = 0;
-                out.length = 0;
-                return 1;
-            }
-            break;
+            return readItemValueOf<PGM_DATA_HEX>(item, def, out, mayHoldQuotes);
         default:
             return 0;
     }
-    out.length = (out.value >> 32) != 0 ? 8 : 4;
-    return 1;
 }
 
 // Writes value over the item's characters at item (before: the character in front of them in
