@@ -94,14 +94,17 @@ void InPlaceWriter::writeSpan() {
     const size_t count = spanEnd_ - spanFirst_;
     const char* bytes = buffer_ + spanFirst_;
     if (pieces_.size() > 1) {
-        fileBytes_.resize(count);
-        ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
-              std::fread(fileBytes_.data(), 1, count, file_) == count;
-        for (const Piece& piece : pieces_) {
-            copyBytes(fileBytes_.data() + (piece.first - spanFirst_), buffer_ + piece.first,
-                      piece.count);
+        if (fileBytesRoom_ < count) {
+            fileBytes_ = std::make_unique_for_overwrite<char[]>(count);
+            fileBytesRoom_ = count;
         }
-        bytes = fileBytes_.data();
+        char* span = fileBytes_.get();
+        ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
+              std::fread(span, 1, count, file_) == count;
+        for (const Piece& piece : pieces_) {
+            copyBytes(span + (piece.first - spanFirst_), buffer_ + piece.first, piece.count);
+        }
+        bytes = span;
     }
     ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
           std::fwrite(bytes, 1, count, file_) == count;
@@ -118,7 +121,8 @@ int InPlaceWriter::close() {
     const bool ok = (std::fclose(file_) == 0) && ok_;
     file_ = nullptr;
     buffer_ = nullptr;
-    fileBytes_.clear();
+    fileBytes_.reset();
+    fileBytesRoom_ = 0;
     return ok ? 1 : 0;
 }
 

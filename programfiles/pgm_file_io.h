@@ -86,7 +86,9 @@ class InPlaceWriter {
     std::vector<Piece> pieces_;
     size_t spanFirst_ = 0;
     size_t spanEnd_ = 0;
-    std::vector<char> fileBytes_;
+    // The file's bytes of the span, read into room for fileBytesRoom_ bytes.
+    std::unique_ptr<char[]> fileBytes_;
+    size_t fileBytesRoom_ = 0;
 };
 
 }  // namespace tk73pgm
