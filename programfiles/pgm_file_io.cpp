@@ -60,7 +60,8 @@ int InPlaceWriter::open(const std::string& path, const char* buffer, size_t expe
     }
     buffer_ = buffer;
     ok_ = true;
-    pieces_.clear();
+    pieces_ = std::make_unique_for_overwrite<Piece[]>(kMaxPieces);
+    pieceCount_ = 0;
     return file_ != nullptr ? 1 : 0;
 }
 
@@ -69,23 +70,24 @@ void InPlaceWriter::touchAny(size_t offset, size_t count) {
         return;
     }
     const size_t end = offset + count;
-    if (!pieces_.empty()) {
+    if (pieceCount_ != 0) {
         // A change that adjoins or overlaps the last one extends it.
-        Piece& last = pieces_.back();
+        Piece& last = pieces_[pieceCount_ - 1];
         if (offset >= last.first && offset <= last.end()) {
             last.count = std::max(last.end(), end) - last.first;
             spanEnd_ = std::max(spanEnd_, end);
             return;
         }
-        if (offset >= spanFirst_ && offset <= spanEnd_ + kMergeGap &&
+        if (pieceCount_ < kMaxPieces && offset >= spanFirst_ && offset <= spanEnd_ + kMergeGap &&
             end - spanFirst_ <= kMaxSpan) {
-            pieces_.push_back({offset, count});
+            pieces_[pieceCount_++] = {offset, count};
             spanEnd_ = std::max(spanEnd_, end);
             return;
         }
         writeSpan();
     }
-    pieces_.push_back({offset, count});
+    pieces_[0] = {offset, count};
+    pieceCount_ = 1;
     spanFirst_ = offset;
     spanEnd_ = end;
 }
@@ -93,7 +95,7 @@ void InPlaceWriter::touchAny(size_t offset, size_t count) {
 void InPlaceWriter::writeSpan() {
     const size_t count = spanEnd_ - spanFirst_;
     const char* bytes = buffer_ + spanFirst_;
-    if (pieces_.size() > 1) {
+    if (pieceCount_ > 1) {
         if (fileBytesRoom_ < count) {
             fileBytes_ = std::make_unique_for_overwrite<char[]>(count);
             fileBytesRoom_ = count;
@@ -101,26 +103,28 @@ void InPlaceWriter::writeSpan() {
         char* span = fileBytes_.get();
         ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
               std::fread(span, 1, count, file_) == count;
-        for (const Piece& piece : pieces_) {
+        for (size_t i = 0; i < pieceCount_; ++i) {
+            const Piece& piece = pieces_[i];
             copyBytes(span + (piece.first - spanFirst_), buffer_ + piece.first, piece.count);
         }
         bytes = span;
     }
     ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
           std::fwrite(bytes, 1, count, file_) == count;
-    pieces_.clear();
+    pieceCount_ = 0;
 }
 
 int InPlaceWriter::close() {
     if (file_ == nullptr) {
         return 0;
     }
-    if (!pieces_.empty()) {
+    if (pieceCount_ != 0) {
         writeSpan();
     }
     const bool ok = (std::fclose(file_) == 0) && ok_;
     file_ = nullptr;
     buffer_ = nullptr;
+    pieces_.reset();
     fileBytes_.reset();
     fileBytesRoom_ = 0;
     return ok ? 1 : 0;

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace tk73pgm {
 
@@ -47,9 +46,10 @@ class InPlaceWriter {
     void touch(size_t offset, size_t count) {
         // Most often the change is a new piece of the span: after the last one and near it.
         const size_t end = offset + count;
-        if (count != 0 && !pieces_.empty() && offset > pieces_.back().end() &&
-            offset <= spanEnd_ + kMergeGap && end - spanFirst_ <= kMaxSpan) {
-            pieces_.push_back({offset, count});
+        if (count != 0 && pieceCount_ != 0 && pieceCount_ < kMaxPieces &&
+            offset > pieces_[pieceCount_ - 1].end() && offset <= spanEnd_ + kMergeGap &&
+            end - spanFirst_ <= kMaxSpan) {
+            pieces_[pieceCount_++] = {offset, count};
             spanEnd_ = std::max(spanEnd_, end);
             return;
         }
@@ -66,6 +66,8 @@ class InPlaceWriter {
     // Spans end after this many bytes, so that the file's bytes between the changes are read
     // into a buffer of moderate size even when every record of a large file changed.
     static constexpr size_t kMaxSpan = size_t{256} << 10;
+    // Spans end after this many pieces too, so that their list has a fixed room.
+    static constexpr size_t kMaxPieces = 4096;
 
     // Changed bytes [first, first + count) of the buffer.
     struct Piece {
@@ -83,7 +85,8 @@ class InPlaceWriter {
     bool ok_ = true;
     // The span: its pieces, in the order they came, and the bytes from the first piece's start
     // to the furthest end.
-    std::vector<Piece> pieces_;
+    std::unique_ptr<Piece[]> pieces_;
+    size_t pieceCount_ = 0;
     size_t spanFirst_ = 0;
     size_t spanEnd_ = 0;
     // The file's bytes of the span, read into room for fileBytesRoom_ bytes.

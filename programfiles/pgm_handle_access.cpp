@@ -9,6 +9,7 @@
 #include "programfiles/pgm_item_places.h"
 #include "programfiles/pgm_item_value.h"
 #include "programfiles/pgm_open_file.h"
+#include "programfiles/pgm_record_access.h"
 
 namespace {
 
@@ -30,128 +31,6 @@ std::vector<const tagPGMITEMDEF*> itemsOfFile(const tagPGMITEMDEF* items,
         }
     }
     return inFile;
-}
-
-// The items of one file in one read or write: their places, their values (element i for record
-// first + i) and the records that lie within the range of every one of them.
-struct FileItems {
-    tk73pgm::ItemPlaces& places;
-    const std::vector<const tagPGMITEMDEF*>& items;
-    const std::vector<tagPGMITEMDATA*>& values;
-    long rangeFirst;
-    long rangeEnd;
-};
-
-// One item of a read, with what the reading of a line of the learned layout needs at hand.
-struct ReadSlot {
-    const tagPGMITEMDEF* item;
-    tagPGMITEMDATA* values;
-    int32_t dataType;
-    // The item's first character from the start of a line of the layout, and whether it fits.
-    size_t offset;
-    bool fits;
-};
-
-// Reads the items of a line of the learned layout (at line) into their values at index; false at
-// the first item that fails.
-bool readLayoutLine(const char* line, const std::vector<ReadSlot>& slots, long record,
-                    size_t index) {
-    for (const ReadSlot& slot : slots) {
-        tagPGMITEMDATA& value = slot.values[index];
-        const char* item = line + slot.offset;
-        int read = 0;
-        switch (slot.fits ? slot.dataType : -1) {
-            case PGM_DATA_CHAR:
-                read = tk73pgm::readItemValueOf<PGM_DATA_CHAR>(item, *slot.item, value, false);
-                break;
-            case PGM_DATA_DIGIT:
-                read = tk73pgm::readItemValueOf<PGM_DATA_DIGIT>(item, *slot.item, value, false);
-                break;
-            case PGM_DATA_BIT:
-                read = tk73pgm::readItemValueOf<PGM_DATA_BIT>(item, *slot.item, value, false);
-                break;
-            case PGM_DATA_HEX:
-                read = tk73pgm::readItemValueOf<PGM_DATA_HEX>(item, *slot.item, value, false);
-                break;
-            default:
-                break;
-        }
-        if (!read) {
-            return false;
-        }
-        value.record = static_cast<int32_t>(record);
-    }
-    return true;
-}
-
-// Reads the items of records first to end - 1 into their values; false at the first record or
-// item that fails.
-bool readRecords(const tk73pgm::PgmLoadedFile& file, FileItems& access, long first, long end) {
-    const char* bytes = file.contents.bytes.get();
-    const size_t count = access.items.size();
-    std::vector<ReadSlot> slots;
-    for (size_t k = 0; k < count; ++k) {
-        slots.push_back({access.items[k], access.values[k], access.items[k]->nDataType, 0, false});
-    }
-    unsigned layouts = 0;
-    for (long record = first; record < end; ++record) {
-        if (record < access.rangeFirst || record >= access.rangeEnd ||
-            !access.places.seek(record)) {
-            return false;
-        }
-        const size_t index = static_cast<size_t>(record - first);
-        if (access.places.usesLayout()) {
-            if (layouts != access.places.layouts()) {
-                layouts = access.places.layouts();
-                for (size_t k = 0; k < count; ++k) {
-                    slots[k].fits = access.places.placeInLayout(k, slots[k].offset);
-                }
-            }
-            if (!readLayoutLine(bytes + access.places.lineStart(), slots, record, index)) {
-                return false;
-            }
-            continue;
-        }
-        for (size_t k = 0; k < count; ++k) {
-            size_t at = 0;
-            tagPGMITEMDATA& value = access.values[k][index];
-            if (!access.places.first(k, at) ||
-                !tk73pgm::readItemValue(bytes, at, *access.items[k], value, true)) {
-                return false;
-            }
-            value.record = static_cast<int32_t>(record);
-        }
-    }
-    return true;
-}
-
-// Writes the values into the items of records first to end - 1; false at the first record or
-// item that fails (what was written before stays written).
-bool writeRecords(tk73pgm::PgmOpenFile& open, FileItems& access, long first, long end) {
-    char* bytes = open.bytes();
-    const size_t count = access.items.size();
-    for (long record = first; record < end; ++record) {
-        if (record < access.rangeFirst || record >= access.rangeEnd ||
-            !access.places.seek(record)) {
-            return false;
-        }
-        const size_t index = static_cast<size_t>(record - first);
-        for (size_t k = 0; k < count; ++k) {
-            tk73pgm::ItemPlace place;
-            if (!access.places.place(k, place)) {
-                return false;
-            }
-            const char before = place.first > place.fieldFirst ? bytes[place.first - 1] : '\0';
-            const size_t written =
-                tk73pgm::writeItemValue(bytes + place.first, before, *access.items[k],
-                                        access.values[k][index], place.quoted);
-            if (written == 0) {
-                return false;
-            }
-            open.changed(place.first, written);
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -223,10 +102,10 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
             rangeEnd = std::min(rangeEnd, static_cast<long>(item.nFirstRecord) + item.nRecordCount);
         }
         tk73pgm::ItemPlaces places(open.file(), slots);
-        FileItems access{places, slots, slotValues, rangeFirst, rangeEnd};
+        const tk73pgm::FileItems access{places, slots, slotValues, rangeFirst, rangeEnd};
         const long end = static_cast<long>(firstRecord) + recordCount;
-        const bool ok = write ? writeRecords(open, access, firstRecord, end)
-                              : readRecords(open.file(), access, firstRecord, end);
+        const bool ok = write ? tk73pgm::writeRecords(open, access, firstRecord, end)
+                              : tk73pgm::readRecords(open.file(), access, firstRecord, end);
         if (!open.close()) {
             // The loaded copy holds changes that did not reach the file.
             if (loaded != nullptr) {

@@ -60,10 +60,10 @@ class ItemPlaces {
     size_t lineStart() const { return start_; }
     // Counts the layouts learned: the places in them change when it does.
     unsigned layouts() const { return layouts_; }
-    // Where item k stands in a line of the learned layout: its first character from the line's
-    // start; false when it does not fit there.
-    bool placeInLayout(size_t k, size_t& offset) const {
-        offset = learned_[k].place.first;
+    // Where item k stands in a line of the learned layout, from the line's start; false when it
+    // does not fit there.
+    bool placeInLayout(size_t k, ItemPlace& place) const {
+        place = learned_[k].place;
         return learned_[k].fits;
     }
 

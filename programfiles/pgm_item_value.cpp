@@ -1,6 +1,5 @@
 #include "programfiles/pgm_item_value.h"
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -10,48 +9,6 @@
 namespace tk73pgm {
 
 namespace {
-
-// Whether the number has at most width digits in the base.
-template <unsigned Base>
-bool numberFits(uint64_t value, size_t width) {
-    if constexpr (Base == 16) {
-        return width >= 16 || (value >> (4 * width)) == 0;
-    } else {
-        static constexpr auto kPowers = [] {
-            std::array<uint64_t, 20> powers{};
-            uint64_t power = 1;
-            for (uint64_t& p : powers) {
-                p = power;
-                power *= 10;
-            }
-            return powers;
-        }();
-        return width >= kPowers.size() || value < kPowers[width];
-    }
-}
-
-// Writes the number with leading zeros to exactly width digits (upper-case letters) at out; 0,
-// and nothing written, when it has more digits than that. The base is a constant, so that no
-// digit costs a division; eight decimal digits are written at once.
-template <unsigned Base>
-int writeNumber(uint64_t value, size_t width, char* out) {
-    if (width == 0 || !numberFits<Base>(value, width)) {
-        return 0;
-    }
-    if constexpr (Base == 10) {
-        if (width == 8) {
-            storeWord(out, eightDigitCharacters(value));
-            return 1;
-        }
-    }
-    size_t pos = width;
-    do {
-        out[--pos] = "0123456789ABCDEF"[value % Base];
-        value /= Base;
-    } while (value != 0);
-    std::memset(out, '0', pos);
-    return 1;
-}
 
 template <unsigned Base>
 int formatNumber(uint64_t value, size_t width, std::string& out) {
@@ -112,40 +69,18 @@ bool breaksLayout(char c, char before, bool quotedField) {
 
 }  // namespace
 
-size_t writeItemValue(char* item, char before, const tagPGMITEMDEF& def,
-                      const tagPGMITEMDATA& value, bool quotedField) {
+size_t writeText(char* item, char before, const tagPGMITEMDEF& def, const tagPGMITEMDATA& value,
+                 bool quotedField) {
     const size_t width = static_cast<size_t>(def.nWidth);
-    switch (def.nDataType) {
-        case PGM_DATA_BIT: {
-            if (!isHexDigit(item[0])) {
-                return 0;
-            }
-            const int mask = 1 << (def.nWidth - 1);
-            int digit = digitValue(item[0], 16) & ~mask;
-            if (value.value & 1) {
-                digit |= mask;
-            }
-            item[0] = "0123456789ABCDEF"[digit];
-            return 1;
-        }
-        case PGM_DATA_DIGIT:
-            return writeNumber<10>(value.value, width, item) ? width : 0;
-        case PGM_DATA_HEX:
-            return writeNumber<16>(value.value, width, item) ? width : 0;
-        case PGM_DATA_CHAR: {
-            const char* text = value.text.c_str();
-            const size_t count = wholeCharacters(text, std::strlen(text), width);
-            for (size_t i = 0; i < count; ++i) {
-                const char c = breaksLayout(text[i], before, quotedField) ? ' ' : text[i];
-                item[i] = c;
-                before = c;
-            }
-            std::memset(item + count, ' ', width - count);
-            return width;
-        }
-        default:
-            return 0;
+    const char* text = value.text.c_str();
+    const size_t count = wholeCharacters(text, std::strlen(text), width);
+    for (size_t i = 0; i < count; ++i) {
+        const char c = breaksLayout(text[i], before, quotedField) ? ' ' : text[i];
+        item[i] = c;
+        before = c;
     }
+    std::memset(item + count, ' ', width - count);
+    return width;
 }
 
 tagPGMITEMDATA wantedNumber(const tagPGMITEMDEF& def, uint64_t number) {

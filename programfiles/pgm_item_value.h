@@ -5,6 +5,7 @@
 // written with leading zeros to the item's full width and text is padded with blanks, so a write
 // never changes the length of a line.
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -234,15 +235,96 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
     }
 }
 
-// Writes value over the item's characters at item (before: the character in front of them in
-// the field, or NUL at the field's start); the count of characters written, or 0 (nothing
-// written) when the value does not fit the item: a number with more digits than its width, or a
-// bit item on a character that is not a hexadecimal digit. Numbers get leading zeros to the
-// item's width, texts trailing blanks. Characters that would change the line's layout are
+// Whether the number has at most width digits in the base.
+template <unsigned Base>
+inline bool numberFits(uint64_t value, size_t width) {
+    if constexpr (Base == 16) {
+        return width >= 16 || (value >> (4 * width)) == 0;
+    } else {
+        static constexpr auto kPowers = [] {
+            std::array<uint64_t, 20> powers{};
+            uint64_t power = 1;
+            for (uint64_t& p : powers) {
+                p = power;
+                power *= 10;
+            }
+            return powers;
+        }();
+        return width >= kPowers.size() || value < kPowers[width];
+    }
+}
+
+// Writes the number with leading zeros to exactly width digits (upper-case letters) at out; 0,
+// and nothing written, when it has more digits than that. The base is a constant, so that no
+// digit costs a division; eight decimal digits are written at once.
+template <unsigned Base>
+inline int writeNumber(uint64_t value, size_t width, char* out) {
+    if (width == 0 || !numberFits<Base>(value, width)) {
+        return 0;
+    }
+    if constexpr (Base == 10) {
+        if (width == 8) {
+            storeWord(out, eightDigitCharacters(value));
+            return 1;
+        }
+    }
+    size_t pos = width;
+    do {
+        out[--pos] = "0123456789ABCDEF"[value % Base];
+        value /= Base;
+    } while (value != 0);
+    std::memset(out, '0', pos);
+    return 1;
+}
+
+// writeItemValueOf for a character item.
+size_t writeText(char* item, char before, const tagPGMITEMDEF& def, const tagPGMITEMDATA& value,
+                 bool quotedField);
+
+// Writes value over the characters at item of an item of the data type (before: the character in
+// front of them in the field, or NUL at the field's start); the count of characters written, or 0
+// (nothing written) when the value does not fit the item: a number with more digits than its
+// width, or a bit item on a character that is not a hexadecimal digit. Numbers get leading zeros
+// to the item's width, texts trailing blanks. Characters that would change the line's layout are
 // written as blanks: quotes and line breaks, a comma in a field without quotes, and a comma right
 // after a quote (which would end a quoted field).
-size_t writeItemValue(char* item, char before, const tagPGMITEMDEF& def,
-                      const tagPGMITEMDATA& value, bool quotedField);
+template <int DataType>
+inline size_t writeItemValueOf(char* item, char before, const tagPGMITEMDEF& def,
+                               const tagPGMITEMDATA& value, bool quotedField) {
+    const size_t width = static_cast<size_t>(def.nWidth);
+    if constexpr (DataType == PGM_DATA_CHAR) {
+        return writeText(item, before, def, value, quotedField);
+    } else if constexpr (DataType == PGM_DATA_BIT) {
+        int digit = digitValue(item[0], 16);
+        if (digit < 0) {
+            return 0;
+        }
+        const int mask = 1 << (def.nWidth - 1);
+        digit = (value.value & 1) ? (digit | mask) : (digit & ~mask);
+        item[0] = "0123456789ABCDEF"[digit];
+        return 1;
+    } else {
+        return writeNumber<(DataType == PGM_DATA_HEX ? 16u : 10u)>(value.value, width, item) ? width
+                                                                                             : 0;
+    }
+}
+
+// writeItemValueOf for the item's data type; 0 for an unknown data type.
+inline size_t writeItemValue(char* item, char before, const tagPGMITEMDEF& def,
+                             const tagPGMITEMDATA& value, bool quotedField) {
+    switch (def.nDataType) {
+        case PGM_DATA_CHAR:
+            return writeItemValueOf<PGM_DATA_CHAR>(item, before, def, value, quotedField);
+        case PGM_DATA_DIGIT:
+            return writeItemValueOf<PGM_DATA_DIGIT>(item, before, def, value, quotedField);
+        case PGM_DATA_BIT:
+            return writeItemValueOf<PGM_DATA_BIT>(item, before, def, value, quotedField);
+        case PGM_DATA_HEX:
+            return writeItemValueOf<PGM_DATA_HEX>(item, before, def, value, quotedField);
+        default:
+            return 0;
+    }
+}
 
 // The value that a search for a number in the item looks for: the number, and for a character
 // item its decimal digits with leading zeros to the item's width.

@@ -89,6 +89,7 @@ __attribute__((target("avx2"))) inline bool blocksMatchByAvx2(const char* p,
                                                               size_t blocks) {
     const __m256i quote = _mm256_set1_epi8('"');
     const __m256i comma = _mm256_set1_epi8(',');
+    // A byte is below a blank when the larger of it and 0x1F is 0x1F.
     const __m256i controlTop = _mm256_set1_epi8(0x1F);
     __m256i differences = _mm256_setzero_si256();
     for (size_t i = 0; i < blocks; ++i, p += 32) {

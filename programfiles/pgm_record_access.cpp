@@ -1,0 +1,177 @@
+#include "programfiles/pgm_record_access.h"
+
+#include "programfiles/pgm_item_value.h"
+
+namespace tk73pgm {
+
+namespace {
+
+// One item of an access, with what a line of the learned layout needs at hand: the item's place
+// from the line's start and whether it fits there.
+struct Slot {
+    const tagPGMITEMDEF* item;
+    tagPGMITEMDATA* values;
+    int32_t dataType;
+    ItemPlace place;
+    bool fits;
+};
+
+// The slots of the access's items, their places not yet known.
+std::vector<Slot> slotsOf(const FileItems& access) {
+    std::vector<Slot> slots;
+    for (size_t k = 0; k < access.items.size(); ++k) {
+        slots.push_back({access.items[k], access.values[k], access.items[k]->nDataType, {}, false});
+    }
+    return slots;
+}
+
+// Moves to the record's line; false when it is outside the range or the file. When the line
+// matches a layout that the slots do not know yet, they learn their places in it.
+inline bool seekRecord(const FileItems& access, long record, std::vector<Slot>& slots,
+                       unsigned& layouts) {
+    if (record < access.rangeFirst || record >= access.rangeEnd || !access.places.seek(record)) {
+        return false;
+    }
+    if (access.places.usesLayout() && layouts != access.places.layouts()) {
+        layouts = access.places.layouts();
+        for (size_t k = 0; k < slots.size(); ++k) {
+            slots[k].fits = access.places.placeInLayout(k, slots[k].place);
+        }
+    }
+    return true;
+}
+
+// Reads the items of a line of the learned layout (at line) into their values at index; false at
+// the first item that fails.
+bool readLayoutLine(const char* line, const std::vector<Slot>& slots, long record, size_t index) {
+    for (const Slot& slot : slots) {
+        tagPGMITEMDATA& value = slot.values[index];
+        const char* item = line + slot.place.first;
+        int read = 0;
+        switch (slot.fits ? slot.dataType : -1) {
+            case PGM_DATA_CHAR:
+                read = readItemValueOf<PGM_DATA_CHAR>(item, *slot.item, value, false);
+                break;
+            case PGM_DATA_DIGIT:
+                read = readItemValueOf<PGM_DATA_DIGIT>(item, *slot.item, value, false);
+                break;
+            case PGM_DATA_BIT:
+                read = readItemValueOf<PGM_DATA_BIT>(item, *slot.item, value, false);
+                break;
+            case PGM_DATA_HEX:
+                read = readItemValueOf<PGM_DATA_HEX>(item, *slot.item, value, false);
+                break;
+            default:
+                break;
+        }
+        if (!read) {
+            return false;
+        }
+        value.record = static_cast<int32_t>(record);
+    }
+    return true;
+}
+
+// Writes the values at index into the items of the line of the learned layout at lineStart;
+// false at the first item that fails.
+bool writeLayoutLine(PgmOpenFile& open, size_t lineStart, const std::vector<Slot>& slots,
+                     size_t index) {
+    char* bytes = open.bytes();
+    for (const Slot& slot : slots) {
+        const size_t first = lineStart + slot.place.first;
+        const char before = slot.place.first > slot.place.fieldFirst ? bytes[first - 1] : '\0';
+        const tagPGMITEMDATA& value = slot.values[index];
+        const bool quoted = slot.place.quoted;
+        size_t written = 0;
+        switch (slot.fits ? slot.dataType : -1) {
+            case PGM_DATA_CHAR:
+                written = writeItemValueOf<PGM_DATA_CHAR>(bytes + first, before, *slot.item, value,
+                                                          quoted);
+                break;
+            case PGM_DATA_DIGIT:
+                written = writeItemValueOf<PGM_DATA_DIGIT>(bytes + first, before, *slot.item, value,
+                                                           quoted);
+                break;
+            case PGM_DATA_BIT:
+                written = writeItemValueOf<PGM_DATA_BIT>(bytes + first, before, *slot.item, value,
+                                                         quoted);
+                break;
+            case PGM_DATA_HEX:
+                written = writeItemValueOf<PGM_DATA_HEX>(bytes + first, before, *slot.item, value,
+                                                         quoted);
+                break;
+            default:
+                break;
+        }
+        if (written == 0) {
+            return false;
+        }
+        open.changed(first, written);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool readRecords(const PgmLoadedFile& file, const FileItems& access, long first, long end) {
+    const char* bytes = file.contents.bytes.get();
+    std::vector<Slot> slots = slotsOf(access);
+    unsigned layouts = 0;
+    for (long record = first; record < end; ++record) {
+        if (!seekRecord(access, record, slots, layouts)) {
+            return false;
+        }
+        const size_t index = static_cast<size_t>(record - first);
+        if (access.places.usesLayout()) {
+            if (!readLayoutLine(bytes + access.places.lineStart(), slots, record, index)) {
+                return false;
+            }
+            continue;
+        }
+        // A line off the layout may hold quotes inside its fields.
+        for (size_t k = 0; k < slots.size(); ++k) {
+            size_t at = 0;
+            tagPGMITEMDATA& value = slots[k].values[index];
+            if (!access.places.first(k, at) ||
+                !readItemValue(bytes, at, *slots[k].item, value, true)) {
+                return false;
+            }
+            value.record = static_cast<int32_t>(record);
+        }
+    }
+    return true;
+}
+
+bool writeRecords(PgmOpenFile& open, const FileItems& access, long first, long end) {
+    char* bytes = open.bytes();
+    std::vector<Slot> slots = slotsOf(access);
+    unsigned layouts = 0;
+    for (long record = first; record < end; ++record) {
+        if (!seekRecord(access, record, slots, layouts)) {
+            return false;
+        }
+        const size_t index = static_cast<size_t>(record - first);
+        if (access.places.usesLayout()) {
+            if (!writeLayoutLine(open, access.places.lineStart(), slots, index)) {
+                return false;
+            }
+            continue;
+        }
+        for (size_t k = 0; k < slots.size(); ++k) {
+            ItemPlace place;
+            if (!access.places.place(k, place)) {
+                return false;
+            }
+            const char before = place.first > place.fieldFirst ? bytes[place.first - 1] : '\0';
+            const size_t written = writeItemValue(bytes + place.first, before, *slots[k].item,
+                                                  slots[k].values[index], place.quoted);
+            if (written == 0) {
+                return false;
+            }
+            open.changed(place.first, written);
+        }
+    }
+    return true;
+}
+
+}  // namespace tk73pgm
