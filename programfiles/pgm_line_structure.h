@@ -6,16 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "programfiles/pgm_processor.h"
 #include "programfiles/pgm_record_lines.h"
-
-#if defined(__SSE2__) || defined(_M_X64)
-#include <emmintrin.h>
-#define TK73PGM_SSE2 1
-#endif
-#if defined(__GNUC__) && defined(__x86_64__)
-#include <immintrin.h>
-#define TK73PGM_AVX2 1
-#endif
 
 namespace tk73pgm {
 
@@ -110,18 +102,6 @@ __attribute__((target("avx2"))) inline bool blocksMatchByAvx2(const char* p,
     return _mm256_testz_si256(differences, differences) != 0;
 }
 
-// Whether the processor (and the system) can run blocksMatchByAvx2.
-inline bool hasAvx2() {
-    static const bool has = [] {
-        __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
-    }();
-    return has;
-}
-#else
-inline bool hasAvx2() {
-    return false;
-}
 #endif
 
 // blocksMatch by the widest way the processor has (wide: hasAvx2, asked once by the caller).
