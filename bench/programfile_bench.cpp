@@ -62,6 +62,13 @@ bool makeStore(const std::string& folder, PluStore& store) {
     std::error_code error;
     std::filesystem::create_directories(store.mainteFolder, error);
     std::filesystem::copy_file(model + "/" + kModel + ".INI", store.definitionFile, error);
+    // The copy keeps the shipped file's time, as an installed definition file is not one changed
+    // a moment ago (whose profile values are read anew rather than from the kept copy).
+    if (!error) {
+        std::filesystem::last_write_time(
+            store.definitionFile,
+            std::filesystem::last_write_time(model + "/" + kModel + ".INI", error), error);
+    }
     tk73tools::GenerateRequest request;
     request.modelFolder = model;
     request.fileNo = 4;
