@@ -19,19 +19,15 @@ class RecordNumberText {
         constexpr uint64_t kSevenBytes = 0x00FFFFFFFFFFFFFFULL;
         return (word & kSevenBytes) == six_ || (fiveFit() && (word & kSixBytes) == five());
     }
-    // Moves on to the next number; false past 999,999.
-    bool next() {
-        // The last digit is byte 5; nines carry into the digit in front of them.
-        for (unsigned shift = 40;; shift -= 8) {
-            if (((six_ >> shift) & 0xFF) != '9') {
-                six_ += uint64_t{1} << shift;
-                return true;
-            }
+    // Moves on to the next number, up to 999,999 (six digits hold no more).
+    void next() {
+        // The last digit is byte 5; nines become zeros and carry into the digit in front.
+        unsigned shift = 40;
+        while (shift > 0 && ((six_ >> shift) & 0xFF) == '9') {
             six_ -= uint64_t{9} << shift;
-            if (shift == 0) {
-                return false;
-            }
+            shift -= 8;
         }
+        six_ += uint64_t{1} << shift;
     }
 
   private:
@@ -46,27 +42,32 @@ class RecordNumberText {
 }  // namespace
 
 std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limit) {
+    // Six-digit record numbers count to 999,999: no line after that record can be one.
+    constexpr size_t kMostRecords = 999999;
+    const size_t most = limit < 0 ? kMostRecords : std::min<size_t>(limit, kMostRecords);
     std::vector<size_t> starts;
+    size_t found = 0;
     RecordNumberText number;
-    bool more = true;
-    size_t lineStart = 0;
-    while (lineStart < size && (limit < 0 || static_cast<long>(starts.size()) < limit)) {
-        const bool record = more && number.begins(bytes + lineStart);
+    const char* const end = bytes + size;
+    const char* line = bytes;
+    while (line < end && found < most) {
+        const bool record = number.begins(line);
         if (record) {
-            starts.push_back(lineStart);
-            more = number.next();
+            starts.push_back(static_cast<size_t>(line - bytes));
+            number.next();
+            ++found;
         }
-        const void* newline = std::memchr(bytes + lineStart, '\n', size - lineStart);
-        if (newline == nullptr) {
+        const char* lineBreak = static_cast<const char*>(std::memchr(line, '\n', end - line));
+        if (lineBreak == nullptr) {
             break;
         }
-        const size_t next = static_cast<size_t>(static_cast<const char*>(newline) - bytes) + 1;
-        // Record lines are all as long as the first: room for the rest at once (no more than
-        // six-digit record numbers can count).
-        if (record && starts.size() == 1) {
-            starts.reserve(std::min<size_t>((size - lineStart) / (next - lineStart) + 1, 999999));
+        // Record lines are all as long as the first: room for the rest at once.
+        if (record && found == 1) {
+            starts.reserve(std::min<size_t>(
+                static_cast<size_t>(end - line) / static_cast<size_t>(lineBreak + 1 - line) + 1,
+                most));
         }
-        lineStart = next;
+        line = lineBreak + 1;
     }
     return starts;
 }
