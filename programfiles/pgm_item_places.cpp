@@ -11,7 +11,7 @@ namespace {
 
 // Records ahead of the current one whose line is fetched: enough lines in flight to hide the
 // memory's latency behind the work on the lines between.
-constexpr long kPrefetchDistance = 6;
+constexpr long kPrefetchDistance = 12;
 
 }  // namespace
 
