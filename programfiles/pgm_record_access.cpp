@@ -6,6 +6,9 @@ namespace tk73pgm {
 
 namespace {
 
+// Records ahead of the one read whose values are fetched, as the lines are (ItemPlaces).
+constexpr long kValuesAhead = 12;
+
 // One item of an access, with what a line of the learned layout needs at hand: the item's place
 // from the line's start and whether it fits there.
 struct Slot {
@@ -123,6 +126,12 @@ bool readRecords(const PgmLoadedFile& file, const FileItems& access, long first,
         }
         const size_t index = static_cast<size_t>(record - first);
         if (access.places.usesLayout()) {
+            // The values of the records ahead, as the lines are.
+            if (record + kValuesAhead < end) {
+                for (const Slot& slot : slots) {
+                    prefetchToWrite(slot.values + index + kValuesAhead);
+                }
+            }
             if (!readLayoutLine(bytes + access.places.lineStart(), slots, record, index)) {
                 return false;
             }

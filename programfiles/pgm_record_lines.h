@@ -54,6 +54,15 @@ inline void prefetch(const char* p) {
 #endif
 }
 
+// The same for a line that a scan will write soon.
+inline void prefetchToWrite(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p, 1);
+#else
+    static_cast<void>(p);
+#endif
+}
+
 // Stores the word as eight bytes at p, its lowest byte at p[0].
 inline void storeWord(char* p, uint64_t word) {
     if constexpr (std::endian::native != std::endian::little) {
