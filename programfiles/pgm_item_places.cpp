@@ -26,7 +26,7 @@ bool ItemPlaces::seek(long record) {
     if (record == record_) {
         return true;
     }
-    const std::vector<size_t>& lines = file_.records;
+    const std::vector<RecordLineStart>& lines = file_.records;
     const long count = static_cast<long>(lines.size());
     if (record < 1 || record > count) {
         return false;

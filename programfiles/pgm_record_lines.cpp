@@ -41,11 +41,11 @@ class RecordNumberText {
 
 }  // namespace
 
-std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limit) {
+std::vector<RecordLineStart> collectRecordLines(const char* bytes, size_t size, long limit) {
     // Six-digit record numbers count to 999,999: no line after that record can be one.
     constexpr size_t kMostRecords = 999999;
     const size_t most = limit < 0 ? kMostRecords : std::min<size_t>(limit, kMostRecords);
-    std::vector<size_t> starts;
+    std::vector<RecordLineStart> starts;
     size_t found = 0;
     RecordNumberText number;
     const char* const end = bytes + size;
@@ -53,7 +53,7 @@ std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limi
     while (line < end && found < most) {
         const bool record = number.begins(line);
         if (record) {
-            starts.push_back(static_cast<size_t>(line - bytes));
+            starts.push_back(static_cast<RecordLineStart>(line - bytes));
             number.next();
             ++found;
         }

@@ -189,9 +189,12 @@ class FieldCursor {
     FieldSpan span_;
 };
 
+// The offset of a record line's start in its file's bytes.
+using RecordLineStart = uint32_t;
+
 // Collects the record lines of a loaded file: scanning line by line, a line that begins with the
 // next expected record number in 6 or 5 digits followed by "," is that record; other lines are
 // passed over. Scanning stops after limit records (limit < 0: no limit).
-std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limit);
+std::vector<RecordLineStart> collectRecordLines(const char* bytes, size_t size, long limit);
 
 }  // namespace tk73pgm
