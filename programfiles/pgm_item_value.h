@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "programfiles/pgm_item_def.h"
@@ -184,6 +185,24 @@ inline void readItemText(const char* item, size_t count, std::string& text, bool
     }
 }
 
+// Calls use with the data type as a constant (a std::integral_constant), so that the code for
+// each data type is made for it alone; for an unknown data type the answer is 0.
+template <typename Use>
+inline auto forDataType(int dataType, Use&& use) {
+    switch (dataType) {
+        case PGM_DATA_CHAR:
+            return use(std::integral_constant<int, PGM_DATA_CHAR>{});
+        case PGM_DATA_DIGIT:
+            return use(std::integral_constant<int, PGM_DATA_DIGIT>{});
+        case PGM_DATA_BIT:
+            return use(std::integral_constant<int, PGM_DATA_BIT>{});
+        case PGM_DATA_HEX:
+            return use(std::integral_constant<int, PGM_DATA_HEX>{});
+        default:
+            return decltype(use(std::integral_constant<int, PGM_DATA_CHAR>{})){};
+    }
+}
+
 // Reads the value of an item of the data type from its characters at item (mayHoldQuotes as for
 // readItemText). 0 when they do not hold a value of the type (a bit item on a character that is
 // not a hexadecimal digit). A number beyond 64 bits is one record's unreadable value, not a
@@ -220,19 +239,9 @@ inline int readItemValueOf(const char* item, const tagPGMITEMDEF& def, tagPGMITE
 // for an unknown data type.
 inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
                          tagPGMITEMDATA& out, bool mayHoldQuotes) {
-    const char* item = bytes + first;
-    switch (def.nDataType) {
-        case PGM_DATA_CHAR:
-            return readItemValueOf<PGM_DATA_CHAR>(item, def, out, mayHoldQuotes);
-        case PGM_DATA_DIGIT:
-            return readItemValueOf<PGM_DATA_DIGIT>(item, def, out, mayHoldQuotes);
-        case PGM_DATA_BIT:
-            return readItemValueOf<PGM_DATA_BIT>(item, def, out, mayHoldQuotes);
-        case PGM_DATA_HEX:
-            return readItemValueOf<PGM_DATA_HEX>(item, def, out, mayHoldQuotes);
-        default:
-            return 0;
-    }
+    return forDataType(def.nDataType, [&](auto type) {
+        return readItemValueOf<decltype(type)::value>(bytes + first, def, out, mayHoldQuotes);
+    });
 }
 
 // Whether the number has at most width digits in the base.
@@ -312,18 +321,9 @@ inline size_t writeItemValueOf(char* item, char before, const tagPGMITEMDEF& def
 // writeItemValueOf for the item's data type; 0 for an unknown data type.
 inline size_t writeItemValue(char* item, char before, const tagPGMITEMDEF& def,
                              const tagPGMITEMDATA& value, bool quotedField) {
-    switch (def.nDataType) {
-        case PGM_DATA_CHAR:
-            return writeItemValueOf<PGM_DATA_CHAR>(item, before, def, value, quotedField);
-        case PGM_DATA_DIGIT:
-            return writeItemValueOf<PGM_DATA_DIGIT>(item, before, def, value, quotedField);
-        case PGM_DATA_BIT:
-            return writeItemValueOf<PGM_DATA_BIT>(item, before, def, value, quotedField);
-        case PGM_DATA_HEX:
-            return writeItemValueOf<PGM_DATA_HEX>(item, before, def, value, quotedField);
-        default:
-            return 0;
-    }
+    return forDataType(def.nDataType, [&](auto type) {
+        return writeItemValueOf<decltype(type)::value>(item, before, def, value, quotedField);
+    });
 }
 
 // The value that a search for a number in the item looks for: the number, and for a character

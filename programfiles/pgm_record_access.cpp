@@ -49,25 +49,11 @@ inline bool seekRecord(const FileItems& access, long record, std::vector<Slot>& 
 bool readLayoutLine(const char* line, const std::vector<Slot>& slots, long record, size_t index) {
     for (const Slot& slot : slots) {
         tagPGMITEMDATA& value = slot.values[index];
-        const char* item = line + slot.place.first;
-        int read = 0;
-        switch (slot.fits ? slot.dataType : -1) {
-            case PGM_DATA_CHAR:
-                read = readItemValueOf<PGM_DATA_CHAR>(item, *slot.item, value, false);
-                break;
-            case PGM_DATA_DIGIT:
-                read = readItemValueOf<PGM_DATA_DIGIT>(item, *slot.item, value, false);
-                break;
-            case PGM_DATA_BIT:
-                read = readItemValueOf<PGM_DATA_BIT>(item, *slot.item, value, false);
-                break;
-            case PGM_DATA_HEX:
-                read = readItemValueOf<PGM_DATA_HEX>(item, *slot.item, value, false);
-                break;
-            default:
-                break;
-        }
-        if (!read) {
+        const auto read = [&](auto type) {
+            return readItemValueOf<decltype(type)::value>(line + slot.place.first, *slot.item,
+                                                          value, false);
+        };
+        if (!slot.fits || !forDataType(slot.dataType, read)) {
             return false;
         }
         value.record = static_cast<int32_t>(record);
@@ -83,29 +69,11 @@ bool writeLayoutLine(PgmOpenFile& open, size_t lineStart, const std::vector<Slot
     for (const Slot& slot : slots) {
         const size_t first = lineStart + slot.place.first;
         const char before = slot.place.first > slot.place.fieldFirst ? bytes[first - 1] : '\0';
-        const tagPGMITEMDATA& value = slot.values[index];
-        const bool quoted = slot.place.quoted;
-        size_t written = 0;
-        switch (slot.fits ? slot.dataType : -1) {
-            case PGM_DATA_CHAR:
-                written = writeItemValueOf<PGM_DATA_CHAR>(bytes + first, before, *slot.item, value,
-                                                          quoted);
-                break;
-            case PGM_DATA_DIGIT:
-                written = writeItemValueOf<PGM_DATA_DIGIT>(bytes + first, before, *slot.item, value,
-                                                           quoted);
-                break;
-            case PGM_DATA_BIT:
-                written = writeItemValueOf<PGM_DATA_BIT>(bytes + first, before, *slot.item, value,
-                                                         quoted);
-                break;
-            case PGM_DATA_HEX:
-                written = writeItemValueOf<PGM_DATA_HEX>(bytes + first, before, *slot.item, value,
-                                                         quoted);
-                break;
-            default:
-                break;
-        }
+        const auto write = [&](auto type) {
+            return writeItemValueOf<decltype(type)::value>(bytes + first, before, *slot.item,
+                                                           slot.values[index], slot.place.quoted);
+        };
+        const size_t written = slot.fits ? forDataType(slot.dataType, write) : 0;
         if (written == 0) {
             return false;
         }

@@ -92,11 +92,6 @@ inline uint64_t bytesEqual(uint64_t word, char c) {
     return ~(((x & kLow7) + kLow7) | x | kLow7);
 }
 
-// Whether any byte of the word is a control character (below a blank): NUL, CR, LF, tab...
-inline bool hasControlByte(uint64_t word) {
-    return ((word - kEveryByte * 0x20) & ~word & kHighBits) != 0;
-}
-
 // The first byte from p on that is the delimiter, a NUL, a LF or a CR. Eight bytes are looked
 // at together: a byte equal to c is found as a zero byte of the word XOR c.
 inline const char* findDelimiterOrBreak(const char* p, char delimiter) {
