@@ -29,7 +29,28 @@ class ItemPlaces {
 
     // Moves to the record's line (staying when it is there already); false when the file has no
     // such record.
-    bool seek(long record);
+    bool seek(long record) {
+        if (record == record_) {
+            return true;
+        }
+        const std::vector<RecordLineStart>& lines = file_.records;
+        const long count = static_cast<long>(lines.size());
+        if (record < 1 || record > count) {
+            return false;
+        }
+        const char* bytes = file_.contents.bytes.get();
+        // The line of a record ahead, in the direction of a scan from record to record.
+        const long ahead = record < record_ ? record - kLinesAhead : record + kLinesAhead;
+        if (ahead >= 1 && ahead <= count) {
+            prefetch(bytes + lines[static_cast<size_t>(ahead - 1)]);
+            prefetch(bytes + lines[static_cast<size_t>(ahead - 1)] + 64);
+        }
+        record_ = record;
+        start_ = lines[static_cast<size_t>(record - 1)];
+        useLayout_ = layout_.matches(bytes, file_.contents.size, start_) || learn();
+        walking_ = false;
+        return true;
+    }
     // Whether the line's fields come from the learned layout: then no quote stands inside them.
     bool usesLayout() const { return useLayout_; }
     // The place of item k (in the order given) in the line; false when its field or the room
@@ -66,6 +87,10 @@ class ItemPlaces {
         place = learned_[k].place;
         return learned_[k].fits;
     }
+
+    // Records ahead of the current one whose line is fetched: enough lines in flight to hide the
+    // memory's latency behind the work on the lines between.
+    static constexpr long kLinesAhead = 12;
 
   private:
     // The places of the items relative to the start of a line of the learned layout.

@@ -6,8 +6,8 @@ namespace tk73pgm {
 
 namespace {
 
-// Records ahead of the one read whose values are fetched, as the lines are (ItemPlaces).
-constexpr long kValuesAhead = 12;
+// Records ahead of the one read whose values are fetched, as the lines are.
+constexpr long kValuesAhead = ItemPlaces::kLinesAhead;
 
 // One item of an access, with what a line of the learned layout needs at hand: the item's place
 // from the line's start and whether it fits there.
