@@ -125,7 +125,8 @@ int leadingNumberOfAnyWidth(const char* chars, size_t count, uint64_t& value) {
         constexpr size_t kDigitsThatFit = 19;
         const size_t rest = count - i;
         if (count <= kDigitsThatFit && rest > 0 && rest < 8) {
-            constexpr uint64_t kScale[8] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+            static constexpr uint64_t kScale[8] = {1,     10,     100,     1000,
+                                                   10000, 100000, 1000000, 10000000};
             const int64_t few = fewDigits(chars + i, rest);
             if (few >= 0) {
                 value = sum * kScale[rest] + static_cast<uint64_t>(few);
