@@ -64,18 +64,6 @@ class ItemPlaces {
         }
         return walk(k, out);
     }
-    // The first character of item k in the line, as place gives it.
-    bool first(size_t k, size_t& out) {
-        if (useLayout_) {
-            const Learned& learned = learned_[k];
-            out = start_ + learned.place.first;
-            return learned.fits;
-        }
-        ItemPlace place;
-        const bool found = walk(k, place);
-        out = place.first;
-        return found;
-    }
 
     // The start of the line.
     size_t lineStart() const { return start_; }

@@ -107,10 +107,10 @@ bool readRecords(const PgmLoadedFile& file, const FileItems& access, long first,
         }
         // A line off the layout may hold quotes inside its fields.
         for (size_t k = 0; k < slots.size(); ++k) {
-            size_t at = 0;
+            ItemPlace place;
             tagPGMITEMDATA& value = slots[k].values[index];
-            if (!access.places.first(k, at) ||
-                !readItemValue(bytes, at, *slots[k].item, value, true)) {
+            if (!access.places.place(k, place) ||
+                !readItemValue(bytes, place.first, *slots[k].item, value, true)) {
                 return false;
             }
             value.record = static_cast<int32_t>(record);
