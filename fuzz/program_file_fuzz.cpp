@@ -1,8 +1,9 @@
 // Arbitrary text program files through the program file handle. The first bytes of an input
 // place one item (type, field, position, width), name a record and give a value; the rest is the
 // maintenance copy of file 4. The file's layout must lie inside the file and write back as it was
-// read. A value the handle writes reads back, is found by a search from its record and changes
-// only the item's characters in that record; a refused write leaves the file as it was.
+// read, and a read over the records must give what reads one by one give. A value the handle
+// writes reads back, is found by a search from its record and changes only the item's characters
+// in that record; a refused write leaves the file as it was.
 
 #include <cstdint>
 #include <cstring>
@@ -158,6 +159,37 @@ bool lineEndAt(const std::string& bytes, size_t at) {
            (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n');
 }
 
+// A read over all the records, which reuses the layout of one line for the lines that match it,
+// gives what the reads one by one give: the same values, and a failure only where one of them
+// fails (a number too wide for 64 bits reads as length 0 there and fails alone).
+void checkRangeRead(CPgmHandle& handle, tagPGMITEMDEF item,
+                    const std::vector<std::optional<Value>>& single) {
+    PGMITEMDATAARRAY values;
+    if (handle.ReadItems(&item, 1, 1, kRecords, &values, 0) != 1) {
+        bool failed = false;
+        for (const std::optional<Value>& value : single) {
+            failed = failed || !value.has_value();
+        }
+        check(failed);
+        return;
+    }
+    for (int r = 1; r <= kRecords; ++r) {
+        const tagPGMITEMDATA& read = values[static_cast<size_t>(r - 1)];
+        const std::optional<Value>& alone = single[static_cast<size_t>(r - 1)];
+        if (item.nDataType != PGM_DATA_CHAR && read.length == 0) {
+            check(!alone.has_value());
+            continue;
+        }
+        Value value;
+        if (item.nDataType == PGM_DATA_CHAR) {
+            value.text = read.text;
+        } else {
+            value.number = read.value;
+        }
+        check(read.record == r && alone == value);
+    }
+}
+
 // The written bytes: one run no longer than the item, with no line end before or after.
 void checkChangedBytes(const tagPGMITEMDEF& item, const std::string& before,
                        const std::string& after) {
@@ -207,6 +239,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int r = 1; r <= kRecords; ++r) {
         before.push_back(readItem(handle, item, r));
     }
+    checkRangeRead(handle, item, before);
 
     if (writeItem(handle, item, record, value) != 1) {
         check(readFile(path) == file);

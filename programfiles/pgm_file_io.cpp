@@ -5,19 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "programfiles/pgm_record_lines.h"
+
 namespace tk73pgm {
-
-namespace {
-
-// Changes closer together than this are written as one span: reading and writing back a few
-// bytes between them is far cheaper than another write call.
-constexpr size_t kMergeGap = 4096;
-
-// Spans end after this many bytes, so that the file's bytes between the changes are read into
-// a buffer of moderate size even when every record of a large file changed.
-constexpr size_t kMaxSpan = size_t{256} << 10;
-
-}  // namespace
 
 int readWholeFile(const std::string& path, FileBuffer& out) {
     std::error_code error;
@@ -63,34 +53,41 @@ int InPlaceWriter::open(const std::string& path, const char* buffer, size_t expe
         return 0;
     }
     file_ = std::fopen(path.c_str(), "r+b");
+    // Spans are read and written whole: the stream's own buffer would only copy them once more
+    // and read beyond them.
+    if (file_ != nullptr) {
+        std::setvbuf(file_, nullptr, _IONBF, 0);
+    }
     buffer_ = buffer;
     ok_ = true;
-    pieces_.clear();
+    pieces_ = std::make_unique_for_overwrite<Piece[]>(kMaxPieces);
+    pieceCount_ = 0;
     return file_ != nullptr ? 1 : 0;
 }
 
-void InPlaceWriter::touch(size_t offset, size_t count) {
+void InPlaceWriter::touchAny(size_t offset, size_t count) {
     if (count == 0 || file_ == nullptr) {
         return;
     }
     const size_t end = offset + count;
-    if (!pieces_.empty()) {
+    if (pieceCount_ != 0) {
         // A change that adjoins or overlaps the last one extends it.
-        Piece& last = pieces_.back();
+        Piece& last = pieces_[pieceCount_ - 1];
         if (offset >= last.first && offset <= last.end()) {
             last.count = std::max(last.end(), end) - last.first;
             spanEnd_ = std::max(spanEnd_, end);
             return;
         }
-        if (offset >= spanFirst_ && offset <= spanEnd_ + kMergeGap &&
+        if (pieceCount_ < kMaxPieces && offset >= spanFirst_ && offset <= spanEnd_ + kMergeGap &&
             end - spanFirst_ <= kMaxSpan) {
-            pieces_.push_back({offset, count});
+            pieces_[pieceCount_++] = {offset, count};
             spanEnd_ = std::max(spanEnd_, end);
             return;
         }
         writeSpan();
     }
-    pieces_.push_back({offset, count});
+    pieces_[0] = {offset, count};
+    pieceCount_ = 1;
     spanFirst_ = offset;
     spanEnd_ = end;
 }
@@ -98,32 +95,38 @@ void InPlaceWriter::touch(size_t offset, size_t count) {
 void InPlaceWriter::writeSpan() {
     const size_t count = spanEnd_ - spanFirst_;
     const char* bytes = buffer_ + spanFirst_;
-    if (pieces_.size() > 1) {
-        fileBytes_.resize(count);
-        ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
-              std::fread(fileBytes_.data(), 1, count, file_) == count;
-        for (const Piece& piece : pieces_) {
-            std::memcpy(fileBytes_.data() + (piece.first - spanFirst_), buffer_ + piece.first,
-                        piece.count);
+    if (pieceCount_ > 1) {
+        if (fileBytesRoom_ < count) {
+            fileBytes_ = std::make_unique_for_overwrite<char[]>(count);
+            fileBytesRoom_ = count;
         }
-        bytes = fileBytes_.data();
+        char* span = fileBytes_.get();
+        ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
+              std::fread(span, 1, count, file_) == count;
+        for (size_t i = 0; i < pieceCount_; ++i) {
+            const Piece& piece = pieces_[i];
+            copyBytes(span + (piece.first - spanFirst_), buffer_ + piece.first, piece.count);
+        }
+        bytes = span;
     }
     ok_ = ok_ && std::fseek(file_, static_cast<long>(spanFirst_), SEEK_SET) == 0 &&
           std::fwrite(bytes, 1, count, file_) == count;
-    pieces_.clear();
+    pieceCount_ = 0;
 }
 
 int InPlaceWriter::close() {
     if (file_ == nullptr) {
         return 0;
     }
-    if (!pieces_.empty()) {
+    if (pieceCount_ != 0) {
         writeSpan();
     }
     const bool ok = (std::fclose(file_) == 0) && ok_;
     file_ = nullptr;
     buffer_ = nullptr;
-    fileBytes_.clear();
+    pieces_.reset();
+    fileBytes_.reset();
+    fileBytesRoom_ = 0;
     return ok ? 1 : 0;
 }
 

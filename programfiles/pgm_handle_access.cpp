@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 #include "programfiles/pgm_handle.h"
+#include "programfiles/pgm_item_places.h"
 #include "programfiles/pgm_item_value.h"
-#include "programfiles/pgm_line_layout.h"
 #include "programfiles/pgm_open_file.h"
-#include "programfiles/pgm_record_lines.h"
+#include "programfiles/pgm_record_access.h"
 
 namespace {
 
@@ -20,55 +21,16 @@ bool inRange(const tagPGMITEMDEF& item, long record) {
            record < static_cast<long>(item.nFirstRecord) + item.nRecordCount;
 }
 
-// One record line of a file. Its fields come from the layout that the access learned from an
-// earlier line when this line matches it, else from walking the line.
-class RecordLine {
-  public:
-    // maxIndex: the highest field index that the access needs in this file.
-    RecordLine(const tk73pgm::PgmLoadedFile& file, tk73pgm::LineLayout& layout, int maxIndex,
-               long record)
-        : layout_(layout),
-          bytes_(file.contents.bytes.get()),
-          exists_(file.recordLine(record, start_) != 0),
-          cursor_(bytes_, exists_ ? start_ : file.contents.size) {
-        const size_t size = file.contents.size;
-        useLayout_ = exists_ && (layout.matches(bytes_, size, start_) ||
-                                 layout.learn(bytes_, size, start_, maxIndex));
-    }
-
-    bool exists() const { return exists_; }
-    // Whether the fields come from the learned layout: then no quote stands inside them.
-    bool usesLayout() const { return useLayout_; }
-
-    // The item's characters in the line; false when the field or room for the item is missing.
-    bool locate(const tagPGMITEMDEF& item, tk73pgm::FieldSpan& field, size_t& first) {
-        if (useLayout_) {
-            field = layout_.field(item.nFieldIndex, start_);
-        } else if (!cursor_.seek(item.nFieldIndex, field)) {
-            return false;
-        }
-        size_t count = 0;
-        return tk73pgm::itemCharacters(field, item, first, count);
-    }
-
-  private:
-    const tk73pgm::LineLayout& layout_;
-    const char* bytes_;
-    size_t start_ = 0;
-    bool exists_;
-    bool useLayout_ = false;
-    tk73pgm::FieldCursor cursor_;
-};
-
-// The highest field index of the items of the file.
-int highestField(const tagPGMITEMDEF* items, const std::vector<int>& order, int fileNo) {
-    int highest = 0;
+// The items of the order that lie in the file, in the order's (field) order.
+std::vector<const tagPGMITEMDEF*> itemsOfFile(const tagPGMITEMDEF* items,
+                                              const std::vector<int>& order, int fileNo) {
+    std::vector<const tagPGMITEMDEF*> inFile;
     for (int i : order) {
         if (items[i].nFileNo == fileNo) {
-            highest = std::max(highest, items[i].nFieldIndex);
+            inFile.push_back(&items[i]);
         }
     }
-    return highest;
+    return inFile;
 }
 
 }  // namespace
@@ -127,52 +89,23 @@ int CPgmHandle::ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector
         if (path.empty() || !open.open(path, loaded, write)) {
             return -1;
         }
-        const tk73pgm::PgmLoadedFile& file = open.file();
-        const char* bytes = file.contents.bytes.get();
-        // The items of the file with their values (in field order), the highest field they need
-        // and the records that lie within the range of every one of them.
-        struct Slot {
-            const tagPGMITEMDEF* item;
-            tagPGMITEMDATA* values;
-        };
-        std::vector<Slot> slots;
-        int maxIndex = 0;
+        // The items of the file with their values (in field order) and the records that lie
+        // within the range of every one of them.
+        const std::vector<const tagPGMITEMDEF*> slots = itemsOfFile(items, order, fileNo);
+        std::vector<tagPGMITEMDATA*> slotValues;
         long rangeFirst = 1;
         long rangeEnd = kMaxValues;
         for (size_t k = group; k < groupEnd; ++k) {
             const tagPGMITEMDEF& item = items[order[k]];
-            slots.push_back({&item, values[order[k]].data() + firstValueIndex});
-            maxIndex = std::max(maxIndex, item.nFieldIndex);
+            slotValues.push_back(values[order[k]].data() + firstValueIndex);
             rangeFirst = std::max(rangeFirst, static_cast<long>(item.nFirstRecord));
             rangeEnd = std::min(rangeEnd, static_cast<long>(item.nFirstRecord) + item.nRecordCount);
         }
-        tk73pgm::LineLayout layout;
-        std::string chars;
-        bool ok = true;
-        for (long record = firstRecord; ok && record < static_cast<long>(firstRecord) + recordCount;
-             ++record) {
-            RecordLine line(file, layout, maxIndex, record);
-            ok = record >= rangeFirst && record < rangeEnd && line.exists();
-            const size_t index = static_cast<size_t>(record - firstRecord);
-            for (size_t k = 0; ok && k < slots.size(); ++k) {
-                const tagPGMITEMDEF& item = *slots[k].item;
-                tagPGMITEMDATA& value = slots[k].values[index];
-                tk73pgm::FieldSpan field;
-                size_t first = 0;
-                ok = line.locate(item, field, first);
-                if (ok && write) {
-                    const char before = first > field.first ? bytes[first - 1] : '\0';
-                    ok = tk73pgm::formatItemValue(bytes + first, before, item, value, field.quoted,
-                                                  chars);
-                    if (ok) {
-                        open.write(first, chars);
-                    }
-                } else if (ok) {
-                    ok = tk73pgm::readItemValue(bytes, first, item, value, !line.usesLayout());
-                    value.record = static_cast<int32_t>(record);
-                }
-            }
-        }
+        tk73pgm::ItemPlaces places(open.file(), slots);
+        const tk73pgm::FileItems access{places, slots, slotValues, rangeFirst, rangeEnd};
+        const long end = static_cast<long>(firstRecord) + recordCount;
+        const bool ok = write ? tk73pgm::writeRecords(open, access, firstRecord, end)
+                              : tk73pgm::readRecords(open.file(), access, firstRecord, end);
         if (!open.close()) {
             // The loaded copy holds changes that did not reach the file.
             if (loaded != nullptr) {
@@ -200,41 +133,50 @@ int CPgmHandle::Search(int operation, tagPGMITEMDEF* items, const std::vector<in
     if (order.empty()) {
         return -1;
     }
-    // Each file of the items, opened once, with the layout learned from its lines.
+    // Each file of the items, opened once, with the places of its items.
     struct SearchedFile {
         tk73pgm::PgmOpenFile open;
-        tk73pgm::LineLayout layout;
-        int maxIndex = 0;
+        std::unique_ptr<tk73pgm::ItemPlaces> places;
+        size_t itemCount = 0;
+    };
+    // Each item of the order: its file, its index among the file's items and the wanted value.
+    struct SearchedItem {
+        const tagPGMITEMDEF* item;
+        SearchedFile* file;
+        size_t index;
+        tk73pgm::ItemMatcher matcher;
     };
     std::map<int, SearchedFile> files;
+    std::vector<SearchedItem> searched;
     for (int i : order) {
         const int fileNo = items[i].nFileNo;
-        if (files.count(fileNo) != 0) {
-            continue;
+        SearchedFile& file = files[fileNo];
+        if (file.places == nullptr) {
+            const std::string path = FilePath(fileNo, inDefaults);
+            if (path.empty() ||
+                !file.open.open(path, inDefaults ? nullptr : FindLoaded(fileNo), false)) {
+                return -1;
+            }
+            file.places = std::make_unique<tk73pgm::ItemPlaces>(file.open.file(),
+                                                                itemsOfFile(items, order, fileNo));
         }
-        SearchedFile& searched = files[fileNo];
-        searched.maxIndex = highestField(items, order, fileNo);
-        const std::string path = FilePath(fileNo, inDefaults);
-        if (path.empty() ||
-            !searched.open.open(path, inDefaults ? nullptr : FindLoaded(fileNo), false)) {
-            return -1;
-        }
+        searched.push_back(
+            {&items[i], &file, file.itemCount++,
+             tk73pgm::ItemMatcher(items[i], values[i][static_cast<size_t>(firstValueIndex)],
+                                  ignoreCase)});
     }
     for (long record = firstRecord; record >= 1; record += forward ? 1 : -1) {
         bool match = true;
-        for (size_t k = 0; match && k < order.size(); ++k) {
-            const tagPGMITEMDEF& item = items[order[k]];
-            SearchedFile& searched = files[item.nFileNo];
-            const tk73pgm::PgmLoadedFile& file = searched.open.file();
-            RecordLine line(file, searched.layout, searched.maxIndex, record);
-            tk73pgm::FieldSpan field;
-            size_t first = 0;
-            if (!inRange(item, record) || !line.exists() || !line.locate(item, field, first)) {
+        for (size_t k = 0; match && k < searched.size(); ++k) {
+            const SearchedItem& item = searched[k];
+            tk73pgm::ItemPlaces& places = *item.file->places;
+            tk73pgm::ItemPlace place;
+            if (!inRange(*item.item, record) || !places.seek(record) ||
+                !places.place(item.index, place)) {
                 return -1;
             }
-            const int result = tk73pgm::matchItemValue(
-                file.contents.bytes.get(), first, item,
-                values[order[k]][static_cast<size_t>(firstValueIndex)], ignoreCase);
+            const int result =
+                item.matcher.match(item.file->open.file().contents.bytes.get(), place.first);
             if (result < 0) {
                 return -1;
             }

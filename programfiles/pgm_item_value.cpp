@@ -10,24 +10,10 @@ namespace tk73pgm {
 
 namespace {
 
-unsigned baseOf(const tagPGMITEMDEF& def) {
-    return def.nDataType == PGM_DATA_HEX ? 16 : 10;
-}
-
-// The number with leading zeros to exactly width digits (upper-case letters); 0 when it has more
-// digits than that.
-int formatNumber(uint64_t value, unsigned base, size_t width, std::string& out) {
-    static const char kDigits[] = "0123456789ABCDEF";
+template <unsigned Base>
+int formatNumber(uint64_t value, size_t width, std::string& out) {
     out.assign(width, '0');
-    size_t pos = width;
-    do {
-        if (pos == 0) {
-            return 0;
-        }
-        out[--pos] = kDigits[value % base];
-        value /= base;
-    } while (value != 0);
-    return 1;
+    return writeNumber<Base>(value, width, out.data());
 }
 
 char readCharacter(char c) {
@@ -83,86 +69,106 @@ bool breaksLayout(char c, char before, bool quotedField) {
 
 }  // namespace
 
-int formatItemValue(const char* current, char before, const tagPGMITEMDEF& def,
-                    const tagPGMITEMDATA& value, bool quotedField, std::string& out) {
+size_t writeText(char* item, char before, const tagPGMITEMDEF& def, const tagPGMITEMDATA& value,
+                 bool quotedField) {
     const size_t width = static_cast<size_t>(def.nWidth);
-    switch (def.nDataType) {
-        case PGM_DATA_BIT: {
-            if (!isHexDigit(current[0])) {
-                return 0;
-            }
-            const int mask = 1 << (def.nWidth - 1);
-            int digit = digitValue(current[0], 16) & ~mask;
-            if (value.value & 1) {
-                digit |= mask;
-            }
-            out.assign(1, "0123456789ABCDEF"[digit]);
-            return 1;
-        }
-        case PGM_DATA_DIGIT:
-        case PGM_DATA_HEX:
-            return formatNumber(value.value, baseOf(def), width, out);
-        case PGM_DATA_CHAR: {
-            const std::string_view text(value.text.c_str());
-            out.assign(text.substr(0, wholeCharacters(text.data(), text.size(), width)));
-            for (char& c : out) {
-                if (breaksLayout(c, before, quotedField)) {
-                    c = ' ';
-                }
-                before = c;
-            }
-            out.resize(width, ' ');
-            return 1;
-        }
-        default:
-            return 0;
+    const char* text = value.text.c_str();
+    const size_t count = wholeCharacters(text, std::strlen(text), width);
+    for (size_t i = 0; i < count; ++i) {
+        const char c = breaksLayout(text[i], before, quotedField) ? ' ' : text[i];
+        item[i] = c;
+        before = c;
     }
+    std::memset(item + count, ' ', width - count);
+    return width;
 }
 
 tagPGMITEMDATA wantedNumber(const tagPGMITEMDEF& def, uint64_t number) {
     tagPGMITEMDATA wanted;
     wanted.value = number;
     if (def.nDataType == PGM_DATA_CHAR &&
-        !formatNumber(number, 10, static_cast<size_t>(def.nWidth), wanted.text)) {
+        !formatNumber<10>(number, static_cast<size_t>(def.nWidth), wanted.text)) {
         // Wider than the item: a text that the item's characters cannot hold never matches.
         wanted.text.assign(static_cast<size_t>(def.nWidth) + 1, '0');
     }
     return wanted;
 }
 
-int matchItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
-                   const tagPGMITEMDATA& wanted, bool ignoreCase) {
+ItemMatcher::ItemMatcher(const tagPGMITEMDEF& def, const tagPGMITEMDATA& wanted, bool ignoreCase)
+    : dataType_(def.nDataType),
+      bitNumber_(def.nWidth),
+      width_(static_cast<size_t>(def.nWidth)),
+      ignoreCase_(ignoreCase),
+      number_(wanted.value) {
+    if (dataType_ == PGM_DATA_CHAR) {
+        text_ = wanted.text.c_str();
+    } else if (dataType_ == PGM_DATA_HEX) {
+        tooWide_ = !formatNumber<16>(wanted.value, width_, text_);
+    }
+    for (size_t pos = 0; pos < text_.size(); pos += 8) {
+        uint64_t word = 0;
+        for (size_t i = 0; i < 8 && pos + i < text_.size(); ++i) {
+            const char c = ignoreCase_ ? foldCase(text_[pos + i]) : text_[pos + i];
+            singleBytes_ = singleBytes_ && static_cast<unsigned char>(c) < 0x80;
+            word |= uint64_t{static_cast<unsigned char>(c)} << (8 * i);
+        }
+        words_.push_back(word);
+    }
+}
+
+bool ItemMatcher::textAt(const char* item, size_t count) const {
+    if (!singleBytes_) {
+        return sameCharacters(item, count, text_, ignoreCase_);
+    }
+    // Byte by byte as sameCharacters compares single-byte characters: a quote of the item reads
+    // as a blank, letters compare in one case when it is ignored, and a byte from 0x80 on (which
+    // the wanted text has none of) matches nothing. The item lies in a FileBuffer, so whole
+    // words may be read.
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const size_t size = text_.size();
+    for (size_t w = 0; w < words_.size(); ++w) {
+        uint64_t word = loadWord(item + 8 * w);
+        word ^= (bytesEqual(word, '"') >> 7) * ('"' ^ ' ');
+        if (ignoreCase_) {
+            const uint64_t low7 = word & kLow7;
+            const uint64_t fromA = low7 + kEveryByte * (0x80 - 'a');
+            const uint64_t afterZ = low7 + kEveryByte * (0x80 - 'z' - 1);
+            word -= (fromA & ~afterZ & ~word & kHighBits) >> 2;
+        }
+        const size_t valid = size - 8 * w;
+        const uint64_t mask = valid >= 8 ? ~uint64_t{0} : (uint64_t{1} << (8 * valid)) - 1;
+        if (((word ^ words_[w]) & mask) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int ItemMatcher::match(const char* bytes, size_t first) const {
     const char* item = bytes + first;
-    const size_t width = static_cast<size_t>(def.nWidth);
-    switch (def.nDataType) {
+    switch (dataType_) {
         case PGM_DATA_BIT:
             if (!isHexDigit(item[0])) {
                 return -1;
             }
-            return static_cast<uint64_t>(bitOf(item[0], def.nWidth)) == (wanted.value & 1) ? 1 : 0;
+            return static_cast<uint64_t>(bitOf(item[0], bitNumber_)) == (number_ & 1) ? 1 : 0;
         case PGM_DATA_DIGIT: {
             uint64_t have = 0;
-            return leadingNumber(item, width, 10, have) && have == wanted.value ? 1 : 0;
+            return leadingNumber<10>(item, width_, have) && have == number_ ? 1 : 0;
         }
-        case PGM_DATA_HEX: {
-            // Hexadecimal items are searched as text: the wanted number written to the item's
-            // width, so that a lower-case digit in the file matches when letter case is ignored.
-            std::string text;
-            if (!formatNumber(wanted.value, 16, width, text)) {
+        case PGM_DATA_HEX:
+            if (tooWide_) {
                 return -1;
             }
-            return sameCharacters(item, width, text, ignoreCase) ? 1 : 0;
-        }
-        case PGM_DATA_CHAR: {
-            const std::string_view text(wanted.text.c_str());
-            for (size_t start = 0; start + text.size() <= width;
-                 start += characterStep(item + start, width - start)) {
-                if (sameCharacters(item + start, width - start, text, ignoreCase)) {
+            return textAt(item, width_) ? 1 : 0;
+        case PGM_DATA_CHAR:
+            for (size_t start = 0; start + text_.size() <= width_;
+                 start += characterStep(item + start, width_ - start)) {
+                if (textAt(item + start, width_ - start)) {
                     return 1;
                 }
             }
             return 0;
-        }
         default:
             return -1;
     }

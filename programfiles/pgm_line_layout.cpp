@@ -1,6 +1,6 @@
 #include "programfiles/pgm_line_layout.h"
 
-#include <bit>
+#include <utility>
 
 namespace tk73pgm {
 
@@ -26,27 +26,26 @@ bool LineLayout::learn(const char* bytes, size_t size, size_t lineStart, int max
         return false;
     }
     prefix_ = pos - lineStart;
-    const size_t chunks = (prefix_ + 15) / 16;
-    lastValid_ = prefix_ - 16 * (chunks - 1);
-    quotes_.assign(chunks, 0);
-    commas_.assign(chunks, 0);
+    std::vector<BlockExpectation> blocks((prefix_ + 31) / 32);
     int quotes = 0;
     int commas = 0;
-    const char* p = bytes + lineStart;
-    for (size_t i = 0; i < chunks; ++i, p += 16) {
-        const ChunkStructure chunk = chunkStructure(p, i + 1 == chunks ? lastValid_ : 16);
-        if (chunk.control) {
+    for (size_t i = 0; i < prefix_; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[lineStart + i]);
+        if (c < 0x20) {
             return false;
         }
-        quotes_[i] = chunk.quotes;
-        commas_[i] = chunk.commas;
-        quotes += std::popcount(chunk.quotes);
-        commas += std::popcount(chunk.commas);
+        BlockExpectation& block = blocks[i / 32];
+        block.quotes[i % 32] = c == '"' ? 0xFF : 0;
+        block.commas[i % 32] = c == ',' ? 0xFF : 0;
+        block.counted[i % 32] = 0xFF;
+        quotes += c == '"' ? 1 : 0;
+        commas += c == ',' ? 1 : 0;
     }
     // Only the quotes around quoted fields and one comma after each field.
     if (quotes != structuralQuotes || commas != maxIndex + 1) {
         return false;
     }
+    blocks_ = std::move(blocks);
     fields_ = std::move(fields);
     return true;
 }

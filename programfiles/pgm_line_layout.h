@@ -3,13 +3,12 @@
 //
 // In a program file every record line normally has the same fields at the same places. Walking
 // field by field is exact but slow over a whole file, so an access learns the places of the
-// fields it needs from one line and checks each further line against them sixteen bytes at a
+// fields it needs from one line and checks each further line against them 32 bytes at a
 // time: a line whose quotes and commas stand exactly where the learned line has them (and no
 // others, and no line break or other control byte, in front of the fields) splits into the same
 // fields. Any other line is walked field by field.
 
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 #include "programfiles/pgm_line_structure.h"
@@ -27,19 +26,8 @@ class LineLayout {
 
     // Whether the line at lineStart splits into the learned fields.
     bool matches(const char* bytes, size_t size, size_t lineStart) const {
-        if (fields_.empty() || lineStart + prefix_ > size) {
-            return false;
-        }
-        uint32_t differences = 0;
-        bool control = false;
-        const char* p = bytes + lineStart;
-        const size_t chunks = quotes_.size();
-        for (size_t i = 0; i < chunks; ++i, p += 16) {
-            const ChunkStructure chunk = chunkStructure(p, i + 1 == chunks ? lastValid_ : 16);
-            differences |= (chunk.quotes ^ quotes_[i]) | (chunk.commas ^ commas_[i]);
-            control = control || chunk.control;
-        }
-        return differences == 0 && !control;
+        return !fields_.empty() && lineStart + prefix_ <= size &&
+               blocksMatch(bytes + lineStart, blocks_.data(), blocks_.size(), wide_);
     }
 
     // Field index (1 to the learned maximum) of the line at lineStart.
@@ -53,11 +41,10 @@ class LineLayout {
     std::vector<FieldSpan> fields_;
     // Bytes from the line's start up to and including the comma after the last field.
     size_t prefix_ = 0;
-    // Per 16 bytes of the prefix: the places of quotes and commas.
-    std::vector<uint32_t> quotes_;
-    std::vector<uint32_t> commas_;
-    // The bytes of the last 16 that belong to the prefix.
-    size_t lastValid_ = 0;
+    // Per 32 bytes of the prefix: the places of quotes and commas.
+    std::vector<BlockExpectation> blocks_;
+    // Whether the blocks are checked with AVX2.
+    bool wide_ = hasAvx2();
 };
 
 }  // namespace tk73pgm

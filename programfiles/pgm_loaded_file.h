@@ -6,13 +6,15 @@
 #include <vector>
 
 #include "programfiles/pgm_file_io.h"
+#include "programfiles/pgm_record_lines.h"
 
 namespace tk73pgm {
 
 struct PgmLoadedFile {
     int fileNo = 0;
     FileBuffer contents;
-    std::vector<size_t> records;
+    // The starts of the record lines (a program file is never larger than kMaxProgramFileSize).
+    std::vector<RecordLineStart> records;
 
     int recordCount() const { return static_cast<int>(records.size()); }
     // The start of record n's line; 0 when the file has no such record.

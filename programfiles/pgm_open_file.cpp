@@ -1,7 +1,5 @@
 #include "programfiles/pgm_open_file.h"
 
-#include <cstring>
-
 namespace tk73pgm {
 
 int PgmOpenFile::open(const std::string& path, PgmLoadedFile* loaded, bool forWrite) {
@@ -28,11 +26,6 @@ int PgmOpenFile::close() {
     file_ = nullptr;
     own_ = PgmLoadedFile();
     return ok;
-}
-
-void PgmOpenFile::write(size_t offset, const std::string& chars) {
-    std::memcpy(file_->contents.bytes.get() + offset, chars.data(), chars.size());
-    writer_.touch(offset, chars.size());
 }
 
 }  // namespace tk73pgm

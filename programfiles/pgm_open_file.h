@@ -20,8 +20,11 @@ class PgmOpenFile {
     int close();
 
     const PgmLoadedFile& file() const { return *file_; }
-    // Puts chars at offset of the held bytes and, by close at the latest, of the file.
-    void write(size_t offset, const std::string& chars);
+    // The held bytes, for a write to change in place; every change is reported to changed.
+    char* bytes() { return file_->contents.bytes.get(); }
+    // Notes that count bytes at offset of the held bytes have changed: they reach the file by
+    // close at the latest.
+    void changed(size_t offset, size_t count) { writer_.touch(offset, count); }
 
   private:
     PgmLoadedFile own_;

@@ -7,44 +7,67 @@ namespace tk73pgm {
 
 namespace {
 
-// The record number that begins the line, when it is written in 6 or 5 digits followed by ",";
-// else -1.
-long recordNumberOf(const char* bytes, size_t size, size_t lineStart) {
-    long number = 0;
-    size_t pos = lineStart;
-    while (pos < size && pos - lineStart < 7 && bytes[pos] >= '0' && bytes[pos] <= '9') {
-        number = number * 10 + (bytes[pos] - '0');
-        ++pos;
+// The beginning of the next record's line: its number in 6 digits and in 5 digits (when it has
+// no more), each followed by ",", as words whose lowest byte is the first character. Compared
+// with the first eight bytes of a line at once.
+class RecordNumberText {
+  public:
+    // Whether the line at p begins with the number; p lies in a FileBuffer, whose padding makes
+    // eight bytes readable.
+    bool begins(const char* p) const {
+        const uint64_t word = loadWord(p);
+        constexpr uint64_t kSevenBytes = 0x00FFFFFFFFFFFFFFULL;
+        return (word & kSevenBytes) == six_ || (fiveFit() && (word & kSixBytes) == five());
     }
-    const size_t digits = pos - lineStart;
-    if ((digits != 6 && digits != 5) || pos >= size || bytes[pos] != ',') {
-        return -1;
+    // Moves on to the next number, up to 999,999 (six digits hold no more).
+    void next() {
+        // The last digit is byte 5; nines become zeros and carry into the digit in front.
+        unsigned shift = 40;
+        while (shift > 0 && ((six_ >> shift) & 0xFF) == '9') {
+            six_ -= uint64_t{9} << shift;
+            shift -= 8;
+        }
+        six_ += uint64_t{1} << shift;
     }
-    return number;
-}
+
+  private:
+    static constexpr uint64_t kSixBytes = 0x0000FFFFFFFFFFFFULL;
+    bool fiveFit() const { return (six_ & 0xFF) == '0'; }
+    uint64_t five() const { return (six_ >> 8) & kSixBytes; }
+
+    // "000001,".
+    uint64_t six_ = 0x2C313030303030ULL;
+};
 
 }  // namespace
 
-std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limit) {
-    std::vector<size_t> starts;
-    size_t lineStart = 0;
-    while (lineStart < size && (limit < 0 || static_cast<long>(starts.size()) < limit)) {
-        const bool record =
-            recordNumberOf(bytes, size, lineStart) == static_cast<long>(starts.size()) + 1;
+std::vector<RecordLineStart> collectRecordLines(const char* bytes, size_t size, long limit) {
+    // Six-digit record numbers count to 999,999: no line after that record can be one.
+    constexpr size_t kMostRecords = 999999;
+    const size_t most = limit < 0 ? kMostRecords : std::min<size_t>(limit, kMostRecords);
+    std::vector<RecordLineStart> starts;
+    size_t found = 0;
+    RecordNumberText number;
+    const char* const end = bytes + size;
+    const char* line = bytes;
+    while (line < end && found < most) {
+        const bool record = number.begins(line);
         if (record) {
-            starts.push_back(lineStart);
+            starts.push_back(static_cast<RecordLineStart>(line - bytes));
+            number.next();
+            ++found;
         }
-        const void* newline = std::memchr(bytes + lineStart, '\n', size - lineStart);
-        if (newline == nullptr) {
+        const char* lineBreak = static_cast<const char*>(std::memchr(line, '\n', end - line));
+        if (lineBreak == nullptr) {
             break;
         }
-        const size_t next = static_cast<size_t>(static_cast<const char*>(newline) - bytes) + 1;
-        // Record lines are all as long as the first: room for the rest at once (no more than
-        // six-digit record numbers can count).
-        if (record && starts.size() == 1) {
-            starts.reserve(std::min<size_t>((size - lineStart) / (next - lineStart) + 1, 999999));
+        // Record lines are all as long as the first: room for the rest at once.
+        if (record && found == 1) {
+            starts.reserve(std::min<size_t>(
+                static_cast<size_t>(end - line) / static_cast<size_t>(lineBreak + 1 - line) + 1,
+                most));
         }
-        lineStart = next;
+        line = lineBreak + 1;
     }
     return starts;
 }

@@ -45,16 +45,51 @@ inline uint64_t loadWord(const char* p) {
     return word;
 }
 
+// Asks the processor to fetch the cache line at p, which a scan will read soon.
+inline void prefetch(const char* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    static_cast<void>(p);
+#endif
+}
+
+// The same for a line that a scan will write soon.
+inline void prefetchToWrite(const void* p) {
+#if defined(__GNUC__)
+    __builtin_prefetch(p, 1);
+#else
+    static_cast<void>(p);
+#endif
+}
+
+// Stores the word as eight bytes at p, its lowest byte at p[0].
+inline void storeWord(char* p, uint64_t word) {
+    if constexpr (std::endian::native != std::endian::little) {
+        for (int i = 0; i < 8; ++i) {
+            p[i] = static_cast<char>(word >> (8 * i));
+        }
+        return;
+    }
+    std::memcpy(p, &word, sizeof word);
+}
+
+// Copies count bytes; a count of 8 to 16 (a number or a short text) as two words, without a
+// call.
+inline void copyBytes(char* to, const char* from, size_t count) {
+    if (count >= 8 && count <= 16) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + count - 8, from + count - 8, 8);
+    } else {
+        std::memcpy(to, from, count);
+    }
+}
+
 // The high bit of every byte of the word that equals c, and nothing else.
 inline uint64_t bytesEqual(uint64_t word, char c) {
     constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     const uint64_t x = word ^ (kEveryByte * static_cast<unsigned char>(c));
     return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
-
-// Whether any byte of the word is a control character (below a blank): NUL, CR, LF, tab...
-inline bool hasControlByte(uint64_t word) {
-    return ((word - kEveryByte * 0x20) & ~word & kHighBits) != 0;
 }
 
 // The first byte from p on that is the delimiter, a NUL, a LF or a CR. Eight bytes are looked
@@ -149,9 +184,12 @@ class FieldCursor {
     FieldSpan span_;
 };
 
+// The offset of a record line's start in its file's bytes.
+using RecordLineStart = uint32_t;
+
 // Collects the record lines of a loaded file: scanning line by line, a line that begins with the
 // next expected record number in 6 or 5 digits followed by "," is that record; other lines are
 // passed over. Scanning stops after limit records (limit < 0: no limit).
-std::vector<size_t> collectRecordLines(const char* bytes, size_t size, long limit);
+std::vector<RecordLineStart> collectRecordLines(const char* bytes, size_t size, long limit);
 
 }  // namespace tk73pgm

@@ -179,6 +179,20 @@ TEST_F(PgmHandleReadTest, AccessRefusesBadRequests) {
     EXPECT_TRUE(values[0].empty());
 }
 
+// An item whose field index names no field fails the access, also beside an item whose field
+// lines are read through their learned layout, and a write of it leaves the file as it was.
+TEST_F(PgmHandleReadTest, ItemsWithoutAFieldFailBesideOthers) {
+    tagPGMITEMDEF items[] = {item(3), item(2)};
+    items[1].nFieldIndex = -1;
+    PGMITEMDATAARRAY values[2];
+    EXPECT_EQ(handle_.ReadItems(items, 2, 1, 5, values, 0), 0);
+    values[0].assign(5, {});
+    values[1].assign(5, {});
+    EXPECT_EQ(handle_.WriteItems(items, 2, 1, 5, values, 0), 0);
+    EXPECT_EQ(handle_.SearchItem(&items[1], 1, "ITEM", 4, 1, 1, 0), -1);
+    EXPECT_EQ(store_.readMainte(4), original_);
+}
+
 TEST_F(PgmHandleWriteTest, DigitsGetLeadingZerosToTheWidth) {
     tagPGMITEMDEF price = item(3);
     price.nWidth = 3;

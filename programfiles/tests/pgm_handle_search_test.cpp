@@ -14,6 +14,8 @@ class PgmHandleSearchTest : public pgmtest::PluHandleTest {
         changed.replace(offsetOf(5, kName), 12, "Green Tea   ");
         changed.replace(offsetOf(20, kName), 12, "Black tea   ");
         changed.replace(offsetOf(30, kName), 12, "TEA\"CUP     ");
+        changed.replace(offsetOf(35, kName), 12, "AB@[CDEFGHIJ");
+        changed.replace(offsetOf(36, kName), 12, "ab`{cdefghij");
         changed.replace(offsetOf(8, kFlags), 4, "08c0");
         changed.replace(offsetOf(25, kFlags), 4, "0C00");
         store_.writeMainte(4, changed);
@@ -42,6 +44,15 @@ TEST_F(PgmHandleSearchTest, TextIsFoundAnywhereInTheItemWithOrWithoutLetterCase)
     EXPECT_EQ(search(name, 1, "TEA CUP", true, true), 30);
     EXPECT_EQ(search(name, 1, "Item 33 ", true, true), 33);
     EXPECT_EQ(search(name, 1, "Item 33 too long", true, true), -1);
+    // Letter case is ignored for the letters A to Z only, across the whole text: "@" and "[" lie
+    // as far from "`" and "{" as "A" from "a".
+    EXPECT_EQ(search(name, 1, "ab@[cdefghij", true, false), 35);
+    EXPECT_EQ(search(name, 1, "b@[cdefghIJ", true, false), 35);
+    EXPECT_EQ(search(name, 1, "AB`{CDEFGHIJ", true, false), 36);
+    EXPECT_EQ(search(name, 1, "ab`[cdefghij", true, false), -1);
+    EXPECT_EQ(search(name, 1, "ab@{cdefghij", true, false), -1);
+    EXPECT_EQ(search(name, 36, "AB@[CDEFGHIJ", true, false), -1);
+    EXPECT_EQ(search(name, 1, "AB@[CDEFGHIj", true, true), -1);
 }
 
 TEST_F(PgmHandleSearchTest, SearchesEndAtTheItemsRange) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "programfiles/pgm_handle.h"
 #include "programfiles/tests/pgm_test_files.h"
@@ -82,6 +83,22 @@ TEST_F(PgmHandleTextTest, TwentyDigitNumbersUpToTheLargest64BitValue) {
     // Record 2's number is beyond 64 bits: the search passes over it.
     EXPECT_EQ(handle_.SearchItem(&number_, 1, &value, 8, 1, 1, 0), 3);
     EXPECT_EQ(handle_.SearchItem(&number_, 3, &value, 8, 1, 1, 0), 3);
+}
+
+// Narrower items over the same characters read their leading digits, at every width that always
+// fits 64 bits.
+TEST_F(PgmHandleTextTest, NarrowerNumbersReadTheirLeadingDigits) {
+    const std::string digits[] = {"18446744073709551615", "18446744073709551616",
+                                  "00000000000000000042"};
+    for (size_t width = 1; width <= 19; ++width) {
+        tagPGMITEMDEF narrow = number_;
+        narrow.nWidth = static_cast<int32_t>(width);
+        for (int record = 1; record <= 3; ++record) {
+            uint64_t number = 0;
+            ASSERT_EQ(handle_.ReadItem(&narrow, record, &number, 8), 1);
+            EXPECT_EQ(number, std::stoull(digits[record - 1].substr(0, width))) << width;
+        }
+    }
 }
 
 }  // namespace
