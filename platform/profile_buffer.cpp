@@ -15,6 +15,22 @@ uint32_t copyProfileText(std::string_view text, char* out, uint32_t size) {
     return static_cast<uint32_t>(copied);
 }
 
+uint32_t copyProfileValue(std::string_view value, char* out, uint32_t size) {
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    if (!quoted || out == nullptr || size == 0) {
+        return copyProfileText(value, out, size);
+    }
+    const std::string_view inner = value.substr(1);
+    size_t copied = std::min<size_t>(inner.size(), size - 1);
+    if (size >= inner.size() && copied > 0) {
+        --copied;
+    }
+    std::memcpy(out, inner.data(), copied);
+    out[copied] = '\0';
+    return static_cast<uint32_t>(copied);
+}
+
 uint32_t copyProfileList(const std::vector<std::string_view>& items, char* out, uint32_t size) {
     if (out == nullptr || size == 0) {
         return 0;
