@@ -12,7 +12,7 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 export CCACHE_MAXSIZE ?= 20G
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci
+.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci ini-differential
 
 all: build
 
@@ -68,3 +68,8 @@ fuzz-ci: setup
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Records again the answers of the Windows profile functions (under Wine, which the script
+# installs with MinGW when missing) that the INI differential test compares the suite's with.
+ini-differential: build
+	bash platform/tests/differential/record.sh $(BUILD_DIR)
