@@ -1,5 +1,8 @@
 #include "platform/ini_document.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "platform/ini_text.h"
 
 namespace tk73 {
@@ -10,12 +13,15 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Offset of the next CR or LF at or after begin, or the size of the text when there is none.
 size_t lineEndFrom(const std::string& bytes, size_t begin) {
-    for (size_t at = begin; at < bytes.size(); ++at) {
-        if (bytes[at] == '\n' || bytes[at] == '\r') {
-            return at;
-        }
-    }
-    return bytes.size();
+    const char* start = bytes.data() + begin;
+    const size_t rest = bytes.size() - begin;
+    const void* lineFeed = std::memchr(start, '\n', rest);
+    const size_t limit =
+        lineFeed ? static_cast<size_t>(static_cast<const char*>(lineFeed) - start) : rest;
+    const void* carriageReturn = std::memchr(start, '\r', limit);
+    return begin + (carriageReturn
+                        ? static_cast<size_t>(static_cast<const char*>(carriageReturn) - start)
+                        : limit);
 }
 
 }  // namespace
@@ -26,6 +32,7 @@ IniDocument::IniDocument(std::string bytes) : bytes_(std::move(bytes)) {
     if (std::string_view(bytes_).starts_with(kByteOrderMark)) {
         linesBegin_ = kByteOrderMark.size();
     }
+    lines_.reserve(static_cast<size_t>(std::count(bytes_.begin(), bytes_.end(), '\n')) + 1);
     sections_.push_back(IniSection{});
     bool emptyNameBefore = false;
     size_t begin = linesBegin_;
