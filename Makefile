@@ -69,7 +69,9 @@ fuzz-ci: setup
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# Records again the answers of the Windows profile functions (under Wine, which the script
-# installs with MinGW when missing) that the INI differential test compares the suite's with.
+# Records again the answers of the Windows profile functions (under Wine) that the INI
+# differential test compares the suite's with, then compares them.
+INI_DIFFERENTIAL = platform/tests/differential
 ini-differential: build
-	bash platform/tests/differential/record.sh $(BUILD_DIR)
+	bash $(INI_DIFFERENTIAL)/record.sh $(INI_DIFFERENTIAL)/windows_answers.txt
+	python3 $(INI_DIFFERENTIAL)/compare_answers.py $(BUILD_DIR)/bin/ini_profile_driver $(INI_DIFFERENTIAL)/windows_answers.txt

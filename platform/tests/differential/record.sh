@@ -1,34 +1,34 @@
 #!/usr/bin/env bash
 # Records the answers of the Windows profile functions to the generated cases: builds the driver
-# for Windows with MinGW, runs it under Wine and writes windows_answers.txt beside this script,
-# then compares the suite's functions with the new answers (the driver built in BUILD_DIR).
-# Installs Wine and MinGW when they are missing; CI never needs them, it only compares.
+# for Windows with MinGW and runs it under Wine in a fresh prefix, in code page Windows-1252.
+# MinGW and Wine come from scripts/packages.txt (scripts/setup.sh installs them).
 #
-#   record.sh BUILD_DIR
+#   record.sh OUTPUT
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=${1:?usage: record.sh BUILD_DIR}
+output=${1:?usage: record.sh OUTPUT}
 # The series the test compares: change them only together with a new recording.
 seed=1
 cases=1200
+wine=/usr/lib/wine/wine64
 
-missing=()
-command -v x86_64-w64-mingw32-gcc >/dev/null || missing+=(gcc-mingw-w64-x86-64)
-[ -x /usr/lib/wine/wine64 ] || missing+=(wine64)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+for tool in x86_64-w64-mingw32-gcc "$wine"; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "record.sh: $tool is missing; scripts/setup.sh installs it" >&2
+        exit 2
+    fi
+done
 
 work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all
+# Wine keeps everything in its prefix and the home under it: nothing of the user's is touched.
+# Its menu builder and the .NET and HTML engines are not wanted for a console program.
+export HOME="$work" WINEPREFIX="$work/prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 # Wine takes the ANSI code page from the locale; C gives Windows-1252, the code page the suite
 # uses when the installation names none.
 export LC_ALL=C
 cleanup() {
-    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    WINEPREFIX="$work/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,7 +36,9 @@ trap cleanup EXIT
 x86_64-w64-mingw32-gcc -std=c11 -O2 -Wall -Wextra -Werror -o "$work/profile_driver.exe" \
     "$here/profile_driver.c" "$here/profile_cases.c" "$here/answer_text.c"
 mkdir "$work/cases"
-/usr/lib/wine/wine64 "$work/profile_driver.exe" "Z:${work//\//\\}\\cases" "$seed" "$cases" \
-    >"$work/answers.txt"
-mv "$work/answers.txt" "$here/windows_answers.txt"
-python3 "$here/compare_answers.py" "$build/bin/ini_profile_driver" "$here/windows_answers.txt"
+"$wine" "$work/profile_driver.exe" "Z:${work//\//\\}\\cases" "$seed" "$cases" \
+    >"$work/answers.txt" 2>"$work/wine.log" || {
+    cat "$work/wine.log" >&2
+    exit 1
+}
+mv "$work/answers.txt" "$output"
