@@ -12,7 +12,8 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 export CCACHE_MAXSIZE ?= 20G
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci package
+.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci package \
+	ini-differential
 
 all: build
 
@@ -79,3 +80,10 @@ fuzz-ci: setup
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Records again the answers of the Windows profile functions (under Wine) that the INI
+# differential test compares the suite's with, then compares them.
+INI_DIFFERENTIAL = platform/tests/differential
+ini-differential: build
+	bash $(INI_DIFFERENTIAL)/record.sh $(INI_DIFFERENTIAL)/windows_answers.txt
+	python3 $(INI_DIFFERENTIAL)/compare_answers.py $(BUILD_DIR)/bin/ini_profile_driver $(INI_DIFFERENTIAL)/windows_answers.txt

@@ -15,15 +15,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
         }
     }
-    const tk73::IniDocument edited(tk73::iniWithValue(document, "Fuzz", "Key", "value 1"));
+    const std::optional<std::string> changed =
+        tk73::iniWithValue(document, "Fuzz", "Key", "value 1");
+    const tk73::IniDocument edited(changed ? *changed : document.bytes());
     const std::optional<size_t> section = edited.findSection("fuzz");
     const std::optional<size_t> key =
-        section ? edited.findKey(*section, "KEY") : std::optional<size_t>();
+        section ? edited.findEntry(*section, "KEY") : std::optional<size_t>();
     if (!key || edited.value(edited.lines()[*key]) != "value 1") {
         __builtin_trap();
     }
     const std::optional<size_t> before = document.findSection("Fuzz");
-    const size_t kept = before ? document.lines()[*before].begin : document.bytes().size();
+    const size_t header = before ? document.sections()[*before].header : 0;
+    const size_t kept = before ? document.lines()[header].begin : document.bytes().size();
     if (edited.bytes().compare(0, kept, document.bytes(), 0, kept) != 0) {
         __builtin_trap();
     }

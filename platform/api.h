@@ -1,8 +1,14 @@
 #pragma once
-// Calling convention and limits shared by every exported C function of the suite.
+// Calling convention and limits shared by every exported C function of the suite. The headers of
+// the exported functions can be included from C too.
 
+#ifdef __cplusplus
 #include <cstddef>
 #include <cstdint>
+#else
+#include <stddef.h>
+#include <stdint.h>
+#endif
 
 #if defined(_WIN32)
 #define TK73_API __stdcall
@@ -11,7 +17,13 @@
 #endif
 
 // Exported C functions keep their unmangled names so that other programs can link them by name.
+#ifdef __cplusplus
 #define TK73_EXPORT extern "C" __attribute__((visibility("default")))
+#else
+#define TK73_EXPORT __attribute__((visibility("default")))
+#endif
 
+#ifdef __cplusplus
 // Room of a caller-supplied path buffer: paths hold at most 259 characters and their NUL.
 inline constexpr int TK73_MAX_PATH = 260;
+#endif

@@ -35,60 +35,87 @@ std::string insertedAfter(const IniDocument& document, const IniLine& line,
     return spliced(document.bytes(), line.next, line.next, with);
 }
 
+std::string appendedSection(const IniDocument& document, std::string_view section,
+                            std::string_view key, std::string_view value) {
+    const std::string& bytes = document.bytes();
+    std::string appended;
+    if (bytes.size() > document.linesBegin() && bytes.back() != '\n' && bytes.back() != '\r') {
+        appended.append(kLineEnd);
+    }
+    appended.append("[").append(section).append("]").append(kLineEnd);
+    appended.append(keyLine(key, value));
+    return spliced(bytes, bytes.size(), bytes.size(), appended);
+}
+
+// Offset of the first byte of the section: its header, or the first line for the section
+// without header.
+size_t sectionBegin(const IniDocument& document, const IniSection& section) {
+    return section.header == IniSection::kNoHeader ? document.linesBegin()
+                                                   : document.lines()[section.header].begin;
+}
+
 }  // namespace
 
-std::string iniWithValue(const IniDocument& document, std::string_view section,
-                         std::string_view key, std::string_view value) {
-    const auto& lines = document.lines();
-    const auto header = document.findSection(section);
-    if (!header) {
-        const std::string& bytes = document.bytes();
-        std::string appended;
-        if (bytes.size() > document.linesBegin() && bytes.back() != '\n') {
-            appended.append(kLineEnd);
-        }
-        appended.append("[").append(trimIniBlanks(section)).append("]").append(kLineEnd);
-        appended.append(keyLine(trimIniBlanks(key), value));
-        return spliced(bytes, bytes.size(), bytes.size(), appended);
+std::optional<std::string> iniWithValue(const IniDocument& document, std::string_view section,
+                                        std::string_view key, std::string_view value) {
+    const std::string_view written = trimIniBlanksFront(value);
+    const auto found = document.findSection(trimIniBlanks(section));
+    if (!found) {
+        return appendedSection(document, trimIniBlanksFront(section), trimIniBlanksFront(key),
+                               written);
     }
-    if (const auto found = document.findKey(*header, key)) {
+    const auto& lines = document.lines();
+    if (const auto entry = document.findEntry(*found, trimIniBlanks(key))) {
         // The line keeps everything up to the end of its name (indentation and the letter case
         // of the name as the file has them); only what follows is rewritten.
-        const IniLine& line = lines[*found];
+        const IniLine& line = lines[*entry];
+        if (line.hasValue && document.value(line) == written) {
+            return std::nullopt;
+        }
         std::string with(document.bytes(), line.begin, line.nameEnd - line.begin);
-        with.append("=").append(value).append(kLineEnd);
+        with.append("=").append(written).append(kLineEnd);
         return spliced(document.bytes(), line.begin, line.next, with);
     }
-    size_t after = *header;
-    for (size_t i = *header + 1; i < document.sectionEnd(*header); ++i) {
-        if (lines[i].kind == IniLine::Kind::Key) {
+    const IniSection& target = document.sections()[*found];
+    size_t after = target.header;
+    for (size_t i = target.first; i < target.end; ++i) {
+        if (lines[i].kind != IniLine::Kind::Blank) {
             after = i;
         }
     }
-    return insertedAfter(document, lines[after], keyLine(trimIniBlanks(key), value));
+    const std::string added = keyLine(trimIniBlanksFront(key), written);
+    if (after == IniSection::kNoHeader) {
+        return spliced(document.bytes(), document.linesBegin(), document.linesBegin(), added);
+    }
+    return insertedAfter(document, lines[after], added);
 }
 
 std::optional<std::string> iniWithoutKey(const IniDocument& document, std::string_view section,
                                          std::string_view key) {
-    const auto header = document.findSection(section);
-    const auto found = header ? document.findKey(*header, key) : std::nullopt;
-    if (!found) {
-        return std::nullopt;
+    for (auto found = document.findSection(section); found;
+         found = document.findSection(section, *found + 1)) {
+        if (const auto entry = document.findEntry(*found, key)) {
+            const IniLine& line = document.lines()[*entry];
+            return spliced(document.bytes(), line.begin, line.next, {});
+        }
     }
-    const IniLine& line = document.lines()[*found];
-    return spliced(document.bytes(), line.begin, line.next, {});
+    return std::nullopt;
 }
 
 std::optional<std::string> iniWithoutSection(const IniDocument& document,
                                              std::string_view section) {
-    const auto header = document.findSection(section);
-    if (!header) {
+    const auto found = document.findSection(section);
+    if (!found) {
         return std::nullopt;
     }
-    const auto& lines = document.lines();
-    const size_t end = document.sectionEnd(*header);
-    const size_t endByte = end < lines.size() ? lines[end].begin : document.bytes().size();
-    return spliced(document.bytes(), lines[*header].begin, endByte, {});
+    const auto& sections = document.sections();
+    const size_t begin = sectionBegin(document, sections[*found]);
+    const size_t end = *found + 1 < sections.size() ? sectionBegin(document, sections[*found + 1])
+                                                    : document.bytes().size();
+    if (begin == end) {
+        return std::nullopt;
+    }
+    return spliced(document.bytes(), begin, end, {});
 }
 
 }  // namespace tk73

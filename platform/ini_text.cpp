@@ -10,10 +10,15 @@ char asciiLower(char c) {
 
 }  // namespace
 
-std::string_view trimIniBlanks(std::string_view text) {
+std::string_view trimIniBlanksFront(std::string_view text) {
     while (!text.empty() && isIniBlank(text.front())) {
         text.remove_prefix(1);
     }
+    return text;
+}
+
+std::string_view trimIniBlanks(std::string_view text) {
+    text = trimIniBlanksFront(text);
     while (!text.empty() && isIniBlank(text.back())) {
         text.remove_suffix(1);
     }
@@ -30,14 +35,6 @@ bool iniNamesEqual(std::string_view a, std::string_view b) {
         }
     }
     return true;
-}
-
-std::string_view withoutIniQuotes(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
 }
 
 }  // namespace tk73

@@ -15,8 +15,8 @@
 namespace {
 
 std::string machineType(const tk73::IniDocument& document) {
-    const auto header = document.findSection("SYSTEM");
-    const auto line = header ? document.findKey(*header, "MACHINE_TYPE") : std::nullopt;
+    const auto section = document.findSection("SYSTEM");
+    const auto line = section ? document.findEntry(*section, "MACHINE_TYPE") : std::nullopt;
     return line ? std::string(document.value(document.lines()[*line])) : "<none>";
 }
 

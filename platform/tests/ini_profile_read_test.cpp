@@ -1,6 +1,7 @@
 // Reading single values: defaults, quotes, blanks, letter case, first occurrence and the lines
 // that are not keys.
 
+#include "platform/registry_hive.h"
 #include "platform/tests/ini_profile_fixture.h"
 
 using namespace std::string_literals;
@@ -12,11 +13,15 @@ TEST_F(IniProfileTest, CrLfAndLfLinesReadAlike) {
     EXPECT_EQ(value("LAST", "KEY"), "no line end");
 }
 
-TEST_F(IniProfileTest, DefaultLosesTrailingBlanksOnly) {
+// As on Windows, the default of a missing key loses its trailing spaces (not tabs, and not the
+// first character) and one pair of quotes.
+TEST_F(IniProfileTest, DefaultLosesTrailingSpacesAndOnePairOfQuotes) {
     write("[S]\r\nK=v\r\n");
     const Read missing = get("S", "OTHER", "  dflt \t ");
-    EXPECT_EQ(missing.bytes, "  dflt\0"s);
-    EXPECT_EQ(missing.result, 6u);
+    EXPECT_EQ(missing.bytes, "  dflt \t\0"s);
+    EXPECT_EQ(missing.result, 8u);
+    EXPECT_EQ(get("S", "OTHER", "   ").bytes, " \0"s);
+    EXPECT_EQ(get("S", "OTHER", "\"quoted\"  ").bytes, "quoted\0"s);
     const Read nullDefault = get("S", "OTHER", nullptr);
     EXPECT_EQ(nullDefault.bytes, "\0"s);
     EXPECT_EQ(nullDefault.result, 0u);
@@ -25,7 +30,7 @@ TEST_F(IniProfileTest, DefaultLosesTrailingBlanksOnly) {
 
 TEST_F(IniProfileTest, MissingFileReadsAsEmpty) {
     EXPECT_EQ(value("S", "K"), "<none>");
-    EXPECT_EQ(list(nullptr).bytes, "\0\0"s);
+    EXPECT_EQ(list(nullptr).bytes, "\0"s);
     EXPECT_EQ(list(nullptr).result, 0u);
     EXPECT_EQ(tk73_GetPrivateProfileIntA("S", "K", -7, path()), static_cast<unsigned>(-7));
 }
@@ -75,9 +80,10 @@ TEST_F(IniProfileTest, FirstKeyAndFirstSectionWin) {
     EXPECT_EQ(value("B", "K"), "b");
 }
 
-TEST_F(IniProfileTest, CommentsAndLinesWithoutEqualsAreNotKeys) {
+// A line starting with ";" is a comment: the lists leave it out, but a read of its name finds
+// it, as on Windows. A line without "=" is a name without value: a read gives the default.
+TEST_F(IniProfileTest, CommentsAndNamesWithoutValueStayOutOfTheLists) {
     write(
-        "K=before any section\r\n"
         "[S]\r\n"
         ";K=comment\r\n"
         "  ; C=indented comment\r\n"
@@ -85,14 +91,21 @@ TEST_F(IniProfileTest, CommentsAndLinesWithoutEqualsAreNotKeys) {
         "[NOT A HEADER\r\n"
         "K=real\r\n");
     EXPECT_EQ(value("S", "K"), "real");
-    EXPECT_EQ(value("S", ";K"), "<none>");
+    EXPECT_EQ(value("S", ";K"), "comment");
     EXPECT_EQ(value("S", "C"), "<none>");
     EXPECT_EQ(value("S", "PLAIN"), "<none>");
+    EXPECT_EQ(value("S", "[NOT A HEADER"), "<none>");
     EXPECT_EQ(list("S").bytes, "K\0\0"s);
+    char lines[64];
+    const std::string expected = "PLAIN\0[NOT A HEADER\0K=real\0\0"s;
+    EXPECT_EQ(tk73_GetPrivateProfileSectionA("S", lines, sizeof lines, path()),
+              expected.size() - 1);
+    EXPECT_EQ(std::string(lines, expected.size()), expected);
 }
 
-// "=value" is a key whose name is empty: a read of key "" answers it (first one wins) and the
-// key list shows it as an empty name in its place.
+// "=value" is a key whose name is empty: a read of key "" answers it. Windows drops such a line
+// right after another one, and answers a key list that would begin with the empty name with the
+// default.
 TEST_F(IniProfileTest, LineWithAnEmptyNameIsTheKeyWithoutName) {
     write(
         "[S]\r\nA=1\r\n  =  nameless "
@@ -102,25 +115,35 @@ TEST_F(IniProfileTest, LineWithAnEmptyNameIsTheKeyWithoutName) {
     EXPECT_EQ(value("S", "B"), "2");
     EXPECT_EQ(value("ONLY", ""), "quoted");
     EXPECT_EQ(value("T", ""), "<none>");
-    char buffer[32];
-    const std::string keys = "A\0\0\0B\0\0"s;
-    EXPECT_EQ(tk73_GetPrivateProfileStringA("S", nullptr, "", buffer, sizeof buffer, path()),
-              keys.size() - 1);
-    EXPECT_EQ(std::string(buffer, keys.size()), keys);
-    // A section whose only key has no name is not empty: its list is that one empty name.
-    EXPECT_EQ(tk73_GetPrivateProfileStringA("ONLY", nullptr, "dflt", buffer, sizeof buffer, path()),
-              1u);
-    EXPECT_EQ(std::string(buffer, 2), "\0\0"s);
+    char keys[16];
+    EXPECT_EQ(tk73_GetPrivateProfileStringA("S", nullptr, "", keys, sizeof keys, path()), 5u);
+    EXPECT_EQ(std::string(keys, 6), "A\0\0B\0\0"s);
+    EXPECT_EQ(get("ONLY", nullptr, "dflt").bytes, "dflt\0"s);
+    ASSERT_EQ(set("T", " ", "written"), 1);
+    EXPECT_EQ(value("T", ""), "written");
 }
 
-// A UTF-8 byte order mark, as editors of Windows put before a hand-edited definition file, is
-// not part of the first line: the first section is found like every other.
-TEST_F(IniProfileTest, ByteOrderMarkBeforeTheFirstSectionIsSkipped) {
-    write("\xEF\xBB\xBF[SYSTEM]\r\nINIFILEVER=5\r\n[B]\r\nK=1\r\n");
-    EXPECT_EQ(value("SYSTEM", "INIFILEVER"), "5");
+// A file that begins with a UTF-8 byte order mark, as editors of Windows save a hand-edited
+// definition file, holds UTF-8 text: reads give it in the installation's code page (a sequence
+// that is no UTF-8 as "?"), and writes put UTF-8 in.
+TEST_F(IniProfileTest, FileWithByteOrderMarkIsUtf8InTheCodePage) {
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string original =
+        mark +
+        "[SYSTEM]\r\nINIFILEVER=5\r\nNAME=\xC3\xA9t\xC3\xA9\r\n\xC3\xA4=\xC3\r\n[B]\r\nK=1\r\n";
+    write(original);
     EXPECT_EQ(tk73_GetPrivateProfileIntA("SYSTEM", "INIFILEVER", 0, path()), 5u);
+    EXPECT_EQ(value("SYSTEM", "NAME"), "\xE9t\xE9");
+    EXPECT_EQ(value("SYSTEM", "\xE4"), "?");
     EXPECT_EQ(list(nullptr).bytes, "SYSTEM\0B\0\0"s);
-    EXPECT_EQ(list("SYSTEM").bytes, "INIFILEVER\0\0"s);
+    EXPECT_EQ(list("SYSTEM").bytes, "INIFILEVER\0NAME\0\xE4\0\0"s);
+    ASSERT_EQ(set("B", "\xFC", "\xE9"), 1);
+    EXPECT_EQ(contents(), original + "\xC3\xBC=\xC3\xA9\r\n");
+
+    ASSERT_TRUE(tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
+                                          "CodePage", "SHIFT_JIS"));
+    write(mark + "[S]\r\nK=\xE3\x83\x86\r\n");
+    EXPECT_EQ(value("S", "K"), "\x83\x65");
 }
 
 TEST_F(IniProfileTest, CutValuesGiveSizeMinusOne) {
@@ -163,4 +186,10 @@ TEST_F(IniProfileTest, IntegersReadTheLeadingNumber) {
     EXPECT_EQ(number("EMPTY"), 99u);
     EXPECT_EQ(number("MISSING"), 99u);
     EXPECT_EQ(number("WRAPS"), 1u);
+
+    // A null name reads the number the first name of the list starts with, as on Windows.
+    write("[12]\r\n34=5\r\n");
+    EXPECT_EQ(tk73_GetPrivateProfileIntA(nullptr, "K", 99, path()), 12u);
+    EXPECT_EQ(tk73_GetPrivateProfileIntA("12", nullptr, 99, path()), 34u);
+    EXPECT_EQ(tk73_GetPrivateProfileIntA("GONE", nullptr, 99, path()), 99u);
 }

@@ -47,12 +47,23 @@ TEST_F(IniProfileTest, BinaryGarbageReadsWithoutHarmAndSurvivesWrites) {
     EXPECT_EQ(value("ADDED", "K"), "v");
 }
 
-TEST_F(IniProfileTest, FileWithoutSectionsHasNoKeys) {
-    write("K=1\r\njust text\r\n\0\0=\r\n"s);
-    EXPECT_EQ(value("", "K"), "<none>");
-    EXPECT_EQ(list(nullptr).result, 0u);
-    ASSERT_EQ(set("S", "K", "2"), 1);
-    EXPECT_EQ(value("S", "K"), "2");
+// The lines before the first header are the section "", which the section list leaves out; a
+// header without a name opens a section that no name finds. So Windows reads them.
+TEST_F(IniProfileTest, LinesBeforeTheFirstHeaderAreTheSectionWithoutName) {
+    write("K=1\r\njust text\r\n\0\0=\r\n[]\r\nHIDDEN=1\r\n[S]\r\nK=2\r\n"s);
+    EXPECT_EQ(value("", "K"), "1");
+    EXPECT_EQ(value(" ", "K"), "1");
+    EXPECT_EQ(value("", "HIDDEN"), "<none>");
+    EXPECT_EQ(list(nullptr).bytes, "S\0\0"s);
+    ASSERT_EQ(set("", "NEW", "x"), 1);
+    ASSERT_EQ(set("S", "K", "3"), 1);
+    EXPECT_EQ(contents(),
+              "K=1\r\njust text\r\n\0\0=\r\nNEW=x\r\n[]\r\nHIDDEN=1\r\n[S]\r\nK=3\r\n"s);
+
+    write("K=1\r\n");
+    EXPECT_EQ(list(nullptr).bytes, "\0"s);
+    ASSERT_EQ(set("", nullptr, nullptr), 1);
+    EXPECT_EQ(contents(), "");
 }
 
 TEST_F(IniProfileTest, FolderOrPipeInPlaceOfTheFileReadsAsEmptyAndRefusesWrites) {

@@ -41,11 +41,13 @@ TEST_F(IniProfileTest, LfFileKeepsItsLinesAndWrittenLinesEndInCrLf) {
     EXPECT_EQ(contents(), "[A]\nK=9\r\nL=2\nNEW=x\r\n[B]\nM=3\n[C]\r\nN=y\r\n");
 }
 
-TEST_F(IniProfileTest, MissingKeyGoesAfterTheLastKeyOfItsSection) {
+// As on Windows, a new key goes after the last line of its section, comments included; blank
+// lines before the next header stay where they are.
+TEST_F(IniProfileTest, MissingKeyGoesAfterTheLastLineOfItsSection) {
     write(kOriginal);
     ASSERT_EQ(set("FILE_INF", "NEXT", "1"), 1);
     std::string expected = kOriginal;
-    expected.insert(expected.find("; after the last key"), "NEXT=1\r\n");
+    expected.insert(expected.find("\r\n[FILE0004]"), "NEXT=1\r\n");
     EXPECT_EQ(contents(), expected);
 }
 
@@ -56,28 +58,42 @@ TEST_F(IniProfileTest, MissingKeyOfAnEmptySectionGoesAfterItsHeader) {
     EXPECT_EQ(contents(), "[EMPTY]\r\nK=a\r\n\r\n[NEXT]\r\nK=1\r\n[END]\r\nK=b\r\n");
 }
 
+// New names and values lose their leading blanks and keep the rest, as Windows writes them.
 TEST_F(IniProfileTest, MissingSectionIsAppendedAtTheEnd) {
     write("[A]\r\nK=1");
-    ASSERT_EQ(set(" NEW ", " KEY ", "value"), 1);
-    EXPECT_EQ(contents(), "[A]\r\nK=1\r\n[NEW]\r\nKEY=value\r\n");
+    ASSERT_EQ(set(" NEW ", " KEY ", "  value  "), 1);
+    EXPECT_EQ(contents(), "[A]\r\nK=1\r\n[NEW ]\r\nKEY =value  \r\n");
+    EXPECT_EQ(value("NEW", "KEY"), "value");
 }
 
 TEST_F(IniProfileTest, MissingFileIsCreatedAndMissingFolderFails) {
     ASSERT_EQ(set("S", "K", "v"), 1);
     EXPECT_EQ(contents(), "[S]\r\nK=v\r\n");
 
+    // Windows cannot open a file in a missing folder: every write fails, and a read gives the
+    // default as it is, quotes and all.
     const std::string nowhere = env_.path("no-such-folder/setting.ini");
     EXPECT_EQ(tk73_WritePrivateProfileStringA("S", "K", "v", nowhere.c_str()), 0);
+    EXPECT_EQ(tk73_WritePrivateProfileStringA("S", "K", nullptr, nowhere.c_str()), 0);
+    EXPECT_EQ(tk73_WritePrivateProfileStringA("S", nullptr, nullptr, nowhere.c_str()), 0);
     EXPECT_FALSE(std::filesystem::exists(env_.path("no-such-folder")));
+    char buffer[8];
+    EXPECT_EQ(tk73_GetPrivateProfileStringA("S", "K", "'d'", buffer, 8, nowhere.c_str()), 3u);
+    EXPECT_STREQ(buffer, "'d'");
 }
 
+// A delete looks for the key in every section of the name, as Windows does, and removes the
+// first one it finds; the names are compared as given.
 TEST_F(IniProfileTest, NullValueDeletesTheFirstKeyOnly) {
-    write("[S]\r\nK=1\r\nL=2\r\nK=3\r\n[T]\r\nK=4");
+    write("[S]\r\nK=1\r\nL=2\r\nK=3\r\n[T]\r\nK=4\r\n[s]\r\nM=5");
     ASSERT_EQ(set("S", "K", nullptr), 1);
-    EXPECT_EQ(contents(), "[S]\r\nL=2\r\nK=3\r\n[T]\r\nK=4");
+    EXPECT_EQ(contents(), "[S]\r\nL=2\r\nK=3\r\n[T]\r\nK=4\r\n[s]\r\nM=5");
     EXPECT_EQ(value("S", "K"), "3");
     ASSERT_EQ(set("T", "K", nullptr), 1);
-    EXPECT_EQ(contents(), "[S]\r\nL=2\r\nK=3\r\n[T]\r\n");
+    ASSERT_EQ(set(" S", "M", nullptr), 1);
+    EXPECT_EQ(contents(), "[S]\r\nL=2\r\nK=3\r\n[T]\r\n[s]\r\nM=5");
+    ASSERT_EQ(set("S", "M", nullptr), 1);
+    EXPECT_EQ(contents(), "[S]\r\nL=2\r\nK=3\r\n[T]\r\n[s]\r\n");
 }
 
 TEST_F(IniProfileTest, NullKeyDeletesTheWholeFirstSection) {
@@ -124,7 +140,7 @@ TEST_F(IniProfileTest, WritesThatCouldNotBeReadBackAreRefused) {
     write(kOriginal);
     EXPECT_EQ(set("FILE_INF", "K", "two\r\nlines"), 0);
     EXPECT_EQ(set("FILE_INF", "A=B", "v"), 0);
-    EXPECT_EQ(set("FILE_INF", "  ", "v"), 0);
+    EXPECT_EQ(set("FILE_INF", "=K", "v"), 0);
     EXPECT_EQ(set("FILE_INF", ";K", "v"), 0);
     EXPECT_EQ(set("FILE_INF", "[K", "v"), 0);
     EXPECT_EQ(set("SEC]", "K", "v"), 0);
