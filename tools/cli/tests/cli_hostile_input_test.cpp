@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <tuple>
 
 #include "platform/registry_hive.h"
 #include "tools/cli/tests/cli_fixture.h"
@@ -253,6 +254,69 @@ TEST_F(Tk73Hostile, ArchivesThatClaimMoreThanAnyStoreHoldsAreRefusedInLittleMemo
         EXPECT_LT(opened.peakKiB, kMemoryLimitKiB);
         EXPECT_TRUE(snapshot() == before);
     }
+}
+
+// CSV files out of shape are refused before anything is written, the refusal naming the first
+// bad line as Python's csv module counts the file's lines, and the field; a CSV of fewer records
+// is taken, and the question says which records keep their values.
+TEST_F(Tk73Hostile, CsvFilesOutOfShapeAreRefusedByLineAndFieldAndAShortOneSaysWhatStays) {
+    const std::string csv = env_.path("plu.csv");
+    ASSERT_EQ(runTk73({"export", "--store", "1", "--file", "4", "--out", csv}).exitCode, 0);
+    const std::string exported = read(csv);
+    // The line of a record as a CSV reader counts the file's lines.
+    const auto lineOf = [&](const std::string& file, const std::string& record) {
+        TempEnvironment::writeFile(env_.path("line.py"),
+                                   "import csv, sys\n"
+                                   "with open(sys.argv[1], newline='', encoding='latin-1') as f:\n"
+                                   "    reader = csv.reader(f)\n"
+                                   "    for row in reader:\n"
+                                   "        if row and row[0] == sys.argv[2]:\n"
+                                   "            print(reader.line_num)\n");
+        const tk73test::CommandOutput python =
+            tk73test::runCommand("python3 '" + env_.path("line.py") + "' '" + file + "' " + record);
+        EXPECT_EQ(python.status, 0);
+        return python.text.substr(0, python.text.find('\n'));
+    };
+    const auto replaceIn = [](std::string text, const std::string& record, const std::string& from,
+                              const std::string& to) {
+        const size_t line = text.find("\r\n" + record + ",");
+        const size_t at = text.find(from, line);
+        EXPECT_LT(at, text.find("\r\n", line + 2));
+        return text.replace(at, from.size(), to);
+    };
+    // Lines of 138 and 136 bytes among lines of 137, and a price without its quotes.
+    const std::string longer =
+        replaceIn(replaceIn(exported, "000008", "Bagel", "Bagl"), "000007", "\",\"0", " \",\"0");
+    const std::string unquoted = replaceIn(exported, "000003", "\"00000285\"", "00000285");
+    const std::string before = read(plu(1));
+    for (const auto& [bytes, record, field] :
+         {std::tuple{longer, "000007", "field 2 (field number 31) has 17 characters"},
+          std::tuple{unquoted, "000003",
+                     "field 4 (field number 33) is not enclosed in double quotes"}}) {
+        SCOPED_TRACE(record);
+        TempEnvironment::writeFile(csv, bytes);
+        const CliResult refused =
+            runTk73({"import", "--store", "1", "--file", "4", "--in", csv, "--yes"});
+        EXPECT_EQ(refused.exitCode, 6);
+        EXPECT_NE(refused.err.find("line " + lineOf(csv, record) + ": " + field), std::string::npos)
+            << refused.err;
+        EXPECT_EQ(read(plu(1)), before);
+    }
+
+    size_t tenth = 0;
+    for (int line = 0; line < 13; ++line) {
+        tenth = exported.find('\n', tenth) + 1;
+    }
+    TempEnvironment::writeFile(csv, replaceIn(exported.substr(0, tenth), "000002", "Rye", "Oat"));
+    const CliResult shorter =
+        runTk73({"import", "--store", "2", "--file", "4", "--in", csv, "--yes"});
+    EXPECT_EQ(shorter.exitCode, 0) << shorter.err;
+    EXPECT_NE(shorter.err.find("Records 11 to 200 keep their values."), std::string::npos)
+        << shorter.err;
+    const std::string imported = read(plu(2));
+    EXPECT_EQ(imported.substr(0, tenth),
+              replaceIn(before.substr(0, tenth), "000002", "Rye", "Oat"));
+    EXPECT_EQ(imported.substr(tenth), read(plu(1)).substr(tenth));
 }
 
 }  // namespace
