@@ -119,7 +119,7 @@ TEST_F(ConverterBounds, ABodyThatUnpacksToMoreThanAProgramFileHoldsIsRefusedInLi
     uint32_t hugeSize = 0;
     const std::string body = bombBody(100u << 20, &hugeSize);
     ASSERT_LT(body.size(), 1u << 20);
-    for (const uint32_t announced : {hugeSize, 60u << 20}) {
+    for (const uint32_t announced : {hugeSize, 8u << 20}) {
         SCOPED_TRACE(announced);
         std::string binary = TempEnvironment::readFile(env_.path("small.bin")).substr(0, 384);
         putLittleEndian(binary, 24, announced);

@@ -214,6 +214,7 @@ TEST_F(Tk73Hostile, RegistersThatMisbehaveGetTheirWorkAndNothingElseAndEndInTime
         EXPECT_EQ(result.exitCode, hostile.line.rfind("done", 0) == 0 ? 0 : 7);
         EXPECT_LT(spent, std::chrono::seconds(hostile.seconds * 2));
         EXPECT_LT(result.peakKiB, kMemoryLimitKiB);
+        RecordProperty("peakKiB " + hostile.address, std::to_string(result.peakKiB));
         if (late) {
             EXPECT_GE(spent, std::chrono::seconds(2)) << "the first attempt was refused";
         }
@@ -252,6 +253,7 @@ TEST_F(Tk73Hostile, ArchivesThatClaimMoreThanAnyStoreHoldsAreRefusedInLittleMemo
         const CliResult opened = runTk73({"open", forged, "--model", kKiosk});
         EXPECT_EQ(opened.exitCode, 6) << opened.err;
         EXPECT_LT(opened.peakKiB, kMemoryLimitKiB);
+        RecordProperty(std::string("peakKiB ") + how, std::to_string(opened.peakKiB));
         EXPECT_TRUE(snapshot() == before);
     }
 }
