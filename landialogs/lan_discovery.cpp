@@ -1,7 +1,6 @@
 #include "landialogs/lan_discovery.h"
 
 #include <arpa/inet.h>
-#include <ifaddrs.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -11,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "landialogs/search_interface.h"
 #include "platform/registry_hive.h"
 
 namespace tk73lan {
@@ -20,40 +20,6 @@ namespace {
 constexpr size_t kRegisterDatagram = 36;
 constexpr size_t kControllerDatagram = 34;
 constexpr const char* kLanKey = "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN";
-
-// The address of this machine's interface on whose network every target lies (a directed
-// broadcast address of the network, or a machine's own address); INADDR_ANY when there is no
-// such one interface, as for the limited broadcast 255.255.255.255.
-in_addr_t interfaceOf(const std::vector<std::string>& targets) {
-    ifaddrs* interfaces = nullptr;
-    if (targets.empty() || ::getifaddrs(&interfaces) != 0) {
-        return htonl(INADDR_ANY);
-    }
-    in_addr_t found = htonl(INADDR_ANY);
-    for (const ifaddrs* entry = interfaces; entry != nullptr; entry = entry->ifa_next) {
-        if (entry->ifa_addr == nullptr || entry->ifa_netmask == nullptr ||
-            entry->ifa_addr->sa_family != AF_INET) {
-            continue;
-        }
-        const in_addr_t own =
-            reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr;
-        const in_addr_t mask =
-            reinterpret_cast<const sockaddr_in*>(entry->ifa_netmask)->sin_addr.s_addr;
-        bool all = true;
-        for (const std::string& target : targets) {
-            in_addr address{};
-            all = all && ::inet_pton(AF_INET, target.c_str(), &address) == 1 &&
-                  address.s_addr != htonl(INADDR_BROADCAST) &&
-                  (address.s_addr & mask) == (own & mask);
-        }
-        if (all) {
-            found = own;
-            break;
-        }
-    }
-    ::freeifaddrs(interfaces);
-    return found;
-}
 
 // A UDP socket that may broadcast, bound to the search port on the interface of the targets;
 // when another program of this machine holds that port, to a port of the system's choice, as the
@@ -69,7 +35,7 @@ int searchSocket(int port, const std::vector<std::string>& targets) {
     ::setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in local{};
     local.sin_family = AF_INET;
-    local.sin_addr.s_addr = interfaceOf(targets);
+    local.sin_addr.s_addr = searchInterfaceOf(targets);
     local.sin_port = htons(static_cast<uint16_t>(port));
     if (::bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
         local.sin_port = 0;
