@@ -4,6 +4,7 @@
 // listed file came whole, and Cancel ends the session that runs at once and leaves the rows after
 // it not done.
 
+#include <zlib.h>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -22,6 +23,7 @@
 #include "network/file_conversion.h"
 #include "operations/ops_sock_register.h"
 #include "platform/registry_hive.h"
+#include "platform/whole_file.h"
 #include "tests/ui_checks/rendered_window.h"
 #include "tools/regsim/register_simulator.h"
 
@@ -33,13 +35,30 @@ using tk73regsim::Fault;
 
 const char kFailed[] = "Register communication error End.(";
 
+// What the register holds as its file 4: store A's, store A's file 1, or store A's under a
+// header that announces a text of just under 2 GiB.
+enum class File4 { Own, Foreign, Huge };
+
 struct Register {
     const char* address;
     Fault fault;
-    // The register holds store A's file 1 as its file 4.
-    bool foreignFile4 = false;
+    File4 file4 = File4::Own;
     int listenDelayMs = 0;
 };
+
+// The binary program file's header announces the text length at byte 24, and ends with the
+// CRC of the bytes before it.
+void announceHugeText(const std::string& path) {
+    std::string bytes = tk73::readWholeFile(path).value_or(std::string(384, '\0'));
+    const auto put = [&bytes](size_t at, uint32_t value) {
+        for (size_t i = 0; i < 4; ++i) {
+            bytes[at + i] = static_cast<char>(value >> (8 * i));
+        }
+    };
+    put(24, 0x7FFFFFFF);
+    put(380, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 380)));
+    tk73::replaceWholeFile(path, bytes);
+}
 
 QPushButton* button(const QDialog& dialog, const char* text) {
     for (QPushButton* candidate : dialog.findChildren<QPushButton*>()) {
@@ -90,8 +109,11 @@ class LanRunHostileTest : public QObject {
             options.listenDelayMs = r.listenDelayMs;
             std::filesystem::create_directories(options.folder);
             for (int fileNo : {4, 5}) {
-                const int packed = r.foreignFile4 && fileNo == 4 ? 1 : fileNo;
+                const int packed = r.file4 == File4::Foreign && fileNo == 4 ? 1 : fileNo;
                 TK73ssl_PackBinFile(tk73regsim::storedFile(options.folder, fileNo).c_str(), packed);
+            }
+            if (r.file4 == File4::Huge) {
+                announceHugeText(tk73regsim::storedFile(options.folder, 4));
             }
             started.push_back(std::make_unique<tk73regsim::RegisterSimulator>(options));
             std::string error;
@@ -128,7 +150,7 @@ class LanRunHostileTest : public QObject {
     void sendingEndsWellWithRegistersThatAskWrongOrLingerOrAcceptLate() {
         tk73test::ScriptedUserInteraction ui;
         const std::vector<Register> registers = {
-            {"127.19.9.1", Fault::None, false, 3000},
+            {"127.19.9.1", Fault::None, File4::Own, 3000},
             {"127.19.9.2", Fault::WrongDirection},
             {"127.19.9.3", Fault::PastLastBlock},
             {"127.19.9.4", Fault::TrickleAfterWork},
@@ -161,8 +183,10 @@ class LanRunHostileTest : public QObject {
         const std::vector<Register> registers = {
             {"127.19.9.5", Fault::PushTwice},
             {"127.19.9.6", Fault::BadHeaders},
-            {"127.19.9.7", Fault::None, true},
+            {"127.19.9.7", Fault::None, File4::Foreign},
             {"127.19.9.8", Fault::WrongDirection},
+            // After the files came whole: nothing of this file 4 may reach the store.
+            {"127.19.9.11", Fault::None, File4::Huge},
         };
         auto simulators = start(registers);
         const std::string mainteA = StagedInstallation::mainteFolder(a_, 0);
@@ -179,10 +203,11 @@ class LanRunHostileTest : public QObject {
         CLanRunDlg dialog(request);
         dialog.show();
         QTRY_VERIFY_WITH_TIMEOUT(messageShown(ui, "Error end some of Controler box."), 40000);
-        QCOMPARE(results(dialog),
-                 (QStringList{QString(kFailed) + "Connection reset by peer)",
-                              QString(kFailed) + "Time Out.)",
-                              QString(kFailed) + "Invalid data file.)", "Normal End."}));
+        QCOMPARE(
+            results(dialog),
+            (QStringList{QString(kFailed) + "Connection reset by peer)",
+                         QString(kFailed) + "Time Out.)", QString(kFailed) + "Invalid data file.)",
+                         "Normal End.", QString(kFailed) + "Invalid data file.)"}));
         QVERIFY(StagedInstallation::folderFiles(mainteB) == expected);
         setServiceValue("TINIT", 60);
         setServiceValue("TEX1", 60);
