@@ -127,7 +127,7 @@ int CTK73packArchive::UnPackBinFile(const char* binPath, int fileNo) {
         return 0;
     }
     m_binPath = binPath;
-    const int result = ConvertPackText(false) == 1 && ConvertPackTextFileToPgmFile() == 1 ? 1 : 0;
+    const int result = ConvertPackText(false) == 1 && SplitPackText(fileNo) == 1 ? 1 : 0;
     m_binPath.clear();
     if (result == 1 && (fileNo == 4 || fileNo == -1)) {
         return ConvertFILE004InitValue();

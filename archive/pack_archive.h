@@ -48,6 +48,8 @@ class CTK73packArchive : public CTK73xchArchiveBase {
     int PackBinFile(const char* binPath, const char* text, int fileNo) override;
     int UnPackCrpFile(const char* crpPath);
     // Unpacks binPath; after file 4 or every file (-1), the result of ConvertFILE004InitValue.
+    // A file number above 0 names the one file the binary file may hold (a binary file of one
+    // file from a register): one that holds any other file is refused and nothing is written.
     int UnPackBinFile(const char* binPath, int fileNo);
 
     int AppendFile(const char* target, const char* source);
@@ -79,6 +81,9 @@ class CTK73packArchive : public CTK73xchArchiveBase {
     int ConvertPackTextFileToPgmFile();
 
   private:
+    // Splits the pack text file into the program folder; with onlyFileNo above 0, only when it
+    // holds that file and no other.
+    int SplitPackText(int onlyFileNo);
     // S (toBinary) or R between the pack text file and the binary file.
     int ConvertPackText(bool toBinary);
     // Copies the temporary binary file to the archive path (its folder made first).

@@ -45,6 +45,10 @@ std::string newStagingFolder(const std::string& programFolder) {
 }  // namespace
 
 int CTK73packArchive::ConvertPackTextFileToPgmFile() {
+    return SplitPackText(0);
+}
+
+int CTK73packArchive::SplitPackText(int onlyFileNo) {
     const std::optional<std::string> pack = tk73::readWholeFile(m_packTextPath);
     if (!pack || pack->empty()) {
         return 0;
@@ -65,7 +69,11 @@ int CTK73packArchive::ConvertPackTextFileToPgmFile() {
     tk73pack::PackTextSplitter splitter(staging, layouts.get(), conversion);
     const bool split = splitter.split(lines);
     conversion.ExitConvProc();
-    const bool moved = split && moveInto(staging, m_programFolder, splitter.madeFiles());
+    const std::vector<std::string>& made = splitter.madeFiles();
+    const bool allowed =
+        onlyFileNo <= 0 ||
+        (made.size() == 1 && made.front() == tk73pack::programTextName(onlyFileNo, false));
+    const bool moved = split && allowed && moveInto(staging, m_programFolder, made);
     AecrbsDeleteDirectory(staging.c_str());
     if (moved) {
         tk73::removeFilesOfDeadWriters(m_programFolder, kStagingPrefix, "$");

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <optional>
 
-#include "archive/archive_files.h"
 #include "base/file_utils.h"
 #include "base/memory.h"
 #include "platform/whole_file.h"
@@ -89,7 +88,9 @@ int CTextPgmConv::GetTxtPgmFileData(const std::string& path, std::string& out) {
 }
 
 int CTextPgmConv::SetTxtPgmFileData(const std::string& path, const std::string& data) {
-    return tk73pack::writeWholeFile(path, data) ? 1 : 0;
+    // The target is often the store's own file (a controller's file just received): it is
+    // replaced whole, never rewritten in place, so a failed write leaves it as it was.
+    return tk73::replaceWholeFile(path, data) ? 1 : 0;
 }
 
 int CTextPgmConv::GetConvFldInfo(Record_Information& info, const std::string& data) {

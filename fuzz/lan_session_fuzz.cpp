@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         TK73mslCrpKeyInit(context, &service.keys(), 1);
         MemoryLink link(stream.data(), stream.size());
         tk73net::runService(context, link, service, {1, 1}, trace);
-        service.failedFiles(true);
+        service.failedFiles();
     }
     TK73bslDeleteAPC(context);
     return 0;

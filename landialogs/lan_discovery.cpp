@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "landialogs/search_interface.h"
 #include "platform/registry_hive.h"
 
 namespace tk73lan {
@@ -20,10 +21,11 @@ constexpr size_t kRegisterDatagram = 36;
 constexpr size_t kControllerDatagram = 34;
 constexpr const char* kLanKey = "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN";
 
-// A UDP socket that may broadcast, bound to the search port; when another program of this
-// machine holds that port, to a port of the system's choice, as the machines answer to the
-// port the request came from.
-int searchSocket(int port) {
+// A UDP socket that may broadcast, bound to the search port on the interface of the targets;
+// when another program of this machine holds that port, to a port of the system's choice, as the
+// machines answer to the port the request came from. Bound to that interface, it takes no answer
+// that comes from another network.
+int searchSocket(int port, const std::vector<std::string>& targets) {
     const int s = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (s < 0) {
         return -1;
@@ -33,7 +35,7 @@ int searchSocket(int port) {
     ::setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in local{};
     local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_addr.s_addr = searchInterfaceOf(targets);
     local.sin_port = htons(static_cast<uint16_t>(port));
     if (::bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
         local.sin_port = 0;
@@ -117,7 +119,7 @@ std::vector<SearchAnswer> searchMachines(bool controller, const std::vector<std:
                                          int waitMilliseconds) {
     const int port = controller ? kControllerSearchPort : kRegisterSearchPort;
     std::vector<SearchAnswer> answers;
-    const int s = searchSocket(port);
+    const int s = searchSocket(port, targets);
     if (s < 0) {
         return answers;
     }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "network/lan_file_service.h"
+
 namespace tk73lan {
 
 namespace {
@@ -31,10 +33,25 @@ void LanRunRequest::execute(LanTask& task) {
 
 void LanRunRequest::executeAll() {
     for (LanTask& task : tasks_) {
-        if (task.status <= 0) {
+        if (task.status > 0) {
+            continue;
+        }
+        if (cancelled_) {
+            task.result = "Cancelled.";
+        } else {
             execute(task);
         }
     }
+}
+
+void LanRunRequest::cancel() {
+    cancelled_ = true;
+    TK73sslDUCancel(1);
+}
+
+void LanRunRequest::clearCancel() {
+    cancelled_ = false;
+    TK73sslDUCancel(0);
 }
 
 void LanRunRequest::executeOne(size_t index) {

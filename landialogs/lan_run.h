@@ -3,6 +3,7 @@
 // what the dialog says afterwards. The window runs the transfers on a worker thread and asks
 // this object what to show; a test or a script drives it directly.
 
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +29,16 @@ class LanRunRequest : public tk73::DialogRequest {
     bool controller() const { return controller_; }
     const std::vector<LanTask>& tasks() const { return tasks_; }
 
-    // "Execute all" and "Exec again all": every task not done yet. "Exec again one": that task.
+    // "Execute all" and "Exec again all": every task not done yet, until a cancel. "Exec again
+    // one": that task.
     void executeAll();
     void executeOne(size_t index);
+    // Cancel, from another thread while the tasks run: the register session that runs ends at
+    // once (a controller's transfer runs to its end), and the tasks after it are not run; they
+    // stay not done, with the result "Cancelled.". Holds until clearCancel(), which a run
+    // calls before it starts and the dialog when it ends.
+    void cancel();
+    void clearCancel();
     // Why "Exec again one" does not run the task at index (out of range when no row is
     // selected): a task that is done is not run again. Empty when it runs.
     std::string againOneRefusal(size_t index) const;
@@ -57,6 +65,7 @@ class LanRunRequest : public tk73::DialogRequest {
     bool controller_;
     TK73LANTRANSFER transfer_;
     void* callerValue_;
+    std::atomic<bool> cancelled_{false};
 };
 
 }  // namespace tk73lan

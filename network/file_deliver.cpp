@@ -19,12 +19,8 @@ using namespace tk73net;
 constexpr uint32_t kRequestLength = 8;
 constexpr size_t kBlockHead = 28;
 
-TK73FileAnswer fail(TK73SSC* ssc, int32_t code, int32_t detail, uint8_t result,
-                    const std::string& fileId) {
+TK73FileAnswer fail(TK73SSC* ssc, int32_t code, int32_t detail, uint8_t result) {
     setError(ssc->owner, code, detail, 0);
-    if (!fileId.empty()) {
-        addFailedFile(ssc, fileId);
-    }
     ssc->send = {};
     TK73FileAnswer answer;
     answer.result = result;
@@ -72,30 +68,29 @@ bool fillCache(TK73SSC* ssc, int fileNo, const std::string& fileId) {
 
 TK73FileAnswer TK73sslSSDeliverECRPFile(TK73SSC* ssc, const uint8_t* header, const uint8_t* data) {
     if (headerDataLength(header) != kRequestLength) {
-        return fail(ssc, kErrDataSetting, 0x021F7040, kResultDataSetting, "");
+        return fail(ssc, kErrDataSetting, 0x021F7040, kResultDataSetting);
     }
     const int fileNo = fileNumberOfId(data);
     const std::string fileId(reinterpret_cast<const char*>(data), 6);
     if (fileNo < 0 || !ssc->isWorkFile(fileNo)) {
-        return fail(ssc, kErrDataSetting, 0x021F7041, kResultDataSetting, fileNo < 0 ? "" : fileId);
+        return fail(ssc, kErrDataSetting, 0x021F7041, kResultDataSetting);
     }
     if (data[6] == '1') {
         ssc->send = {};
         setError(ssc->owner, kErrCancelledByRegister, 0x021F7042, 0);
-        addFailedFile(ssc, fileId);
         TK73FileAnswer answer;
         answer.data = blockHead(0, fileId);
         return answer;
     }
     TK73SSC::SendCache& cache = ssc->send;
     if ((!cache.active || cache.fileId != fileId) && !fillCache(ssc, fileNo, fileId)) {
-        return fail(ssc, kErrDatabase, 0x021F7043, 0x31, fileId);
+        return fail(ssc, kErrDatabase, 0x021F7043, 0x31);
     }
     const size_t size = cache.image.size();
     const size_t blocks = (size + kSendBlock - 1) / kSendBlock;
     const uint16_t block = headerBlock(header);
     if (block == 0 || block > blocks) {
-        return fail(ssc, kErrDataSetting, 0x021F7044, kResultDataSetting, fileId);
+        return fail(ssc, kErrDataSetting, 0x021F7044, kResultDataSetting);
     }
     const size_t begin = (block - 1) * size_t{kSendBlock};
     const size_t end = std::min(size, begin + kSendBlock);
@@ -104,6 +99,7 @@ TK73FileAnswer TK73sslSSDeliverECRPFile(TK73SSC* ssc, const uint8_t* header, con
     answer.data.insert(answer.data.end(), cache.image.begin() + static_cast<long>(begin),
                        cache.image.begin() + static_cast<long>(end));
     answer.more = block < blocks;
+    answer.complete = !answer.more;
     if (!answer.more) {
         ssc->send = {};
     }

@@ -15,12 +15,8 @@ using namespace tk73net;
 
 constexpr uint32_t kBlockOffset = 12;
 
-TK73FileAnswer fail(TK73SSC* ssc, int32_t code, int32_t detail, uint8_t result,
-                    const std::string& fileId) {
+TK73FileAnswer fail(TK73SSC* ssc, int32_t code, int32_t detail, uint8_t result) {
     setError(ssc->owner, code, detail, 0);
-    if (!fileId.empty()) {
-        addFailedFile(ssc, fileId);
-    }
     ssc->receive = {};
     TK73FileAnswer answer;
     answer.result = result;
@@ -44,21 +40,21 @@ bool unpackScratch(const std::string& scratch, int fileNo) {
 // from the scratch file into the store.
 TK73FileAnswer finishFile(TK73SSC* ssc, int fileNo) {
     TK73SSC::Receive& in = ssc->receive;
-    const std::string fileId = in.fileId;
     if (in.received != in.total) {
-        return fail(ssc, kErrDataSetting, 0x021F7030, kResultDataSetting, fileId);
+        return fail(ssc, kErrDataSetting, 0x021F7030, kResultDataSetting);
     }
     if (in.received > 0) {
         if (!in.dataFile && in.scratch.empty()) {
-            return fail(ssc, kErrFile, 0x021F7031, kResultSystem, fileId);
+            return fail(ssc, kErrFile, 0x021F7031, kResultSystem);
         }
         const bool stored = in.file.Commit() && (in.dataFile || unpackScratch(in.scratch, fileNo));
         if (!stored) {
-            return fail(ssc, kErrDatabase, 0x021F7032, 0x31, fileId);
+            return fail(ssc, kErrDatabase, 0x021F7032, 0x31);
         }
     }
     ssc->receive = {};
     TK73FileAnswer answer;
+    answer.complete = true;
     answer.data.assign(4, 0);
     return answer;
 }
@@ -69,17 +65,16 @@ TK73FileAnswer TK73sslSSSaveECRPFile(TK73SSC* ssc, const uint8_t* header, const 
     const uint32_t length = headerDataLength(header);
     const uint16_t block = headerBlock(header);
     if (length < kBlockOffset || block == 0) {
-        return fail(ssc, kErrDataSetting, 0x021F7033, kResultDataSetting, "");
+        return fail(ssc, kErrDataSetting, 0x021F7033, kResultDataSetting);
     }
     const int fileNo = fileNumberOfId(data + 4);
     const std::string fileId(reinterpret_cast<const char*>(data + 4), 6);
     if (fileNo < 0) {
-        return fail(ssc, kErrDataSetting, 0x021F7034, kResultDataSetting, "");
+        return fail(ssc, kErrDataSetting, 0x021F7034, kResultDataSetting);
     }
     if (data[10] == '1') {
         ssc->receive = {};
         setError(ssc->owner, kErrCancelledByRegister, 0x021F7035, 0);
-        addFailedFile(ssc, fileId);
         TK73FileAnswer answer;
         answer.data.assign(4, 0);
         return answer;
@@ -88,7 +83,7 @@ TK73FileAnswer TK73sslSSSaveECRPFile(TK73SSC* ssc, const uint8_t* header, const 
     if (block == 1) {
         const uint32_t total = littleEndian32(data);
         if (total > kMaxFileSize || !ssc->isWorkFile(fileNo)) {
-            return fail(ssc, kErrDataSetting, 0x021F7036, kResultDataSetting, fileId);
+            return fail(ssc, kErrDataSetting, 0x021F7036, kResultDataSetting);
         }
         in = {};
         in.active = true;
@@ -99,14 +94,14 @@ TK73FileAnswer TK73sslSSSaveECRPFile(TK73SSC* ssc, const uint8_t* header, const 
         in.scratch = in.dataFile ? std::string() : scratchFile();
         in.file = in.dataFile ? ReceivedFile::Replacing(target) : ReceivedFile::Scratch(in.scratch);
     } else if (!in.active || in.fileId != fileId || block > in.blocks + 1) {
-        return fail(ssc, kErrDataSetting, 0x021F7037, kResultDataSetting, fileId);
+        return fail(ssc, kErrDataSetting, 0x021F7037, kResultDataSetting);
     }
     // A block that came before (the register repeats one it had no answer to) is answered
     // again but stored once.
     if (block == in.blocks + 1) {
         const uint32_t part = length - kBlockOffset;
         if (uint64_t{in.received} + part > in.total) {
-            return fail(ssc, kErrDataSetting, 0x021F7038, kResultDataSetting, fileId);
+            return fail(ssc, kErrDataSetting, 0x021F7038, kResultDataSetting);
         }
         in.file.Append(data + kBlockOffset, part);
         in.received += part;

@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "base/out_buffer.h"
@@ -24,8 +25,10 @@ namespace {
 using namespace tk73net;
 
 constexpr int kServicePort = 61554;
+// Six attempts, one every two seconds, each connect waiting at most until the next is due: a
+// register that cannot be reached costs about ten seconds, however it fails.
 constexpr int kConnectAttempts = 6;
-constexpr auto kConnectPause = std::chrono::milliseconds(2000);
+constexpr auto kConnectPeriod = std::chrono::milliseconds(2000);
 constexpr int kAnswerTimeOut = 5;
 constexpr size_t kMessageRoom = 4096;
 constexpr size_t kFailedRoom = 768;
@@ -36,6 +39,48 @@ constexpr const char* kServiceName = "TK73HUB.exe";
 
 // One session at a time per process.
 std::atomic<bool> g_sessionRunning{false};
+
+// The cancel of the session: the run dialog cancels from its window's thread while the session
+// runs on the dialog's worker.
+class CancelSwitch {
+  public:
+    void set(bool cancel) {
+        std::lock_guard<std::mutex> guard(lock_);
+        cancelled_ = cancel;
+        if (cancel && socket_ >= 0) {
+            // The session's waits end at once; it closes the socket itself.
+            ::shutdown(socket_, SHUT_RDWR);
+        }
+        changed_.notify_all();
+    }
+    bool cancelled() {
+        std::lock_guard<std::mutex> guard(lock_);
+        return cancelled_;
+    }
+    // Waits until the time unless cancelled first; false when cancelled.
+    bool waitUntil(std::chrono::steady_clock::time_point until) {
+        std::unique_lock<std::mutex> guard(lock_);
+        return !changed_.wait_until(guard, until, [this] { return cancelled_; });
+    }
+    // The session's socket, until forget(); false when cancelled already.
+    bool watch(int socket) {
+        std::lock_guard<std::mutex> guard(lock_);
+        socket_ = cancelled_ ? -1 : socket;
+        return !cancelled_;
+    }
+    void forget() {
+        std::lock_guard<std::mutex> guard(lock_);
+        socket_ = -1;
+    }
+
+  private:
+    std::mutex lock_;
+    std::condition_variable changed_;
+    bool cancelled_ = false;
+    int socket_ = -1;
+};
+
+CancelSwitch g_cancel;
 
 // Reads ahead up to a whole telegram per receive, so that a header and its data usually come
 // with one call; the loop takes them in the pieces it asks for.
@@ -84,16 +129,24 @@ bool parseFileList(int fileCount, const char* fileList, std::vector<int>* out) {
     return true;
 }
 
+// The connected socket, or -1 with the last attempt's error (or the cancel) in the context. A
+// connection that comes at a later attempt clears the errors of the attempts before it.
 int connectWithRetries(TK73APC* context, const char* host, CTK73netTrace& trace) {
-    for (int attempt = 1; attempt <= kConnectAttempts; ++attempt) {
-        const int s = TK73sklOpenConnClient(context, host, kServicePort);
+    const auto first = std::chrono::steady_clock::now();
+    for (int attempt = 1; attempt <= kConnectAttempts && !g_cancel.cancelled(); ++attempt) {
+        const int s = openConnClientWithin(context, host, kServicePort,
+                                           static_cast<int>(kConnectPeriod.count()));
         if (s >= 0) {
+            clearError(context);
             return s;
         }
         trace.write(kTraceWarning, "Connect to %s failed (attempt %d)", host, attempt);
         if (attempt < kConnectAttempts) {
-            std::this_thread::sleep_for(kConnectPause);
+            g_cancel.waitUntil(first + attempt * kConnectPeriod);
         }
+    }
+    if (g_cancel.cancelled()) {
+        setError(context, kErrServiceCancelled, 0x021F7072, 0);
     }
     return -1;
 }
@@ -130,22 +183,40 @@ int serveRegister(TK73APC* context, const char* host, int workKind, const std::v
     const int s = connectWithRetries(context, host, trace);
     if (s < 0) {
         TK73sklCleanup();
-        return kOutcomeNoConnection;
+        return context->code == kErrServiceCancelled ? sessionResult(context, trace)
+                                                     : kOutcomeNoConnection;
     }
     clientTrace.write(kTraceInfo, "Start (client thread) %s", peerText(s).c_str());
-    SocketLink link(context, s);
-    const bool done = runService(context, link, service, {60, settings.timeHead}, clientTrace);
-    if (!done && context->code == 0) {
+    bool done = false;
+    if (g_cancel.watch(s)) {
+        SocketLink link(context, s);
+        done = runService(context, link, service,
+                          {60, settings.timeHead, settings.timeStart, settings.timePerFile},
+                          clientTrace);
+        g_cancel.forget();
+    }
+    if (done) {
+        // Every file came whole: what the register got wrong on the way was answered and is
+        // no failure of the session.
+        clearError(context);
+    } else if (g_cancel.cancelled()) {
+        setError(context, kErrServiceCancelled, 0x021F7073, 0);
+    } else if (context->code == 0) {
         // The register closed the connection with work left.
         setError(context, kErrSystem, 0x021F7071, ECONNRESET);
     }
-    *failed = service.failedFiles(!done);
+    *failed = service.failedFiles();
     TK73sklClose(context, s, 1);
     TK73sklCleanup();
     return sessionResult(context, trace);
 }
 
 }  // namespace
+
+int TK73_API TK73sslDUCancel(int cancel) {
+    g_cancel.set(cancel != 0);
+    return 1;
+}
 
 int TK73_API TK73sslDULoadECRPFile(const char* host, int workKind, int fileCount,
                                    const char* fileList, char* message, char* failedFiles) {

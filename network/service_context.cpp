@@ -60,10 +60,6 @@ void addOnce(std::vector<std::string>& list, const std::string& fileId) {
     }
 }
 
-void addFailedFile(TK73SSC* ssc, const std::string& fileId) {
-    addOnce(ssc->failedFiles, fileId);
-}
-
 void reserveInSteps(std::vector<uint8_t>& buffer, size_t size) {
     if (size > buffer.capacity()) {
         // At least doubling: growing by one step at a time would copy a large file over and

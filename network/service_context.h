@@ -1,8 +1,8 @@
 #pragma once
 // The service context of one register session once the register has given the right
-// password: the receive state of a file coming in, the send cache of a file going out, and the
-// failed-file list. TK73sslSSSaveECRPFile and TK73sslSSDeliverECRPFile serve one file
-// telegram each and say what to answer.
+// password: the receive state of a file coming in and the send cache of a file going out.
+// TK73sslSSSaveECRPFile and TK73sslSSDeliverECRPFile serve one file telegram each and say what
+// to answer.
 
 #include <cstdint>
 #include <string>
@@ -12,10 +12,11 @@
 #include "network/received_file.h"
 
 // What a file handler answers: the result byte, the answer's data and whether more blocks
-// follow.
+// follow; complete once the file has come in or gone out whole with this answer.
 struct TK73FileAnswer {
     uint8_t result = 0xFF;
     bool more = false;
+    bool complete = false;
     std::vector<uint8_t> data;
 };
 
@@ -25,8 +26,6 @@ struct TK73SSC {
     // The files of the work list, by number: a register can exchange no other.
     std::vector<int> workFiles;
     bool isWorkFile(int fileNo) const;
-    // The six-digit ids of the files that failed or were cancelled, each once.
-    std::vector<std::string> failedFiles;
 
     struct Receive {
         bool active = false;
@@ -58,7 +57,6 @@ inline constexpr uint32_t kMaxFileSize = 64u << 20;
 
 // The file number of a six-digit id; -1 for anything else.
 int fileNumberOfId(const uint8_t* text);
-void addFailedFile(TK73SSC* ssc, const std::string& fileId);
 void addOnce(std::vector<std::string>& list, const std::string& fileId);
 // "temp.bin" in the suite's temporary folder, where a file waits between the wire and the store;
 // empty when the folder is unknown.

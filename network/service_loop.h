@@ -1,7 +1,8 @@
 #pragma once
-// The receive loop of a register session: header, data, the answer, until the work is done, the
-// register closes or keeps silent past a time-out, or an answer cannot go out. The link is the
-// connection (a socket, or bytes from memory for the fuzz target).
+// The receive loop of a register session: header, data, the answer, until every file of the work
+// list has had its last answer, the register closes or keeps silent past a time-out, the
+// session's deadline passes, or an answer cannot go out. The link is the connection (a socket,
+// or bytes from memory for the fuzz target).
 
 #include <cstdint>
 
@@ -17,12 +18,19 @@ class TelegramLink {
     virtual bool send(const uint8_t* bytes, int length) = 0;
 };
 
+// Each wait is bounded, and so is the whole session, however the register spreads its telegrams:
+// its deadline is start seconds, plus perFile seconds for each file of the work list, plus a
+// second for every kCreditBytes of file data that has travelled (each block counted once, so
+// that only real progress earns time).
 struct ServiceTimeouts {
     int header = 60;
     int data = 60;
+    int start = 60;
+    int perFile = 60;
 };
+inline constexpr uint64_t kCreditBytes = 64 * 1024;
 
-// True when every file of the work list has had its last answer.
+// True when every file of the work list came in or went out whole.
 bool runService(TK73APC* context, TelegramLink& link, CTK73sslService& service,
                 const ServiceTimeouts& timeouts, CTK73netTrace& trace);
 

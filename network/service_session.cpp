@@ -198,7 +198,8 @@ bool CTK73sslService::answerWork(const uint8_t* header, const std::vector<uint8_
         std::snprintf(digits, sizeof digits, "%06d", fileNos_[i]);
         work.insert(work.end(), digits, digits + 6);
     }
-    workAnswered_ = true;
+    // A busy register is told of no file.
+    workAnswered_ = !busy;
     if (busy) {
         setError(context_, kErrRegisterBusy, 0x021F7062, 0);
         trace_->write(kTraceWarning, "Store service port service library error:ECR BUSY");
@@ -208,56 +209,93 @@ bool CTK73sslService::answerWork(const uint8_t* header, const std::vector<uint8_
     return makeAnswer(header, kResultOk, work, false, answer);
 }
 
-void CTK73sslService::failWithoutContext(const uint8_t* header, const std::vector<uint8_t>& data) {
-    setError(context_, kErrTelegram, 0x021F7063, 0);
-    const size_t at = headerType(header) == kTypeRegisterSends ? 4 : 0;
-    if (data.size() >= at + 6 && fileNumberOfId(data.data() + at) >= 0) {
-        addOnce(failedWithoutContext_,
-                std::string(reinterpret_cast<const char*>(data.data() + at), 6));
+bool CTK73sslService::refuseDirection(const uint8_t* header, std::vector<uint8_t>& answer) {
+    // A send never changes the store, and a receive gives nothing away.
+    setError(context_, kErrTelegram, 0x021F7065, 0);
+    trace_->write(kTraceWarning, "NG Sequence error: type 0x%04x against the work kind %d",
+                  headerType(header), workKind_);
+    return answerError(header, kResultSequence, answer);
+}
+
+void CTK73sslService::credit(int fileNo, uint16_t block, size_t bytes) {
+    uint16_t& credited = creditedBlocks_[fileNo];
+    if (block > credited) {
+        credited = block;
+        transferred_ += bytes;
     }
 }
 
 bool CTK73sslService::serveFile(const uint8_t* header, const std::vector<uint8_t>& data,
                                 std::vector<uint8_t>& answer) {
     const uint16_t type = headerType(header);
-    const bool known = type == kTypeRegisterSends || type == kTypePcSends;
-    if (!known || ssc_ == nullptr) {
-        if (known) {
-            failWithoutContext(header, data);
-        }
-        return answerError(header, known ? kResultInvalidService : kResultHeader, answer);
+    const bool pushed = type == kTypeRegisterSends;
+    if (!pushed && type != kTypePcSends) {
+        return answerError(header, kResultHeader, answer);
+    }
+    if (pushed != (workKind_ == 0)) {
+        return refuseDirection(header, answer);
+    }
+    const size_t idAt = pushed ? 4 : 0;
+    const int fileNo = data.size() >= idAt + 6 ? fileNumberOfId(data.data() + idAt) : -1;
+    if (ssc_ == nullptr) {
+        setError(context_, kErrTelegram, 0x021F7063, 0);
+        return answerError(header, kResultInvalidService, answer);
     }
     // The handlers read fixed offsets of the data; a short request is refused before.
-    if (data.size() < (type == kTypeRegisterSends ? 12u : 8u)) {
+    if (data.size() < (pushed ? 12u : 8u)) {
         setError(context_, kErrDataSetting, 0x021F7064, 0);
         return answerError(header, kResultDataSetting, answer);
     }
-    const TK73FileAnswer result = type == kTypeRegisterSends
-                                      ? TK73sslSSSaveECRPFile(ssc_, header, data.data())
-                                      : TK73sslSSDeliverECRPFile(ssc_, header, data.data());
-    return makeAnswer(header, result.result, result.data, result.more, answer);
+    const TK73FileAnswer result = pushed ? TK73sslSSSaveECRPFile(ssc_, header, data.data())
+                                         : TK73sslSSDeliverECRPFile(ssc_, header, data.data());
+    if (result.result == kResultOk && fileNo >= 0) {
+        // A block head of 28 bytes comes before the block of a file the PC sends.
+        const size_t head = pushed ? 12 : 28;
+        const size_t carried = pushed ? data.size() : result.data.size();
+        credit(fileNo, headerBlock(header), carried - std::min(head, carried));
+    }
+    if (!makeAnswer(header, result.result, result.data, result.more, answer)) {
+        return false;
+    }
+    answering_ = fileNo;
+    answeringCompletes_ = result.complete;
+    return true;
 }
 
 void CTK73sslService::answerSent(const std::vector<uint8_t>& answer) {
     const uint16_t type = headerType(answer.data());
     const bool fileAnswer =
         type == (kTypeRegisterSends & ~kRequestBit) || type == (kTypePcSends & ~kRequestBit);
-    if (fileAnswer && (answer[5] & kFlagContinuation) == 0) {
-        ++finished_;
+    if (fileAnswer && (answer[5] & kFlagContinuation) == 0 && answering_ >= 0) {
+        settled_.insert(answering_);
+        if (answeringCompletes_) {
+            completed_.insert(answering_);
+        }
     }
+    answering_ = -1;
+    answeringCompletes_ = false;
 }
 
-std::vector<std::string> CTK73sslService::failedFiles(bool brokenOff) const {
-    std::vector<std::string> failed = failedWithoutContext_;
-    if (ssc_ != nullptr) {
-        std::vector<std::string> own = ssc_->failedFiles;
-        if (brokenOff && ssc_->receive.active) {
-            own.push_back(ssc_->receive.fileId);
-        }
-        if (brokenOff && ssc_->send.active) {
-            own.push_back(ssc_->send.fileId);
-        }
-        for (const std::string& id : own) {
+bool CTK73sslService::done() const {
+    return workAnswered_ && std::all_of(fileNos_.begin(), fileNos_.end(), [this](int fileNo) {
+               return completed_.count(fileNo) != 0;
+           });
+}
+
+bool CTK73sslService::settled() const {
+    return workAnswered_ && std::all_of(fileNos_.begin(), fileNos_.end(),
+                                        [this](int fileNo) { return settled_.count(fileNo) != 0; });
+}
+
+std::vector<std::string> CTK73sslService::failedFiles() const {
+    std::vector<std::string> failed;
+    if (!workAnswered_) {
+        return failed;
+    }
+    for (int fileNo : fileNos_) {
+        if (completed_.count(fileNo) == 0) {
+            char id[16] = {};
+            std::snprintf(id, sizeof id, "%06d", fileNo);
             addOnce(failed, id);
         }
     }

@@ -4,6 +4,8 @@
 // telegram. The transport around it (service_loop.h) receives and sends.
 
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,13 +32,21 @@ class CTK73sslService {
     // The answer to a header announcing more than a telegram holds; the session ends after it.
     void answerOversized(const uint8_t* header, std::vector<uint8_t>& answer);
 
-    // Every file of the work list has had its last answer.
-    bool done() const { return workAnswered_ && finished_ >= static_cast<int>(fileNos_.size()); }
-    // Counts one finished file when an answer to a file telegram without continuation went
-    // out.
+    // Every file of the work list came in or went out whole, each counted once however often
+    // the register sent or asked for it.
+    bool done() const;
+    // Every file of the work list has had its last answer, whole or not: the register has
+    // nothing left to ask for.
+    bool settled() const;
+    // The files of the work list; bytes of file data that have travelled, each block once.
+    size_t workFiles() const { return fileNos_.size(); }
+    uint64_t transferred() const { return transferred_; }
+    // Takes note of the file telegram's answer once it went out: a file that went out or came
+    // in whole with it is done.
     void answerSent(const std::vector<uint8_t>& answer);
-    // The failed-file list, with the file that was on its way when the session broke off.
-    std::vector<std::string> failedFiles(bool brokenOff) const;
+    // The files of the work list that did not come in or go out whole, once the register had
+    // the work list; none before.
+    std::vector<std::string> failedFiles() const;
 
   private:
     enum State { kStart = 0, kIdentified = 1, kExchanged = 3, kFileService = 4 };
@@ -51,7 +61,10 @@ class CTK73sslService {
     bool makeAnswer(const uint8_t* request, uint8_t result, const std::vector<uint8_t>& data,
                     bool more, std::vector<uint8_t>& answer);
     bool answerError(const uint8_t* request, uint8_t result, std::vector<uint8_t>& answer);
-    void failWithoutContext(const uint8_t* header, const std::vector<uint8_t>& data);
+    // The answer to a file telegram that goes the other way than the work.
+    bool refuseDirection(const uint8_t* header, std::vector<uint8_t>& answer);
+    // Counts the block's data once, the first time it travels.
+    void credit(int fileNo, uint16_t block, size_t bytes);
 
     TK73APC* context_;
     int workKind_;
@@ -62,9 +75,14 @@ class CTK73sslService {
     State state_ = kStart;
     bool keysSet_ = false;
     bool workAnswered_ = false;
-    int finished_ = 0;
     uint8_t registerValues_[8] = {};
-    std::vector<std::string> failedWithoutContext_;
+    // The file telegram being answered: its file, and whether the file is whole with it.
+    int answering_ = -1;
+    bool answeringCompletes_ = false;
+    std::set<int> settled_;
+    std::set<int> completed_;
+    std::map<int, uint16_t> creditedBlocks_;
+    uint64_t transferred_ = 0;
 };
 
 }  // namespace tk73net

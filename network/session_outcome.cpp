@@ -53,6 +53,9 @@ std::string sessionMessage(int result, const TK73APC* context) {
     if (context->code == kErrCancelledByRegister) {
         return "Unknown data came from register.";
     }
+    if (context->code == kErrServiceCancelled) {
+        return "Cancelled by the user.";
+    }
     if (result == kOutcomeSuccess || context->systemError == 0) {
         return "";
     }

@@ -12,12 +12,19 @@ uint32_t value(const char* name) {
     return read;
 }
 
+// A time-out in seconds: 60 when unset or beyond an hour.
+int seconds(const char* name) {
+    const uint32_t read = value(name);
+    return read == 0 || read > 3600 ? 60 : static_cast<int>(read);
+}
+
 }  // namespace
 
 SessionSettings readSessionSettings() {
     SessionSettings settings;
-    const uint32_t head = value("THEAD");
-    settings.timeHead = head == 0 || head > 3600 ? 60 : static_cast<int>(head);
+    settings.timeHead = seconds("THEAD");
+    settings.timeStart = seconds("TINIT");
+    settings.timePerFile = seconds("TEX1");
     settings.process = value("Process");
     settings.thread = value("Thread");
     settings.cryptTermOff = value("CryptTermOff") != 0;

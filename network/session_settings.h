@@ -1,9 +1,11 @@
 #pragma once
 // The file service's machine-wide settings under "\TRACE\STOREPORT" beside the trace values:
-// "THEAD", the seconds to wait for a telegram's data once its header has come (60 when unset),
-// the priority ids "Process" (0-4) and "Thread" (0-5), and "CryptTermOff", which switches the
-// payload encryption off. The other time-out values of that key ("TINIT", "TEX1", "TEX2") and
-// the switches "CryptCCrewOff" and "LoopBack" govern nothing that this service does.
+// "THEAD", the seconds to wait for a telegram's data once its header has come; "TINIT" and
+// "TEX1", the session's allowance for its start and for each file of the work list, from which
+// its deadline is reckoned (service_loop.h); each 60 when unset. The priority ids "Process" (0-4)
+// and "Thread" (0-5), and "CryptTermOff", which switches the payload encryption off. The
+// time-out "TEX2" and the switches "CryptCCrewOff" and "LoopBack" govern nothing that this
+// service does.
 
 #include <cstdint>
 
@@ -11,6 +13,8 @@ namespace tk73net {
 
 struct SessionSettings {
     int timeHead = 60;
+    int timeStart = 60;
+    int timePerFile = 60;
     uint32_t process = 0;
     uint32_t thread = 0;
     bool cryptTermOff = false;

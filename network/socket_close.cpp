@@ -1,8 +1,9 @@
+#include <poll.h>
 #include <sys/socket.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 
 #include "network/net_errors.h"
 #include "network/socket_watch.h"
@@ -10,17 +11,23 @@
 
 namespace {
 
-// A graceful close reads until the peer closes; a peer that has gone silent without closing
-// ends the reading after this long, so closing never waits without bound.
-constexpr int kDrainIdleSeconds = 5;
+// A graceful close reads until the peer closes, for this long at most: a peer that keeps
+// silent, or keeps sending a byte now and then without closing, cannot hold the close.
+constexpr auto kDrainLimit = std::chrono::seconds(5);
 
 void drainUntilPeerCloses(int socket) {
-    timeval idle{kDrainIdleSeconds, 0};
-    setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &idle, sizeof idle);
+    using Clock = std::chrono::steady_clock;
+    const auto end = Clock::now() + kDrainLimit;
     char piece[256];
     for (;;) {
-        const ssize_t received = ::recv(socket, piece, sizeof piece, 0);
-        if (received > 0 || (received < 0 && errno == EINTR)) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+        pollfd watch{socket, POLLIN, 0};
+        if (left <= 0 || ::poll(&watch, 1, static_cast<int>(left)) <= 0) {
+            return;
+        }
+        const ssize_t received = ::recv(socket, piece, sizeof piece, MSG_DONTWAIT);
+        if (received > 0 || (received < 0 && (errno == EINTR || errno == EAGAIN))) {
             continue;
         }
         return;

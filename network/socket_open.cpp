@@ -1,5 +1,7 @@
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netdb.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -40,6 +42,32 @@ int newStreamSocket(TK73APC* context, int32_t detail) {
         setError(context, tk73net::kErrSystem, detail, errno);
     }
     return s;
+}
+
+// connect, waiting at most the milliseconds (without bound when negative); 0 or the errno.
+int connectWithin(int s, const sockaddr_in& address, int milliseconds) {
+    if (milliseconds < 0) {
+        return ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+                   ? 0
+                   : errno;
+    }
+    const int flags = ::fcntl(s, F_GETFL);
+    ::fcntl(s, F_SETFL, flags | O_NONBLOCK);
+    int error = 0;
+    if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        error = errno;
+        if (error == EINPROGRESS) {
+            pollfd watch{s, POLLOUT, 0};
+            socklen_t length = sizeof error;
+            const int ready = ::poll(&watch, 1, milliseconds);
+            error = ready == 0 ? ETIMEDOUT
+                    : ready < 0 || ::getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &length) != 0
+                        ? errno
+                        : error;
+        }
+    }
+    ::fcntl(s, F_SETFL, flags);
+    return error;
 }
 
 }  // namespace
@@ -88,6 +116,10 @@ int TK73_API TK73sklOpenClient(TK73APC* context, sockaddr_in* out, const char* h
 }
 
 int TK73_API TK73sklOpenConnClient(TK73APC* context, const char* host, int port) {
+    return tk73net::openConnClientWithin(context, host, port, -1);
+}
+
+int tk73net::openConnClientWithin(TK73APC* context, const char* host, int port, int milliseconds) {
     if (context == nullptr) {
         return -1;
     }
@@ -105,8 +137,8 @@ int TK73_API TK73sklOpenConnClient(TK73APC* context, const char* host, int port)
     if (s < 0) {
         return -1;
     }
-    if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-        setError(context, tk73net::kErrSystem, tk73net::kDetailConnectOpenConn, errno);
+    if (const int error = connectWithin(s, address, milliseconds); error != 0) {
+        setError(context, tk73net::kErrSystem, tk73net::kDetailConnectOpenConn, error);
         ::close(s);
         return -1;
     }

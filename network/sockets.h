@@ -45,6 +45,14 @@ TK73_EXPORT int TK73_API TK73sklSendIO(TK73APC* context, int socket, const void*
 // error), or 0 with detail 0x021F8384 on time-out.
 TK73_EXPORT int TK73_API TK73sklRecvIO(TK73APC* context, int socket, void* buffer, int size,
                                        int timeoutSeconds);
-// With graceful 1: ends sending, reads and drops what the peer still sends until it closes,
-// then shuts down both ways; closes the socket.
+// With graceful 1: ends sending, reads and drops what the peer still sends until it closes (for
+// at most a few seconds), then shuts down both ways; closes the socket.
 TK73_EXPORT int TK73_API TK73sklClose(TK73APC* context, int socket, int graceful);
+
+namespace tk73net {
+
+// TK73sklOpenConnClient whose connect waits at most the milliseconds (without bound when
+// negative): a connect that has not come by then fails with ETIMEDOUT.
+int openConnClientWithin(TK73APC* context, const char* host, int port, int milliseconds);
+
+}  // namespace tk73net

@@ -1,12 +1,14 @@
 #include "operations/staged_archive.h"
 
 #include <filesystem>
+#include <vector>
 
 #include "archive/archive_files.h"
 #include "archive/pack_archive.h"
 #include "base/file_utils.h"
 #include "base/folder_tree.h"
 #include "definitions/def_reg.h"
+#include "operations/placed_files.h"
 #include "platform/api.h"
 #include "platform/whole_file.h"
 #include "programfiles/pgm_file.h"
@@ -19,20 +21,23 @@ namespace {
 
 // A file number that unpacks every file of a binary file without the PLU init values.
 constexpr int kNoInitValues = 0;
+// The largest controller's part read: a binary program file holds at most 64 MiB of text, which
+// zlib packs into little more.
+constexpr size_t kMaxControllerPart = (64u << 20) + (1u << 20);
+// The controller's PLU file, whose unset codes an unpacked controller part has as zeros.
+constexpr int kPluFile = 4;
 
 const char* partFolderName(int kind) {
     return kind == 1 ? "VEK" : "REG";
 }
 
-// Copies every file of the folder into the target folder, replacing files of the same name.
-bool copyFiles(const std::string& folder, const std::string& target) {
+// Every file of the folder, to go into the target folder under its name.
+bool addFiles(const std::string& folder, const std::string& target,
+              std::vector<FilePlacement>& files) {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (AecrbsCopyFile(entry.path().string().c_str(), tk73pack::inFolder(target, name).c_str(),
-                           0) == 0) {
-            return false;
-        }
+        files.push_back({entry.path().string(), tk73pack::inFolder(target, name)});
     }
     return !error;
 }
@@ -86,10 +91,10 @@ bool StagedArchive::unpack(const std::string& crpPath, const MODEL_EDB& register
 }
 
 bool StagedArchive::unpackController(const std::string& crpPath, unsigned long offset) {
-    const auto bytes = tk73::readWholeFile(crpPath);
+    const auto bytes = tk73::readFilePart(crpPath, offset, kMaxControllerPart + 1);
     const std::string part = tk73pack::inFolder(folder_, "VEK.bin");
-    if (!bytes || bytes->size() <= offset || part.empty() ||
-        !tk73pack::writeWholeFile(part, bytes->substr(offset))) {
+    if (!bytes || bytes->empty() || bytes->size() > kMaxControllerPart || part.empty() ||
+        !tk73pack::writeWholeFile(part, *bytes)) {
         return false;
     }
     CTK73packArchive reader;
@@ -115,18 +120,36 @@ bool StagedArchive::unpackController(const std::string& crpPath, unsigned long o
 
 bool StagedArchive::placeInto(int storeNo) const {
     char mainte[TK73_MAX_PATH] = {};
+    std::vector<FilePlacement> files;
     if (CTK73pgmPgmFile(storeNo).GetMaintePath(mainte, 1) != 1 ||
-        !copyFiles(tk73pack::inFolder(folder_, partFolderName(0)), mainte)) {
+        !addFiles(tk73pack::inFolder(folder_, partFolderName(0)), mainte, files)) {
         return false;
     }
-    if (vekModel_.modelNo == 0) {
-        return true;
+    if (vekModel_.modelNo != 0) {
+        // The controller's PLU file takes its zeros here, before anything goes into the store;
+        // the store's own PLU file when the archive carries none.
+        const CTK73pgmVekPgmFile vekFiles(storeNo);
+        const std::string staged = tk73pack::inFolder(folder_, partFolderName(1));
+        const std::string plu =
+            tk73pack::inFolder(staged, tk73pack::programTextName(kPluFile, false));
+        char storePlu[TK73_MAX_PATH] = {};
+        char definition[TK73_MAX_PATH] = {};
+        if (vekFiles.GetMaintePath(mainte, 1) != 1) {
+            return false;
+        }
+        vekFiles.CreateMainteFullPath(kPluFile, storePlu);
+        if (!tk73::pathExists(plu) && tk73::pathExists(storePlu) &&
+            AecrbsCopyFile(storePlu, plu.c_str(), 0) == 0) {
+            return false;
+        }
+        if (CTK73defReg(vekModel_.identName.c_str(), storeNo, 1).GetDbIniFilePath(definition) !=
+                1 ||
+            CTK73packArchive(definition, staged.c_str(), 1).ConvertFILE004InitValue() != 1 ||
+            !addFiles(staged, mainte, files)) {
+            return false;
+        }
     }
-    char definition[TK73_MAX_PATH] = {};
-    return CTK73pgmVekPgmFile(storeNo).GetMaintePath(mainte, 1) == 1 &&
-           copyFiles(tk73pack::inFolder(folder_, partFolderName(1)), mainte) &&
-           CTK73defReg(vekModel_.identName.c_str(), storeNo, 1).GetDbIniFilePath(definition) == 1 &&
-           CTK73packArchive(definition, mainte, 1).ConvertFILE004InitValue() == 1;
+    return placeAllOrNothing(files);
 }
 
 }  // namespace tk73ops

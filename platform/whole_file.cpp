@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/file_replacement.h"
@@ -11,6 +12,10 @@
 namespace tk73 {
 
 std::optional<std::string> readWholeFile(const std::string& path) {
+    return readFilePart(path, 0, static_cast<size_t>(-1));
+}
+
+std::optional<std::string> readFilePart(const std::string& path, size_t offset, size_t limit) {
     // Non-blocking, so that a FIFO under the name is refused at once instead of waiting for a
     // writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -19,12 +24,14 @@ std::optional<std::string> readWholeFile(const std::string& path) {
     }
     struct stat info {};
     std::optional<std::string> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        (offset == 0 || ::lseek(fd, static_cast<off_t>(offset), SEEK_SET) >= 0)) {
         bytes.emplace();
-        bytes->reserve(static_cast<size_t>(info.st_size));
+        const auto size = static_cast<size_t>(info.st_size);
+        bytes->reserve(std::min(size - std::min(size, offset), limit));
         char chunk[65536];
-        for (;;) {
-            const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        while (bytes->size() < limit) {
+            const ssize_t got = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes->size()));
             if (got < 0 && errno == EINTR) {
                 continue;
             }

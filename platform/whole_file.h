@@ -15,6 +15,9 @@ namespace tk73 {
 
 // The bytes of a regular file; nullopt when it is missing, is no regular file or cannot be read.
 std::optional<std::string> readWholeFile(const std::string& path);
+// At most limit bytes of a regular file from the offset on (fewer where the file ends), for a
+// reader that must not take in a file of any size; nullopt as above.
+std::optional<std::string> readFilePart(const std::string& path, size_t offset, size_t limit);
 
 // Whether anything (a file, a folder, ...) exists under the path.
 bool pathExists(const std::string& path);

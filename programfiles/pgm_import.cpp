@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #include "base/file_utils.h"
 #include "base/user_interaction.h"
 #include "definitions/def_reg.h"
+#include "platform/running_program.h"
 #include "platform/whole_file.h"
 #include "programfiles/pgm_file_rw.h"
+#include "programfiles/pgm_import_check.h"
 #include "programfiles/pgm_import_range.h"
 
 namespace {
@@ -18,6 +21,20 @@ namespace {
 char* recordLine(const CTK73pgmPgmFileRW& file, int record) {
     return file.m_pContents.get() + file.m_nHeaderLength +
            static_cast<size_t>(record) * static_cast<size_t>(file.m_nRecordLength);
+}
+
+// The shapes of the base fields in a line that holds only them; a field the record layout does
+// not know holds text.
+std::vector<tk73pgm::FieldShape> baseShapes(const std::vector<tk73pgm::BaseFieldPlace>& fields,
+                                            const std::vector<tk73pgm::FieldShape>& record) {
+    std::vector<tk73pgm::FieldShape> shapes;
+    for (const tk73pgm::BaseFieldPlace& field : fields) {
+        const auto known = std::find_if(record.begin(), record.end(), [&](const auto& shape) {
+            return shape.fieldNo == field.fieldNo;
+        });
+        shapes.push_back({field.fieldNo, field.length, known != record.end() && known->digits});
+    }
+    return shapes;
 }
 
 // Whether every field lies inside a record line (before its CR LF).
@@ -46,6 +63,14 @@ int CTK73pgmImport::ImportExecute() {
     // Without base fields a Vek file can only be taken whole; a register file keeps the choice,
     // and "Basic only" then fails as the import of nothing would.
     range.basicOffered = m_nKind == 0 || !tk73pgm::baseFieldTable(definition, m_nFileNo, 0).empty();
+    CTK73pgmPgmFileRW source(m_source.c_str());
+    CTK73pgmPgmFileRW target(m_target.c_str());
+    if (m_bDataFile == 0) {
+        if (ReadBoth(source, target) == 0) {
+            return 0;
+        }
+        range.recordNote = RecordNote(source, target);
+    }
     if (tk73::ui().showDialog(range) != tk73::Button::Ok) {
         m_nDetailResult = PGM_IMPORT_CANCELLED;
         return 0;
@@ -54,9 +79,9 @@ int CTK73pgmImport::ImportExecute() {
     if (m_bDataFile != 0) {
         done = AecrbsCopyFile(m_source.c_str(), m_target.c_str(), 0);
     } else if (range.range == tk73pgm::ImportRange::BasicOnly && range.basicOffered) {
-        done = CopyBaseFields(definition);
+        done = CopyBaseFields(definition, source, target);
     } else {
-        done = CopyAllRecords();
+        done = CopyAllRecords(definition, source, target);
     }
     if (done != 1) {
         return 0;
@@ -69,15 +94,44 @@ int CTK73pgmImport::ReadBoth(CTK73pgmPgmFileRW& source, CTK73pgmPgmFileRW& targe
     return source.ReadPgmFile() == 1 && target.ReadPgmFile() == 1 ? 1 : 0;
 }
 
-int CTK73pgmImport::CopyAllRecords() {
-    CTK73pgmPgmFileRW source(m_source.c_str());
-    CTK73pgmPgmFileRW target(m_target.c_str());
-    if (ReadBoth(source, target) == 0) {
-        return 0;
+std::string CTK73pgmImport::RecordNote(const CTK73pgmPgmFileRW& source,
+                                       const CTK73pgmPgmFileRW& target) {
+    const int taken = std::min(source.m_nRecordCount, target.m_nRecordCount);
+    char note[128] = {};
+    if (source.m_nRecordCount < target.m_nRecordCount) {
+        std::snprintf(note, sizeof note, "Records %d to %d keep their values.", taken + 1,
+                      target.m_nRecordCount);
+    } else if (source.m_nRecordCount > target.m_nRecordCount) {
+        std::snprintf(note, sizeof note, "Records %d to %d of the file to read are left out.",
+                      taken + 1, source.m_nRecordCount);
     }
+    return note;
+}
+
+int CTK73pgmImport::CheckSource(const CTK73pgmPgmFileRW& source,
+                                const std::vector<tk73pgm::FieldShape>& fields) const {
+    const std::string fault = fields.empty() ? std::string("the definition gives no layout")
+                                             : tk73pgm::checkRecordLines(source, fields);
+    if (fault.empty()) {
+        return 1;
+    }
+    const size_t slash = m_source.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? m_source : m_source.substr(slash + 1);
+    tk73::ui().message(name + " was not read, " + fault + ".", tk73::runningProgramName(),
+                       tk73::MessageIcon::Exclamation);
+    return 0;
+}
+
+int CTK73pgmImport::CopyAllRecords(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
+                                   CTK73pgmPgmFileRW& target) {
+    // The message names the first line out of shape, also when it is the first record's.
+    const int sound = CheckSource(source, tk73pgm::recordShapes(definition, m_nFileNo));
     if (source.m_nFieldCount != target.m_nFieldCount ||
         source.m_nRecordLength != target.m_nRecordLength) {
         m_nDetailResult = PGM_IMPORT_LAYOUT_DIFFERS;
+        return 0;
+    }
+    if (sound == 0) {
         return 0;
     }
     if (source.m_nRecordCount == target.m_nRecordCount) {
@@ -93,23 +147,20 @@ int CTK73pgmImport::CopyAllRecords() {
     return target.WritePgmFile();
 }
 
-int CTK73pgmImport::CopyBaseFields(const CTK73defReg& definition) {
-    CTK73pgmPgmFileRW source(m_source.c_str());
-    CTK73pgmPgmFileRW target(m_target.c_str());
-    if (ReadBoth(source, target) == 0) {
-        return 0;
-    }
+int CTK73pgmImport::CopyBaseFields(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
+                                   CTK73pgmPgmFileRW& target) {
     m_baseFields = tk73pgm::baseFieldTable(definition, m_nFileNo, target.m_nNumberWidth);
     if (m_baseFields.empty()) {
         return 0;
     }
     // A source of another field count holds only the base fields, one after the other.
+    const bool packed = source.m_nFieldCount != target.m_nFieldCount;
     const std::vector<tk73pgm::BaseFieldPlace> from =
-        source.m_nFieldCount == target.m_nFieldCount
-            ? m_baseFields
-            : tk73pgm::packedBaseFields(m_baseFields, source.m_nNumberWidth);
+        packed ? tk73pgm::packedBaseFields(m_baseFields, source.m_nNumberWidth) : m_baseFields;
+    const std::vector<tk73pgm::FieldShape> record = tk73pgm::recordShapes(definition, m_nFileNo);
     if (!fitsLine(from, source.m_nRecordLength) ||
-        !fitsLine(m_baseFields, target.m_nRecordLength)) {
+        !fitsLine(m_baseFields, target.m_nRecordLength) ||
+        CheckSource(source, packed ? baseShapes(m_baseFields, record) : record) == 0) {
         return 0;
     }
     const int records = std::min(source.m_nRecordCount, target.m_nRecordCount);
@@ -133,10 +184,11 @@ int CTK73pgmImport::ImportCreateBkup() {
 }
 
 int CTK73pgmImport::ImportRecoverBkup() {
-    if (AecrbsDeleteFile(m_target.c_str()) != 1) {
-        return 0;
-    }
-    return std::rename(BackupPath().c_str(), m_target.c_str()) == 0 ? 1 : 0;
+    // The backup takes the target's place in one step: there is never a moment without the
+    // program file, and a failed restore leaves the target where it was.
+    std::error_code error;
+    std::filesystem::rename(BackupPath(), m_target, error);
+    return error ? 0 : 1;
 }
 
 int CTK73pgmImport::ImportDeleteBkup() {

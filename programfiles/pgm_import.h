@@ -1,14 +1,18 @@
 #pragma once
 // The import of one program file's data into the current store's maintenance file: from another
 // store's file of the same number, or from a file the CSV import hands over. The user chooses
-// whether all records are taken or only their base fields; a data file is always taken whole.
-// The target is written only once everything was copied in memory, and the caller decides when
-// to make, restore or delete the backup around the import.
+// whether all records are taken or only their base fields; the question says which records keep
+// their values when the files hold different numbers of records. A data file is always taken
+// whole. Every record line of any other file is checked against the definition's layout first,
+// and a file with a line out of shape is refused with a message that names the line and the
+// field. The target is written only once everything was copied in memory, and the caller decides
+// when to make, restore or delete the backup around the import.
 
 #include <string>
 #include <vector>
 
 #include "programfiles/pgm_base_fields.h"
+#include "programfiles/pgm_import_check.h"
 
 // GetDetailResult: how the last ImportExecute ended.
 inline constexpr int PGM_IMPORT_DONE = 0;
@@ -30,16 +34,24 @@ class CTK73pgmImport {
     int ImportExecute();
     // Copies the target to the target path with ".BAK" appended, replacing an older backup.
     int ImportCreateBkup();
-    // Deletes the target and renames the backup to it; 0 when the delete fails.
+    // Renames the backup over the target; 0 (and the target as it was) when that fails.
     int ImportRecoverBkup();
     int ImportDeleteBkup();
     int GetDetailResult() const { return m_nDetailResult; }
 
   private:
-    int CopyAllRecords();
-    int CopyBaseFields(const CTK73defReg& definition);
+    int CopyAllRecords(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
+                       CTK73pgmPgmFileRW& target);
+    int CopyBaseFields(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
+                       CTK73pgmPgmFileRW& target);
     // Reads both files; 0 when either cannot be read.
     int ReadBoth(CTK73pgmPgmFileRW& source, CTK73pgmPgmFileRW& target) const;
+    // What the question adds when the files hold different numbers of records; empty otherwise.
+    static std::string RecordNote(const CTK73pgmPgmFileRW& source, const CTK73pgmPgmFileRW& target);
+    // 1 when every record line of the source has the fields; otherwise shows what is wrong with
+    // its first bad line and 0.
+    int CheckSource(const CTK73pgmPgmFileRW& source,
+                    const std::vector<tk73pgm::FieldShape>& fields) const;
     std::string BackupPath() const;
 
     int m_nFileNo;

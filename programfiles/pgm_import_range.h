@@ -3,6 +3,7 @@
 // whether the records are taken whole or only their base fields (the fields that identify a
 // record). "Basic only" is offered unless the import says it is not.
 
+#include <string>
 #include <string_view>
 
 #include "base/user_interaction.h"
@@ -23,6 +24,9 @@ struct ImportRangeRequest : tk73::DialogRequest {
     std::string_view dialogName() const override { return kName; }
 
     bool basicOffered = true;
+    // Shown beside the question when the files hold different numbers of records: which records
+    // keep their values ("Records 101 to 200 keep their values."); empty otherwise.
+    std::string recordNote;
     // The choice, valid once the dialog has closed with Ok.
     ImportRange range = ImportRange::AllData;
 };

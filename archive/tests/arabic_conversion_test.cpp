@@ -2,7 +2,11 @@
 // that switches Arabic text on.
 
 #include <iconv.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -77,6 +81,25 @@ TEST_F(ArabicConversion, FindsRecordsByTheirNumberWidthAndFitsGrownTextsIntoThei
     off.EnterConvProc(0, CTextPgmConv::kToIbm864);
     off.StartConvProc(target, source);
     EXPECT_EQ(off.ConvCommFile(info), 0);
+
+    // The target (a controller's file just received is the store's own) is replaced whole: a
+    // write that fails half-way, here at a file size limit, leaves it as it was.
+    write(source, head + "00001,\"  \x9D\x9D\x9D     \",\"0000\"\r\n");
+    write(target, "the store's file as it was");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{16, 16};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        CTextPgmConv cut;
+        cut.EnterConvProc(CTextPgmConv::kActive, CTextPgmConv::kToWin1256);
+        cut.StartConvProc(source, target);
+        ::_exit(cut.ConvCommFile(info) == 0 && read(target) == "the store's file as it was" ? 0
+                                                                                            : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST_F(ArabicConversion, ArchiveCarriesIbm864AndOpensBackToTheSameWindows1256Files) {

@@ -162,8 +162,13 @@ TEST_F(CrpArchive, PluCodesMarkedUnsetComeBackAsZeros) {
     const std::string bin = install_.path("plu.bin");
     CTK73packArchive archive(store.definition.c_str(), store.mainte.c_str(), 0);
     ASSERT_EQ(archive.PackBinFile(bin.c_str(), "", 4), 1);
-    ASSERT_EQ(archive.UnPackBinFile(bin.c_str(), 5), 1);
+    const std::string departments = install_.path("departments.bin");
+    ASSERT_EQ(archive.PackBinFile(departments.c_str(), "", 5), 1);
+    ASSERT_EQ(archive.UnPackBinFile(departments.c_str(), 5), 1);
     EXPECT_EQ(read(plu), marked) << "only after the PLU file or all files";
+    // The PLU file's binary file is no file 5: refused, and nothing written.
+    EXPECT_EQ(archive.UnPackBinFile(bin.c_str(), 5), 0);
+    EXPECT_EQ(read(plu), marked);
     ASSERT_EQ(archive.UnPackBinFile(bin.c_str(), 4), 1);
     std::string zeros = original;
     zeros.replace(zeros.find("04012300000211"), 14, "00000000000000");

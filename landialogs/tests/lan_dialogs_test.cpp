@@ -4,8 +4,15 @@
 
 #include "landialogs/lan_dialogs.h"
 
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <set>
+#include <thread>
 
 #include "archive/tests/archive_fixture.h"
 #include "landialogs/lan_discovery.h"
@@ -160,6 +167,44 @@ TEST_F(LanDialogs, SearchListsEachAnsweringRegisterOnceAndAnswersTheCheckedAddre
     EXPECT_EQ(TK73LanDoModalRSD(handle, "Select ECR", "KR3010", 0), 2);
     EXPECT_EQ(TK73bslGetErrno(handle->context), tk73net::kErrSystem);
     TK73LanDeleteRWD(handle);
+}
+
+// The search socket listens on the interface of the addresses it searches (here the loopback
+// interface, 127.0.0.1): an answer sent to another address of the machine is none of its.
+TEST_F(LanDialogs, ASearchTakesAnswersOnTheInterfaceOfItsTargetsOnly) {
+    tk73regsim::Options options;
+    options.address = "127.19.3.5";
+    options.folder = install_.path("register");
+    std::filesystem::create_directories(options.folder);
+    tk73regsim::RegisterSimulator simulator(options);
+    std::string error;
+    ASSERT_TRUE(simulator.start(&error)) << error;
+    std::atomic<bool> searching{true};
+    std::thread stranger([&searching] {
+        const int s = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_in from{};
+        from.sin_family = AF_INET;
+        inet_pton(AF_INET, "127.66.0.1", &from.sin_addr);
+        ::bind(s, reinterpret_cast<sockaddr*>(&from), sizeof from);
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(tk73lan::kRegisterSearchPort);
+        inet_pton(AF_INET, "127.0.0.2", &to.sin_addr);
+        std::string answer(36, '\0');
+        answer[2] = '[';
+        while (searching) {
+            ::sendto(s, answer.data(), answer.size(), 0, reinterpret_cast<sockaddr*>(&to),
+                     sizeof to);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        ::close(s);
+    });
+    const std::vector<tk73lan::SearchAnswer> found =
+        tk73lan::searchMachines(false, {"127.19.3.5"}, 1000);
+    searching = false;
+    stranger.join();
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].address, "127.19.3.5");
 }
 
 TEST_F(LanDialogs, ControllersAreSearchedForByTheControllerToolForAKnownRegisterModelOnly) {

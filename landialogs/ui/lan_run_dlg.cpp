@@ -28,7 +28,8 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
       notice_(new QLabel(tk73::toQString(request.busyNotice()), this)),
       again_(new QPushButton(QStringLiteral("Exec again one"), this)),
       againAll_(new QPushButton(QStringLiteral("Exec again all"), this)),
-      exit_(new QPushButton(QStringLiteral("Exit"), this)) {
+      exit_(new QPushButton(QStringLiteral("Exit"), this)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(tk73::toQString(request.title()));
     list_->setHeaderLabels({QStringLiteral("Branch"), QStringLiteral("Store"),
                             QStringLiteral("Machine No."), QStringLiteral("IP address"),
@@ -53,6 +54,7 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     });
     connect(againAll_, &QPushButton::clicked, this, [this] { Run(kEveryRow); });
     connect(exit_, &QPushButton::clicked, this, &CLanRunDlg::reject);
+    connect(cancel_, &QPushButton::clicked, this, &CLanRunDlg::Cancel);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(again_);
     buttons->addWidget(againAll_);
@@ -61,6 +63,7 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
     auto* running = new QHBoxLayout;
     running->addWidget(notice_);
     running->addWidget(busy_, 1);
+    running->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addLayout(running);
@@ -72,9 +75,13 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
 }
 
 CLanRunDlg::~CLanRunDlg() {
+    if (running_) {
+        request_.cancel();
+    }
     if (worker_.joinable()) {
         worker_.join();
     }
+    request_.clearCancel();
 }
 
 void CLanRunDlg::Run(size_t index) {
@@ -85,6 +92,7 @@ void CLanRunDlg::Run(size_t index) {
         worker_.join();
     }
     ShowRunning(true);
+    request_.clearCancel();
     try {
         worker_ = std::thread([this, index] {
             if (index == kEveryRow) {
@@ -123,6 +131,8 @@ void CLanRunDlg::ShowRunning(bool running) {
         button->setEnabled(!running);
     }
     busy_->setVisible(running);
+    cancel_->setVisible(running);
+    cancel_->setEnabled(running);
     notice_->setVisible(running && !notice_->text().isEmpty());
 }
 
@@ -138,8 +148,16 @@ void CLanRunDlg::ShowTasks() {
     }
 }
 
+void CLanRunDlg::Cancel() {
+    if (running_) {
+        cancel_->setEnabled(false);
+        request_.cancel();
+    }
+}
+
 void CLanRunDlg::reject() {
     if (running_) {
+        Cancel();
         return;
     }
     if (request_.allDone()) {

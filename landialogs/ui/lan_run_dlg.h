@@ -2,7 +2,9 @@
 // The run dialog: one row per machine with its result. The transfers run on a worker thread as
 // the dialog opens; failed rows can be run again one by one or all together. A run that leaves
 // every row done closes the dialog two seconds after its report. While transfers run, a busy
-// indicator (with a notice in the controller dialog) stands above the buttons.
+// indicator (with a notice in the controller dialog) and "Cancel" stand above the buttons:
+// Cancel, or closing the window, ends the register session that runs and leaves the rows after
+// it not done.
 
 #include <QDialog>
 
@@ -23,7 +25,7 @@ class CLanRunDlg : public QDialog {
     ~CLanRunDlg() override;
 
   public slots:
-    // Leaving with failed rows asks first (No preselected).
+    // Leaving with failed rows asks first (No preselected); while transfers run, cancels them.
     void reject() override;
 
   private:
@@ -33,6 +35,7 @@ class CLanRunDlg : public QDialog {
     void ShowTasks();
     // Buttons off and the busy indicator shown while the worker runs, the other way round after.
     void ShowRunning(bool running);
+    void Cancel();
 
     tk73lan::LanRunRequest& request_;
     QTreeWidget* list_;
@@ -41,6 +44,7 @@ class CLanRunDlg : public QDialog {
     QPushButton* again_;
     QPushButton* againAll_;
     QPushButton* exit_;
+    QPushButton* cancel_;
     std::thread worker_;
     bool running_ = false;
 };

@@ -5,7 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "archive/pack_archive.h"
@@ -64,6 +71,50 @@ Files tree(const std::string& folder) {
             entry.is_regular_file() ? read(entry.path().string()) : "<dir>";
     }
     return files;
+}
+
+bool writeAll(const std::string& path, const std::string& text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const bool written =
+        fd >= 0 && ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    return ::close(fd) == 0 && written;
+}
+
+// Runs work in a child process in which the folder is a file system of its own, holding the
+// folder's files and room for about `room` bytes more: a disk that fills part-way. The child's
+// exit code (work's result); 77 when this machine lets no test mount a file system.
+int onNearlyFullDisk(const std::string& folder, size_t room, const std::function<int()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const uid_t uid = ::getuid();
+        const gid_t gid = ::getgid();
+        if (::unshare(CLONE_NEWNS) != 0) {
+            // Without the right to mount, a user namespace of its own gives it.
+            if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+                !writeAll("/proc/self/setgroups", "deny") ||
+                !writeAll("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+                !writeAll("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1")) {
+                ::_exit(77);
+            }
+        }
+        const Files files = StagedInstallation::folderFiles(folder);
+        size_t used = 0;
+        for (const auto& [name, bytes] : files) {
+            used += (bytes.size() + 4095) / 4096 * 4096;
+        }
+        const std::string size = "size=" + std::to_string(used + room);
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tk73", folder.c_str(), "tmpfs", 0, size.c_str()) != 0) {
+            ::_exit(77);
+        }
+        for (const auto& [name, bytes] : files) {
+            write(folder + "/" + name, bytes);
+        }
+        ::_exit(work());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 class ArchiveFiles : public ::testing::Test {
@@ -199,6 +250,47 @@ TEST_F(ArchiveFiles, DamagedOrForeignArchivesLeaveTheStoreByteIdentical) {
     ASSERT_EQ(open(full), 1);
     EXPECT_EQ(read(mainte(0) + "/FILE007P.TXT").find("Owner"), std::string::npos);
     EXPECT_EQ(workingStore().vekModelNo, kVK500);
+}
+
+// The professional Open on a disk that fills part-way: the archive's files, larger than the
+// store's, are refused whole and the store's files stay byte for byte; with room enough they all
+// come in.
+TEST_F(ArchiveFiles, AnOpenIntoTheStoreOnAFillingDiskPlacesEveryFileOrNone) {
+    resetStore(kKR301, 0);
+    const std::string plu = mainte(0) + "/FILE004P.TXT";
+    const std::string names = mainte(0) + "/FILE001P.TXT";
+    const std::string storePlu = read(plu);
+    const std::string storeNames = read(names);
+    std::string changedNames = storeNames;
+    changedNames[changedNames.rfind('"') - 1] ^= 0x01;
+    write(names, changedNames);
+    const std::string crp = install_.path("card/shop.crp");
+    ASSERT_EQ(CTK73opsCrp(0).SaveCrpFile(crp.c_str()), 1);
+    const Files archived = StagedInstallation::folderFiles(mainte(0));
+    // The store keeps ten PLU records only and its old names.
+    size_t cut = 0;
+    for (int line = 0; line < 13; ++line) {
+        cut = storePlu.find('\n', cut) + 1;
+    }
+    write(plu, storePlu.substr(0, cut));
+    write(names, storeNames);
+    const Files before = StagedInstallation::folderFiles(mainte(0));
+
+    // Nothing but the program files, not even a file of the placement, is left in the folder.
+    const auto openAndCompare = [&](const Files& expected, int result) {
+        return [&, expected, result] {
+            return open(crp, 2) == result && StagedInstallation::folderFiles(mainte(0)) == expected
+                       ? 0
+                       : 1;
+        };
+    };
+    const int refused = onNearlyFullDisk(mainte(0), 4096, openAndCompare(before, 0));
+    if (refused == 77) {
+        GTEST_SKIP() << "no file system can be mounted here";
+    }
+    EXPECT_EQ(refused, 0) << "a refused open leaves the store's files as they were";
+    EXPECT_EQ(onNearlyFullDisk(mainte(0), 4 << 20, openAndCompare(archived, 1)), 0);
+    EXPECT_TRUE(StagedInstallation::folderFiles(mainte(0)) == before) << "the disk was the child's";
 }
 
 TEST_F(ArchiveFiles, SaveAsksForANameAddsCrpAndOverwritesOnlyWhenTheUserAgrees) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -22,7 +23,17 @@ namespace glconv {
 namespace {
 
 constexpr int kConnectMilliseconds = 5000;
-constexpr int kIoMilliseconds = 10000;
+// The controller takes the request, and answers it, each within ten seconds as a whole however
+// it spreads its bytes; a file that goes with the request or the answer adds a second for every
+// 64 KiB of it.
+constexpr auto kExchangeTime = std::chrono::seconds(10);
+constexpr size_t kBytesPerSecond = 64 * 1024;
+
+using Clock = std::chrono::steady_clock;
+
+Clock::time_point deadlineFor(size_t bytes) {
+    return Clock::now() + kExchangeTime + std::chrono::seconds(bytes / kBytesPerSecond);
+}
 
 std::string profileValue(const char* key, const std::string& file) {
     char value[256] = {};
@@ -67,10 +78,10 @@ class Connection {
         return true;
     }
 
-    // Every byte within the time; a time-out is told apart from a failure.
-    int send(const std::string& bytes) {
+    // Every byte by the deadline; a time-out is told apart from a failure.
+    int send(const std::string& bytes, Clock::time_point deadline) {
         for (size_t sent = 0; sent < bytes.size();) {
-            if (!wait(POLLOUT, kIoMilliseconds)) {
+            if (!wait(POLLOUT, deadline)) {
                 return kTimeOut;
             }
             const ssize_t n =
@@ -83,10 +94,10 @@ class Connection {
         return kNormalEnd;
     }
 
-    int receive(size_t count, std::string& out) {
+    int receive(size_t count, std::string& out, Clock::time_point deadline) {
         out.assign(count, '\0');
         for (size_t got = 0; got < count;) {
-            if (!wait(POLLIN, kIoMilliseconds)) {
+            if (!wait(POLLIN, deadline)) {
                 return kTimeOut;
             }
             const ssize_t n = ::recv(socket_, out.data() + got, count - got, 0);
@@ -102,6 +113,11 @@ class Connection {
     bool wait(short events, int milliseconds) const {
         pollfd watch{socket_, events, 0};
         return ::poll(&watch, 1, milliseconds) == 1 && (watch.revents & events) != 0;
+    }
+    bool wait(short events, Clock::time_point deadline) const {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        return left > 0 && wait(events, static_cast<int>(left));
     }
 
     int socket_ = -1;
@@ -168,11 +184,11 @@ int transferWithController(const Command& command, std::string& detail) {
         return kConnectError;
     }
     std::string answer;
-    if (int result = link.send(request); result != kNormalEnd) {
+    if (int result = link.send(request, deadlineFor(request.size())); result != kNormalEnd) {
         detail = "the request did not go out";
         return result;
     }
-    if (int result = link.receive(kAnswerHeader, answer); result != kNormalEnd) {
+    if (int result = link.receive(kAnswerHeader, answer, deadlineFor(0)); result != kNormalEnd) {
         detail = "no answer";
         return result;
     }
@@ -194,7 +210,7 @@ int transferWithController(const Command& command, std::string& detail) {
         detail = "the answer announces " + std::to_string(length) + " bytes";
         return kBadAnswer;
     }
-    if (int result = link.receive(length, data); result != kNormalEnd) {
+    if (int result = link.receive(length, data, deadlineFor(length)); result != kNormalEnd) {
         detail = "the file was cut short";
         return result;
     }

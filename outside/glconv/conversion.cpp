@@ -35,6 +35,24 @@ bool writeFile(const std::string& path, const std::string& bytes) {
     return std::fclose(file) == 0 && written;
 }
 
+// The binary file as far as a reader needs it: its header and what the header says follows (a
+// body, dot rows), and one byte more, never more than the largest file the converter writes. An
+// archive carries the controller's part behind the register's, which is not read; a file whose
+// header claims more reads as cut short.
+std::optional<std::string> readBinary(const std::string& path) {
+    const std::optional<std::string> head = tk73::readFilePart(path, 0, kProgramHeaderSize);
+    if (!head) {
+        return std::nullopt;
+    }
+    size_t length = head->size();
+    if (isProgramBinary(*head) && head->size() == kProgramHeaderSize) {
+        length = programBinaryLength(*head);
+    } else if (isLogoBinary(*head) && head->size() >= kLogoHeaderSize) {
+        length = logoBinaryLength(*head);
+    }
+    return tk73::readFilePart(path, 0, std::min(length, kProgramHeaderSize + kMaxProgramBody) + 1);
+}
+
 bool isLogoText(const std::string& text, const ModelDefinition& model) {
     std::string_view title;
     TextLines lines(text);
@@ -68,7 +86,7 @@ int textToBinary(const std::string& textPath, const std::string& binPath,
 
 int binaryToText(const std::string& textPath, const std::string& binPath,
                  const ModelDefinition& model, std::string& detail) {
-    const std::optional<std::string> binary = tk73::readWholeFile(binPath);
+    const std::optional<std::string> binary = readBinary(binPath);
     if (!binary) {
         detail = "cannot read " + binPath;
         return kCannotOpen;

@@ -126,6 +126,11 @@ int encodeLogoBinary(const std::string& text, int machineId, std::string& binary
     return kNormalEnd;
 }
 
+size_t logoBinaryLength(const std::string& header) {
+    return kLogoHeaderSize +
+           getLittleEndian(header, kWidthOffset, 2) / 8 * getLittleEndian(header, kHeightOffset, 2);
+}
+
 int decodeLogoBinary(const std::string& binary, int machineId, std::string& text) {
     if (binary.size() < kLogoHeaderSize) {
         return kAbruptEnd;

@@ -18,5 +18,7 @@ int encodeLogoBinary(const std::string& text, int machineId, std::string& binary
 int decodeLogoBinary(const std::string& binary, int machineId, std::string& text);
 
 bool isLogoBinary(const std::string& bytes);
+// The length of the logo file that a whole header describes: the header and its dot rows.
+size_t logoBinaryLength(const std::string& header);
 
 }  // namespace glconv

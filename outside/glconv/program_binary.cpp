@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <string_view>
 
 #include "outside/glconv/binary_header.h"
@@ -18,10 +19,46 @@ constexpr size_t kFileNoOffset = 10;
 constexpr size_t kRmCodeOffset = 12;
 constexpr size_t kRmCodeSize = 11;
 constexpr size_t kTextLengthOffset = 24;
-constexpr uint32_t kMaxText = 0x7FFFFFFF;
 // Deflate packs at most 1032 bytes into one, so a longer text than that many times the body is a
 // damaged or made-up header: refused before room is set aside for it.
 constexpr uint64_t kMaxInflation = 1032;
+// The body unpacks this much at a time: the text grows with what really comes out of it, never
+// to what the header claims before that has come.
+constexpr size_t kInflateStep = 256 * 1024;
+
+// Inflates the body into text, which must come to exactly size bytes; false for anything else.
+bool inflateBody(const char* body, size_t bodySize, uint32_t size, std::string& text) {
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) {
+        return false;
+    }
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body));
+    stream.avail_in = static_cast<uInt>(bodySize);
+    std::string out;
+    int status = Z_OK;
+    while (status == Z_OK && out.size() <= size) {
+        // One byte more than is left, so that a body holding more than announced shows.
+        const size_t step = std::min<size_t>(kInflateStep, size - out.size() + 1);
+        const size_t at = out.size();
+        out.resize(at + step);
+        stream.next_out = reinterpret_cast<Bytef*>(out.data() + at);
+        stream.avail_out = static_cast<uInt>(step);
+        status = inflate(&stream, Z_NO_FLUSH);
+        out.resize(at + step - stream.avail_out);
+        if (status == Z_BUF_ERROR && stream.avail_out != 0) {
+            break;  // the body ends before its stream does
+        }
+        if (status == Z_BUF_ERROR) {
+            status = Z_OK;
+        }
+    }
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END || out.size() != size || stream.avail_in != 0) {
+        return false;
+    }
+    text = std::move(out);
+    return true;
+}
 
 // The model's code from the header line: its second quoted field.
 std::string rmCodeOf(std::string_view headerLine) {
@@ -39,11 +76,15 @@ bool isProgramBinary(const std::string& bytes) {
     return hasMagic(bytes, kLayout.magic);
 }
 
+size_t programBinaryLength(const std::string& header) {
+    return kProgramHeaderSize + getLittleEndian(header, kProgramBodyLengthOffset, 4);
+}
+
 int encodeProgramBinary(const std::string& text, int machineId, std::string& binary) {
     TextLines lines(text);
     std::string_view title;
     std::string_view header;
-    if (!lines.next(title) || !lines.next(header) || text.size() > kMaxText) {
+    if (!lines.next(title) || !lines.next(header) || text.size() > kMaxProgramText) {
         return kIllegalFormat;
     }
     const int fileNo = titleLineFileNo(title);
@@ -85,17 +126,10 @@ int decodeProgramBinary(const std::string& binary, int machineId, std::string& t
     }
     const char* body = binary.data() + kProgramHeaderSize;
     if (getLittleEndian(binary, kProgramBodyCrcOffset, 4) != crcOf(body, bodySize) ||
-        textSize > kMaxText || textSize > bodySize * kMaxInflation) {
+        textSize > kMaxProgramText || textSize > bodySize * kMaxInflation ||
+        !inflateBody(body, bodySize, textSize, text)) {
         return kCannotConvert;
     }
-    std::string out(textSize, '\0');
-    uLongf outSize = textSize;
-    if (uncompress(reinterpret_cast<Bytef*>(out.data()), &outSize,
-                   reinterpret_cast<const Bytef*>(body), static_cast<uLong>(bodySize)) != Z_OK ||
-        outSize != textSize) {
-        return kCannotConvert;
-    }
-    text = std::move(out);
     return kNormalEnd;
 }
 

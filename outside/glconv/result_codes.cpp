@@ -18,6 +18,8 @@ const char* resultText(int code) {
             return "Can't write Dos File.";
         case kAbruptEnd:
             return "Abrupt file end";
+        case kNotEnoughMemory:
+            return "Not enough memory available";
         case kUnknownMode:
             return "Unknown Receive/Send mode.";
         case kNoTerminal:
@@ -36,6 +38,8 @@ const char* resultText(int code) {
             return "Unknown Machine type or no profile.";
         case kUnknownParameters:
             return "Unknown parameters";
+        case kUnknownError:
+            return "Unknown error code or environment error";
         default:
             return "Unknown error";
     }

@@ -12,6 +12,7 @@ enum Result : int {
     kCannotOpen = 1020,         // "Can't open/create dos file"
     kCannotWrite = 1022,        // "Can't write Dos File."
     kAbruptEnd = 2049,          // "Abrupt file end"
+    kNotEnoughMemory = 2052,    // "Not enough memory available"
     kUnknownMode = 3002,        // "Unknown Receive/Send mode."
     kNoTerminal = 3006,         // "Not found terminal number"
     kTimeOut = 4513,            // "Time Out Error"
@@ -21,6 +22,7 @@ enum Result : int {
     kReceiveError = 4522,       // "Socket Recieve Error."
     kUnknownMachine = 9997,     // "Unknown Machine type or no profile."
     kUnknownParameters = 9998,  // "Unknown parameters"
+    kUnknownError = 9999,       // "Unknown error code or environment error"
 };
 
 // The code's text as the suite shows it.

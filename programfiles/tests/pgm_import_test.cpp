@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/registry_settings.h"
 #include "base/testing/scripted_user_interaction.h"
@@ -122,9 +124,8 @@ TEST_F(PgmImport, RefusedLayoutsAndCancelsLeaveTheTargetAsItWas) {
     EXPECT_EQ(detail, PGM_IMPORT_CANCELLED);
     EXPECT_EQ(ShippedInstallation::read(targetFile(kPlu)), before);
 
-    // A source that is no program file at all.
+    // A source that is no program file at all is refused before the question.
     ShippedInstallation::write(sourceFile(kPlu), "not a program file\r\n");
-    answerRange(Button::Ok);
     EXPECT_EQ(import(kPlu, 0, sourceFile(kPlu), &detail), 0);
     EXPECT_EQ(detail, PGM_IMPORT_FAILED);
     EXPECT_EQ(ShippedInstallation::read(targetFile(kPlu)), before);
@@ -195,6 +196,102 @@ TEST_F(PgmImport, TheBackupIsMadeRestoredAndDeleted) {
     ASSERT_EQ(importer.ImportDeleteBkup(), 1);
     EXPECT_FALSE(std::filesystem::exists(targetFile(kPlu) + ".BAK"));
     EXPECT_EQ(ShippedInstallation::read(targetFile(kPlu)), before);
+
+    // A restore that cannot take place leaves the program file where it was.
+    EXPECT_EQ(importer.ImportRecoverBkup(), 0);
+    EXPECT_EQ(ShippedInstallation::read(targetFile(kPlu)), before);
+}
+
+// Every record line of the source is checked against the definition's layout before anything is
+// written, and the refusal names the first bad line by its number in the file and the field:
+// the header block is three lines, so record n is line n + 3.
+TEST_F(PgmImport, ASourceWithALineOutOfShapeIsRefusedByLineAndField) {
+    const std::string before = ShippedInstallation::read(targetFile(kPlu));
+    const std::string good = ShippedInstallation::read(sourceFile(kPlu));
+    struct Damage {
+        int record;
+        std::string from;
+        std::string to;
+        std::string message;
+    };
+    const std::string sixth = ShippedInstallation::recordLine(sourceFile(kPlu), 6);
+    const std::vector<Damage> damages = {
+        // Lines of 138 and 136 bytes among lines of 137: a name one longer, another one shorter.
+        {5, "\",\"0", " \",\"0",
+         "line 8: field 2 (field number 31) has 17 characters where the file's records have 16"},
+        {2, "  \",\"0", "\",\"0",
+         "line 5: field 2 (field number 31) has 14 characters where the file's records have 16"},
+        {3, "\"00000285\"", "00000285",
+         "line 6: field 4 (field number 33) is not enclosed in "
+         "double quotes"},
+        {4, "\"00000539\"", "\"0000053x\"",
+         "line 7: field 4 (field number 33) holds \"0000053x\", which is not made of the digits "
+         "0-9 and A-F"},
+        {6, sixth, sixth + ",\"00\"",
+         "line 9: the line has more than the 13 fields of the "
+         "file's records"},
+        {7, "000007,", "000077,", "line 10: record number 000007 does not begin it"},
+    };
+    // The refusal each import shows, and its detail result; the target stays as it was.
+    const auto refusal = [&](int expectedDetail) {
+        const size_t shown = ui_.textsOf(tk73test::InteractionKind::Message).size();
+        answerRange(Button::Ok);
+        int detail = -1;
+        EXPECT_EQ(import(kPlu, 0, sourceFile(kPlu), &detail), 0);
+        EXPECT_EQ(detail, expectedDetail);
+        EXPECT_EQ(ShippedInstallation::read(targetFile(kPlu)), before);
+        const std::vector<std::string> all = ui_.textsOf(tk73test::InteractionKind::Message);
+        return std::vector<std::string>(all.begin() + static_cast<long>(shown), all.end());
+    };
+    for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.message);
+        ShippedInstallation::write(sourceFile(kPlu), good);
+        install_.replaceInRecord(sourceFile(kPlu), damage.record, damage.from, damage.to);
+        EXPECT_EQ(refusal(PGM_IMPORT_FAILED),
+                  std::vector<std::string>{"FILE004P.TXT was not read, " + damage.message + "."});
+    }
+    // A line ended by a line feed alone; a first line of another length, which the layout check
+    // refuses with its own detail.
+    std::string unixLines = good;
+    unixLines.replace(unixLines.rfind("\r\n"), 2, "\n");
+    ShippedInstallation::write(sourceFile(kPlu), unixLines);
+    const std::vector<std::string> unix = refusal(PGM_IMPORT_FAILED);
+    ASSERT_EQ(unix.size(), 1u);
+    EXPECT_NE(unix[0].find(": the line does not end with CR LF."), std::string::npos) << unix[0];
+    ShippedInstallation::write(sourceFile(kPlu), good);
+    install_.replaceInRecord(sourceFile(kPlu), 1, "\",\"0", " \",\"0");
+    EXPECT_EQ(refusal(PGM_IMPORT_LAYOUT_DIFFERS),
+              std::vector<std::string>{"FILE004P.TXT was not read, line 4: field 2 (field number "
+                                       "31) has 17 characters where the file's records have 16."});
+}
+
+// A source with fewer records than the target keeps the rest of the target's records, and the
+// question says which; one with more says which are left out.
+TEST_F(PgmImport, TheQuestionSaysWhichRecordsKeepTheirValues) {
+    const std::string target = ShippedInstallation::read(targetFile(kPlu));
+    install_.replaceInRecord(sourceFile(kPlu), 2, "Rye bread       ", "Spelt bread     ");
+    const std::string source = ShippedInstallation::read(sourceFile(kPlu));
+    const std::string tenRecords = headerOf(source) + firstRecords(source, 10);
+    ShippedInstallation::write(sourceFile(kPlu), tenRecords);
+    std::string note;
+    const auto noteOfTheQuestion = [this, &note] {
+        ui_.handleDialog(std::string(ImportRangeRequest::kName),
+                         [&note](tk73::DialogRequest& request) {
+                             note = dynamic_cast<ImportRangeRequest&>(request).recordNote;
+                             return Button::Ok;
+                         });
+    };
+    noteOfTheQuestion();
+    ASSERT_EQ(import(kPlu, 0, sourceFile(kPlu)), 1);
+    const int records = static_cast<int>(std::count(target.begin(), target.end(), '\n')) - 3;
+    EXPECT_EQ(note, "Records 11 to " + std::to_string(records) + " keep their values.");
+    EXPECT_EQ(ShippedInstallation::read(targetFile(kPlu)),
+              tenRecords + target.substr(tenRecords.size()));
+
+    ShippedInstallation::write(targetFile(kPlu), headerOf(target) + firstRecords(target, 4));
+    noteOfTheQuestion();
+    ASSERT_EQ(import(kPlu, 0, sourceFile(kPlu)), 1);
+    EXPECT_EQ(note, "Records 5 to 10 of the file to read are left out.");
 }
 
 TEST_F(PgmImport, TheStoreImportTakesTheChosenStoresFile) {

@@ -31,6 +31,11 @@ CImportRangeDlg::CImportRangeDlg(ImportRangeRequest& request, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(toQString(ImportRangeRequest::kQuestion)));
     layout->addWidget(new QLabel(toQString(ImportRangeRequest::kWarning)));
+    if (!request.recordNote.empty()) {
+        auto* note = new QLabel(toQString(request.recordNote));
+        note->setObjectName(QStringLiteral("recordNote"));
+        layout->addWidget(note);
+    }
     layout->addWidget(allData);
     layout->addWidget(basicOnly_);
     layout->addWidget(buttons);

@@ -96,8 +96,11 @@ tk73::Button CliUserInteraction::showDialog(tk73::DialogRequest& request) {
                 tk73::MessageIcon::Error);
         return tk73::Button::Cancel;
     }
-    const std::string text = std::string(tk73pgm::ImportRangeRequest::kQuestion) + " " +
-                             tk73pgm::ImportRangeRequest::kWarning;
+    std::string text = std::string(tk73pgm::ImportRangeRequest::kQuestion) + " " +
+                       tk73pgm::ImportRangeRequest::kWarning;
+    if (!range.recordNote.empty()) {
+        text += " " + range.recordNote;
+    }
     if (question(text, "tk73", tk73::Buttons::OkCancel, tk73::Button::Cancel,
                  tk73::MessageIcon::Question) != tk73::Button::Ok) {
         return tk73::Button::Cancel;

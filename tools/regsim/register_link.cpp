@@ -155,8 +155,9 @@ bool RegisterLink::receive(Answer* out, std::vector<std::string>* violations) {
     const uint16_t asked = static_cast<uint16_t>(q[2] | q[3] << 8);
     const uint16_t answered = static_cast<uint16_t>(h[2] | h[3] << 8);
     const uint32_t length = le32(h + 8);
+    // Counted in 64 bits: a length near 4 GiB must not wrap round to a small one.
     if (h[0] != 1 || h[1] != 0 || h[15] != checkByte(h) || answered != (asked & ~0x1000) ||
-        h[6] != q[6] || h[12] != q[12] || h[13] != q[13] || length + h[7] > 1200 ||
+        h[6] != q[6] || h[12] != q[12] || h[13] != q[13] || uint64_t{length} + h[7] > 1200 ||
         h[7] != padding(h[4], length)) {
         violations->push_back("answer header does not match its request");
         return false;

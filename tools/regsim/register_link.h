@@ -30,6 +30,8 @@ class RegisterLink {
     // padding as given, its check byte off by checkError; no data follows.
     bool sendHeader(uint16_t type, uint16_t block, uint32_t dataLength, uint8_t padding,
                     int checkError);
+    // Bytes as they are, outside any telegram; false when they cannot go out.
+    bool sendRaw(const std::vector<uint8_t>& bytes);
     // The answer to the last request; false (and a violation) when none came in time or it does
     // not match the request.
     bool receive(Answer* out, std::vector<std::string>* violations);
@@ -39,7 +41,6 @@ class RegisterLink {
   private:
     void fillHeader(uint16_t type, uint8_t subKind, uint16_t block, uint32_t dataLength,
                     uint8_t padding, bool more);
-    bool sendRaw(const std::vector<uint8_t>& bytes);
     bool readAll(uint8_t* out, size_t length);
     // In-place payload transform of the type: encrypt (requests) or decrypt (answers).
     bool transform(const uint8_t* header, uint8_t* data, size_t length, bool encrypt) const;

@@ -1,10 +1,12 @@
 #include "tools/regsim/register_session.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <thread>
 
 #include "platform/whole_file.h"
 
@@ -149,10 +151,12 @@ bool RegisterSession::fetchFile(int fileNo, bool first) {
                 link_.staysQuiet(options_.answerSeconds * 1000);
                 return false;
             }
-            if (options_.fault == Fault::PastLastBlock) {
-                const uint16_t past = static_cast<uint16_t>((total + kBlock - 1) / kBlock + 1);
-                request(kPcSends, 0, past, ask, &answer);
-                return true;
+        }
+        if (!answer.more() && first && options_.fault == Fault::PastLastBlock) {
+            const uint16_t past = static_cast<uint16_t>((total + kBlock - 1) / kBlock + 1);
+            Answer refused;
+            if (!request(kPcSends, 0, past, ask, &refused)) {
+                return false;
             }
         }
         if (!answer.more()) {
@@ -211,17 +215,55 @@ bool RegisterSession::pushFile(int fileNo, bool first) {
     return true;
 }
 
+void RegisterSession::pester(bool headers) {
+    // Bounded, should the PC never close; a close the register takes no notice of, it goes on
+    // until a send fails.
+    constexpr int kMostTimes = 120;
+    for (int time = 0; time < kMostTimes; ++time) {
+        if (!(headers ? link_.sendHeader(kWork, 0, 0, 0, 1) : link_.sendRaw({0x55}))) {
+            return;
+        }
+        ++report_.unanswered;
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+}
+
+bool RegisterSession::doWork() {
+    std::vector<int> order = report_.files;
+    if (options_.fault == Fault::PushTwice && report_.workKind == 0 && !order.empty()) {
+        order.insert(order.begin(), order.front());
+        order.pop_back();
+    }
+    if (options_.fault == Fault::WrongDirection && !order.empty()) {
+        // The PC refuses it with a sequence error and the work goes on.
+        const bool wrong = report_.workKind == 1 ? pushFile(order.front(), false)
+                                                 : fetchFile(order.front(), false);
+        if (!wrong) {
+            return false;
+        }
+    }
+    if (options_.fault == Fault::BadHeaders) {
+        pester(true);
+        return false;
+    }
+    bool first = true;
+    for (int fileNo : order) {
+        const bool goOn =
+            report_.workKind == 1 ? fetchFile(fileNo, first) : pushFile(fileNo, first);
+        first = false;
+        if (!goOn) {
+            return false;
+        }
+    }
+    if (options_.fault == Fault::TrickleAfterWork) {
+        pester(false);
+    }
+    return true;
+}
+
 Report RegisterSession::run() {
     if (authenticate() && askWork()) {
-        bool first = true;
-        for (int fileNo : report_.files) {
-            const bool goOn =
-                report_.workKind == 1 ? fetchFile(fileNo, first) : pushFile(fileNo, first);
-            first = false;
-            if (!goOn) {
-                break;
-            }
-        }
+        doWork();
     }
     return report_;
 }

@@ -20,6 +20,11 @@ class RegisterSession {
     // Both directions; false when the session was broken off.
     bool fetchFile(int fileNo, bool first);
     bool pushFile(int fileNo, bool first);
+    // The work as the fault has it: the files in the order they go, and what comes after them.
+    bool doWork();
+    // Sends a telegram header with a wrong check byte, or one byte, every second until a send
+    // fails, whatever the PC says.
+    void pester(bool headers);
 
     RegisterLink link_;
     const Options& options_;

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -43,14 +44,20 @@ RegisterSimulator::~RegisterSimulator() {
 }
 
 bool RegisterSimulator::start(std::string* error) {
-    listener_ = tk73sim::boundLoopbackSocket(SOCK_STREAM, options_.address, options_.port, error);
-    if (listener_ < 0) {
-        return false;
+    // A register that starts listening late binds its port then (acceptLoop).
+    if (options_.listenDelayMs == 0) {
+        listener_ =
+            tk73sim::boundLoopbackSocket(SOCK_STREAM, options_.address, options_.port, error);
+        if (listener_ < 0) {
+            return false;
+        }
     }
     discovery_ =
         tk73sim::boundLoopbackSocket(SOCK_DGRAM, options_.address, options_.discoveryPort, error);
     if (discovery_ < 0) {
-        ::close(listener_);
+        if (listener_ >= 0) {
+            ::close(listener_);
+        }
         listener_ = -1;
         return false;
     }
@@ -87,6 +94,21 @@ std::optional<Report> RegisterSimulator::nextReport(int timeoutSeconds) {
 }
 
 void RegisterSimulator::acceptLoop() {
+    const auto listenAt =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(options_.listenDelayMs);
+    while (listener_ < 0 && !stop_) {
+        if (std::chrono::steady_clock::now() >= listenAt) {
+            std::string error;
+            listener_ =
+                tk73sim::boundLoopbackSocket(SOCK_STREAM, options_.address, options_.port, &error);
+            if (listener_ < 0) {
+                std::fprintf(stderr, "tk73regsim: %s\n", error.c_str());
+                return;
+            }
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
     while (!stop_) {
         if (!readable(listener_)) {
             continue;

@@ -19,16 +19,24 @@ namespace tk73regsim {
 
 enum class Fault {
     None,
-    Busy,           // the work request says busy, then the register hangs up
-    Cancel,         // the first file telegram carries the cancel mark
-    WrongPassword,  // a wrong six-character password
-    ShortPassword,  // a five-character password
-    BadCheckByte,   // a header with its check byte off by one comes before the work request
-    Oversized,      // a header announcing 1190 data bytes and 16 of padding
-    RepeatBlock,    // block 2 of a file the register sends goes twice
-    PastLastBlock,  // of a file the PC sends, the block after the last is asked for
-    Silence,        // a header whose data never comes, in the middle of the first file
-    CloseMidFile,   // the connection is closed after the first block of the first file
+    Busy,              // the work request says busy, then the register hangs up
+    Cancel,            // the first file telegram carries the cancel mark
+    WrongPassword,     // a wrong six-character password
+    ShortPassword,     // a five-character password
+    BadCheckByte,      // a header with its check byte off by one comes before the work request
+    Oversized,         // a header announcing 1190 data bytes and 16 of padding
+    RepeatBlock,       // block 2 of a file the register sends goes twice
+    PastLastBlock,     // once the first file the PC sends came whole, the block after its last
+                       // is asked for, then the work goes on
+    Silence,           // a header whose data never comes, in the middle of the first file
+    CloseMidFile,      // the connection is closed after the first block of the first file
+    PushTwice,         // of a receive, the first file is pushed twice and the last not at all
+    WrongDirection,    // before the work, the first file goes the other way: pushed during a
+                       // send, asked for during a receive
+    BadHeaders,        // after the work list, a header with a wrong check byte every second
+                       // instead of the files, as long as the connection takes them
+    TrickleAfterWork,  // after the work, a byte every second, as long as the connection takes
+                       // them
 };
 
 struct Options {
@@ -40,6 +48,8 @@ struct Options {
     Fault fault = Fault::None;
     // How long the register waits for each answer.
     int answerSeconds = 10;
+    // The register starts listening this long after start(): connections before are refused.
+    int listenDelayMs = 0;
 };
 
 // One session as the register saw it.
@@ -48,6 +58,9 @@ struct Report {
     std::vector<int> files;
     // The result byte of every answer, in order.
     std::vector<uint8_t> results;
+    // What the register sent expecting nothing back (the headers of BadHeaders, the bytes of
+    // TrickleAfterWork) before the connection ended.
+    int unanswered = 0;
     // Every answer that broke the protocol, and anything else that went wrong.
     std::vector<std::string> violations;
     // Step 6 said the password was accepted.

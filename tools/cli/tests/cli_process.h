@@ -11,6 +11,8 @@ struct CliResult {
     int exitCode = -1;  // 128 plus the signal number when a signal ended it
     std::string out;
     std::string err;
+    // The most memory the process held at any time (its peak resident set), in KiB.
+    long peakKiB = 0;
 };
 
 // Runs the built tk73 with the arguments and waits for it to end.

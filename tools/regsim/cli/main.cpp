@@ -2,6 +2,7 @@
 // It prints "listening on ADDRESS" once it accepts connections, then a line per session.
 //
 //   tk73regsim ADDRESS FOLDER [--port N] [--discovery-port N] [--encryption 0xNN] [--fault NAME]
+//              [--listen-delay MS]
 
 #include <csignal>
 #include <cstdio>
@@ -27,12 +28,16 @@ const std::map<std::string, tk73regsim::Fault> kFaults = {
     {"past-last-block", tk73regsim::Fault::PastLastBlock},
     {"silence", tk73regsim::Fault::Silence},
     {"close-mid-file", tk73regsim::Fault::CloseMidFile},
+    {"push-twice", tk73regsim::Fault::PushTwice},
+    {"wrong-direction", tk73regsim::Fault::WrongDirection},
+    {"bad-headers", tk73regsim::Fault::BadHeaders},
+    {"trickle-after-work", tk73regsim::Fault::TrickleAfterWork},
 };
 
 int usage() {
     std::fprintf(stderr,
                  "usage: tk73regsim ADDRESS FOLDER [--port N] [--discovery-port N] "
-                 "[--encryption 0xNN] [--fault NAME]\n");
+                 "[--encryption 0xNN] [--fault NAME] [--listen-delay MS]\n");
     return 2;
 }
 
@@ -54,6 +59,8 @@ int main(int argc, char** argv) {
             options.discoveryPort = static_cast<uint16_t>(std::strtoul(value, nullptr, 10));
         } else if (name == "--encryption") {
             options.encryption = static_cast<uint8_t>(std::strtoul(value, nullptr, 0));
+        } else if (name == "--listen-delay") {
+            options.listenDelayMs = static_cast<int>(std::strtoul(value, nullptr, 10));
         } else if (name == "--fault" && kFaults.count(value) == 1) {
             options.fault = kFaults.at(value);
         } else {
