@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "fuzz/lan_session_store.h"
 #include "network/service_loop.h"
 #include "network/telegram_header.h"
+#include "platform/dynamic_library.h"
 
 namespace {
 
@@ -73,6 +75,12 @@ std::vector<uint8_t> authentication() {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The files travel between the wire and a store's folder, packed and converted.
     tk73fuzz::openLanStore(tk73fuzz::usePrivateEnvironment());
+    // The packer loads the converter for every file and unloads it again; the fuzzer keeps the
+    // coverage counters of every instrumented library it has seen, so the converter stays loaded
+    // for the whole run.
+    if (tk73::loadLibrary("GLCONV.DLL") == nullptr) {
+        abort();
+    }
     return 0;
 }
 
