@@ -252,6 +252,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (named == items.end()) {
         return 0;
     }
+    // The places as they stand with the files loaded: a count-type item of the item file counts
+    // the records found until that file is loaded, and then keeps its declared count.
+    for (Item& item : items) {
+        item.resolved = resolve(handle, item.menu, item.number, 0);
+    }
     const int fieldNo = fieldNoOf(definition, *named);
     const auto othersBefore = otherFieldTitles(definition, fieldNo);
     const std::string title = titleFrom(input);
