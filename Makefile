@@ -12,8 +12,8 @@ export CCACHE_BASEDIR ?= $(CURDIR)
 export CCACHE_NOHASHDIR ?= 1
 export CCACHE_MAXSIZE ?= 20G
 
-.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci package \
-	ini-differential
+.PHONY: all setup build build-asan run test test-normal test-asan bench format fuzz fuzz-ci \
+    fuzz-coverage fuzz-seeds package ini-differential
 
 all: build
 
@@ -77,6 +77,20 @@ fuzz-ci: setup
 	$(FUZZ_CONFIGURE)
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_CI_TARGETS))
 	bash fuzz/run.sh build-fuzz 20 $(FUZZ_RUNS) $(FUZZ_CI_TARGETS)
+
+# Clang's source-based coverage of every fuzz target over its seeds (fuzz/coverage.sh): the
+# summaries in build-fuzz-coverage/fuzz-coverage/<name>/, and a failure when a target does not
+# reach a function of its fuzz/<name>.reach list.
+FUZZ_COVERAGE_FLAGS = -fprofile-instr-generate -fcoverage-mapping
+fuzz-coverage: setup
+	cmake -S . -B build-fuzz-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTK73_FUZZ=ON -DTK73_FUZZ_COVERAGE=ON "-DCMAKE_C_FLAGS=$(FUZZ_COVERAGE_FLAGS)" "-DCMAKE_CXX_FLAGS=$(FUZZ_COVERAGE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS=-fprofile-instr-generate -DCMAKE_SHARED_LINKER_FLAGS=-fprofile-instr-generate $(CMAKE_FLAGS)
+	cmake --build build-fuzz-coverage -j $(JOBS) --target fuzz
+	ctest --test-dir build-fuzz-coverage -L fuzz-reach -j $(JOBS) --output-on-failure; \
+	status=$$?; cat build-fuzz-coverage/fuzz-coverage/*/summary.txt; exit $$status
+
+# Writes the generated seeds into fuzz/corpus (fuzz/seeds/main.cpp), with the normal build.
+fuzz-seeds: build
+	$(BUILD_DIR)/bin/tk73fuzzseeds fuzz/corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

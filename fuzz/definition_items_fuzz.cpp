@@ -41,6 +41,8 @@ constexpr int kMaxItems = 8;     // items 0 to 7 of each
 constexpr int kMaxFields = 64;   // entries of a file's field list that are compared
 
 std::string g_folder;
+// The program files written for the input before.
+std::vector<std::string> g_programFiles;
 
 void check(bool holds) {
     if (!holds) {
@@ -170,6 +172,7 @@ std::string titleFrom(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     g_folder = tk73fuzz::usePrivateEnvironment();
+    std::filesystem::create_directory(g_folder + "/M001");
     return 0;
 }
 
@@ -185,8 +188,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeFile(definition, text);
     settle(definition);
     // Only this input's program files are there.
-    std::filesystem::remove_all(mainte);
-    std::filesystem::create_directory(mainte);
+    for (const std::string& path : g_programFiles) {
+        std::filesystem::remove(path);
+    }
+    g_programFiles.clear();
 
     // The sections every view of the model reads first.
     const CTK73defFILEINF files(definition.c_str());
@@ -210,7 +215,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 tk73def::decimalValue(tk73editor::itemKey(definition, menu, number, "_FILE"));
             if (fileNo >= 1 && fileNo <= 999 && written.insert(fileNo).second) {
                 char path[TK73_MAX_PATH];
-                writeFile(handle.GetMainteFileName(path, fileNo, 1), program);
+                g_programFiles.emplace_back(handle.GetMainteFileName(path, fileNo, 1));
+                writeFile(g_programFiles.back(), program);
             }
             Item item{menu, number, resolve(handle, menu, number, 0)};
             const std::optional<tagPGMITEMDEF> loaded = resolve(handle, menu, number, 1);
@@ -245,6 +251,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     });
     if (named == items.end()) {
         return 0;
+    }
+    // The places as they stand with the files loaded: a count-type item of the item file counts
+    // the records found until that file is loaded, and then keeps its declared count.
+    for (Item& item : items) {
+        item.resolved = resolve(handle, item.menu, item.number, 0);
     }
     const int fieldNo = fieldNoOf(definition, *named);
     const auto othersBefore = otherFieldTitles(definition, fieldNo);

@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_environment.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
@@ -8,6 +9,8 @@
 namespace tk73fuzz {
 
 namespace {
+
+constexpr char kMemoryFolder[] = "/dev/shm";
 
 // The folders made for this run, removed when the run ends; a run that stops at a finding ends
 // without this, and its files stay for a look.
@@ -23,14 +26,21 @@ void removePrivateFolders() {
     }
 }
 
+// The memory file system where the machine has one: the targets write files for every input,
+// and the suite flushes each file it replaces, which on a disk costs more than the parsing.
+// Else TMPDIR, else /tmp.
+std::string baseFolder() {
+    if (access(kMemoryFolder, W_OK | X_OK) == 0) {
+        return kMemoryFolder;
+    }
+    const char* base = getenv("TMPDIR");
+    return base != nullptr && base[0] != '\0' ? base : "/tmp";
+}
+
 }  // namespace
 
 std::string usePrivateEnvironment() {
-    // TMPDIR may name a memory file system, which spares the disk the flush of every file the
-    // targets replace.
-    const char* base = getenv("TMPDIR");
-    std::string folder =
-        std::string(base != nullptr && base[0] != '\0' ? base : "/tmp") + "/tk73fuzz.XXXXXX";
+    std::string folder = baseFolder() + "/tk73fuzz.XXXXXX";
     if (mkdtemp(folder.data()) == nullptr) {
         abort();
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The known folders and hives of a fuzz run in a folder of the run's own below TMPDIR (or /tmp),
-// never the user's.
+// The known folders and hives of a fuzz run in a folder of the run's own, on the memory file
+// system /dev/shm where there is one (else below TMPDIR or /tmp), never the user's.
 
 #include <string>
 

@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "fuzz/fuzz_environment.h"
+#include "fuzz/lan_session_store.h"
 #include "network/service_loop.h"
 #include "network/telegram_header.h"
+#include "platform/dynamic_library.h"
 
 namespace {
 
@@ -70,7 +73,14 @@ std::vector<uint8_t> authentication() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    tk73fuzz::usePrivateEnvironment();
+    // The files travel between the wire and a store's folder, packed and converted.
+    tk73fuzz::openLanStore(tk73fuzz::usePrivateEnvironment());
+    // The packer loads the converter for every file and unloads it again; the fuzzer keeps the
+    // coverage counters of every instrumented library it has seen, so the converter stays loaded
+    // for the whole run.
+    if (tk73::loadLibrary("GLCONV.DLL") == nullptr) {
+        abort();
+    }
     return 0;
 }
 
@@ -86,12 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TK73APC* context = TK73bslCreateAPC(nullptr);
     {
         tk73net::CTK73netTrace trace(context, "fuzz");
-        tk73net::CTK73sslService service(context, data[0] & 1, {4, 5, 90}, &trace);
+        tk73net::CTK73sslService service(context, data[0] & 1, tk73fuzz::kLanWorkFiles, &trace);
         TK73mslCrpKeyInit(context, &service.keys(), 1);
         MemoryLink link(stream.data(), stream.size());
         tk73net::runService(context, link, service, {1, 1}, trace);
         service.failedFiles();
     }
     TK73bslDeleteAPC(context);
+    tk73fuzz::restoreLanStore();
     return 0;
 }

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
 #include <string_view>
@@ -30,14 +29,20 @@ constexpr int kManyFiles = 92;
 
 std::string g_root;
 
+// "FILEnnnP.TXT".
+bool programTextName(std::string_view name) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return name.size() == 12 && name.substr(0, 4) == "FILE" && digit(name[4]) && digit(name[5]) &&
+           digit(name[6]) && name.substr(7) == "P.TXT";
+}
+
 // The made files; null when the split failed. Traps on any file the split leaves elsewhere than
-// in the staging folder, under another name or not among the made files.
+// in the staging folder, under another name or not among the made files. The staging folder is
+// empty again afterwards.
 std::optional<Made> split(const std::string& pack) {
     // Nothing else is ever written in the run's folder, so whatever appears there besides the
     // staging folder's files was written by the split.
     const fs::path staging = fs::path(g_root) / "staging";
-    fs::remove_all(staging);
-    fs::create_directories(staging);
     const size_t titleEnd = pack.find('\n');
     const std::string_view lines = titleEnd == std::string::npos
                                        ? std::string_view()
@@ -47,7 +52,6 @@ std::optional<Made> split(const std::string& pack) {
     tk73pack::PackTextSplitter splitter(staging.string(), nullptr, conversion);
     const bool done = splitter.split(lines);
 
-    static const std::regex kName("FILE[0-9]{3}P\\.TXT");
     std::map<std::string, std::string> files;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(g_root)) {
         const std::string name = entry.path().filename().string();
@@ -55,10 +59,13 @@ std::optional<Made> split(const std::string& pack) {
             continue;
         }
         if (entry.path().parent_path() != staging || !entry.is_regular_file() ||
-            !std::regex_match(name, kName)) {
+            !programTextName(name)) {
             __builtin_trap();
         }
         files[name] = tk73::readWholeFile(entry.path().string()).value_or("");
+    }
+    for (const auto& file : files) {
+        fs::remove(staging / file.first);
     }
     if (!done) {
         return std::nullopt;
@@ -96,6 +103,7 @@ std::string packOf(const Made& made) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     g_root = tk73fuzz::usePrivateEnvironment();
+    fs::create_directories(fs::path(g_root) / "staging");
     return 0;
 }
 

@@ -25,7 +25,7 @@ for name in "${targets[@]}"; do
     fi
     echo "== fuzz_$name: $seconds s or $runs inputs"
     status=0
-    nice ./bin/"fuzz_$name" -runs="$runs" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+    nice ./bin/"fuzz_$name" -runs="$runs" -max_total_time="$seconds" -timeout=10 \
         -print_final_stats=1 "${corpora[@]}" >"fuzz-$name.log" 2>&1 || status=$?
     grep -E '^#[0-9]+.*(DONE|cov:)|^stat::number_of_executed_units|ERROR|SUMMARY|Test unit' \
         "fuzz-$name.log" | tail -n 4
