@@ -43,6 +43,18 @@ set(TK73_SECOND_FONTS_ENVIRONMENT ${TK73_TEST_BASE_ENVIRONMENT}
     "FONTCONFIG_FILE=${TK73_FONT_SET_DIR}/${TK73_SECOND_FONTS}.conf"
     "TK73_FONT_SET=${TK73_SECOND_FONTS}")
 
+# tk73_add_folders(FOLDER...): adds the named sub-folders of the current folder to the build. Each
+# must hold a CMakeLists.txt: a folder that lost it fails the configure rather than dropping out
+# of the build without a word.
+function(tk73_add_folders)
+    foreach(folder IN LISTS ARGN)
+        if(NOT EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/CMakeLists.txt)
+            message(FATAL_ERROR "The folder ${folder}/ of the build has no CMakeLists.txt.")
+        endif()
+        add_subdirectory(${folder})
+    endforeach()
+endfunction()
+
 # tk73_sources(VAR DIR): the C++ sources and headers directly in DIR. A library is the files of
 # its folder (its ui/, tests/ and other sub-folders are separate targets).
 function(tk73_sources var dir)

@@ -8,6 +8,9 @@ inline constexpr const char* kAboutEntry = "About ECR Setting Tool for LMX/TK se
 inline constexpr const char* kAboutCaption = "About ECR Setting Tool for LMX/TK series";
 inline constexpr const char* kFailedToExecute = "Failed to execute %s.";
 inline constexpr const char* kSaveModified = "Setting file has modified. Do you want to save it?";
+// When the desktop's current store cannot be saved in the user's settings.
+inline constexpr const char* kStoreNotCurrent =
+    "The store could not be made the current store.\nCheck that your settings can be saved.";
 inline constexpr const char* kAfterInitialize =
     "First of all, in \"System - Branch / Store setting\", please register and store cash "
     "register. \nIf you want to load a backup, please run the \"System - Restore branch data\".";

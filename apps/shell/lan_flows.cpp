@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "apps/shell/hub_dlg.h"
+#include "apps/shell/hub_texts.h"
 #include "base/registry_settings.h"
+#include "base/user_interaction.h"
 #include "definitions/def_pgm_file_ez.h"
 #include "operations/active_store_info.h"
 #include "operations/ops_sock_register.h"
@@ -28,7 +30,12 @@ void TransferOverLan(const CHubDlg& window, int receive) {
     char storeText[12];
     std::snprintf(branchText, sizeof branchText, "%03d", shown.branchNo);
     std::snprintf(storeText, sizeof storeText, "%03d", shown.storeNo);
-    AecrbsSetDesktopRegister(branchText, storeText, "999");
+    // A store that cannot be made the desktop's current one would leave the transfer serving
+    // the store selected before.
+    if (AecrbsSetDesktopRegister(branchText, storeText, "999") == 0) {
+        tk73::ui().message(text::kStoreNotCurrent, window.Caption(), tk73::MessageIcon::Error);
+        return;
+    }
     const CTK73opsActiveStoreInfo store;
     char definition[TK73_MAX_PATH] = {};
     char mainte[TK73_MAX_PATH] = {};

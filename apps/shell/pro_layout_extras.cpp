@@ -171,7 +171,10 @@ void ProLayoutExtras::SelectStore(int branchNo, int storeNo, int modelNo) {
     char storeText[12];
     std::snprintf(branchText, sizeof branchText, "%03d", branchNo);
     std::snprintf(storeText, sizeof storeText, "%03d", storeNo);
-    AecrbsSetDesktopRegister(branchText, storeText, "999");
+    // The editors and tools the shell starts work on the desktop's current store.
+    if (AecrbsSetDesktopRegister(branchText, storeText, "999") == 0) {
+        tk73::ui().message(text::kStoreNotCurrent, window_.Caption(), tk73::MessageIcon::Error);
+    }
     ForgetFileOfOtherStore();
     window_.Document().SetState(storeNo != EDB_NO_STORE ? CHubDocument::kLoaded
                                                         : CHubDocument::kNoData);

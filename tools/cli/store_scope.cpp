@@ -45,7 +45,9 @@ StoreScope::StoreScope()
 StoreScope::~StoreScope() {
     tk73store::SetCopyPgmFilesHandler(previousHandler_);
     if (selected_) {
-        AecrbsSetDesktopRegister(branch_.c_str(), store_.c_str(), register_.c_str());
+        // Nothing is left to do when the earlier selection cannot be put back: the command has
+        // run, and the next selection writes it again.
+        (void)AecrbsSetDesktopRegister(branch_.c_str(), store_.c_str(), register_.c_str());
     }
 }
 
@@ -72,8 +74,13 @@ bool StoreScope::Select(int storeNo) {
         register_ = reg;
         selected_ = true;
     }
-    AecrbsSetDesktopRegister(std::to_string(store.branchNo).c_str(),
-                             std::to_string(storeNo).c_str(), "999");
+    // The commands work on the desktop's current store: a store that cannot be made current
+    // would leave them working on the one selected before.
+    if (AecrbsSetDesktopRegister(std::to_string(store.branchNo).c_str(),
+                                 std::to_string(storeNo).c_str(), "999") == 0) {
+        std::fprintf(stderr, "tk73: store %d could not be made the current store\n", storeNo);
+        return false;
+    }
     return true;
 }
 

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 
+#include "apps/shell/hub_texts.h"
 #include "apps/shell/tests/hub_window_fixture.h"
 #include "base/install_folders.h"
 #include "definitions/def_reg.h"
@@ -140,6 +143,22 @@ TEST_F(HubLan, SendsToBothFoundRegistersRetriesTheBusyOneAndReceivesAnOldSetMenu
         });
     hub_.press(kRecvFromLan);
     EXPECT_EQ(hubtest::fileText(std::string(mainte) + "/FILE028P.TXT"), current);
+}
+
+TEST_F(HubLan, AStoreThatCannotBeMadeCurrentIsNeitherSentNorReceived) {
+    ASSERT_GT(hub_.selectNewStore("LAN shop", 301, 0), 0);
+    const size_t shownBefore = hub_.env().ui().textsOf(tk73test::InteractionKind::Message).size();
+    const std::string hive = std::getenv("TK73_USER_HIVE");
+    // The user's settings cannot be saved: their folder cannot be made.
+    setenv("TK73_USER_HIVE", "/proc/tk73-unwritable/user.reg", 1);
+    hub_.press(kSendToLan);
+    hub_.press(kRecvFromLan);
+    setenv("TK73_USER_HIVE", hive.c_str(), 1);
+    const auto shown = hub_.env().ui().textsOf(tk73test::InteractionKind::Message);
+    EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<long>(shownBefore), shown.end()),
+              std::vector<std::string>(2, text::kStoreNotCurrent));
+    const auto dialogs = hub_.env().ui().textsOf(tk73test::InteractionKind::Dialog);
+    EXPECT_EQ(std::count(dialogs.begin(), dialogs.end(), std::string(LanSelectRequest::kName)), 0);
 }
 
 }  // namespace
