@@ -79,6 +79,9 @@ class CHubDlg : public QDialog, public HubDocumentView {
     void ShowTitle(const std::string& title) override;
     void EnableForState(int state) override;
 
+    // The window's title, the caption of its messages.
+    std::string Caption() const;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
@@ -99,7 +102,6 @@ class CHubDlg : public QDialog, public HubDocumentView {
     void OrderTabs();
     // Answers a raise request of a second start (on the endpoint's thread).
     bool RaiseRequested();
-    std::string Caption() const;
 
     CHubApp& app_;
     HubLayout layout_;
