@@ -53,6 +53,10 @@ def staged_home(bin_dir, mode, root):
     os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
     subprocess.run([os.path.join(bin_dir, "tk73stage"), stage, "--mode", str(mode), "--replace"],
                    env=env, check=True, stdout=subprocess.DEVNULL)
+    # The register search of the LAN dialogs stays on this computer.
+    with open(env["TK73_MACHINE_HIVE"], "a", encoding="utf-8") as hive:
+        hive.write('\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN]\n'
+                   '"BroadcastAddress"="127.0.0.1"\n')
     card = os.path.join(home, "media", "SDCARD")
     subprocess.run([os.path.join(bin_dir, "tk73demo"), "--mode", str(mode), "--card", card],
                    env=env, check=True, stdout=subprocess.DEVNULL)
