@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""The guide's HTML edition: every chapter of guide/chapters/ (in the order of their file names)
-made into one page with a table of contents, with Python-Markdown.
+"""The guide's HTML editions: every chapter of guide/chapters/ (in the order of their file names)
+made into one page with a table of contents, with Python-Markdown, once for each edition of
+guide/editions.txt (NAME.htm, with the edition's title and opening paragraph).
 
 A link to a chapter's file ("04-lan.md") becomes a link to that chapter in the page
 ("#04-lan"); the help window of the suite opens a chapter the same way. Pictures stay where the
-chapters name them, relative to the page ("pictures/NAME.png"), each at most the page's width.
+chapters name them, relative to the page ("pictures/NAME.png"), each at most the page's width;
+where they have not been taken (the sanitizer build takes none) the page names them all the
+same.
 """
 
 import html
@@ -15,7 +18,6 @@ import sys
 
 import markdown
 
-TITLE = "TK73 Setting Tool - User guide"
 # The widest picture a page shows at its own size; wider ones are scaled down.
 PAGE_PIXELS = 620
 STYLE = ("body{font-family:sans-serif;max-width:50em;margin:2em auto;line-height:1.4}"
@@ -29,6 +31,9 @@ def chapters(folder):
 
 
 def png_width(path):
+    """The picture's width in pixels; None when there is no picture."""
+    if not os.path.exists(path):
+        return None
     with open(path, "rb") as f:
         head = f.read(24)
     return struct.unpack(">I", head[16:20])[0]
@@ -46,18 +51,26 @@ def chapter_html(folder, name, out):
     def sized(match):
         alt, source = match.groups()
         width = png_width(os.path.join(out, source))
-        return '<img %ssrc="%s" width="%d"' % (alt or "", source, min(width, PAGE_PIXELS))
+        size = ' width="%d"' % min(width, PAGE_PIXELS) if width else ""
+        return '<img %ssrc="%s"%s' % (alt or "", source, size)
     body = re.sub(r'<img (alt="[^"]*" )?src="([^"]+)"', sized, body)
     title = re.search(r"^# (.+)$", text, re.M).group(1)
     sections = re.findall(r"^## (.+)$", text, re.M)
     return stem, title, sections, body
 
 
-def page(folder, out):
-    parts = [chapter_html(folder, name, out) for name in chapters(folder)]
-    toc = ["<h1>%s</h1>" % html.escape(TITLE), "<h2>Contents</h2>", "<ol>"]
-    for stem, title, sections, _ in parts:
-        toc.append('<li><a href="#%s">%s</a>' % (stem, html.escape(title)))
+def editions(path):
+    """(name, title, opening) per edition."""
+    with open(path, encoding="utf-8") as f:
+        return [tuple(line.rstrip("\n").split("|")) for line in f
+                if line.strip() and not line.startswith("#")]
+
+
+def page(parts, title, opening):
+    toc = ["<h1>%s</h1>" % html.escape(title), "<p>%s</p>" % html.escape(opening),
+           "<h2>Contents</h2>", "<ol>"]
+    for stem, chapter, sections, _ in parts:
+        toc.append('<li><a href="#%s">%s</a>' % (stem, html.escape(chapter)))
         if sections:
             toc.append("<ul>%s</ul>" % "".join("<li>%s</li>" % html.escape(s) for s in sections))
         toc.append("</li>")
@@ -65,16 +78,17 @@ def page(folder, out):
     body = toc + [b for _, _, _, b in parts]
     return ('<!DOCTYPE html>\n<html lang="en">\n<head>\n<meta charset="utf-8">\n'
             "<title>%s</title>\n<style>%s</style>\n</head>\n<body>\n%s\n</body>\n</html>\n"
-            % (html.escape(TITLE), STYLE, "\n".join(body)))
+            % (html.escape(title), STYLE, "\n".join(body)))
 
 
 def main():
-    if len(sys.argv) != 3:
-        sys.exit("usage: build_html.py CHAPTER_FOLDER OUT_FILE")
-    folder, target = sys.argv[1:]
-    text = page(folder, os.path.dirname(os.path.abspath(target)))
-    with open(target, "w", encoding="utf-8") as f:
-        f.write(text)
+    if len(sys.argv) != 4:
+        sys.exit("usage: build_html.py CHAPTER_FOLDER EDITIONS OUT_FOLDER")
+    folder, listing, out = sys.argv[1:]
+    parts = [chapter_html(folder, name, out) for name in chapters(folder)]
+    for name, title, opening in editions(listing):
+        with open(os.path.join(out, name + ".htm"), "w", encoding="utf-8") as f:
+            f.write(page(parts, title, opening))
 
 
 if __name__ == "__main__":

@@ -1,7 +1,8 @@
-// The guide's PDF edition, printed by Qt from its HTML edition: A4 pages with the pictures, each
-// chapter on a new page, the page number at the foot of each page.
+// The guide's PDF editions, printed by Qt from the HTML editions: A4 pages with the pictures,
+// each chapter on a new page, the page number at the foot of each page; NAME.pdf beside each
+// NAME.htm.
 //
-// usage: tk73guidepdf GUIDE.htm GUIDE.pdf
+// usage: tk73guidepdf GUIDE.htm...
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,18 +44,12 @@ void breakBeforeChapters(QTextDocument& document) {
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tk73guidepdf GUIDE.htm GUIDE.pdf\n");
-        return 2;
-    }
-    QFile source(QString::fromLocal8Bit(argv[1]));
+// Prints the page into the PDF file beside it; false when it cannot.
+bool print(const QString& page) {
+    QFile source(page);
     if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "tk73guidepdf: cannot read %s\n", argv[1]);
-        return 1;
+        std::fprintf(stderr, "tk73guidepdf: cannot read %s\n", qPrintable(page));
+        return false;
     }
     QTextDocument document;
     const QString html = QString::fromUtf8(source.readAll());
@@ -62,15 +57,35 @@ int main(int argc, char** argv) {
     document.setHtml(html);
     breakBeforeChapters(document);
 
-    QPdfWriter writer(QString::fromLocal8Bit(argv[2]));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(150);
-    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-    writer.setCreator(QStringLiteral("TK73 Setting Tool"));
-    document.print(&writer);
-    if (QFileInfo(QString::fromLocal8Bit(argv[2])).size() == 0) {
-        std::fprintf(stderr, "tk73guidepdf: cannot write %s\n", argv[2]);
-        return 1;
+    const QString target = QFileInfo(page).path() + QLatin1Char('/') +
+                           QFileInfo(page).completeBaseName() + QStringLiteral(".pdf");
+    {
+        QPdfWriter writer(target);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(150);
+        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+        writer.setCreator(QStringLiteral("TK73 Setting Tool"));
+        document.print(&writer);
+    }
+    if (QFileInfo(target).size() == 0) {
+        std::fprintf(stderr, "tk73guidepdf: cannot write %s\n", qPrintable(target));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tk73guidepdf GUIDE.htm...\n");
+        return 2;
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (!print(QString::fromLocal8Bit(argv[i]))) {
+            return 1;
+        }
     }
     return 0;
 }
