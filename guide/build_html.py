@@ -81,14 +81,21 @@ def page(parts, title, opening):
             % (html.escape(title), STYLE, "\n".join(body)))
 
 
+def write_editions(folder, listing, out):
+    parts = [chapter_html(folder, name, out) for name in chapters(folder)]
+    for name, title, opening in editions(listing):
+        # Written beside and moved into place: a staged installation links the built pages, and
+        # writing one of them in place would change the other.
+        target = os.path.join(out, name + ".htm")
+        with open(target + ".new", "w", encoding="utf-8") as f:
+            f.write(page(parts, title, opening))
+        os.replace(target + ".new", target)
+
+
 def main():
     if len(sys.argv) != 4:
         sys.exit("usage: build_html.py CHAPTER_FOLDER EDITIONS OUT_FOLDER")
-    folder, listing, out = sys.argv[1:]
-    parts = [chapter_html(folder, name, out) for name in chapters(folder)]
-    for name, title, opening in editions(listing):
-        with open(os.path.join(out, name + ".htm"), "w", encoding="utf-8") as f:
-            f.write(page(parts, title, opening))
+    write_editions(*sys.argv[1:])
 
 
 if __name__ == "__main__":

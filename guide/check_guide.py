@@ -3,7 +3,8 @@
 window or control a scenario looks for that no longer exists fails it), every picture a chapter
 shows was made and every picture made is shown, and both editions hold the pictures.
 
-usage: check_guide.py CHAPTER_FOLDER GUIDE_FOLDER
+usage: check_guide.py CHAPTER_FOLDER GUIDE_FOLDER [SOURCE...]
+(each source file's chapter names, "NN-name", must be chapters: Help opens them)
 """
 
 import os
@@ -16,8 +17,12 @@ def lines(path):
         return f.read().splitlines()
 
 
-def problems(chapters, guide):
+def problems(chapters, guide, *sources):
     found = []
+    for source in sources:
+        for chapter in re.findall(r'"(\d\d-[a-z-]+)"', "\n".join(lines(source))):
+            if not os.path.exists(os.path.join(chapters, chapter + ".md")):
+                found.append("%s names the chapter %s, which is gone" % (source, chapter))
     pictures = os.path.join(guide, "pictures")
     failed = lines(os.path.join(pictures, "failed.txt"))
     if failed:
@@ -45,7 +50,7 @@ def problems(chapters, guide):
 
 
 def main():
-    if len(sys.argv) != 3:
+    if len(sys.argv) < 3:
         sys.exit(__doc__)
     found = problems(*sys.argv[1:])
     for line in found:

@@ -15,6 +15,11 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
+
+from build_html import write_editions
+
+HERE = os.path.dirname(os.path.abspath(__file__))
 
 LIMIT_SECONDS = 60
 
@@ -47,12 +52,17 @@ def staged_home(bin_dir, mode, root):
         "XDG_CONFIG_HOME": os.path.join(home, "config"),
         "XDG_DATA_HOME": os.path.join(home, "data"),
         "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
+        # No desktop viewer: Help shows the guide in the suite's own window.
+        "TK73_OPENER": os.path.join(home, "no-viewer"),
     })
     for name in ("common", "local", "documents", "temp", "config", "data", "media/SDCARD"):
         os.makedirs(os.path.join(home, name), exist_ok=True)
     os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
     subprocess.run([os.path.join(bin_dir, "tk73stage"), stage, "--mode", str(mode), "--replace"],
                    env=env, check=True, stdout=subprocess.DEVNULL)
+    # Help shows the chapters as they are now, with the pictures of the last build (if any).
+    write_editions(os.path.join(HERE, "chapters"), os.path.join(HERE, "editions.txt"),
+                   os.path.join(stage, "install", "DOCUMENT"))
     # The register search of the LAN dialogs stays on this computer.
     with open(env["TK73_MACHINE_HIVE"], "a", encoding="utf-8") as hive:
         hive.write('\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN]\n'
@@ -104,9 +114,9 @@ def main():
         sys.exit("usage: make_pictures.py BIN_FOLDER SHOT_LIST OUT_FOLDER")
     bin_dir, listing, out = (os.path.abspath(a) for a in sys.argv[1:])
     os.makedirs(out, exist_ok=True)
-    for old in os.listdir(out):
-        if old.endswith(".png"):
-            os.remove(os.path.join(out, old))
+    # The pictures of the last run stay until this one has made its own: the help window of the
+    # suite shows them meanwhile.
+    start = time.time() - 1
     failed, reports = [], []
     for mode, program, switch, scenario in shots(listing):
         # A short folder of the same name each time: the SD card dialog shows its path.
@@ -116,6 +126,9 @@ def main():
         shutil.rmtree(work, ignore_errors=True)
         reports += report
         failed += [] if passed else report[:1]
+    for old in os.listdir(out):
+        if old.endswith(".png") and os.path.getmtime(os.path.join(out, old)) < start:
+            os.remove(os.path.join(out, old))
     made = sorted(name[:-4] for name in os.listdir(out) if name.endswith(".png"))
     with open(os.path.join(out, "made.txt"), "w", encoding="utf-8") as f:
         f.write("".join(name + "\n" for name in made))

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <cstdlib>
 
@@ -214,6 +216,40 @@ TK73_AGENT_SCENARIO(proMainWindow) {
                      QStringLiteral("BtnRegRecv"), QStringLiteral("BtnRegSend"),
                      QStringLiteral("BtnSystem"), QStringLiteral("BtnVekSetting")},
                     out))
+        .step("end", finish());
+}
+
+// F1 on the main window: the guide in the suite's help window, at the first chapter.
+TK73_AGENT_SCENARIO(helpWindow) {
+    const std::string out = scenario.argument("PICTURES");
+    scenario.step("no card", pressIn(QStringLiteral("Open"), QStringLiteral("Cancel")))
+        .step("F1",
+              [] {
+                  QWidget* window = shownWindow(kMain);
+                  if (window == nullptr || !window->isEnabled()) {
+                      return false;
+                  }
+                  if (!window->isActiveWindow()) {
+                      window->activateWindow();
+                      return false;
+                  }
+                  later([window] { QTest::keyClick(window, Qt::Key_F1); });
+                  return true;
+              })
+        .step("the chapter",
+              [] {
+                  QWidget* help = ownedDialog()();
+                  auto* page = help != nullptr ? shownIn<QTextBrowser>(help) : nullptr;
+                  if (page == nullptr) {
+                      return false;
+                  }
+                  check(page->source().fragment() == QStringLiteral("01-getting-started"),
+                        QStringLiteral("F1 opens the guide at ") + page->source().toString());
+                  check(page->verticalScrollBar()->value() > 0,
+                        QStringLiteral("the guide does not show the chapter"));
+                  return true;
+              })
+        .step("the help window", shoot(ownedDialog(), QStringLiteral("help-window"), {}, out))
         .step("end", finish());
 }
 
