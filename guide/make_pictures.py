@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Takes the guide's pictures from the real programs.
 
-Each picture is a scenario of guide/pictures/ played by the program agent inside a program of the
+Each picture is a scenario of guide/ui/ played by the program agent inside a program of the
 suite, started as users start it (offscreen, with the pinned test fonts) on the demo
 installation: the installation staged afresh for the layout, the sample shop laid into it, the
-registry hives and known folders in a private home. The scenarios list: guide/pictures/shots.txt.
+registry hives and known folders in a private home. The scenarios list: guide/shots.txt.
 Writes the pictures and "made.txt" (one picture name a line) into the output folder, and
 "failed.txt" naming every scenario that did not get through, and the scenarios' reports in
 "reports.txt".

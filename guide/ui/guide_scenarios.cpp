@@ -1,6 +1,6 @@
 // The guide's pictures: each scenario brings a real program of the suite into the state a chapter
 // describes and saves a picture of the window with numbered callouts (guide/make_pictures.py
-// starts the programs; guide/pictures/shots.txt lists the scenarios). A window or a control that
+// starts the programs; guide/shots.txt lists the scenarios). A window or a control that
 // is missing fails the scenario, so a chapter cannot go on showing what the programs no longer
 // have.
 
@@ -15,7 +15,7 @@
 
 #include <cstdlib>
 
-#include "guide/pictures/callout_picture.h"
+#include "guide/ui/callout_picture.h"
 #include "tests/programs/agent/program_agent.h"
 
 namespace {
@@ -199,8 +199,8 @@ TK73_AGENT_SCENARIO(mainWindow) {
         .step("the archive loaded", mainTitleStarts(QStringLiteral("KR301.092 - ")))
         .step("the main window",
               shoot(titled(kMain), QStringLiteral("main-window"),
-                    {QStringLiteral("BtnFileOpen"), QStringLiteral("BtnFileSaveAs"),
-                     QStringLiteral("BtnFileSave"), QStringLiteral("BtnProductPLU"),
+                    {QStringLiteral("BtnFileOpen"), QStringLiteral("BtnFileSave"),
+                     QStringLiteral("BtnFileSaveAs"), QStringLiteral("BtnProductPLU"),
                      QStringLiteral("BtnBinFileEdit"), QStringLiteral("BtnHelp"),
                      QStringLiteral("BtnExit")},
                     out))

@@ -1,4 +1,4 @@
-#include "guide/pictures/callout_picture.h"
+#include "guide/ui/callout_picture.h"
 
 #include <QDir>
 #include <QPainter>
