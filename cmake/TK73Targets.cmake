@@ -5,9 +5,10 @@ target_compile_options(tk73_options INTERFACE -Wall -Wextra -Werror -Wno-unused-
 target_include_directories(tk73_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 # The source folder reaches only the few files that read the shipped installation from it, by a
 # generated header: on every command line it would keep clones in other folders from sharing
-# the compiler cache.
+# the compiler cache. The same header names where the build makes the user guide (guide/).
+set(TK73_GUIDE_DIR ${CMAKE_BINARY_DIR}/user-guide)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_source_dir.h
-     CONTENT "#pragma once\n#define TK73_SOURCE_DIR \"${CMAKE_SOURCE_DIR}\"\n")
+     CONTENT "#pragma once\n#define TK73_SOURCE_DIR \"${CMAKE_SOURCE_DIR}\"\n#define TK73_GUIDE_DIR \"${TK73_GUIDE_DIR}\"\n")
 if(TK73_SANITIZE)
     target_compile_options(tk73_options INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)

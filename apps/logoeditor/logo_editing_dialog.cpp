@@ -127,7 +127,8 @@ void LogoEditingDialog::build() {
     QPushButton* help = buttons_->addButton(
         tk73::toQString(tk73editor::editorText(tk73editor::EditorText::HelpButton)),
         QDialogButtonBox::HelpRole);
-    connect(help, &QPushButton::clicked, this, [this] { tk73storeui::showToolManual(this); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { tk73storeui::showToolManual(this, tk73storeui::kGuidePrograms); });
     connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
         settingsChanged();
         if (!preview_.empty()) {

@@ -58,6 +58,7 @@ bool CHubDlg::InitDialog() {
         return false;
     }
     OrderTabs();
+    tk73storeui::addHelpKey(this, tk73storeui::kGuideGettingStarted);
     endpoint_ = std::make_unique<tk73::ActivationEndpoint>([this] { return RaiseRequested(); });
     // The archive file named on the command line is loaded by Open in its place once the window
     // shows; without one, the first row's button (Open) is pressed as soon as the window runs.
@@ -277,7 +278,7 @@ void CHubDlg::OnExit() {
 }
 
 void CHubDlg::OnHelp() {
-    tk73storeui::showToolManual(this);
+    tk73storeui::showToolManual(this, tk73storeui::kGuideGettingStarted);
 }
 
 void CHubDlg::OnAbout() {

@@ -1,6 +1,7 @@
 #include "storedb/ui/manual_window.h"
 
 #include <QDialog>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -26,11 +27,13 @@ std::string htmlEdition(const std::string& path) {
     return std::filesystem::path(path).replace_extension(".htm").string();
 }
 
-void showInSuite(QWidget* parent, const std::string& path) {
+void showInSuite(QWidget* parent, const std::string& path, const char* chapter) {
     auto* window = new QDialog(parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     auto* page = new QTextBrowser;
-    page->setSource(QUrl::fromLocalFile(tk73::toQString(path)));
+    QUrl place = QUrl::fromLocalFile(tk73::toQString(path));
+    place.setFragment(QString::fromLatin1(chapter));
+    page->setSource(place);
     window->setWindowTitle(page->documentTitle());
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(page);
@@ -40,7 +43,7 @@ void showInSuite(QWidget* parent, const std::string& path) {
 
 }  // namespace
 
-void showToolManual(QWidget* parent) {
+void showToolManual(QWidget* parent, const char* chapter) {
     uint32_t userMode = 0;
     AecrbsGetTK73UserMode(&userMode);
     const std::string manual = tk73store::manualPath(tk73store::toolManualName(
@@ -49,11 +52,17 @@ void showToolManual(QWidget* parent) {
     const std::string html = manual.empty() ? std::string() : htmlEdition(manual);
     if (!html.empty() && !tk73::hasAssociatedProgram(manual) &&
         std::filesystem::is_regular_file(html, error)) {
-        showInSuite(parent, html);
+        showInSuite(parent, html, chapter);
         return;
     }
     // The desktop's viewer shows it, or the user reads that nothing can.
     CTK73hlp().ShowHelpToolManual();
+}
+
+void addHelpKey(QWidget* window, const char* chapter) {
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window,
+                     [window, chapter] { showToolManual(window, chapter); });
 }
 
 }  // namespace tk73storeui

@@ -130,6 +130,39 @@ bool holdsInstallation(const fs::path& folder, std::string& error) {
     return true;
 }
 
+// The user guide as the build made it: its editions (HTML and PDF) and their pictures, into the
+// installation's manual folder. Files are linked where the file system allows it, as the guide
+// is large and never written to. A build that has not made the guide yet stages without it.
+bool addGuide(const fs::path& documents, std::string& error) {
+    const fs::path guide = TK73_GUIDE_DIR;
+    std::error_code failed;
+    if (!fs::is_regular_file(guide / "TK73TOOL.htm", failed)) {
+        return true;
+    }
+    for (const fs::path& folder : {fs::path(), fs::path("pictures")}) {
+        fs::create_directories(documents / folder, failed);
+        for (const fs::directory_entry& entry : fs::directory_iterator(guide / folder, failed)) {
+            const std::string extension = entry.path().extension().string();
+            if (!entry.is_regular_file() ||
+                (extension != ".htm" && extension != ".pdf" && extension != ".png")) {
+                continue;
+            }
+            const fs::path target = documents / folder / entry.path().filename();
+            fs::create_hard_link(entry.path(), target, failed);
+            if (failed) {
+                failed.clear();
+                fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing, failed);
+            }
+            if (failed) {
+                error = "cannot copy the user guide to " + documents.generic_string() + ": " +
+                        failed.message();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string shippedInstallation() {
@@ -169,6 +202,10 @@ bool stageInstallation(const StageRequest& request, std::vector<std::string>& lo
         return false;
     }
     log.push_back("copied " + source.generic_string() + " to " + install.generic_string());
+    if (source == fs::path(shippedInstallation()).lexically_normal() &&
+        !addGuide(install / "DOCUMENT", error)) {
+        return false;
+    }
     if (!writeHive({install.generic_string(), hive.generic_string(), request.mode, "", true}, log,
                    error)) {
         return false;

@@ -49,6 +49,7 @@ PageSetDialog::PageSetDialog(PgmMenuContext& context, const std::string& title, 
       restoreButton_(
           new QPushButton(tk73::toQString(editorText(EditorText::RestoreDefaultsButton)))) {
     tabs_->setTabBarAutoHide(true);
+    tk73storeui::addHelpKey(this, tk73storeui::kGuidePrograms);
     buttons_->addButton(restoreButton_, QDialogButtonBox::ResetRole);
     buttons_->addButton(tk73::toQString(editorText(EditorText::OkButton)),
                         QDialogButtonBox::AcceptRole);
@@ -68,7 +69,8 @@ void PageSetDialog::HideRestoreDefaults() {
 void PageSetDialog::AddHelpButton() {
     QPushButton* help = buttons_->addButton(tk73::toQString(editorText(EditorText::HelpButton)),
                                             QDialogButtonBox::HelpRole);
-    connect(help, &QPushButton::clicked, this, [this] { tk73storeui::showToolManual(this); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { tk73storeui::showToolManual(this, tk73storeui::kGuidePrograms); });
 }
 
 void PageSetDialog::AddFooter(QWidget* widget) {
