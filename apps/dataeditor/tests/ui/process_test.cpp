@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "apps/dataeditor/dataeditor_texts.h"
@@ -52,6 +53,23 @@ std::string shownName(tk73test::ProgramRemote& editor, size_t record) {
     const auto rows = editor.rows(kWindow, kGrid);
     return record < rows.size() && rows[record].size() > kNameColumn ? rows[record][kNameColumn]
                                                                      : editor.lastError();
+}
+
+// What Debian's Python with openpyxl (an outside reader and writer of workbooks) answers for a
+// script run on the workbook given as its first argument.
+std::string openpyxl(const std::string& script, const std::string& workbook,
+                     const std::string& extra = "") {
+    const std::string command =
+        "/usr/bin/python3 -c '" + script + "' '" + workbook + "' '" + extra + "' 2>&1";
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            out += buffer;
+        }
+        pclose(pipe);
+    }
+    return out;
 }
 
 tk73edit::StartCheck startCheck(const std::string& path) {
@@ -161,6 +179,47 @@ class DataEditorProcessTest : public QObject {
         QVERIFY2(editor.awaitGone("@QMenu"), editor.lastError().c_str());
         QTRY_COMPARE_WITH_TIMEOUT(tk73test::TempEnvironment::readFile(plu),
                                   tk73test::TempEnvironment::readFile(otherPlu), 10000);
+    }
+
+    void writeDataMakesAWorkbookAndReadDataTakesItBackThroughThePreview() {
+        tk73editortest::EditorSession session(301);
+        QVERIFY(session.ready());
+        const std::string plu = session.store.mainteFile(tk73editortest::kRegister, 4);
+        const std::string original = tk73test::TempEnvironment::readFile(plu);
+        const tk73test::AgentEnvironment agents(session.environment.path("agents"));
+        tk73test::SuiteProgram program(editorProgram(), plu);
+        tk73test::ProgramRemote editor(agents, program.pid());
+        QVERIFY2(editor.awaitWidget(kWindow, kGrid), editor.lastError().c_str());
+
+        const std::string workbook = session.environment.path("PLU.xlsx");
+        QVERIFY2(editor.act({"click", kWindow, std::string("#") + tk73edit::kWriteData}) &&
+                     editor.chooseMenuItem(tk73edit::kToSpreadsheet),
+                 editor.lastError().c_str());
+        QVERIFY2(editor.awaitWindow("@QFileDialog") && editor.act({"choosefile", workbook}),
+                 editor.lastError().c_str());
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(workbook), 10000);
+        // A spreadsheet user renames record 3 in the workbook.
+        const std::string edited = session.environment.path("PLU edited.xlsx");
+        const std::string rename =
+            "import openpyxl,sys\n"
+            "book=openpyxl.load_workbook(sys.argv[1]); sheet=book.active\n"
+            "cells=[c for c in sheet[4] if str(c.value).strip()==\"Baguette\"]\n"
+            "cells[0].value=\"Oat bread\"; book.save(sys.argv[2]); print(sheet.max_row)\n";
+        // A row per record of the grid below the titles.
+        const size_t rows = editor.rows(kWindow, kGrid).size() + 1;
+        QCOMPARE(openpyxl(rename, workbook, edited), std::to_string(rows) + "\n");
+
+        QVERIFY2(readDataFrom(editor, tk73edit::kFromSpreadsheet), editor.lastError().c_str());
+        QVERIFY2(editor.awaitWindow("@QFileDialog") && editor.act({"choosefile", edited}),
+                 editor.lastError().c_str());
+        QVERIFY2(editor.awaitWindow("Read from spreadsheet"), editor.lastError().c_str());
+        QCOMPARE(editor.rows("Read from spreadsheet", "#changes").size(), size_t(1));
+        QVERIFY2(editor.act({"click", "Read from spreadsheet", "#apply"}) &&
+                     editor.awaitGone("Read from spreadsheet"),
+                 editor.lastError().c_str());
+        QCOMPARE(shownName(editor, 2), std::string("Oat bread       "));
+        // The file changes only when the user saves.
+        QCOMPARE(tk73test::TempEnvironment::readFile(plu), original);
     }
 };
 
