@@ -44,10 +44,7 @@ class DiffReport {
         const int fileNo = CTK73pgmRegVekPgmFile::GetFileNoFromFileName(pair.name.c_str());
         const std::vector<FIELD_INFO> fields = titles_.Fields(fileNo);
         for (const FieldDifference& difference : differences) {
-            const auto field = std::find_if(fields.begin(), fields.end(), [&](const FIELD_INFO& f) {
-                return f.index == difference.fieldIndex;
-            });
-            const int fieldNo = field != fields.end() ? field->fieldNo : 0;
+            const int fieldNo = FieldTitles::FieldNoAt(fields, difference.fieldIndex);
             Add(pair.name, difference, fieldNo, fieldNo != 0 ? titles_.TitleOf(fieldNo) : "");
         }
         return true;

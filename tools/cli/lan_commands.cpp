@@ -3,19 +3,14 @@
 // others; --retry serves the failed ones again once every register has had its turn, which
 // gives a busy register time to finish what it was doing.
 
-#include <arpa/inet.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "archive/file_version_converter.h"
-#include "definitions/def_pgm_file_ez.h"
+#include "operations/file_ids.h"
 #include "operations/ops_sock_register.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
@@ -26,16 +21,14 @@
 #include "tools/cli/store_checks.h"
 #include "tools/cli/store_scope.h"
 #include "tools/cli/terminal_text.h"
+#include "tools/cli/transfer_choice.h"
 
 namespace tk73cli {
 
 namespace {
 
-// The register's work list counts its files in two digits.
-constexpr size_t kMaxFiles = 99;
 constexpr int kMaxRetries = 99;
 constexpr int kRegisterKind = 0;
-constexpr size_t kFileIdDigits = 6;
 
 struct RegisterOutcome {
     std::string address;
@@ -43,51 +36,6 @@ struct RegisterOutcome {
     std::string message;
     std::vector<int> failedFiles;
 };
-
-// "4,5,998": distinct program file numbers.
-std::vector<uint32_t> parseFiles(const std::string& text) {
-    std::vector<uint32_t> files;
-    std::stringstream list(text);
-    std::string part;
-    while (std::getline(list, part, ',')) {
-        const auto fileNo = static_cast<uint32_t>(parseNumber(part, "a file of --files", 1, 999));
-        if (std::find(files.begin(), files.end(), fileNo) != files.end()) {
-            throw UsageError("file " + part + " is listed twice");
-        }
-        files.push_back(fileNo);
-    }
-    if (files.empty() || files.size() > kMaxFiles || text.back() == ',') {
-        throw UsageError("--files takes 1 to 99 file numbers separated by commas");
-    }
-    return files;
-}
-
-// The registers' IPv4 addresses, each once, checked before any connection is made.
-std::vector<std::string> checkedAddresses(const std::vector<std::string>& addresses) {
-    std::set<std::string> seen;
-    for (const std::string& address : addresses) {
-        in_addr parsed{};
-        if (inet_pton(AF_INET, address.c_str(), &parsed) != 1) {
-            throw UsageError("\"" + address + "\" is not an IPv4 address");
-        }
-        if (!seen.insert(address).second) {
-            throw UsageError("register " + address + " is named twice");
-        }
-    }
-    return addresses;
-}
-
-// The files the shell's "Send to LAN" and "Recv. from LAN" transfer: the definition's easy list.
-std::vector<uint32_t> easyFiles(const std::string& definition) {
-    const CTK73defPGMFILE_EZ easy(definition.c_str());
-    std::vector<uint32_t> files;
-    for (int index = 0; index < easy.GetValueCount(); ++index) {
-        int fileNo = 0;
-        easy.GetValueFromIndex(index, &fileNo);
-        files.push_back(static_cast<uint32_t>(fileNo));
-    }
-    return files;
-}
 
 // Whether the store has every file; a file it lacks is named on standard error.
 bool storeHasFiles(int storeNo, const std::vector<uint32_t>& files) {
@@ -104,16 +52,6 @@ bool storeHasFiles(int storeNo, const std::vector<uint32_t>& files) {
     return true;
 }
 
-// The file service names the failed files by their six-digit ids, one after the other.
-std::vector<int> fileNumbersOfIds(const char* ids) {
-    std::vector<int> files;
-    const size_t length = std::strlen(ids);
-    for (size_t at = 0; at + kFileIdDigits <= length; at += kFileIdDigits) {
-        files.push_back(std::stoi(std::string(ids + at, kFileIdDigits)));
-    }
-    return files;
-}
-
 std::string commaList(const std::vector<int>& numbers) {
     std::string text;
     for (int number : numbers) {
@@ -128,7 +66,7 @@ void transfer(CTK73opsSockRegister& work, int machineNo, RegisterOutcome& outcom
     outcome.done = CTK73opsSockRegister::RunSendJC(machineNo, &work, "000", "000",
                                                    outcome.address.c_str(), message, detail) == 1;
     outcome.message = message;
-    outcome.failedFiles = outcome.done ? std::vector<int>{} : fileNumbersOfIds(detail);
+    outcome.failedFiles = outcome.done ? std::vector<int>{} : tk73ops::fileNumbersOfIds(detail);
 }
 
 void printOutcomes(const std::vector<RegisterOutcome>& outcomes, bool json) {

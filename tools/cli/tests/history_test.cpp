@@ -1,0 +1,136 @@
+// What the store keeps of its registers' transfers, through tk73 as a process: the copies of the
+// files each register holds, the transfer log, and the changes a send would make.
+
+#include "storedb/connection_type.h"
+#include "tools/cli/tests/cli_fixture.h"
+
+namespace {
+
+using namespace clitest;
+
+class Tk73History : public Tk73Professional {
+  protected:
+    void SetUp() override {
+        Tk73Professional::SetUp();
+        create("Corner Market", kKiosk);
+    }
+    static void listRegisters(const std::vector<uint32_t>& addresses) {
+        ASSERT_EQ(tk73store::writeConnectionType(1, 0, {tk73store::kConnectManual, addresses}), 1);
+    }
+    std::string copyOf(int machineNo, const char* file) const {
+        char name[64];
+        std::snprintf(name, sizeof name, "S001/HISTORY/REG%02d/%s", machineNo, file);
+        return database(name);
+    }
+    void setPrice(int record, const std::string& value) {
+        ASSERT_EQ(runTk73({"set", "--store", "1", "--menu", "14", "--item", "3", "--record",
+                           std::to_string(record), "--value", value})
+                      .exitCode,
+                  0);
+    }
+    // The log as Python's csv module reads it (tab-separated, header first): one line per
+    // entry, "direction machine address files result failed bytes" separated by blanks.
+    std::string logAsPython() const {
+        const std::string command =
+            "python3 -c 'import csv,sys\n"
+            "rows = list(csv.DictReader(open(sys.argv[1], newline=\"\"), delimiter=\"\\t\"))\n"
+            "for r in rows:\n"
+            "    assert r[\"time\"].endswith(\"Z\") and int(r[\"milliseconds\"]) >= 0\n"
+            "    print(r[\"direction\"], r[\"machine\"], r[\"address\"], r[\"files\"], "
+            "r[\"result\"], r[\"failed\"] or \"-\", r[\"bytes\"])' '" +
+            database("S001/HISTORY/TRANSFER.LOG") + "'";
+        const tk73test::CommandOutput python = tk73test::runCommand(command);
+        EXPECT_EQ(python.status, 0) << python.text;
+        return python.text;
+    }
+};
+
+constexpr uint32_t kFirst = 0x7F180301;   // 127.24.3.1
+constexpr uint32_t kSecond = 0x7F180302;  // 127.24.3.2
+constexpr uint32_t kThird = 0x7F180303;   // 127.24.3.3
+
+TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChange) {
+    listRegisters({kFirst, kSecond, kThird});
+    const auto first = startRegister("127.24.3.1");
+    const auto second = startRegister("127.24.3.2");
+    const auto broken = startRegister("127.24.3.3", tk73regsim::Fault::CloseMidFile);
+
+    // Before any transfer nothing is known of what the registers hold.
+    const CliResult unknown = runTk73({"changes", "--store", "1", "--files", "4,5"});
+    EXPECT_EQ(unknown.exitCode, 1) << unknown.err;
+    EXPECT_EQ(unknown.out,
+              "127.24.3.1\tFILE004P.TXT\tnot known\n127.24.3.1\tFILE005P.TXT\tnot known\n"
+              "127.24.3.2\tFILE004P.TXT\tnot known\n127.24.3.2\tFILE005P.TXT\tnot known\n"
+              "127.24.3.3\tFILE004P.TXT\tnot known\n127.24.3.3\tFILE005P.TXT\tnot known\n");
+    EXPECT_EQ(runTk73({"changes", "--store", "1", "127.24.9.9"}).exitCode, 3);
+
+    const CliResult sent = runTk73(
+        {"send", "--store", "1", "--files", "4,5", "127.24.3.1", "127.24.3.2", "127.24.3.3"});
+    EXPECT_EQ(sent.exitCode, 7) << sent.err;
+    // The registers that got the files hold copies of them; the one that failed has none.
+    for (int machineNo : {1, 2}) {
+        EXPECT_EQ(read(copyOf(machineNo, "FILE004P.TXT")), read(plu(1))) << machineNo;
+        EXPECT_TRUE(fs::exists(copyOf(machineNo, "FILE005P.TXT")));
+    }
+    EXPECT_FALSE(fs::exists(copyOf(3, "FILE004P.TXT")));
+
+    // Three prices change: each register that has its copies would get exactly those fields.
+    setPrice(2, "111");
+    setPrice(5, "222");
+    setPrice(7, "333");
+    const CliResult changes = runTk73({"changes", "--store", "1", "--files", "4,5"});
+    EXPECT_EQ(changes.exitCode, 1) << changes.err;
+    std::string expected;
+    for (const char* address : {"127.24.3.1", "127.24.3.2"}) {
+        expected += std::string(address) +
+                    "\tFILE004P.TXT\t2\t33\tUnit price\t00000279\t00000111\n" + address +
+                    "\tFILE004P.TXT\t5\t33\tUnit price\t00000389\t00000222\n" + address +
+                    "\tFILE004P.TXT\t7\t33\tUnit price\t00000249\t00000333\n";
+    }
+    EXPECT_EQ(changes.out, expected + "127.24.3.3\tFILE004P.TXT\tnot known\n" +
+                               "127.24.3.3\tFILE005P.TXT\tnot known\n");
+    const CliResult json =
+        runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.2", "--json"});
+    const std::string parsed = readBackWithPython(json.out);
+    EXPECT_NE(parsed.find("\"changedRecords\": 3"), std::string::npos) << parsed;
+    EXPECT_NE(parsed.find("{\"record\": 7, \"field\": 33, \"title\": \"Unit price\", \"register\": "
+                          "\"00000249\", \"store\": \"00000333\"}"),
+              std::string::npos)
+        << parsed;
+
+    // The log: one line per register, readable by a script; the failed one names its files.
+    const std::string size4 = std::to_string(fs::file_size(copyOf(1, "FILE004P.TXT")));
+    const std::string size5 = std::to_string(fs::file_size(copyOf(1, "FILE005P.TXT")));
+    const std::string files = "4:" + size4 + ",5:" + size5;
+    const std::string both = std::to_string(std::stoul(size4) + std::stoul(size5));
+    EXPECT_EQ(logAsPython(), "send 1 127.24.3.1 " + files + " done - " + both + "\n" +
+                                 "send 2 127.24.3.2 " + files + " done - " + both + "\n" +
+                                 "send 3 127.24.3.3 " + files + " failed 4,5 0\n");
+    const CliResult history = runTk73({"history", "--store", "1"});
+    EXPECT_EQ(history.exitCode, 0) << history.err;
+    // Newest first.
+    EXPECT_EQ(history.out.find("\tsend\t3\t127.24.3.3\t4,5\tfailed\tRegister communication "
+                               "error End.(Connection reset by peer)\t4,5\t0\t"),
+              history.out.find('\t'))
+        << history.out;
+    EXPECT_EQ(std::count(history.out.begin(), history.out.end(), '\n'), 3);
+    const CliResult one =
+        runTk73({"history", "--store", "1", "--register", "127.24.3.2", "--json"});
+    const std::string oneParsed = readBackWithPython(one.out);
+    EXPECT_NE(oneParsed.find("\"address\": \"127.24.3.2\""), std::string::npos) << oneParsed;
+    EXPECT_EQ(oneParsed.find("127.24.3.1"), std::string::npos) << oneParsed;
+
+    // The first register leaves the store: its copies go, the second keeps its own under its
+    // new number, and a changed address keeps the copies of its place.
+    const std::string secondsCopy = read(copyOf(2, "FILE004P.TXT"));
+    fs::remove(copyOf(2, "FILE005P.TXT"));
+    listRegisters({kSecond, 0x7F180309});
+    EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), secondsCopy);
+    EXPECT_FALSE(fs::exists(copyOf(1, "FILE005P.TXT")));
+    EXPECT_FALSE(fs::exists(copyOf(2, "FILE004P.TXT")));
+    EXPECT_FALSE(fs::exists(database("S001/HISTORY/REG03")));
+    EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.2"}).out,
+              expected.substr(expected.find("127.24.3.2")));
+}
+
+}  // namespace
