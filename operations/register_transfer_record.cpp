@@ -72,10 +72,11 @@ void recordRegisterTransfer(const RegisterTransfer& transfer) {
                                  sizeOf(storeFileOf(transfer.storeNo, fileNo)));
     }
     const std::string folder = tk73store::registerSnapshotPath(transfer.storeNo, entry.machineNo);
-    if (entry.machineNo != 0) {
+    const std::vector<uint32_t> moved = filesMovedWhole(transfer);
+    if (entry.machineNo != 0 && !moved.empty()) {
         std::filesystem::create_directories(folder, error);
     }
-    for (uint32_t fileNo : filesMovedWhole(transfer)) {
+    for (uint32_t fileNo : moved) {
         const std::string source = storeFileOf(transfer.storeNo, fileNo);
         const std::optional<std::string> bytes = tk73::readWholeFile(source);
         entry.bytes += bytes ? bytes->size() : 0;
