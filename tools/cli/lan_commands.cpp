@@ -12,6 +12,7 @@
 #include "archive/file_version_converter.h"
 #include "operations/file_ids.h"
 #include "operations/ops_sock_register.h"
+#include "operations/send_selection.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
 #include "tools/cli/command.h"
@@ -94,8 +95,36 @@ void printOutcomes(const std::vector<RegisterOutcome>& outcomes, bool json) {
     std::printf("%s\n", JsonArray(items).c_str());
 }
 
+// The registers to serve and the files each is to get or give.
+std::vector<tk73ops::RegisterFiles> registerWork(const CommandLine& line, int storeNo,
+                                                 const std::vector<std::string>& addresses,
+                                                 const std::vector<uint32_t>& files) {
+    std::vector<tk73ops::RegisterFiles> work;
+    if (line.has("retry-failed")) {
+        for (tk73ops::RegisterFiles& failed : tk73ops::lastFailedSends(storeNo)) {
+            if (addresses.empty() ||
+                std::find(addresses.begin(), addresses.end(), failed.address) != addresses.end()) {
+                work.push_back(std::move(failed));
+            }
+        }
+        return work;
+    }
+    for (const std::string& address : addresses) {
+        work.push_back({address, line.has("changed-only")
+                                     ? tk73ops::filesChangedOnStore(storeNo, address, files)
+                                     : files});
+    }
+    return work;
+}
+
 int runTransfer(const CommandLine& line, int workKind) {
     const std::vector<std::string> addresses = checkedAddresses(line.positional());
+    if (line.has("retry-failed") && (line.has("changed-only") || line.has("files"))) {
+        throw UsageError("--retry-failed sends the files that failed; it takes no other choice");
+    }
+    if (addresses.empty() && !line.has("retry-failed")) {
+        throw UsageError("name the registers' addresses");
+    }
     const int retries = line.numberOr("retry", 0, 0, kMaxRetries);
     const bool chosen = line.has("files");
     const std::vector<uint32_t> listed =
@@ -116,19 +145,22 @@ int runTransfer(const CommandLine& line, int workKind) {
         std::fprintf(stderr, "tk73: the register's definition names no files to transfer\n");
         return kExitNotFound;
     }
-    if (!storeHasFiles(storeNo, files)) {
-        return kExitNotFound;
-    }
-
-    CTK73opsSockRegister work(workKind, files);
+    const std::vector<tk73ops::RegisterFiles> work = registerWork(line, storeNo, addresses, files);
+    std::vector<CTK73opsSockRegister> sessions;
     std::vector<RegisterOutcome> outcomes;
-    for (const std::string& address : addresses) {
-        outcomes.push_back({address, false, "", {}});
+    for (const tk73ops::RegisterFiles& one : work) {
+        if (!storeHasFiles(storeNo, one.files)) {
+            return kExitNotFound;
+        }
+        sessions.emplace_back(workKind, one.files);
+        // A register that has every file already needs no session.
+        outcomes.push_back(
+            {one.address, one.files.empty(), one.files.empty() ? "No file changed." : "", {}});
     }
     for (int round = 0; round <= retries; ++round) {
         for (size_t machine = 0; machine < outcomes.size(); ++machine) {
             if (!outcomes[machine].done) {
-                transfer(work, static_cast<int>(machine), outcomes[machine]);
+                transfer(sessions[machine], static_cast<int>(machine), outcomes[machine]);
             }
         }
     }
@@ -163,19 +195,32 @@ std::vector<OptionSpec> transferOptions() {
             kJsonOption};
 }
 
+std::vector<OptionSpec> sendOptions() {
+    std::vector<OptionSpec> options = transferOptions();
+    options.push_back({"changed-only", nullptr,
+                       "only the files that differ from the register's copy in the store's "
+                       "history (or that it has no copy of)"});
+    options.push_back({"retry-failed", nullptr,
+                       "to each register whose last send failed (of the addresses, when given), "
+                       "the files that failed"});
+    return options;
+}
+
 }  // namespace
 
 std::vector<Command> LanCommands() {
     constexpr int kMaxRegisters = 999;
     return {
-        {"send", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
+        {"send",
+         "[--store N] [--files LIST] [--changed-only] [--retry N] [--json] ADDRESS... | "
+         "[--store N] --retry-failed [--retry N] [--json] [ADDRESS...]",
          "Sends a store's program files to the registers at the addresses over the LAN; a "
          "line per register: address, done or failed, message, the files that failed.",
-         transferOptions(), 1, kMaxRegisters, runSend},
+         sendOptions(), 0, kMaxRegisters, runSend},
         {"receive", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
          "Fetches program files from the registers at the addresses into a store over the "
          "LAN; a line per register, as send prints.",
-         transferOptions(), 1, kMaxRegisters, runReceive},
+         transferOptions(), 0, kMaxRegisters, runReceive},
     };
 }
 

@@ -133,4 +133,62 @@ TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChang
               expected.substr(expected.find("127.24.3.2")));
 }
 
+TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed) {
+    listRegisters({kFirst, kSecond, kThird});
+    std::vector<std::unique_ptr<tk73regsim::RegisterSimulator>> registers;
+    registers.push_back(startRegister("127.24.3.1"));
+    registers.push_back(startRegister("127.24.3.2"));
+    registers.push_back(startRegister("127.24.3.3", tk73regsim::Fault::CloseMidFile));
+    const std::vector<std::string> all = {"127.24.3.1", "127.24.3.2", "127.24.3.3"};
+    const auto send = [&](std::vector<std::string> options, bool toAll) {
+        std::vector<std::string> args = {"send", "--store", "1"};
+        args.insert(args.end(), options.begin(), options.end());
+        if (toAll) {
+            args.insert(args.end(), all.begin(), all.end());
+        }
+        return runTk73(args);
+    };
+    // The files each register was served since the last look; none when it was not called.
+    const auto served = [&](size_t machine) {
+        const auto report = registers[machine]->nextReport(1);
+        return report ? report->files : std::vector<int>{};
+    };
+    EXPECT_EQ(send({"--files", "4,5"}, true).exitCode, 7);
+    for (size_t machine = 0; machine < 3; ++machine) {
+        served(machine);
+    }
+
+    // One price changes: only the PLU file goes, the registers' other files stay as they were.
+    setPrice(3, "444");
+    const auto registerFile = [&](size_t machine, const char* name) {
+        return fs::path(registerFolder(all[machine])) / name;
+    };
+    const auto untouched = fs::last_write_time(registerFile(0, "000005.BIN"));
+    const std::string untouchedBytes = read(registerFile(0, "000005.BIN").string());
+    EXPECT_EQ(send({"--files", "4,5", "--changed-only"}, false).exitCode, 2);
+    const CliResult some = runTk73(
+        {"send", "--store", "1", "--files", "4,5", "--changed-only", "127.24.3.1", "127.24.3.2"});
+    EXPECT_EQ(some.exitCode, 0) << some.err;
+    EXPECT_EQ(served(0), std::vector<int>{4});
+    EXPECT_EQ(served(1), std::vector<int>{4});
+    EXPECT_EQ(fs::last_write_time(registerFile(0, "000005.BIN")), untouched);
+    EXPECT_EQ(read(registerFile(0, "000005.BIN").string()), untouchedBytes);
+    const CliResult nothing =
+        runTk73({"send", "--store", "1", "--files", "4,5", "--changed-only", "127.24.3.1"});
+    EXPECT_EQ(nothing.out, "127.24.3.1\tdone\tNo file changed.\t\n");
+    EXPECT_EQ(served(0), std::vector<int>{});
+
+    // The third register is mended: a retry of what failed serves it alone, with both files.
+    registers[2].reset();
+    registers[2] = startRegister("127.24.3.3");
+    const CliResult retried = send({"--retry-failed"}, false);
+    EXPECT_EQ(retried.exitCode, 0) << retried.err;
+    EXPECT_EQ(retried.out, "127.24.3.3\tdone\tNormal End.\t\n");
+    EXPECT_EQ(served(2), (std::vector<int>{4, 5}));
+    EXPECT_EQ(served(0), std::vector<int>{});
+    EXPECT_EQ(send({"--retry-failed"}, false).out, "");
+    EXPECT_EQ(send({"--retry-failed", "--files", "4"}, false).exitCode, 2);
+    EXPECT_EQ(read(copyOf(3, "FILE004P.TXT")), read(plu(1)));
+}
+
 }  // namespace
