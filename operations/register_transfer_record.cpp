@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "operations/file_ids.h"
 #include "operations/transfer_log.h"
 #include "platform/api.h"
 #include "platform/whole_file.h"
 #include "programfiles/pgm_file_of_kind.h"
+#include "programfiles/program_diff.h"
 #include "storedb/register_history.h"
 #include "storedb/store_folder.h"
 
@@ -28,6 +30,21 @@ uint64_t sizeOf(const std::string& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     return error ? 0 : size;
+}
+
+// Adds the records of the received file that differ from the register's copy to changed (-1 while
+// nothing is known); a file without a copy, or of another layout, adds nothing.
+void countChangedRecords(const std::string& copy, const std::string& received, int& changed) {
+    std::vector<tk73pgm::FieldDifference> differences;
+    std::string error;
+    if (!tk73::pathExists(copy) || !tk73pgm::DiffProgramFiles(copy, received, differences, error)) {
+        return;
+    }
+    std::set<int> records;
+    for (const tk73pgm::FieldDifference& difference : differences) {
+        records.insert(difference.record);
+    }
+    changed = std::max(changed, 0) + static_cast<int>(records.size());
 }
 
 }  // namespace
@@ -80,10 +97,14 @@ void recordRegisterTransfer(const RegisterTransfer& transfer) {
         const std::string source = storeFileOf(transfer.storeNo, fileNo);
         const std::optional<std::string> bytes = tk73::readWholeFile(source);
         entry.bytes += bytes ? bytes->size() : 0;
-        if (entry.machineNo != 0 && bytes) {
-            tk73::replaceWholeFile(folder + "/" + std::filesystem::path(source).filename().string(),
-                                   *bytes);
+        if (entry.machineNo == 0 || !bytes) {
+            continue;
         }
+        const std::string copy = folder + "/" + std::filesystem::path(source).filename().string();
+        if (!transfer.send) {
+            countChangedRecords(copy, source, entry.changedOnRegister);
+        }
+        tk73::replaceWholeFile(copy, *bytes);
     }
     appendTransferLog(tk73store::transferLogPath(transfer.storeNo), entry);
 }

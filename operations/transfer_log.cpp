@@ -81,9 +81,12 @@ bool parseLine(const std::string& line, TransferLogEntry& entry) {
     entry.address = columns[3];
     entry.done = columns[5] == "done";
     entry.message = columns[6];
+    // The count of changed records came later: a line without it does not know it.
+    const bool changedKnown = columns.size() > kColumns && !columns[kColumns].empty();
     return parse(columns[2], entry.machineNo) && parseFiles(columns[4], entry) &&
            parseNumbers(columns[7], entry.failedFiles) && parse(columns[8], entry.bytes) &&
-           parse(columns[9], entry.milliseconds);
+           parse(columns[9], entry.milliseconds) &&
+           (!changedKnown || parse(columns[kColumns], entry.changedOnRegister));
 }
 
 void readInto(const std::string& path, std::vector<TransferLogEntry>& entries) {
@@ -104,7 +107,8 @@ void readInto(const std::string& path, std::vector<TransferLogEntry>& entries) {
 }  // namespace
 
 const char* const kTransferLogHeader =
-    "time\tdirection\tmachine\taddress\tfiles\tresult\tmessage\tfailed\tbytes\tmilliseconds\n";
+    "time\tdirection\tmachine\taddress\tfiles\tresult\tmessage\tfailed\tbytes\tmilliseconds\t"
+    "changed\n";
 
 std::string transferLogTime() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -127,7 +131,8 @@ std::string transferLogLine(const TransferLogEntry& entry) {
     return plain(entry.time) + "\t" + plain(entry.direction) + "\t" +
            std::to_string(entry.machineNo) + "\t" + plain(entry.address) + "\t" + files + "\t" +
            (entry.done ? "done" : "failed") + "\t" + plain(entry.message) + "\t" + failed + "\t" +
-           std::to_string(entry.bytes) + "\t" + std::to_string(entry.milliseconds) + "\n";
+           std::to_string(entry.bytes) + "\t" + std::to_string(entry.milliseconds) + "\t" +
+           (entry.changedOnRegister < 0 ? "" : std::to_string(entry.changedOnRegister)) + "\n";
 }
 
 bool appendTransferLog(const std::string& path, const TransferLogEntry& entry,

@@ -20,6 +20,9 @@ struct TransferLogEntry {
     std::vector<int> failedFiles;
     uint64_t bytes = 0;  // the bytes of the files that went whole
     uint64_t milliseconds = 0;
+    // Of a receive: the records that came in otherwise than the register's copy held them
+    // (changed on the register since its last transfer); -1 when not known.
+    int changedOnRegister = -1;
 };
 
 // The log is rotated when an entry would take it past this size: it becomes "<log>.1" (which

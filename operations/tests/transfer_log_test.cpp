@@ -33,6 +33,7 @@ TransferLogEntry entryOf(int machineNo, bool done) {
     entry.failedFiles = done ? std::vector<int>{} : std::vector<int>{4, 998};
     entry.bytes = done ? 18920 : 0;
     entry.milliseconds = 1234;
+    entry.changedOnRegister = done ? -1 : 12;
     return entry;
 }
 
@@ -42,7 +43,8 @@ std::string summary(const std::vector<TransferLogEntry>& entries) {
         text += e.direction + "|" + std::to_string(e.machineNo) + "|" + e.address + "|" +
                 std::to_string(e.files.size()) + "|" + (e.done ? "done" : "failed") + "|" +
                 e.message + "|" + std::to_string(e.failedFiles.size()) + "|" +
-                std::to_string(e.bytes) + "|" + std::to_string(e.milliseconds) + "\n";
+                std::to_string(e.bytes) + "|" + std::to_string(e.milliseconds) + "|" +
+                std::to_string(e.changedOnRegister) + "\n";
     }
     return text;
 }
@@ -57,7 +59,7 @@ TEST(TransferLog, ReadsBackWhatWasWrittenAndSkipsWhatIsNotAWholeEntry) {
     // A tab or line end inside the message is no column and no line of its own.
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
     EXPECT_NE(text.find("\t4:18920,998:0\tfailed\tRegister communication error End.(a tab  and "
-                        "lines)\t4,998\t0\t1234\n"),
+                        "lines)\t4,998\t0\t1234\t12\n"),
               std::string::npos)
         << text;
 
@@ -66,13 +68,14 @@ TEST(TransferLog, ReadsBackWhatWasWrittenAndSkipsWhatIsNotAWholeEntry) {
         << "2026-01-01T00:00:00Z\tsend\tx\t127.0.0.3\t\tdone\tNormal End.\t\t0\t1\n"
         << "2026-01-01T00:00:00Z\tsend\t3\t127.0.0.3\t4\tdone\tNormal End.\t\t0\t1\n"
         << "2026-01-01T00:00:00Z\tsend\t3\t127.0.0.3\t\tmaybe\tNormal End.\t\t0\t1\n"
-        << "2026-01-01T00:00:00Z\tsend\t3\t127.0.0.3\t\tdone\tNormal End.\t\t0\t1\tnew\n"
+        << "2026-01-01T00:00:00Z\tsend\t3\t127.0.0.3\t\tdone\tNormal End.\t\t0\t1\t\tnew\n"
+        << "2026-01-01T00:00:00Z\tsend\t3\t127.0.0.3\t\tdone\tNormal End.\t\t0\t1\tx\n"
         << "2026-01-01T00:00:00Z\tsend\t4\t127.0.0.4\t4:1\tdone\tNorm";
     EXPECT_EQ(summary(tk73ops::readTransferLog(log)),
-              "send|1|127.0.0.1|2|done|Normal End.|0|18920|1234\n"
+              "send|1|127.0.0.1|2|done|Normal End.|0|18920|1234|-1\n"
               "receive|2|127.0.0.2|2|failed|Register communication error End.(a tab  and "
-              "lines)|2|0|1234\n"
-              "send|3|127.0.0.3|0|done|Normal End.|0|0|1\n");
+              "lines)|2|0|1234|12\n"
+              "send|3|127.0.0.3|0|done|Normal End.|0|0|1|-1\n");
     EXPECT_TRUE(tk73ops::readTransferLog(env.path("none")).empty());
 }
 

@@ -9,13 +9,13 @@
 
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
+#include "programfiles/program_diff.h"
 #include "storedb/edb_reg_vek.h"
 #include "storedb/register_history.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
 #include "tools/cli/field_titles.h"
 #include "tools/cli/json_text.h"
-#include "tools/cli/program_diff.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/terminal_text.h"
 #include "tools/cli/transfer_choice.h"
@@ -58,11 +58,11 @@ class ChangesReport {
             const std::string name = fs::path(path).filename().string();
             const std::string copy =
                 tk73store::registerSnapshotPath(store_.storeNo, machineNo) + "/" + name;
-            std::vector<FieldDifference> differences;
+            std::vector<tk73pgm::FieldDifference> differences;
             std::string error;
             std::error_code missing;
             const bool compared = fs::is_regular_file(copy, missing) &&
-                                  DiffProgramFiles(copy, path, differences, error);
+                                  tk73pgm::DiffProgramFiles(copy, path, differences, error);
             if (!error.empty()) {
                 std::fprintf(stderr, "tk73: %s, %s: %s\n", address.c_str(), name.c_str(),
                              error.c_str());
@@ -107,11 +107,11 @@ class ChangesReport {
 
   private:
     std::string Changes(const std::string& address, const std::string& name, uint32_t fileNo,
-                        const std::vector<FieldDifference>& differences,
+                        const std::vector<tk73pgm::FieldDifference>& differences,
                         std::set<int>& changedRecords) {
         const std::vector<FIELD_INFO> fields = titles_.Fields(static_cast<int>(fileNo));
         std::vector<std::string> items;
-        for (const FieldDifference& difference : differences) {
+        for (const tk73pgm::FieldDifference& difference : differences) {
             ++count_;
             changedRecords.insert(static_cast<int>(fileNo) * 100000 + difference.record);
             const int fieldNo = FieldTitles::FieldNoAt(fields, difference.fieldIndex);

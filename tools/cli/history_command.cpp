@@ -49,6 +49,8 @@ std::string json(const TransferLogEntry& entry) {
         .Raw("failedFiles", JsonArray(failed))
         .Number("bytes", static_cast<long long>(entry.bytes))
         .Number("milliseconds", static_cast<long long>(entry.milliseconds))
+        .Raw("changedOnRegister",
+             entry.changedOnRegister < 0 ? "null" : std::to_string(entry.changedOnRegister))
         .Str();
 }
 
@@ -80,12 +82,13 @@ int runHistory(const CommandLine& line, CliUserInteraction&) {
         for (const auto& [fileNo, size] : entry.files) {
             files += (files.empty() ? "" : ",") + std::to_string(fileNo);
         }
-        std::printf("%s\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%llu\t%llu\n", entry.time.c_str(),
-                    entry.direction.c_str(), entry.machineNo, entry.address.c_str(), files.c_str(),
-                    entry.done ? "done" : "failed", TerminalText(entry.message).c_str(),
-                    numberList(entry.failedFiles).c_str(),
-                    static_cast<unsigned long long>(entry.bytes),
-                    static_cast<unsigned long long>(entry.milliseconds));
+        std::printf(
+            "%s\t%s\t%d\t%s\t%s\t%s\t%s\t%s\t%llu\t%llu\t%s\n", entry.time.c_str(),
+            entry.direction.c_str(), entry.machineNo, entry.address.c_str(), files.c_str(),
+            entry.done ? "done" : "failed", TerminalText(entry.message).c_str(),
+            numberList(entry.failedFiles).c_str(), static_cast<unsigned long long>(entry.bytes),
+            static_cast<unsigned long long>(entry.milliseconds),
+            entry.changedOnRegister < 0 ? "" : std::to_string(entry.changedOnRegister).c_str());
     }
     if (line.has("json")) {
         std::printf("%s\n", JsonArray(items).c_str());
@@ -100,7 +103,8 @@ std::vector<Command> HistoryCommands() {
         {"history",
          "[--store N] [--register ADDRESS] [--json]",
          "Lists the store's LAN transfers, newest first, one a line: time, direction, machine "
-         "number, address, files, done or failed, message, failed files, bytes, milliseconds.",
+         "number, address, files, done or failed, message, failed files, bytes, milliseconds, "
+         "records changed on the register (of a receive).",
          {kStoreOption, {"register", "ADDRESS", "only this register's transfers"}, kJsonOption},
          0,
          0,

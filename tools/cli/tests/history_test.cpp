@@ -1,6 +1,8 @@
 // What the store keeps of its registers' transfers, through tk73 as a process: the copies of the
 // files each register holds, the transfer log, and the changes a send would make.
 
+#include <sstream>
+
 #include "storedb/connection_type.h"
 #include "tools/cli/tests/cli_fixture.h"
 
@@ -22,8 +24,8 @@ class Tk73History : public Tk73Professional {
         std::snprintf(name, sizeof name, "S001/HISTORY/REG%02d/%s", machineNo, file);
         return database(name);
     }
-    void setPrice(int record, const std::string& value) {
-        ASSERT_EQ(runTk73({"set", "--store", "1", "--menu", "14", "--item", "3", "--record",
+    void setPrice(int record, const std::string& value, const char* store = "1") {
+        ASSERT_EQ(runTk73({"set", "--store", store, "--menu", "14", "--item", "3", "--record",
                            std::to_string(record), "--value", value})
                       .exitCode,
                   0);
@@ -189,6 +191,29 @@ TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed
     EXPECT_EQ(send({"--retry-failed"}, false).out, "");
     EXPECT_EQ(send({"--retry-failed", "--files", "4"}, false).exitCode, 2);
     EXPECT_EQ(read(copyOf(3, "FILE004P.TXT")), read(plu(1)));
+
+    // The first register is programmed elsewhere (from another store, as by hand): what comes
+    // back from it is shown as changed on the register, record by record.
+    create("Other Market", kKiosk);
+    setPrice(9, "555", "2");
+    setPrice(10, "666", "2");
+    ASSERT_EQ(runTk73({"send", "--store", "2", "--files", "4", "127.24.3.1"}).exitCode, 0);
+    EXPECT_FALSE(fs::exists(database("S002/HISTORY/REG01")));
+    const CliResult received = runTk73({"receive", "--store", "1", "--files", "4", "127.24.3.1"});
+    EXPECT_EQ(received.exitCode, 0) << received.err;
+    const CliResult history = runTk73({"history", "--store", "1", "--register", "127.24.3.1"});
+    // Newest first: the receive, with records 3 (444 here, the default there), 9 and 10.
+    std::vector<std::string> columns;
+    std::stringstream newest(history.out.substr(0, history.out.find('\n')));
+    for (std::string column; std::getline(newest, column, '\t');) {
+        columns.push_back(column);
+    }
+    ASSERT_EQ(columns.size(), 11u) << history.out;
+    EXPECT_EQ(
+        columns[1] + " " + columns[2] + " " + columns[4] + " " + columns[5] + " " + columns[10],
+        "receive 1 4 done 3");
+    EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), read(plu(1)));
+    EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.1"}).out, "");
 }
 
 }  // namespace
