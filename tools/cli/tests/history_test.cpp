@@ -133,6 +133,12 @@ TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChang
     EXPECT_FALSE(fs::exists(database("S001/HISTORY/REG03")));
     EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.2"}).out,
               expected.substr(expected.find("127.24.3.2")));
+
+    // A copy of the store has registers of its own, and no history of the store's.
+    const CliResult copied = runTk73({"store", "copy", "--store", "1"});
+    ASSERT_EQ(copied.exitCode, 0) << copied.err;
+    EXPECT_TRUE(fs::exists(database("S002/M001/MAINTE/FILE004P.TXT")));
+    EXPECT_FALSE(fs::exists(database("S002/HISTORY")));
 }
 
 TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed) {
