@@ -1,6 +1,8 @@
 // What the store keeps of its registers' transfers, through tk73 as a process: the copies of the
 // files each register holds, the transfer log, and the changes a send would make.
 
+#include <cmath>
+#include <set>
 #include <sstream>
 
 #include "storedb/connection_type.h"
@@ -220,6 +222,40 @@ TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed
         "receive 1 4 done 3");
     EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), read(plu(1)));
     EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.1"}).out, "");
+}
+
+TEST_F(Tk73History, ATransferKilledAtAnyMomentLeavesWholeCopiesAndWholeLogLines) {
+    listRegisters({kFirst});
+    const auto first = startRegister("127.24.3.1");
+    const std::string copies = database("S001/HISTORY/REG01");
+    std::set<std::string> sent = {read(plu(1))};
+    ASSERT_EQ(runTk73({"send", "--store", "1", "--files", "4", "127.24.3.1"}).exitCode, 0);
+    // Kills spread from the program's start over its session, the copy and the log line, up to
+    // a second later, however loaded the machine is.
+    for (int round = 0; round < 24; ++round) {
+        setPrice(1, std::to_string(100 + round));
+        sent.insert(read(plu(1)));
+        runTk73({"send", "--store", "1", "--files", "4", "127.24.3.1"},
+                static_cast<long>(1000 * std::pow(1.35, round)));
+        while (first->nextReport(0).has_value()) {
+        }
+        EXPECT_EQ(sent.count(read(copies + "/FILE004P.TXT")), 1u) << round;
+        const std::string log = read(database("S001/HISTORY/TRANSFER.LOG"));
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.back(), '\n') << round;
+    }
+    // Some sends were killed before they ended, some ended; every line is whole, and the next
+    // complete send clears what killed writers left.
+    const std::string lines = logAsPython();
+    EXPECT_GT(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
+    EXPECT_LT(std::count(lines.begin(), lines.end(), '\n'), 25) << lines;
+    ASSERT_EQ(runTk73({"send", "--store", "1", "--files", "4", "127.24.3.1"}).exitCode, 0);
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(copies)) {
+        left.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, std::vector<std::string>{"FILE004P.TXT"});
+    EXPECT_EQ(read(copies + "/FILE004P.TXT"), read(plu(1)));
 }
 
 }  // namespace
