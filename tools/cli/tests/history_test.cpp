@@ -136,6 +136,10 @@ TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChang
     EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.2"}).out,
               expected.substr(expected.find("127.24.3.2")));
 
+    // The register at the first place gets another address: it keeps its copies.
+    listRegisters({0x7F180308, 0x7F180309});
+    EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), secondsCopy);
+
     // A copy of the store has registers of its own, and no history of the store's.
     const CliResult copied = runTk73({"store", "copy", "--store", "1"});
     ASSERT_EQ(copied.exitCode, 0) << copied.err;
