@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/api.h"
@@ -49,7 +50,7 @@ class ChangesReport {
 
     void Register(const std::string& address, int machineNo, const std::vector<uint32_t>& files) {
         std::vector<std::string> fileItems;
-        std::set<int> changedRecords;
+        std::set<std::pair<uint32_t, int>> changedRecords;
         bool known = true;
         for (uint32_t fileNo : files) {
             char path[TK73_MAX_PATH] = {};
@@ -108,12 +109,12 @@ class ChangesReport {
   private:
     std::string Changes(const std::string& address, const std::string& name, uint32_t fileNo,
                         const std::vector<tk73pgm::FieldDifference>& differences,
-                        std::set<int>& changedRecords) {
+                        std::set<std::pair<uint32_t, int>>& changedRecords) {
         const std::vector<FIELD_INFO> fields = titles_.Fields(static_cast<int>(fileNo));
         std::vector<std::string> items;
         for (const tk73pgm::FieldDifference& difference : differences) {
             ++count_;
-            changedRecords.insert(static_cast<int>(fileNo) * 100000 + difference.record);
+            changedRecords.emplace(fileNo, difference.record);
             const int fieldNo = FieldTitles::FieldNoAt(fields, difference.fieldIndex);
             const std::string title = fieldNo != 0 ? titles_.TitleOf(fieldNo) : "";
             items.push_back(JsonObject()
