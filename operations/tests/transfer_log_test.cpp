@@ -112,17 +112,21 @@ TEST(TransferLog, RotatesBeyondItsSizeKeepingTheLogBeforeAndAWriterKilledAnyTime
         int status = 0;
         ::waitpid(writer, &status, 0);
     }
+    // A writer killed between the rotation and its line leaves no log (or an empty one) beside
+    // the rotated one, which is whole.
+    EXPECT_FALSE(tk73test::TempEnvironment::readFile(log + ".1").empty());
     for (const std::string& path : {log, log + ".1"}) {
         const std::string text = tk73test::TempEnvironment::readFile(path);
-        ASSERT_FALSE(text.empty());
-        EXPECT_EQ(text.back(), '\n') << path;
-        EXPECT_EQ(text.rfind(tk73ops::kTransferLogHeader, 0), 0u) << path;
+        if (!text.empty()) {
+            EXPECT_EQ(text.back(), '\n') << path;
+            EXPECT_EQ(text.rfind(tk73ops::kTransferLogHeader, 0), 0u) << path;
+        }
     }
     const size_t lines = [&] {
         size_t count = 0;
         for (const std::string& path : {log, log + ".1"}) {
             const std::string text = tk73test::TempEnvironment::readFile(path);
-            count += std::count(text.begin(), text.end(), '\n') - 1;
+            count += text.empty() ? 0 : std::count(text.begin(), text.end(), '\n') - 1;
         }
         return count;
     }();
