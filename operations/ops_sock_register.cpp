@@ -1,12 +1,16 @@
 #include "operations/ops_sock_register.h"
 
+#include <chrono>
 #include <cstdio>
 
 #include "archive/file_version_converter.h"
 #include "definitions/model_info.h"
 #include "landialogs/lan_dialogs.h"
 #include "network/lan_file_service.h"
+#include "operations/active_store_info.h"
+#include "operations/file_ids.h"
 #include "operations/lan_task_lines.h"
+#include "operations/register_transfer_record.h"
 
 int CTK73opsSockRegister::ExecuteSocket(int regModelNo, int receive,
                                         const std::vector<uint32_t>& files) {
@@ -44,25 +48,29 @@ int TK73_API CTK73opsSockRegister::RunSendJC(int /*machineNo*/, void* caller,
     if (self == nullptr || ipAddress == nullptr || message == nullptr || detail == nullptr) {
         return -1;
     }
-    std::string list;
-    for (uint32_t fileNo : self->m_files) {
-        char id[16];
-        std::snprintf(id, sizeof id, "%06u", fileNo);
-        list += id;
-    }
     char reason[kMessageRoom] = {};
     detail[0] = '\0';
-    if (TK73sslDULoadECRPFile(ipAddress, self->m_workKind, static_cast<int>(self->m_files.size()),
-                              list.c_str(), reason, detail) == 1) {
+    const auto start = std::chrono::steady_clock::now();
+    const bool done =
+        TK73sslDULoadECRPFile(ipAddress, self->m_workKind, static_cast<int>(self->m_files.size()),
+                              tk73ops::fileIdList(self->m_files).c_str(), reason, detail) == 1;
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    if (done) {
         std::snprintf(message, kMessageRoom, "Normal End.");
-        return 1;
+    } else {
+        // A long reason is cut to the message's room.
+        const std::string text =
+            reason[0] != '\0' ? "Register communication error End.(" + std::string(reason) + ")"
+                              : std::string("Register communication error End.");
+        std::snprintf(message, kMessageRoom, "%s", text.c_str());
     }
-    // A long reason is cut to the message's room.
-    const std::string text = reason[0] != '\0'
-                                 ? "Register communication error End.(" + std::string(reason) + ")"
-                                 : std::string("Register communication error End.");
-    std::snprintf(message, kMessageRoom, "%s", text.c_str());
-    return -1;
+    // Every program's transfers pass here, so the store keeps what each register holds.
+    tk73ops::recordRegisterTransfer(
+        {CTK73opsActiveStoreInfo().GetStore().storeNo, self->m_workKind == kSend, ipAddress,
+         self->m_files, done, message, detail,
+         static_cast<uint64_t>(
+             std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count())});
+    return done ? 1 : -1;
 }
 
 std::string CTK73opsSockRegister::ConvertRegModelNoToRmCode(int modelNo) {

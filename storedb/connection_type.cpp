@@ -5,6 +5,7 @@
 
 #include "storedb/edb_reg_vek.h"
 #include "storedb/machine_list.h"
+#include "storedb/register_history.h"
 
 namespace tk73store {
 
@@ -105,10 +106,17 @@ ConnectionType readConnectionType(const STORE_EDB& store, int kind) {
 }
 
 int writeConnectionType(int storeNo, int kind, const ConnectionType& connection) {
-    if (connection.mode != kConnectManual) {
-        return EmptyMachineList(storeNo, kind);
+    STORE_MANAGE before;
+    machineTable(storeNo, kind)->GetRegister(&before);
+    const int written = connection.mode != kConnectManual
+                            ? EmptyMachineList(storeNo, kind)
+                            : WriteMachineList(storeNo, kind, connection.addresses);
+    if (written == 1 && kind != kVek) {
+        STORE_MANAGE after;
+        machineTable(storeNo, kind)->GetRegister(&after);
+        followRegisterSnapshots(storeNo, before, after);
     }
-    return WriteMachineList(storeNo, kind, connection.addresses);
+    return written;
 }
 
 }  // namespace tk73store

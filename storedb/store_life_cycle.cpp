@@ -1,5 +1,6 @@
 #include "storedb/store_life_cycle.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "base/date_time.h"
@@ -11,6 +12,7 @@
 #include "storedb/edb_model.h"
 #include "storedb/edb_store.h"
 #include "storedb/machine_list.h"
+#include "storedb/register_history.h"
 #include "storedb/replaced_parts.h"
 #include "storedb/table_snapshot.h"
 
@@ -207,6 +209,9 @@ int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption) {
         showError("Could not copy store folder.", caption);
         return 0;
     }
+    // The copy has registers of its own: what the source's registers hold is no history of them.
+    std::error_code error;
+    std::filesystem::remove_all(historyFolderPath(record.storeNo), error);
     if (stores.AddStore(record) != 1) {
         connection.DeleteStoreFolder(record.storeNo, kWholeFolder);
         return 0;

@@ -18,9 +18,11 @@
 #include "landialogs/tests/controller_tool_running.h"
 #include "network/file_conversion.h"
 #include "operations/ops_sock_register.h"
+#include "operations/transfer_log.h"
 #include "operations/vek_rs_sock.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
+#include "storedb/register_history.h"
 #include "storedb/testing/machines_in_use.h"
 #include "tools/regsim/register_simulator.h"
 #include "tools/veksim/controller_simulator.h"
@@ -68,10 +70,10 @@ class LanExecute : public archivetest::ArchiveTest {
         EXPECT_TRUE(simulator->start(&error)) << error;
         return simulator;
     }
-    // The store's register table lists one register in use at the address.
-    void listRegister(const std::string& address) const {
+    // The store's register table lists registers in use at the addresses, numbered from 1.
+    void listRegisters(const std::vector<std::string>& addresses) const {
         CTK73edbRegister table(store_.number);
-        ASSERT_EQ(storetest::listMachinesInUse(table, {address}), 1);
+        ASSERT_EQ(storetest::listMachinesInUse(table, addresses), 1);
     }
     // The select dialog, which names the work, searches and keeps the addresses of the set
     // checked.
@@ -102,7 +104,7 @@ class LanExecute : public archivetest::ArchiveTest {
 };
 
 TEST_F(LanExecute, SendsToEveryFoundRegisterRetriesTheBusyOneAndConvertsAnOldReceivedSetMenu) {
-    listRegister(kSilent);
+    listRegisters({kSilent, kFirst});
     auto first = startRegister(kFirst);
     auto second = startRegister(kSecond, tk73regsim::Fault::Busy);
     chooseOnSearch({kFirst, kSecond, kSilent}, "Data send");
@@ -139,6 +141,21 @@ TEST_F(LanExecute, SendsToEveryFoundRegisterRetriesTheBusyOneAndConvertsAnOldRec
     const std::string packed = install_.path("packed.bin");
     ASSERT_EQ(TK73ssl_PackBinFile(packed.c_str(), 4), 1);
     EXPECT_EQ(read(packed), sentFirst.at("000004.BIN"));
+    // Each transfer of the run dialog is in the store's log; the store's register that got the
+    // files (machine 2) holds copies of them, the one that never answered none.
+    std::string entries;
+    for (const tk73ops::TransferLogEntry& entry :
+         tk73ops::readTransferLog(tk73store::transferLogPath(store_.number))) {
+        entries += entry.direction + " " + std::to_string(entry.machineNo) + " " + entry.address +
+                   " " + (entry.done ? "done" : "failed") + "\n";
+    }
+    EXPECT_EQ(entries, std::string("send 1 ") + kSilent + " failed\nsend 2 " + kFirst +
+                           " done\nsend 0 " + kSecond + " failed\nsend 0 " + kSecond + " done\n");
+    const std::string copies = tk73store::registerSnapshotPath(store_.number, 2);
+    for (const char* name : {"FILE004P.TXT", "FILE005P.TXT", "FILE028P.TXT"}) {
+        EXPECT_EQ(read(copies + "/" + name), read(store_.mainte + "/" + name)) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(tk73store::registerSnapshotPath(store_.number, 1)));
 
     // A register that still keeps its set menu in version 0.
     const std::string converted = read(store_.mainte + "/FILE028P.TXT");

@@ -40,6 +40,8 @@ std::vector<Command> CsvCommands();
 std::vector<Command> ArchiveCommands();
 std::vector<Command> LanCommands();
 std::vector<Command> DiffCommands();
+std::vector<Command> HistoryCommands();
+std::vector<Command> ChangesCommands();
 std::vector<Command> CheckCommands();
 
 }  // namespace tk73cli

@@ -8,11 +8,11 @@
 
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
+#include "programfiles/program_diff.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
 #include "tools/cli/field_titles.h"
 #include "tools/cli/json_text.h"
-#include "tools/cli/program_diff.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/terminal_text.h"
 
@@ -35,19 +35,16 @@ class DiffReport {
 
     // false with the reason on standard error when the pair cannot be compared.
     bool Compare(const FilePair& pair) {
-        std::vector<FieldDifference> differences;
+        std::vector<tk73pgm::FieldDifference> differences;
         std::string error;
-        if (!DiffProgramFiles(pair.left, pair.right, differences, error)) {
+        if (!tk73pgm::DiffProgramFiles(pair.left, pair.right, differences, error)) {
             std::fprintf(stderr, "tk73: %s: %s\n", pair.name.c_str(), error.c_str());
             return false;
         }
         const int fileNo = CTK73pgmRegVekPgmFile::GetFileNoFromFileName(pair.name.c_str());
         const std::vector<FIELD_INFO> fields = titles_.Fields(fileNo);
-        for (const FieldDifference& difference : differences) {
-            const auto field = std::find_if(fields.begin(), fields.end(), [&](const FIELD_INFO& f) {
-                return f.index == difference.fieldIndex;
-            });
-            const int fieldNo = field != fields.end() ? field->fieldNo : 0;
+        for (const tk73pgm::FieldDifference& difference : differences) {
+            const int fieldNo = FieldTitles::FieldNoAt(fields, difference.fieldIndex);
             Add(pair.name, difference, fieldNo, fieldNo != 0 ? titles_.TitleOf(fieldNo) : "");
         }
         return true;
@@ -62,7 +59,7 @@ class DiffReport {
     }
 
   private:
-    void Add(const std::string& file, const FieldDifference& difference, int fieldNo,
+    void Add(const std::string& file, const tk73pgm::FieldDifference& difference, int fieldNo,
              const std::string& title) {
         ++count_;
         if (json_) {

@@ -83,4 +83,10 @@ std::string FieldTitles::TitleOf(int fieldNo) const {
         });
 }
 
+int FieldTitles::FieldNoAt(const std::vector<FIELD_INFO>& fields, int fieldIndex) {
+    const auto field = std::find_if(fields.begin(), fields.end(),
+                                    [&](const FIELD_INFO& f) { return f.index == fieldIndex; });
+    return field != fields.end() ? field->fieldNo : 0;
+}
+
 }  // namespace tk73cli

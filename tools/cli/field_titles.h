@@ -25,6 +25,9 @@ class FieldTitles {
     int FieldNoOf(const std::string& title) const;
     // The title of the field number; empty when the definition has none.
     std::string TitleOf(int fieldNo) const;
+    // The field number of the record's field at the index (1: the first after the record
+    // number) among the fields; 0 when the definition names none there.
+    static int FieldNoAt(const std::vector<FIELD_INFO>& fields, int fieldIndex);
 
   private:
     std::string definition_;

@@ -3,20 +3,16 @@
 // others; --retry serves the failed ones again once every register has had its turn, which
 // gives a busy register time to finish what it was doing.
 
-#include <arpa/inet.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "archive/file_version_converter.h"
-#include "definitions/def_pgm_file_ez.h"
+#include "operations/file_ids.h"
 #include "operations/ops_sock_register.h"
+#include "operations/send_selection.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
 #include "tools/cli/command.h"
@@ -26,16 +22,14 @@
 #include "tools/cli/store_checks.h"
 #include "tools/cli/store_scope.h"
 #include "tools/cli/terminal_text.h"
+#include "tools/cli/transfer_choice.h"
 
 namespace tk73cli {
 
 namespace {
 
-// The register's work list counts its files in two digits.
-constexpr size_t kMaxFiles = 99;
 constexpr int kMaxRetries = 99;
 constexpr int kRegisterKind = 0;
-constexpr size_t kFileIdDigits = 6;
 
 struct RegisterOutcome {
     std::string address;
@@ -43,51 +37,6 @@ struct RegisterOutcome {
     std::string message;
     std::vector<int> failedFiles;
 };
-
-// "4,5,998": distinct program file numbers.
-std::vector<uint32_t> parseFiles(const std::string& text) {
-    std::vector<uint32_t> files;
-    std::stringstream list(text);
-    std::string part;
-    while (std::getline(list, part, ',')) {
-        const auto fileNo = static_cast<uint32_t>(parseNumber(part, "a file of --files", 1, 999));
-        if (std::find(files.begin(), files.end(), fileNo) != files.end()) {
-            throw UsageError("file " + part + " is listed twice");
-        }
-        files.push_back(fileNo);
-    }
-    if (files.empty() || files.size() > kMaxFiles || text.back() == ',') {
-        throw UsageError("--files takes 1 to 99 file numbers separated by commas");
-    }
-    return files;
-}
-
-// The registers' IPv4 addresses, each once, checked before any connection is made.
-std::vector<std::string> checkedAddresses(const std::vector<std::string>& addresses) {
-    std::set<std::string> seen;
-    for (const std::string& address : addresses) {
-        in_addr parsed{};
-        if (inet_pton(AF_INET, address.c_str(), &parsed) != 1) {
-            throw UsageError("\"" + address + "\" is not an IPv4 address");
-        }
-        if (!seen.insert(address).second) {
-            throw UsageError("register " + address + " is named twice");
-        }
-    }
-    return addresses;
-}
-
-// The files the shell's "Send to LAN" and "Recv. from LAN" transfer: the definition's easy list.
-std::vector<uint32_t> easyFiles(const std::string& definition) {
-    const CTK73defPGMFILE_EZ easy(definition.c_str());
-    std::vector<uint32_t> files;
-    for (int index = 0; index < easy.GetValueCount(); ++index) {
-        int fileNo = 0;
-        easy.GetValueFromIndex(index, &fileNo);
-        files.push_back(static_cast<uint32_t>(fileNo));
-    }
-    return files;
-}
 
 // Whether the store has every file; a file it lacks is named on standard error.
 bool storeHasFiles(int storeNo, const std::vector<uint32_t>& files) {
@@ -104,16 +53,6 @@ bool storeHasFiles(int storeNo, const std::vector<uint32_t>& files) {
     return true;
 }
 
-// The file service names the failed files by their six-digit ids, one after the other.
-std::vector<int> fileNumbersOfIds(const char* ids) {
-    std::vector<int> files;
-    const size_t length = std::strlen(ids);
-    for (size_t at = 0; at + kFileIdDigits <= length; at += kFileIdDigits) {
-        files.push_back(std::stoi(std::string(ids + at, kFileIdDigits)));
-    }
-    return files;
-}
-
 std::string commaList(const std::vector<int>& numbers) {
     std::string text;
     for (int number : numbers) {
@@ -128,7 +67,7 @@ void transfer(CTK73opsSockRegister& work, int machineNo, RegisterOutcome& outcom
     outcome.done = CTK73opsSockRegister::RunSendJC(machineNo, &work, "000", "000",
                                                    outcome.address.c_str(), message, detail) == 1;
     outcome.message = message;
-    outcome.failedFiles = outcome.done ? std::vector<int>{} : fileNumbersOfIds(detail);
+    outcome.failedFiles = outcome.done ? std::vector<int>{} : tk73ops::fileNumbersOfIds(detail);
 }
 
 void printOutcomes(const std::vector<RegisterOutcome>& outcomes, bool json) {
@@ -156,8 +95,36 @@ void printOutcomes(const std::vector<RegisterOutcome>& outcomes, bool json) {
     std::printf("%s\n", JsonArray(items).c_str());
 }
 
+// The registers to serve and the files each is to get or give.
+std::vector<tk73ops::RegisterFiles> registerWork(const CommandLine& line, int storeNo,
+                                                 const std::vector<std::string>& addresses,
+                                                 const std::vector<uint32_t>& files) {
+    std::vector<tk73ops::RegisterFiles> work;
+    if (line.has("retry-failed")) {
+        for (tk73ops::RegisterFiles& failed : tk73ops::lastFailedSends(storeNo)) {
+            if (addresses.empty() ||
+                std::find(addresses.begin(), addresses.end(), failed.address) != addresses.end()) {
+                work.push_back(std::move(failed));
+            }
+        }
+        return work;
+    }
+    for (const std::string& address : addresses) {
+        work.push_back({address, line.has("changed-only")
+                                     ? tk73ops::filesChangedOnStore(storeNo, address, files)
+                                     : files});
+    }
+    return work;
+}
+
 int runTransfer(const CommandLine& line, int workKind) {
     const std::vector<std::string> addresses = checkedAddresses(line.positional());
+    if (line.has("retry-failed") && (line.has("changed-only") || line.has("files"))) {
+        throw UsageError("--retry-failed sends the files that failed; it takes no other choice");
+    }
+    if (addresses.empty() && !line.has("retry-failed")) {
+        throw UsageError("name the registers' addresses");
+    }
     const int retries = line.numberOr("retry", 0, 0, kMaxRetries);
     const bool chosen = line.has("files");
     const std::vector<uint32_t> listed =
@@ -178,19 +145,22 @@ int runTransfer(const CommandLine& line, int workKind) {
         std::fprintf(stderr, "tk73: the register's definition names no files to transfer\n");
         return kExitNotFound;
     }
-    if (!storeHasFiles(storeNo, files)) {
-        return kExitNotFound;
-    }
-
-    CTK73opsSockRegister work(workKind, files);
+    const std::vector<tk73ops::RegisterFiles> work = registerWork(line, storeNo, addresses, files);
+    std::vector<CTK73opsSockRegister> sessions;
     std::vector<RegisterOutcome> outcomes;
-    for (const std::string& address : addresses) {
-        outcomes.push_back({address, false, "", {}});
+    for (const tk73ops::RegisterFiles& one : work) {
+        if (!storeHasFiles(storeNo, one.files)) {
+            return kExitNotFound;
+        }
+        sessions.emplace_back(workKind, one.files);
+        // A register that has every file already needs no session.
+        outcomes.push_back(
+            {one.address, one.files.empty(), one.files.empty() ? "No file changed." : "", {}});
     }
     for (int round = 0; round <= retries; ++round) {
         for (size_t machine = 0; machine < outcomes.size(); ++machine) {
             if (!outcomes[machine].done) {
-                transfer(work, static_cast<int>(machine), outcomes[machine]);
+                transfer(sessions[machine], static_cast<int>(machine), outcomes[machine]);
             }
         }
     }
@@ -225,19 +195,32 @@ std::vector<OptionSpec> transferOptions() {
             kJsonOption};
 }
 
+std::vector<OptionSpec> sendOptions() {
+    std::vector<OptionSpec> options = transferOptions();
+    options.push_back({"changed-only", nullptr,
+                       "only the files that differ from the register's copy in the store's "
+                       "history (or that it has no copy of)"});
+    options.push_back({"retry-failed", nullptr,
+                       "to each register whose last send failed (of the addresses, when given), "
+                       "the files that failed"});
+    return options;
+}
+
 }  // namespace
 
 std::vector<Command> LanCommands() {
     constexpr int kMaxRegisters = 999;
     return {
-        {"send", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
+        {"send",
+         "[--store N] [--files LIST] [--changed-only] [--retry N] [--json] ADDRESS... | "
+         "[--store N] --retry-failed [--retry N] [--json] [ADDRESS...]",
          "Sends a store's program files to the registers at the addresses over the LAN; a "
          "line per register: address, done or failed, message, the files that failed.",
-         transferOptions(), 1, kMaxRegisters, runSend},
+         sendOptions(), 0, kMaxRegisters, runSend},
         {"receive", "[--store N] [--files LIST] [--retry N] [--json] ADDRESS...",
          "Fetches program files from the registers at the addresses into a store over the "
          "LAN; a line per register, as send prints.",
-         transferOptions(), 1, kMaxRegisters, runReceive},
+         transferOptions(), 0, kMaxRegisters, runReceive},
     };
 }
 

@@ -18,7 +18,8 @@ std::vector<Command> allCommands() {
     std::vector<Command> all;
     for (auto group : {tk73cli::ListCommands, tk73cli::StoreCommands, tk73cli::ItemCommands,
                        tk73cli::CsvCommands, tk73cli::ArchiveCommands, tk73cli::LanCommands,
-                       tk73cli::DiffCommands, tk73cli::CheckCommands}) {
+                       tk73cli::DiffCommands, tk73cli::HistoryCommands, tk73cli::ChangesCommands,
+                       tk73cli::CheckCommands}) {
         for (Command& command : group()) {
             all.push_back(std::move(command));
         }

@@ -1,6 +1,7 @@
 #include "tools/cli/tests/cli_process.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -15,7 +16,7 @@ extern char** environ;
 
 namespace tk73test {
 
-CliResult runTk73(const std::vector<std::string>& args) {
+CliResult runTk73(const std::vector<std::string>& args, long killAfterMicroseconds) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("tk73cli-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
@@ -38,6 +39,10 @@ CliResult runTk73(const std::vector<std::string>& args) {
     CliResult result;
     pid_t pid = 0;
     if (posix_spawn(&pid, TK73_PROGRAM, &actions, nullptr, argv.data(), environ) == 0) {
+        if (killAfterMicroseconds >= 0) {
+            usleep(static_cast<useconds_t>(killAfterMicroseconds));
+            kill(pid, SIGKILL);
+        }
         int status = 0;
         rusage usage{};
         wait4(pid, &status, 0, &usage);

@@ -15,7 +15,8 @@ struct CliResult {
     long peakKiB = 0;
 };
 
-// Runs the built tk73 with the arguments and waits for it to end.
-CliResult runTk73(const std::vector<std::string>& args);
+// Runs the built tk73 with the arguments and waits for it to end; with killAfterMicroseconds,
+// kills it (SIGKILL) that long after its start, should it still run.
+CliResult runTk73(const std::vector<std::string>& args, long killAfterMicroseconds = -1);
 
 }  // namespace tk73test

@@ -1,4 +1,4 @@
-#include "tools/cli/program_diff.h"
+#include "programfiles/program_diff.h"
 
 #include <memory>
 #include <string_view>
@@ -7,7 +7,7 @@
 #include "programfiles/pgm_file_rw.h"
 #include "programfiles/pgm_record_lines.h"
 
-namespace tk73cli {
+namespace tk73pgm {
 
 namespace {
 
@@ -76,4 +76,4 @@ bool DiffProgramFiles(const std::string& left, const std::string& right,
     return true;
 }
 
-}  // namespace tk73cli
+}  // namespace tk73pgm

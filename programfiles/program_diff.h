@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tk73cli {
+namespace tk73pgm {
 
 struct FieldDifference {
     int record = 0;
@@ -19,4 +19,4 @@ struct FieldDifference {
 bool DiffProgramFiles(const std::string& left, const std::string& right,
                       std::vector<FieldDifference>& out, std::string& error);
 
-}  // namespace tk73cli
+}  // namespace tk73pgm
