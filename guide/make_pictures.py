@@ -89,8 +89,11 @@ def play(bin_dir, out, work, mode, program, switch, scenario):
     env = staged_home(bin_dir, mode, work)
     report = os.path.join(work, "report.txt")
     env.update({
-        "LD_PRELOAD": os.path.join(bin_dir, "libguide_scenarios.so"),
-        "ASAN_OPTIONS": env.get("ASAN_OPTIONS", "") + ":verify_asan_link_order=0",
+        # The program agent, a Qt generic plugin beside the programs, plays the scenario from
+        # the guide's scenario library (tests/programs/README.md).
+        "QT_PLUGIN_PATH": os.path.join(bin_dir, "agent"),
+        "QT_QPA_GENERIC_PLUGINS": "tk73agent",
+        "TK73_AGENT_LIBRARY": os.path.join(bin_dir, "libguide_scenarios.so"),
         "TK73_AGENT_SCENARIO": scenario,
         "TK73_AGENT_REPORT": report,
         "TK73_AGENT_PICTURES": out,
