@@ -13,7 +13,7 @@ class AgentPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "agent_plugin.json")
 
   public:
-    QObject* create(const QString& name, const QString& specification) override {
+    QObject* create(const QString& name, const QString& /*parameters*/) override {
         return name.compare(QStringLiteral("tk73agent"), Qt::CaseInsensitive) == 0 ? startAgent()
                                                                                    : nullptr;
     }
