@@ -77,8 +77,12 @@ void typeInto(QWidget* target, const QString& text) {
     }
 }
 
-QModelIndex rowIndex(QAbstractItemView* view, int row) {
-    return view->model() != nullptr ? view->model()->index(row, 0) : QModelIndex();
+// The row that the request's fourth field names, when the widget is an item view with a model.
+QModelIndex requestedRow(const Request& request, QWidget* widget) {
+    auto* view = qobject_cast<QAbstractItemView*>(widget);
+    return view != nullptr && view->model() != nullptr
+               ? view->model()->index(field(request, 3).toInt(), 0)
+               : QModelIndex();
 }
 
 void clickRow(QAbstractItemView* view, const QModelIndex& index) {
@@ -212,27 +216,23 @@ const std::map<std::string, Handler>& widgetRequests() {
          }},
         {"row",
          [](const Request& request, QWidget* widget) {
-             auto* view = qobject_cast<QAbstractItemView*>(widget);
-             const QModelIndex index =
-                 view != nullptr ? rowIndex(view, field(request, 3).toInt()) : QModelIndex();
+             const QModelIndex index = requestedRow(request, widget);
              if (!index.isValid()) {
                  return failed("no such row");
              }
-             laterOn(view, [index = QPersistentModelIndex(index)](QWidget* target) {
+             laterOn(widget, [index = QPersistentModelIndex(index)](QWidget* target) {
                  clickRow(static_cast<QAbstractItemView*>(target), index);
              });
              return ok();
          }},
         {"check",
          [](const Request& request, QWidget* widget) {
-             auto* view = qobject_cast<QAbstractItemView*>(widget);
-             const QModelIndex index =
-                 view != nullptr ? rowIndex(view, field(request, 3).toInt()) : QModelIndex();
+             const QModelIndex index = requestedRow(request, widget);
              if (!index.isValid()) {
                  return failed("no such row");
              }
              const bool checked = field(request, 4) == QStringLiteral("1");
-             laterOn(view, [index = QPersistentModelIndex(index), checked](QWidget* target) {
+             laterOn(widget, [index = QPersistentModelIndex(index), checked](QWidget* target) {
                  static_cast<QAbstractItemView*>(target)->model()->setData(
                      index, checked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
              });
@@ -240,10 +240,8 @@ const std::map<std::string, Handler>& widgetRequests() {
          }},
         {"context",
          [](const Request& request, QWidget* widget) {
-             auto* view = qobject_cast<QAbstractItemView*>(widget);
-             const int row = field(request, 3).toInt();
-             const QModelIndex index = view != nullptr ? rowIndex(view, row) : QModelIndex();
-             if (row >= 0 && !index.isValid()) {
+             const QModelIndex index = requestedRow(request, widget);
+             if (field(request, 3).toInt() >= 0 && !index.isValid()) {
                  return failed("no such row");
              }
              laterOn(widget, [index = QPersistentModelIndex(index)](QWidget* target) {
