@@ -42,6 +42,16 @@ int CTK73defRegVekFILExxxx::GetPGMFieldCnt(int fileNo) const {
     return ReadInt(tk73def::numberedName("FILE%04d", fileNo).c_str(), "PGM_FIELD_NUM");
 }
 
+std::vector<FIELD_INFO> CTK73defRegVekFILExxxx::GetPGMFileFields(int fileNo, int mode) const {
+    const int count = GetPGMFieldCnt(fileNo);
+    if (count <= 0) {
+        return {};
+    }
+    std::vector<FIELD_INFO> fields(static_cast<size_t>(count));
+    fields.resize(static_cast<size_t>(GetPGMFileField(fileNo, fields.data(), count, mode)));
+    return fields;
+}
+
 int CTK73defRegVekFILExxxx::GetPGMFileField(int fileNo, FIELD_INFO* out, int maxFields,
                                             int mode) const {
     if (out == nullptr || maxFields <= 0) {

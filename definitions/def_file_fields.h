@@ -2,6 +2,8 @@
 // "FILE%04d": the fields of one program file's records as the program view shows them, with the
 // user's display, edit and mask settings per field.
 
+#include <vector>
+
 #include "definitions/def_section.h"
 #include "definitions/field_info.h"
 #include "definitions/kind_forms.h"
@@ -14,6 +16,8 @@ class CTK73defRegVekFILExxxx : public CTK73defRegVekSection {
     // number of entries filled. Mode 1 leaves out the fields whose display is "OFF" and stores
     // the display flag of the others as 0.
     int GetPGMFileField(int fileNo, FIELD_INFO* out, int maxFields, int mode) const;
+    // The entries GetPGMFileField fills for the "PGM_FIELD_NUM" fields of the file.
+    std::vector<FIELD_INFO> GetPGMFileFields(int fileNo, int mode) const;
     // Writes each entry's edit flag and mask (normalised into the entry first) and, in mode 1,
     // its display flag. 1 when every write succeeded.
     int SetPGMFileField(int fileNo, FIELD_INFO* fields, int count, int mode) const;

@@ -18,15 +18,9 @@ std::vector<BaseFieldPlace> baseFieldTable(const CTK73defReg& definition, int fi
                                            int numberWidth) {
     const tk73def::NeighbourSection<CTK73defRegVekFILExxxx> view(definition);
     const tk73def::NeighbourSection<CTK73defRegVekFILE_IMPORT> import(definition);
-    const int count = view.GetPGMFieldCnt(fileNo);
     std::vector<BaseFieldPlace> table;
-    if (count <= 0) {
-        return table;
-    }
-    std::vector<FIELD_INFO> fields(static_cast<size_t>(count));
-    fields.resize(static_cast<size_t>(view.GetPGMFileField(fileNo, fields.data(), count, 0)));
     int offset = numberWidth + kQuoteBefore;
-    for (const FIELD_INFO& field : fields) {
+    for (const FIELD_INFO& field : view.GetPGMFileFields(fileNo, 0)) {
         if (import.IsBaseField(field.fieldNo) != 0) {
             table.push_back({field.fieldNo, offset, field.displayLength});
         }

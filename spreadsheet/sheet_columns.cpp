@@ -35,16 +35,9 @@ std::vector<SheetColumn> sheetColumns(const std::string& definitionFile, int kin
     const CTK73defReg reg(definitionFile.c_str(), kind);
     const tk73def::NeighbourSection<CTK73defRegVekFILExxxx> fields(reg);
     const tk73def::NeighbourSection<CTK73defRegVekFIELDINF> kinds(reg);
-    const int count = fields.GetPGMFieldCnt(fileNo);
-    if (count <= 0) {
-        return {};
-    }
-    std::vector<FIELD_INFO> infos(static_cast<size_t>(count));
-    const int filled = fields.GetPGMFileField(fileNo, infos.data(), count, 1);
     const FieldItems items(definitionFile);
     std::vector<SheetColumn> columns;
-    for (int i = 0; i < filled; ++i) {
-        const FIELD_INFO& info = infos[static_cast<size_t>(i)];
+    for (const FIELD_INFO& info : fields.GetPGMFileFields(fileNo, 1)) {
         if (info.displayLength <= 0) {
             continue;
         }

@@ -10,16 +10,10 @@ std::vector<EditField> loadFieldTable(const std::string& definitionFile, int kin
     const CTK73defReg reg(definitionFile.c_str(), kind);
     const tk73def::NeighbourSection<CTK73defRegVekFILExxxx> fields(reg);
     const tk73def::NeighbourSection<CTK73defRegVekFIELDINF> kinds(reg);
-    const int count = fields.GetPGMFieldCnt(fileNo);
-    if (count <= 0) {
-        return {};
-    }
-    std::vector<FIELD_INFO> infos(static_cast<size_t>(count));
-    const int filled = fields.GetPGMFileField(fileNo, infos.data(), count, 1);
-    fields.ChgBitInfoAttribute(fileNo, infos.data(), filled);
+    std::vector<FIELD_INFO> infos = fields.GetPGMFileFields(fileNo, 1);
+    fields.ChgBitInfoAttribute(fileNo, infos.data(), static_cast<int>(infos.size()));
     std::vector<EditField> table;
-    for (int i = 0; i < filled; ++i) {
-        const FIELD_INFO& info = infos[static_cast<size_t>(i)];
+    for (const FIELD_INFO& info : infos) {
         if (info.displayLength <= 0) {
             continue;
         }
