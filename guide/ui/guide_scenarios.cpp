@@ -16,9 +16,9 @@
 #include <cstdlib>
 
 #include "guide/ui/callout_picture.h"
-#include "tests/programs/agent/program_agent.h"
+#include "guide/ui/guide_steps.h"
 
-namespace {
+namespace tk73guide {
 
 using namespace tk73agent;
 
@@ -63,8 +63,9 @@ StepFunction shoot(std::function<QWidget*()> finder, const QString& name, const 
                 controls.append(found);
             }
         }
-        check(tk73guide::saveCalloutPicture(window, controls, QString::fromStdString(folder), name),
-              QStringLiteral("cannot save the picture ") + name);
+        QString problem;
+        check(saveCalloutPicture(window, controls, QString::fromStdString(folder), name, problem),
+              problem);
         return true;
     };
 }
@@ -148,7 +149,7 @@ StepFunction openCard() {
 
 StepFunction mainTitleStarts(const QString& start) {
     return [start] {
-        QWidget* window = shownWindow(QStringLiteral("ECR Setting Tool for LMX/TK series Ver1.00"));
+        QWidget* window = shownWindow(kMain);
         return window != nullptr && window->isEnabled() && window->windowTitle().startsWith(start);
     };
 }
@@ -180,9 +181,9 @@ StepFunction finish() {
     };
 }
 
-const QString kMain = QStringLiteral("ECR Setting Tool for LMX/TK series Ver1.00");
+}  // namespace tk73guide
 
-}  // namespace
+using namespace tk73guide;
 
 TK73_AGENT_SCENARIO(openCard) {
     const std::string out = scenario.argument("PICTURES");
