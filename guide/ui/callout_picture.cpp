@@ -23,10 +23,6 @@ constexpr int kNear = 30;
 constexpr int kStride = 3;
 const QColor kMarkColour(0xc6, 0x28, 0x28);
 
-QRect circle(QPoint centre) {
-    return QRect(centre.x() - kRadius, centre.y() - kRadius, 2 * kRadius + 1, 2 * kRadius + 1);
-}
-
 bool clear(const QRect& box, const QList<QRect>& areas) {
     for (const QRect& area : areas) {
         if (box.intersects(area)) {
@@ -58,7 +54,7 @@ QPoint placeFor(const QRect& control, const QList<QRect>& avoid, QSize picture, 
     const QRect inside = QRect(QPoint(0, 0), picture).adjusted(1, 1, -1, -1);
     for (int distance = kRadius + 2; distance <= kRadius + 2 + reach; distance += 2) {
         for (const QPoint& place : ring(control, distance)) {
-            const QRect box = circle(place);
+            const QRect box = calloutCircle(place);
             if (inside.contains(box) && clear(box.adjusted(-2, -2, 2, 2), avoid)) {
                 return place;
             }
@@ -81,10 +77,14 @@ void drawMark(QPainter& painter, QPoint centre, const QRect& control, int number
     font.setBold(true);
     font.setPixelSize(13);
     painter.setFont(font);
-    painter.drawText(circle(centre), Qt::AlignCenter, QString::number(number));
+    painter.drawText(calloutCircle(centre), Qt::AlignCenter, QString::number(number));
 }
 
 }  // namespace
+
+QRect calloutCircle(QPoint place) {
+    return QRect(place.x() - kRadius, place.y() - kRadius, 2 * kRadius + 1, 2 * kRadius + 1);
+}
 
 QList<QPoint> calloutPlaces(const QList<QRect>& controls, const QList<QRect>& freeOf,
                             const QList<QRect>& textAreas, QSize picture) {
@@ -103,7 +103,7 @@ QList<QPoint> calloutPlaces(const QList<QRect>& controls, const QList<QRect>& fr
         }
         places.append(place);
         if (!place.isNull()) {
-            marks.append(circle(place));
+            marks.append(calloutCircle(place));
         }
     }
     return places;
@@ -111,7 +111,7 @@ QList<QPoint> calloutPlaces(const QList<QRect>& controls, const QList<QRect>& fr
 
 int calloutOnText(const QList<QPoint>& places, const QList<QRect>& textAreas) {
     for (int mark = 0; mark < places.size(); ++mark) {
-        if (!clear(circle(places[mark]), textAreas)) {
+        if (!clear(calloutCircle(places[mark]), textAreas)) {
             return mark;
         }
     }

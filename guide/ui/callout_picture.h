@@ -19,6 +19,9 @@ namespace tk73guide {
 QList<QPoint> calloutPlaces(const QList<QRect>& controls, const QList<QRect>& freeOf,
                             const QList<QRect>& textAreas, QSize picture);
 
+// The circle of a mark at the place.
+QRect calloutCircle(QPoint place);
+
 // The first mark (from 0) whose circle covers one of the text areas, or -1.
 int calloutOnText(const QList<QPoint>& places, const QList<QRect>& textAreas);
 
