@@ -84,7 +84,7 @@ QRect groupBoxTitle(QGroupBox* box, QWidget* window) {
 QList<ControlArea> controlAreas(QWidget* window) {
     QList<ControlArea> areas;
     for (QWidget* child : window->findChildren<QWidget*>()) {
-        if (!child->isVisibleTo(window) || child->window() != window) {
+        if (!child->isVisibleTo(window)) {
             continue;
         }
         const QRect whole = inWindow(child, child->rect(), window);
@@ -94,7 +94,8 @@ QList<ControlArea> controlAreas(QWidget* window) {
             const QRect text =
                 QStyle::alignedRect(child->layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter,
                                     child->sizeHint().boundedTo(child->size()), child->rect());
-            areas.append({whole, inWindow(child, text, window)});
+            const QRect face = inWindow(child, text, window);
+            areas.append({face, face});
         } else if (qobject_cast<QAbstractButton*>(child) != nullptr ||
                    qobject_cast<QLineEdit*>(child) != nullptr ||
                    qobject_cast<QComboBox*>(child) != nullptr ||
@@ -104,7 +105,8 @@ QList<ControlArea> controlAreas(QWidget* window) {
         } else if (auto* label = qobject_cast<QLabel*>(child)) {
             const QRect text = labelText(label);
             if (!text.isEmpty()) {
-                areas.append({whole, inWindow(label, text, window)});
+                const QRect shown = inWindow(label, text, window);
+                areas.append({shown, shown});
             }
         } else if (auto* box = qobject_cast<QGroupBox*>(child);
                    box != nullptr && !box->title().isEmpty()) {

@@ -11,7 +11,7 @@ class QWidget;
 namespace tk73guide {
 
 struct ControlArea {
-    QRect whole;  // the control as it stands in the window
+    QRect whole;  // the control as it stands (a label, a check box: as far as its text goes)
     QRect text;   // where its text (or, for a field or a button, its face) is drawn
 };
 

@@ -28,7 +28,8 @@ constexpr int kSettlePolls = 4;
 // A control of the window: a button by its text or name, else a shown widget by its object name,
 // else the first shown widget of the class.
 QWidget* control(QWidget* window, const QString& mark) {
-    if (QAbstractButton* button = buttonIn(window, mark); button != nullptr) {
+    if (QAbstractButton* button = buttonIn(window, mark);
+        button != nullptr && button->isVisible()) {
         return button;
     }
     QWidget* byClass = nullptr;

@@ -211,6 +211,14 @@ TK73_AGENT_SCENARIO(addController) {
               shoot(modalTitled(QStringLiteral("Communication setting")),
                     QStringLiteral("connection-setting"),
                     {QStringLiteral("auto"), QStringLiteral("manual"), QStringLiteral("add")}, out))
+        .step("Manual", pressInDialog(modalTitled(QStringLiteral("Communication setting")),
+                                      QStringLiteral("manual")))
+        .step("Add", pressInDialog(modalTitled(QStringLiteral("Communication setting")),
+                                   QStringLiteral("add")))
+        .step("an address", shoot(modalTitled(QStringLiteral("IP Address")),
+                                  QStringLiteral("ip-address"), {}, out))
+        .step("no new address",
+              pressInDialog(modalTitled(QStringLiteral("IP Address")), QStringLiteral("Cancel")))
         .step("Cancel", pressInDialog(modalTitled(QStringLiteral("Communication setting")),
                                       QStringLiteral("Cancel")))
         .step("OK", pressInDialog(setting, QStringLiteral("OK")))
@@ -359,3 +367,41 @@ TK73_AGENT_SCENARIO(sheetPreview) {
 TK73_GUIDE_DIALOG(pluSearch, "PLU", "Search(F)...", "plu-search")
 TK73_GUIDE_DIALOG(dataSearch, "Auto PGM editor", "Search", "data-search")
 TK73_GUIDE_DIALOG(detailSend, "Detail setting", "Send", "detail-send")
+
+// The detail settings' pop-up menu on the PLU file, its Target and the attributes of a field.
+TK73_AGENT_SCENARIO(detailTarget) {
+    const std::string out = scenario.argument("PICTURES");
+    const auto target = modalTitled(QStringLiteral("Target"));
+    scenario
+        .step("the pop-up menu",
+              [] {
+                  QWidget* window = shownWindow(QStringLiteral("Detail setting"));
+                  auto* files = window != nullptr ? shownIn<QTreeWidget>(window) : nullptr;
+                  if (files == nullptr || files->topLevelItemCount() < 4) {
+                      return false;
+                  }
+                  const QPoint at = files->visualItemRect(files->topLevelItem(3)).center();
+                  later([files, at] { emit files->customContextMenuRequested(at); });
+                  return true;
+              })
+        .step("the menu", shoot(shownMenu(), QStringLiteral("detail-menu"), {}, out))
+        .step("Target", chooseFromMenu(QStringLiteral("Target")))
+        .step("the target", shoot(target, QStringLiteral("detail-target"), {}, out))
+        .step("a field",
+              [target] {
+                  QWidget* dialog = target();
+                  const QList<QTreeWidget*> lists = dialog != nullptr
+                                                        ? dialog->findChildren<QTreeWidget*>()
+                                                        : QList<QTreeWidget*>();
+                  if (lists.size() < 2 || lists[1]->topLevelItemCount() < 2) {
+                      return false;
+                  }
+                  QTreeWidget* fields = lists[1];
+                  later([fields] { emit fields->itemActivated(fields->topLevelItem(1), 0); });
+                  return true;
+              })
+        .step("the field's attributes",
+              shoot(modalTitled(QStringLiteral("Field attribute setting")),
+                    QStringLiteral("detail-field"), {}, out))
+        .step("end", finish());
+}
