@@ -128,6 +128,7 @@ TK73_GUIDE_EDITOR(departmentList, "Department", "department-list")
 TK73_GUIDE_EDITOR(groupList, "Group", "group-list")
 TK73_GUIDE_EDITOR(receiptJournal, "Receipt/Journal", "receipt-journal")
 TK73_GUIDE_EDITOR(reportTexts, "X/Z Report", "report-texts")
+TK73_GUIDE_EDITOR(popPrinting, "POP Printing", "pop-printing")
 TK73_GUIDE_EDITOR(vekClerk, "Clerk", "vek-servers")
 TK73_GUIDE_EDITOR(vekTaxTable, "Tax Table", "vek-tax-table")
 TK73_GUIDE_EDITOR(vekSetting, "Detail setting", "vek-setting", QStringLiteral("Send"),
@@ -403,5 +404,30 @@ TK73_AGENT_SCENARIO(detailTarget) {
         .step("the field's attributes",
               shoot(modalTitled(QStringLiteral("Field attribute setting")),
                     QStringLiteral("detail-field"), {}, out))
+        .step("Cancel", pressInDialog(modalTitled(QStringLiteral("Field attribute setting")),
+                                      QStringLiteral("Cancel")))
+        .step("the file",
+              [target] {
+                  QWidget* dialog = target();
+                  auto* files = dialog != nullptr ? dialog->findChild<QTreeWidget*>() : nullptr;
+                  if (files == nullptr || files->currentItem() == nullptr) {
+                      return false;
+                  }
+                  later([files] { emit files->itemActivated(files->currentItem(), 0); });
+                  return true;
+              })
+        .step("the file's display", shoot(modalTitled(QStringLiteral("Display setting")),
+                                          QStringLiteral("detail-display"), {}, out))
+        .step("end", finish());
+}
+
+// Copy a field, then Paste rectangle: the range of records to paste into.
+TK73_AGENT_SCENARIO(pasteRange) {
+    const std::string out = scenario.argument("PICTURES");
+    const QString editor = QStringLiteral("Auto PGM editor");
+    scenario.step("Copy", pressInStarting(editor, QStringLiteral("Copy")))
+        .step("Paste rectangle", pressInStarting(editor, QStringLiteral("Paste rectangle")))
+        .step("the range", watching(shoot(modalTitled(QStringLiteral("Select range Paste")),
+                                          QStringLiteral("paste-range"), {}, out)))
         .step("end", finish());
 }
