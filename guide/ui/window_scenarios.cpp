@@ -431,3 +431,35 @@ TK73_AGENT_SCENARIO(pasteRange) {
                                           QStringLiteral("paste-range"), {}, out)))
         .step("end", finish());
 }
+
+// Edit > Enter record... in the data editor: a field of the record typed in a dialog of its own.
+TK73_AGENT_SCENARIO(enterRecord) {
+    const std::string out = scenario.argument("PICTURES");
+    scenario
+        .step("Enter record",
+              [] {
+                  QWidget* window = startingWith(QStringLiteral("Auto PGM editor"))();
+                  if (window == nullptr || !window->isEnabled()) {
+                      return false;
+                  }
+                  for (QAction* action : window->findChildren<QAction*>()) {
+                      if (action->text() == QStringLiteral("Enter record...")) {
+                          later([action] { action->trigger(); });
+                          return true;
+                      }
+                  }
+                  check(false, QStringLiteral("no Edit > Enter record..."));
+                  return true;
+              })
+        .step("the entry", shoot(ownedDialog(), QStringLiteral("data-entry"), {}, out))
+        .step("end", finish());
+}
+
+// New in the stand-alone layout: the register model of the new setting.
+TK73_AGENT_SCENARIO(newSetting) {
+    const std::string out = scenario.argument("PICTURES");
+    scenario.step("no card", pressIn(QStringLiteral("Open"), QStringLiteral("Cancel")))
+        .step("New", pressIn(kMain, QStringLiteral("BtnFileNew")))
+        .step("the model", watching(shoot(ownedDialog(), QStringLiteral("select-model"), {}, out)))
+        .step("end", finish());
+}
