@@ -463,3 +463,17 @@ TK73_AGENT_SCENARIO(newSetting) {
         .step("the model", watching(shoot(ownedDialog(), QStringLiteral("select-model"), {}, out)))
         .step("end", finish());
 }
+
+// VEK Setting's Send with the preset files: the controllers and registers to send to.
+TK73_AGENT_SCENARIO(vekLanChoice) {
+    const std::string out = scenario.argument("PICTURES");
+    const auto files = modalTitled(QStringLiteral("Select file"));
+    scenario.step("Send", pressIn(QStringLiteral("Detail setting"), QStringLiteral("Send")))
+        .step("Preset", pressInDialog(files, QStringLiteral("Preset")))
+        .step("OK", pressInDialog(files, QStringLiteral("OK")))
+        .step("the machines",
+              watching(shoot(modalTitled(QStringLiteral("Select target machine")),
+                             QStringLiteral("vek-lan-choice"), {}, out)),
+              std::chrono::seconds(40))
+        .step("end", finish());
+}
