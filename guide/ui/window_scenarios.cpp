@@ -78,21 +78,9 @@ StepFunction chooseFile(const QString& path) {
     };
 }
 
-// The window whose title starts with the text.
-std::function<QWidget*()> startingWith(const QString& start) {
-    return [start] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && window->windowTitle().startsWith(start)) {
-                return window;
-            }
-        }
-        return static_cast<QWidget*>(nullptr);
-    };
-}
-
 // Presses the button of the window whose title starts with the text.
 StepFunction pressInStarting(const QString& start, const QString& button) {
-    return pressInDialog(startingWith(start), button);
+    return pressInDialog(titleStarting(start), button);
 }
 
 // The step, noting the windows on the screen every few seconds while it waits.
@@ -320,7 +308,7 @@ TK73_AGENT_SCENARIO(sheetPreview) {
     scenario
         .step("the edited price list",
               [editor, sheet] {
-                  QWidget* window = startingWith(editor)();
+                  QWidget* window = titleStarting(editor)();
                   QAbstractItemModel* grid = nullptr;
                   for (auto* model : window != nullptr ? window->findChildren<QAbstractItemModel*>()
                                                        : QList<QAbstractItemModel*>()) {
@@ -347,7 +335,7 @@ TK73_AGENT_SCENARIO(sheetPreview) {
         .step("Read data", pressInStarting(editor, QStringLiteral("Read data")))
         .step("From spreadsheet", chooseFromMenu(QStringLiteral("From spreadsheet...")))
         .step("the price list", chooseFile(sheet))
-        .step("the preview", watching(shoot(startingWith(QStringLiteral("Read from spreadsheet")),
+        .step("the preview", watching(shoot(titleStarting(QStringLiteral("Read from spreadsheet")),
                                             QStringLiteral("sheet-preview"),
                                             {QStringLiteral("QTabBar"), QStringLiteral("summary"),
                                              QStringLiteral("apply"), QStringLiteral("validOnly")},
@@ -438,7 +426,7 @@ TK73_AGENT_SCENARIO(enterRecord) {
     scenario
         .step("Enter record",
               [] {
-                  QWidget* window = startingWith(QStringLiteral("Auto PGM editor"))();
+                  QWidget* window = titleStarting(QStringLiteral("Auto PGM editor"))();
                   if (window == nullptr || !window->isEnabled()) {
                       return false;
                   }
