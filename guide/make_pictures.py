@@ -12,6 +12,7 @@ Writes the pictures and "made.txt" (one picture name a line) into the output fol
 
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -25,13 +26,15 @@ LIMIT_SECONDS = 60
 
 
 def shots(listing):
-    """(mode, program, switches, scenario) per line of the list: "mode program scenario
-    switches..."."""
+    """(mode, program, switches, scenario, goes on) per line of the list: "mode program scenario
+    switches...", the mode written "+mode" when the scenario goes on in the home the scenario
+    before it left (a store it made, a setting it changed)."""
     with open(listing, encoding="utf-8") as f:
         for line in f:
             line = line.split("#", 1)[0].split()
             if line:
-                yield int(line[0]), line[1], " ".join(line[3:]), line[2]
+                yield int(line[0].lstrip("+")), line[1], " ".join(line[3:]), line[2], \
+                    line[0].startswith("+")
 
 
 def staged_home(bin_dir, mode, root):
@@ -84,10 +87,12 @@ def expanded(word, work):
     return word
 
 
-def play(bin_dir, out, work, mode, program, switch, scenario):
+def play(bin_dir, out, work, env, program, switch, scenario):
     """Whether the scenario got through, and its report."""
-    env = staged_home(bin_dir, mode, work)
+    env = dict(env)
     report = os.path.join(work, "report.txt")
+    if os.path.exists(report):
+        os.remove(report)
     env.update({
         # The program agent, a Qt generic plugin beside the programs, plays the scenario from
         # the guide's scenario library (tests/programs/README.md).
@@ -101,11 +106,18 @@ def play(bin_dir, out, work, mode, program, switch, scenario):
         "TK73_AGENT_ARG_WORK": work,
     })
     command = [os.path.join(bin_dir, program)] + [expanded(word, work) for word in switch.split()]
+    # A session of its own: whatever the scenario started (a register simulator) ends with it.
+    process = subprocess.Popen(command, env=env, cwd=work, start_new_session=True,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        code = subprocess.run(command, env=env, cwd=work, timeout=LIMIT_SECONDS,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+        code = process.wait(timeout=LIMIT_SECONDS)
     except subprocess.TimeoutExpired:
         code = "timeout"
+    try:
+        os.killpg(process.pid, signal.SIGKILL)
+    except ProcessLookupError:
+        pass
+    process.wait()
     lines = open(report, encoding="utf-8", errors="replace").read().splitlines() \
         if os.path.exists(report) else []
     return code == 0 and "END" in lines and not any(l.startswith("FAIL") for l in lines), \
@@ -121,14 +133,17 @@ def main():
     # suite shows them meanwhile.
     start = time.time() - 1
     failed, reports = [], []
-    for mode, program, switch, scenario in shots(listing):
-        # A short folder of the same name each time: the SD card dialog shows its path.
-        work = os.path.join(tempfile.gettempdir(), "tk73guide")
-        shutil.rmtree(work, ignore_errors=True)
-        passed, report = play(bin_dir, out, work, mode, program, switch, scenario)
-        shutil.rmtree(work, ignore_errors=True)
+    # A short folder of the same name each time: the SD card dialog shows its path.
+    work = os.path.join(tempfile.gettempdir(), "tk73guide")
+    env = None
+    for mode, program, switch, scenario, goes_on in shots(listing):
+        if not goes_on or env is None:
+            shutil.rmtree(work, ignore_errors=True)
+            env = staged_home(bin_dir, mode, work)
+        passed, report = play(bin_dir, out, work, env, program, switch, scenario)
         reports += report
         failed += [] if passed else report[:1]
+    shutil.rmtree(work, ignore_errors=True)
     for old in os.listdir(out):
         if old.endswith(".png") and os.path.getmtime(os.path.join(out, old)) < start:
             os.remove(os.path.join(out, old))

@@ -16,9 +16,9 @@
 #include <cstdlib>
 
 #include "guide/ui/callout_picture.h"
-#include "tests/programs/agent/program_agent.h"
+#include "guide/ui/guide_steps.h"
 
-namespace {
+namespace tk73guide {
 
 using namespace tk73agent;
 
@@ -28,7 +28,8 @@ constexpr int kSettlePolls = 4;
 // A control of the window: a button by its text or name, else a shown widget by its object name,
 // else the first shown widget of the class.
 QWidget* control(QWidget* window, const QString& mark) {
-    if (QAbstractButton* button = buttonIn(window, mark); button != nullptr) {
+    if (QAbstractButton* button = buttonIn(window, mark);
+        button != nullptr && button->isVisible()) {
         return button;
     }
     QWidget* byClass = nullptr;
@@ -63,8 +64,9 @@ StepFunction shoot(std::function<QWidget*()> finder, const QString& name, const 
                 controls.append(found);
             }
         }
-        check(tk73guide::saveCalloutPicture(window, controls, QString::fromStdString(folder), name),
-              QStringLiteral("cannot save the picture ") + name);
+        QString problem;
+        check(saveCalloutPicture(window, controls, QString::fromStdString(folder), name, problem),
+              problem);
         return true;
     };
 }
@@ -148,7 +150,7 @@ StepFunction openCard() {
 
 StepFunction mainTitleStarts(const QString& start) {
     return [start] {
-        QWidget* window = shownWindow(QStringLiteral("ECR Setting Tool for LMX/TK series Ver1.00"));
+        QWidget* window = shownWindow(kMain);
         return window != nullptr && window->isEnabled() && window->windowTitle().startsWith(start);
     };
 }
@@ -180,9 +182,9 @@ StepFunction finish() {
     };
 }
 
-const QString kMain = QStringLiteral("ECR Setting Tool for LMX/TK series Ver1.00");
+}  // namespace tk73guide
 
-}  // namespace
+using namespace tk73guide;
 
 TK73_AGENT_SCENARIO(openCard) {
     const std::string out = scenario.argument("PICTURES");
