@@ -10,6 +10,7 @@ Writes the pictures and "made.txt" (one picture name a line) into the output fol
 "reports.txt".
 """
 
+import fcntl
 import os
 import shutil
 import signal
@@ -133,8 +134,11 @@ def main():
     # suite shows them meanwhile.
     start = time.time() - 1
     failed, reports = [], []
-    # A short folder of the same name each time: the SD card dialog shows its path.
+    # A short folder of the same name each time: the SD card dialog shows its path. Builds of
+    # other work trees take their turns at it.
     work = os.path.join(tempfile.gettempdir(), "tk73guide")
+    turn = open(work + ".lock", "w")
+    fcntl.flock(turn, fcntl.LOCK_EX)
     env = None
     for mode, program, switch, scenario, goes_on in shots(listing):
         if not goes_on or env is None:
@@ -144,6 +148,7 @@ def main():
         reports += report
         failed += [] if passed else report[:1]
     shutil.rmtree(work, ignore_errors=True)
+    turn.close()
     for old in os.listdir(out):
         if old.endswith(".png") and os.path.getmtime(os.path.join(out, old)) < start:
             os.remove(os.path.join(out, old))
