@@ -47,8 +47,9 @@ std::string TransferHistoryRequest::title() const {
 }
 
 std::vector<std::string> TransferHistoryRequest::columns() {
-    return {"Time (UTC)", "Direction",    "Register", "Files",   "Result",
-            "Message",    "Failed files", "Bytes",    "Seconds", "Note"};
+    // The message, the longest, comes last.
+    return {"Time (UTC)",   "Direction", "Register", "Result", "Files",
+            "Failed files", "Bytes",     "Seconds",  "Note",   "Message"};
 }
 
 void TransferHistoryRequest::reload() {
@@ -136,13 +137,13 @@ std::vector<std::string> TransferHistoryRequest::rowTexts(const TransferLogEntry
     return {entry.time,
             entry.direction == "send" ? "Send" : "Receive",
             machine,
-            fileList(files),
             entry.done ? "Done" : "Failed",
-            entry.message,
+            fileList(files),
             fileList(entry.failedFiles),
             std::to_string(entry.bytes),
             seconds,
-            note(entry)};
+            note(entry),
+            entry.message};
 }
 
 bool TransferHistoryRequest::canRetry() const {

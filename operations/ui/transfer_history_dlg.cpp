@@ -15,7 +15,7 @@
 namespace {
 
 using Result = tk73ops::TransferHistoryRequest::Result;
-constexpr int kResultColumn = 4;
+constexpr int kResultColumn = 3;
 
 }  // namespace
 

@@ -499,7 +499,7 @@ QStringList historyRows(QWidget* dialog, int count) {
     QStringList rows;
     for (int row = 0; row < table->topLevelItemCount() && row < count; ++row) {
         const QTreeWidgetItem* item = table->topLevelItem(row);
-        rows << item->text(2) + " " + item->text(4) + " " + item->text(3);
+        rows << item->text(2) + " " + item->text(3) + " " + item->text(4);
     }
     return rows;
 }
