@@ -10,6 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "base/ui/ui_text.h"
 #include "landialogs/lan_discovery.h"
 #include "landialogs/ui/lan_changes_dlg.h"
@@ -117,6 +119,7 @@ void CLanMachineList::Search(bool again) {
 void CLanMachineList::ShowMachines() {
     // Filling the list is no change of the user's.
     const QSignalBlocker quiet(list_);
+    const int current = std::max(list_->indexOfTopLevelItem(list_->currentItem()), 0);
     list_->clear();
     for (size_t index = 0; index < request_.machines().size(); ++index) {
         const tk73lan::LanMachine& machine = request_.machines()[index];
@@ -133,8 +136,10 @@ void CLanMachineList::ShowMachines() {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, machine.checked ? Qt::Checked : Qt::Unchecked);
     }
+    // The row the user was on stays current ("Changes..." lists its register).
     if (list_->topLevelItemCount() > 0) {
-        list_->setCurrentItem(list_->topLevelItem(0));
+        list_->setCurrentItem(
+            list_->topLevelItem(std::min(current, list_->topLevelItemCount() - 1)));
     }
     if (changes_ != nullptr) {
         changes_->setEnabled(list_->topLevelItemCount() > 0);
