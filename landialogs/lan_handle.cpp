@@ -96,11 +96,15 @@ int doModalSelect(TK73LanHandle* handle, const char* title, const char* modelCod
     }
     LanSelectRequest request(tk73pgm::currentStoreNo(), controller, title != nullptr ? title : "",
                              modelCode != nullptr ? modelCode : "", mode != 0);
+    if (!controller && mode == 0 && handle->preview) {
+        request.setPreview(handle->preview);
+    }
     if (tk73::ui().showDialog(request) != tk73::Button::Ok) {
         tk73net::setError(handle->context, tk73net::kErrSystem, 0, 0);
         return kNotDone;
     }
     handle->addresses = request.chosen();
+    handle->changedOnly = request.sendChangedOnly();
     return kDone;
 }
 
@@ -138,6 +142,16 @@ int selectedAddress(TK73LanHandle* handle, int index, char* out) {
 
 TK73LanHandle* validHandle(TK73LanHandle* handle) {
     return handle != nullptr && handle->magic == TK73LanHandle::kMagic ? handle : nullptr;
+}
+
+void setSendPreview(TK73LanHandle* handle, SendPreview preview) {
+    if (validHandle(handle) != nullptr) {
+        handle->preview = std::move(preview);
+    }
+}
+
+bool sendChangedOnly(TK73LanHandle* handle) {
+    return validHandle(handle) != nullptr && handle->changedOnly;
 }
 
 }  // namespace tk73lan

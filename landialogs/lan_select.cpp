@@ -112,4 +112,43 @@ std::string LanSelectRequest::nothingChosenPrompt() const {
                        : "Not selected ECR. Please select ECR.";
 }
 
+void LanSelectRequest::setPreview(SendPreview preview) {
+    preview_ = std::move(preview);
+    changes_.clear();
+}
+
+const RegisterChanges& LanSelectRequest::changesOf(size_t index) {
+    static const RegisterChanges kNone;
+    if (!preview_ || index >= machines_.size()) {
+        return kNone;
+    }
+    const std::string& address = machines_[index].address;
+    const auto known = changes_.find(address);
+    if (known != changes_.end()) {
+        return known->second;
+    }
+    return changes_.emplace(address, preview_(address)).first->second;
+}
+
+bool LanSelectRequest::changedOnlyDefault() {
+    bool any = false;
+    for (size_t index = 0; index < machines_.size(); ++index) {
+        if (machines_[index].checked) {
+            any = true;
+            if (!changesOf(index).known) {
+                return false;
+            }
+        }
+    }
+    return any;
+}
+
+bool LanSelectRequest::sendChangedOnly() {
+    return previewing() && changedOnlyChoice_.value_or(changedOnlyDefault());
+}
+
+std::string changedRecordsText(const RegisterChanges& changes) {
+    return changes.known ? std::to_string(changes.changedRecords) : "not known";
+}
+
 }  // namespace tk73lan

@@ -2,12 +2,15 @@
 // The select dialog's work, apart from its window: the machines listed (the store's own, then
 // those that answer a search), their check boxes, and the addresses chosen.
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/user_interaction.h"
 #include "landialogs/lan_discovery.h"
+#include "landialogs/send_preview.h"
 
 namespace tk73lan {
 
@@ -54,12 +57,27 @@ class LanSelectRequest : public tk73::DialogRequest {
     // The prompt when OK is pressed with nothing checked.
     std::string nothingChosenPrompt() const;
 
+    // A send of registers that the caller can preview: the dialog shows the changes of each
+    // listed register and offers to send only the files that changed.
+    void setPreview(SendPreview preview);
+    bool previewing() const { return static_cast<bool>(preview_); }
+    // The changes of the listed machine at index, asked once per address.
+    const RegisterChanges& changesOf(size_t index);
+    // "Send only the files that changed": on by default when every checked register's changes
+    // are known, until the user chooses.
+    bool changedOnlyDefault();
+    void chooseChangedOnly(bool on) { changedOnlyChoice_ = on; }
+    bool sendChangedOnly();
+
   private:
     std::string title_;
     bool controller_;
     std::string modelCode_;
     bool receive_;
     std::vector<LanMachine> machines_;
+    SendPreview preview_;
+    std::map<std::string, RegisterChanges> changes_;
+    std::optional<bool> changedOnlyChoice_;
 };
 
 }  // namespace tk73lan

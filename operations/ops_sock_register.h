@@ -4,6 +4,7 @@
 // serves the register's LAN file session with the work kind and file list of this object.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,18 @@ class CTK73opsSockRegister {
     // Lets the user pick registers of the active store (title "Select ECR", the model's code for
     // the search), then runs the transfer of each in the run dialog ("Sending" or
     // "Receiving"); after a receive, brings the store's files up to the current versions.
-    // receive: 1 to fetch the files, 0 to send them. Returns 1.
+    // receive: 1 to fetch the files, 0 to send them. Returns 1. Before a send the selection
+    // shows what would change on each register (tk73ops::changesOnRegister), and a register
+    // whose user chose to send only the files that changed gets only those.
     int ExecuteSocket(int regModelNo, int receive, const std::vector<uint32_t>& files);
 
     // The run dialog over the registers chosen in select, with this object's work.
     void ExecuteSocketForReg(TK73LanHandle* select);
+
+    // Sends again, in the run dialog, to each register of the active store whose last send
+    // failed, the files that failed there (tk73ops::lastFailedSends). The number of registers
+    // it served: 0 when none had failed.
+    int RetryFailedSends();
 
     // One register's transfer: caller is this object; the address is the register's. 1 with
     // "Normal End." in message; -1 with the session's reason in message and the files that
@@ -46,6 +54,11 @@ class CTK73opsSockRegister {
     const std::vector<uint32_t>& GetFiles() const { return m_files; }
 
   private:
+    // The files the register at the address gets: its own list when it has one.
+    const std::vector<uint32_t>& FilesFor(const std::string& address) const;
+    void RunTasks(const std::string& taskLines);
+
     int m_workKind = kSend;
     std::vector<uint32_t> m_files;
+    std::map<std::string, std::vector<uint32_t>> m_filesOf;
 };

@@ -31,6 +31,7 @@ inline constexpr const char* kInitialize = "Initialize branch data...";
 inline constexpr const char* kBackup = "Backup branch data...";
 inline constexpr const char* kRestore = "Restore branch data...";
 inline constexpr const char* kConnectionSetting = "Connection setting...";
+inline constexpr const char* kTransferHistory = "Transfer history...";
 inline constexpr const char* kConnectionBackup = "Backup connection method...";
 inline constexpr const char* kConnectionRestore = "Restore connection method...";
 

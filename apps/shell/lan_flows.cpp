@@ -11,6 +11,7 @@
 #include "definitions/def_pgm_file_ez.h"
 #include "operations/active_store_info.h"
 #include "operations/ops_sock_register.h"
+#include "operations/transfer_history.h"
 #include "platform/api.h"
 #include "storedb/edb_store.h"
 
@@ -20,11 +21,11 @@ namespace {
 
 constexpr int kRegister = 0;
 
-void TransferOverLan(const CHubDlg& window, int receive) {
-    // The transfer serves the desktop's store, so that is the one the window shows.
+// The transfers serve the desktop's store, so that is made the one the window shows.
+bool MakeShownStoreCurrent(const CHubDlg& window) {
     STORE_EDB shown;
     if (CTK73edbStore().GetStoreFromStoreNo(window.CurrentStore(), &shown) != 1) {
-        return;
+        return false;
     }
     char branchText[12];
     char storeText[12];
@@ -34,6 +35,13 @@ void TransferOverLan(const CHubDlg& window, int receive) {
     // the store selected before.
     if (AecrbsSetDesktopRegister(branchText, storeText, "999") == 0) {
         tk73::ui().message(text::kStoreNotCurrent, window.Caption(), tk73::MessageIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+void TransferOverLan(const CHubDlg& window, int receive) {
+    if (!MakeShownStoreCurrent(window)) {
         return;
     }
     const CTK73opsActiveStoreInfo store;
@@ -61,6 +69,14 @@ void SendToLan(const CHubDlg& window) {
 
 void ReceiveFromLan(const CHubDlg& window) {
     TransferOverLan(window, 1);
+}
+
+void ShowTransferHistory(const CHubDlg& window) {
+    if (!MakeShownStoreCurrent(window)) {
+        return;
+    }
+    tk73ops::TransferHistoryRequest history(window.CurrentStore());
+    tk73::ui().showDialog(history);
 }
 
 }  // namespace tk73hub

@@ -9,6 +9,7 @@
 
 #include "apps/shell/hub_dlg.h"
 #include "apps/shell/hub_texts.h"
+#include "apps/shell/lan_flows.h"
 #include "base/registry_settings.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
@@ -110,6 +111,10 @@ void ProLayoutExtras::ShowSystemMenu(const ToolRow& row) {
     menu.addAction(tk73::toQString(text::kInitialize), [this] { OnInitialize(); });
     menu.addAction(tk73::toQString(text::kBackup), [this] { OnBackup(); });
     menu.addAction(tk73::toQString(text::kRestore), [this] { OnRestore(); });
+    menu.addSeparator();
+    QAction* history = menu.addAction(tk73::toQString(text::kTransferHistory),
+                                      [this] { ShowTransferHistory(window_); });
+    history->setEnabled(CurrentStore() != EDB_NO_STORE);
     QAbstractButton* button = window_.Button(row.controlId);
     menu.exec(button->mapToGlobal(QPoint(0, button->height())));
 }

@@ -5,6 +5,7 @@
 
 #include "apps/shell/hub_dlg.h"
 #include "apps/shell/hub_texts.h"
+#include "apps/shell/lan_flows.h"
 #include "base/ui/ui_text.h"
 #include "operations/working_store.h"
 #include "storedb/connection_setting.h"
@@ -27,6 +28,10 @@ bool StandAloneExtras::Handle(const ToolRow& row) {
                    [] { CTK73mntSysMainte().ExecuteConnectInfoBackup(); });
     menu.addAction(tk73::toQString(text::kConnectionRestore),
                    [] { CTK73mntSysMainte().ExecuteConnectInfoRestore(); });
+    menu.addSeparator();
+    QAction* history = menu.addAction(tk73::toQString(text::kTransferHistory),
+                                      [this] { ShowTransferHistory(window_); });
+    history->setEnabled(connection->isEnabled());
     QAbstractButton* button = window_.Button(row.controlId);
     menu.exec(button->mapToGlobal(QPoint(0, button->height())));
     return true;

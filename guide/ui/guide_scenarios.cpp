@@ -358,3 +358,138 @@ TK73_AGENT_SCENARIO(dataEditor) {
                     out))
         .step("end", finish());
 }
+
+// The LAN chapter's transfer history and changes before a send. The sample shop gets a history
+// as its registers would leave it: copies of what each register holds (three prices older than
+// the store's) and a transfer log with a failed send and a receive of changes made on a register.
+#include <QCheckBox>
+
+#include <filesystem>
+
+#include "operations/active_store_info.h"
+#include "operations/transfer_log.h"
+#include "platform/api.h"
+#include "platform/whole_file.h"
+#include "programfiles/pgm_file.h"
+#include "storedb/register_history.h"
+
+namespace {
+
+const std::vector<std::string> kShopRegisters{"192.168.0.101", "192.168.0.102", "192.168.0.103"};
+
+// The price of the record in a copy of the PLU file: the text that follows its name.
+void olderPrice(std::string& plu, const std::string& name, const std::string& price) {
+    const std::string before = "\"" + name + "\",\"002000000000\",\"";
+    const size_t at = plu.find(before);
+    if (check(at != std::string::npos, QStringLiteral("no PLU ") + QString::fromStdString(name))) {
+        plu.replace(at + before.size(), price.size(), price);
+    }
+}
+
+StepFunction layShopHistory() {
+    return [] {
+        const int storeNo = CTK73opsActiveStoreInfo().GetStore().storeNo;
+        char mainte[TK73_MAX_PATH] = {};
+        if (!check(CTK73pgmPgmFile(storeNo).GetMaintePath(mainte, 0) == 1,
+                   QStringLiteral("the shop has no register folder"))) {
+            return true;
+        }
+        for (int machineNo = 1; machineNo <= 3; ++machineNo) {
+            const std::string copies = tk73store::registerSnapshotPath(storeNo, machineNo);
+            std::filesystem::create_directories(copies);
+            for (const auto& file : std::filesystem::directory_iterator(mainte)) {
+                std::string bytes = tk73::readWholeFile(file.path().string()).value_or("");
+                if (file.path().filename() == "FILE004P.TXT") {
+                    olderPrice(bytes, "Sourdough loaf  ", "00000419");
+                    olderPrice(bytes, "Rye bread       ", "00000269");
+                    olderPrice(bytes, "Baguette        ", "00000275");
+                }
+                tk73::replaceWholeFile(copies + "/" + file.path().filename().string(), bytes);
+            }
+        }
+        const auto entry = [](const char* time, const char* direction, int machineNo, bool done,
+                              const char* message, int changed) {
+            tk73ops::TransferLogEntry line;
+            line.time = time;
+            line.direction = direction;
+            line.machineNo = machineNo;
+            line.address = kShopRegisters[static_cast<size_t>(machineNo - 1)];
+            line.files = {{4, 30412}, {5, 2210}, {6, 1804}, {7, 1120}};
+            line.done = done;
+            line.message = message;
+            line.failedFiles = done ? std::vector<int>{} : std::vector<int>{4, 5, 6, 7};
+            line.bytes = done ? 35546 : 0;
+            line.milliseconds = done ? 2140 : 12060;
+            line.changedOnRegister = changed;
+            return line;
+        };
+        const std::string log = tk73store::transferLogPath(storeNo);
+        for (const tk73ops::TransferLogEntry& line :
+             {entry("2026-12-07T18:02:11Z", "send", 1, true, "Normal End.", -1),
+              entry("2026-12-07T18:02:14Z", "send", 2, true, "Normal End.", -1),
+              entry("2026-12-07T18:02:27Z", "send", 3, false,
+                    "Register communication error End.(Failed to communicate with the register)",
+                    -1),
+              entry("2026-12-08T08:15:40Z", "receive", 2, true, "Normal End.", 12)}) {
+            check(tk73ops::appendTransferLog(log, line), QStringLiteral("cannot write the log"));
+        }
+        return true;
+    };
+}
+
+}  // namespace
+
+TK73_AGENT_SCENARIO(transferHistory) {
+    const std::string out = scenario.argument("PICTURES");
+    scenario.step("no card", pressIn(QStringLiteral("Open"), QStringLiteral("Cancel")))
+        .step("the shop's history", layShopHistory())
+        .step("System", pressIn(kMain, QStringLiteral("BtnSystem")))
+        .step("Transfer history", chooseFromMenu(QStringLiteral("Transfer history...")))
+        .step("the history window",
+              shoot(titleStarting(QStringLiteral("Transfer history")),
+                    QStringLiteral("transfer-history"),
+                    {QStringLiteral("register"), QStringLiteral("result"),
+                     QStringLiteral("Retry failed"), QStringLiteral("transfers")},
+                    out))
+        .step("end", finish());
+}
+
+TK73_AGENT_SCENARIO(lanChanges) {
+    const std::string out = scenario.argument("PICTURES");
+    const auto selection = [] {
+        QWidget* dialog = ownedDialog()();
+        auto* busy =
+            dialog != nullptr ? dialog->findChild<QWidget*>(QStringLiteral("searching")) : nullptr;
+        return busy != nullptr && !busy->isVisible() ? dialog : nullptr;
+    };
+    scenario.step("no card", pressIn(QStringLiteral("Open"), QStringLiteral("Cancel")))
+        .step("the shop's history", layShopHistory())
+        .step("Send to LAN", pressIn(kMain, QStringLiteral("BtnRegRecv")))
+        .step(
+            "Select all",
+            [selection] {
+                QWidget* dialog = selection();
+                return dialog != nullptr &&
+                       (press(buttonIn(dialog, QStringLiteral("Select all"))), true);
+            },
+            std::chrono::seconds(40))
+        .step("only what changed goes, as every register's changes are known",
+              [selection] {
+                  QWidget* dialog = selection();
+                  auto* box = dialog != nullptr ? shownIn<QCheckBox>(dialog) : nullptr;
+                  return box != nullptr && box->isChecked();
+              })
+        .step("the registers with their changes",
+              shoot(selection, QStringLiteral("send-lan-changes"),
+                    {QStringLiteral("QTreeWidget"), QStringLiteral("Changes...")}, out))
+        .step("Changes...",
+              [selection] {
+                  QWidget* dialog = selection();
+                  return dialog != nullptr &&
+                         (press(buttonIn(dialog, QStringLiteral("Changes..."))), true);
+              })
+        .step("the changes of the first register",
+              shoot(titleStarting(QStringLiteral("Changes - ")), QStringLiteral("lan-changes"), {},
+                    out))
+        .step("end", finish());
+}

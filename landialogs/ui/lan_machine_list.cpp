@@ -4,18 +4,23 @@
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "base/ui/ui_text.h"
 #include "landialogs/lan_discovery.h"
+#include "landialogs/ui/lan_changes_dlg.h"
 
 namespace {
 
 constexpr int kAddressWidth = 120;
 constexpr int kMachineWidth = 140;
+constexpr const char* kChangesColumn = "Changed records";
 
 }  // namespace
 
@@ -28,6 +33,9 @@ CLanMachineList::CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* pa
     QStringList columns{QStringLiteral("IP address")};
     if (request.controller()) {
         columns << QStringLiteral("Machine No.");
+    }
+    if (request.previewing()) {
+        columns << QString::fromLatin1(kChangesColumn);
     }
     list_->setHeaderLabels(columns);
     list_->setRootIsDecorated(false);
@@ -51,6 +59,15 @@ CLanMachineList::CLanMachineList(tk73lan::LanSelectRequest& request, QWidget* pa
     side->addWidget(again_);
     side->addWidget(all);
     side->addWidget(none);
+    if (request.previewing()) {
+        changes_ = new QPushButton(QStringLiteral("Changes..."), this);
+        connect(changes_, &QPushButton::clicked, this, [this] { ShowChanges(); });
+        side->addWidget(changes_);
+    }
+    connect(list_, &QTreeWidget::itemChanged, this, [this] {
+        TakeChecks();
+        emit ChecksChanged();
+    });
     side->addStretch();
     busy_->setObjectName(QStringLiteral("searching"));
     busy_->setRange(0, 0);
@@ -100,17 +117,43 @@ void CLanMachineList::Search(bool again) {
 }
 
 void CLanMachineList::ShowMachines() {
+    // Filling the list is no change of the user's.
+    const QSignalBlocker quiet(list_);
+    const int current = std::max(list_->indexOfTopLevelItem(list_->currentItem()), 0);
     list_->clear();
-    for (const tk73lan::LanMachine& machine : request_.machines()) {
+    for (size_t index = 0; index < request_.machines().size(); ++index) {
+        const tk73lan::LanMachine& machine = request_.machines()[index];
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, tk73::toQString(machine.address));
         if (request_.controller()) {
             item->setText(
                 1, tk73::toQString(machine.machineNo.empty() ? "(Unknown)" : machine.machineNo));
         }
+        if (request_.previewing()) {
+            item->setText(1,
+                          tk73::toQString(tk73lan::changedRecordsText(request_.changesOf(index))));
+        }
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, machine.checked ? Qt::Checked : Qt::Unchecked);
     }
+    // The row the user was on stays current ("Changes..." lists its register).
+    if (list_->topLevelItemCount() > 0) {
+        list_->setCurrentItem(
+            list_->topLevelItem(std::min(current, list_->topLevelItemCount() - 1)));
+    }
+    if (changes_ != nullptr) {
+        changes_->setEnabled(list_->topLevelItemCount() > 0);
+    }
+    emit ChecksChanged();
+}
+
+void CLanMachineList::ShowChanges() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0) {
+        return;
+    }
+    const size_t index = static_cast<size_t>(row);
+    CLanChangesDlg(request_.machines()[index].address, request_.changesOf(index), this).exec();
 }
 
 void CLanMachineList::TakeChecks() {

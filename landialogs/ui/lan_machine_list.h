@@ -27,13 +27,20 @@ class CLanMachineList : public QWidget {
     // Hands the check boxes to the request.
     void TakeChecks();
 
+  signals:
+    // The user checked or unchecked a machine.
+    void ChecksChanged();
+
   private:
+    // "Changes...": the changes of the current machine.
+    void ShowChanges();
     void Search(bool again);
     void ShowMachines();
 
     tk73lan::LanSelectRequest& request_;
     QTreeWidget* list_;
     QPushButton* again_;
+    QPushButton* changes_ = nullptr;
     QProgressBar* busy_;
     // The search under way, and what it found; only its thread writes the answers, and the list
     // reads them once it has ended.

@@ -1,5 +1,6 @@
 #include "landialogs/ui/lan_select_dlg.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +19,7 @@ CLanSelectDlg::CLanSelectDlg(tk73lan::LanSelectRequest& request, QWidget* parent
     single_ = &request;
     first_ = new CLanMachineList(request, this);
     Finish(first_, request);
-    resize(440, 300);
+    resize(request.previewing() ? 560 : 440, 300);
 }
 
 CLanSelectDlg::CLanSelectDlg(tk73lan::LanSelectPairRequest& request, QWidget* parent)
@@ -51,6 +52,16 @@ void CLanSelectDlg::Finish(QWidget* body, const tk73lan::LanSelectRequest& work)
     layout->addWidget(heading);
     layout->addWidget(new QLabel(tk73::toQString(work.listCaption()), this));
     layout->addWidget(body, 1);
+    if (single_ != nullptr && single_->previewing()) {
+        changedOnly_ = new QCheckBox(QStringLiteral("Send only the files that changed"), this);
+        changedOnly_->setChecked(single_->sendChangedOnly());
+        connect(changedOnly_, &QCheckBox::clicked, this,
+                [this](bool on) { single_->chooseChangedOnly(on); });
+        // Until the user chooses, the box follows the registers checked.
+        connect(first_, &CLanMachineList::ChecksChanged, this,
+                [this] { changedOnly_->setChecked(single_->sendChangedOnly()); });
+        layout->addWidget(changedOnly_);
+    }
     layout->addWidget(buttons);
 }
 

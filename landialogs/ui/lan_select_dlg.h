@@ -10,6 +10,7 @@
 #include "landialogs/lan_select_pair.h"
 
 class CLanMachineList;
+class QCheckBox;
 
 class CLanSelectDlg : public QDialog {
     Q_OBJECT
@@ -29,4 +30,6 @@ class CLanSelectDlg : public QDialog {
     tk73lan::LanSelectPairRequest* pair_ = nullptr;
     CLanMachineList* first_ = nullptr;
     CLanMachineList* second_ = nullptr;
+    // "Send only the files that changed", for a send that the caller previews.
+    QCheckBox* changedOnly_ = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The operations library's named dialogs ("SdCard") as Qt dialogs. A program registers them with
-// its seam implementation at start-up; tests show them directly for a request.
+// The operations library's named dialogs ("SdCard", "TransferHistory") as Qt dialogs. A program
+// registers them with its seam implementation at start-up; tests show them directly for a request.
 
 #include "base/user_interaction.h"
 

@@ -1,21 +1,20 @@
 // changes: what a send would change on each register: the fields that differ between the
 // register's copy of each program file (what it got or sent last) and the store's file.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "operations/field_titles.h"
+#include "operations/send_changes.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
-#include "programfiles/program_diff.h"
 #include "storedb/edb_reg_vek.h"
 #include "storedb/register_history.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
-#include "tools/cli/field_titles.h"
 #include "tools/cli/json_text.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/terminal_text.h"
@@ -25,7 +24,6 @@ namespace tk73cli {
 
 namespace {
 
-namespace fs = std::filesystem;
 constexpr int kRegisterKind = 0;
 constexpr const char* kNotKnown = "not known";
 
@@ -45,57 +43,40 @@ std::vector<std::string> storeRegisters(int storeNo) {
 
 class ChangesReport {
   public:
-    ChangesReport(const STORE_EDB& store, bool json)
-        : store_(store), titles_(StoreDefinitionFile(store, false), false), json_(json) {}
+    ChangesReport(int storeNo, bool json) : storeNo_(storeNo), json_(json) {}
 
     void Register(const std::string& address, int machineNo, const std::vector<uint32_t>& files) {
+        std::vector<std::string> problems;
+        const tk73lan::RegisterChanges changes =
+            tk73ops::changesOnRegister(storeNo_, address, files, &problems);
+        for (const std::string& problem : problems) {
+            std::fprintf(stderr, "tk73: %s\n", problem.c_str());
+        }
+        count_ += static_cast<int>(changes.unknownFiles.size() + changes.fields.size());
         std::vector<std::string> fileItems;
-        std::set<std::pair<uint32_t, int>> changedRecords;
-        bool known = true;
         for (uint32_t fileNo : files) {
             char path[TK73_MAX_PATH] = {};
-            tk73pgm::pgmFileOfKind(store_.storeNo, kRegisterKind)
+            tk73pgm::pgmFileOfKind(storeNo_, kRegisterKind)
                 ->CreateMainteFullPath(static_cast<int>(fileNo), path);
-            const std::string name = fs::path(path).filename().string();
-            const std::string copy =
-                tk73store::registerSnapshotPath(store_.storeNo, machineNo) + "/" + name;
-            std::vector<tk73pgm::FieldDifference> differences;
-            std::string error;
-            std::error_code missing;
-            const bool compared = fs::is_regular_file(copy, missing) &&
-                                  tk73pgm::DiffProgramFiles(copy, path, differences, error);
-            if (!error.empty()) {
-                std::fprintf(stderr, "tk73: %s, %s: %s\n", address.c_str(), name.c_str(),
-                             error.c_str());
+            const std::string name = std::filesystem::path(path).filename().string();
+            const bool known = std::find(changes.unknownFiles.begin(), changes.unknownFiles.end(),
+                                         name) == changes.unknownFiles.end();
+            if (!known && !json_) {
+                std::printf("%s\t%s\t%s\n", address.c_str(), name.c_str(), kNotKnown);
             }
-            known = known && compared;
-            if (!compared) {
-                ++count_;
-                fileItems.push_back(JsonObject()
-                                        .Text("file", name)
-                                        .Raw("known", "false")
-                                        .Raw("changes", "[]")
-                                        .Str());
-                if (!json_) {
-                    std::printf("%s\t%s\t%s\n", address.c_str(), name.c_str(), kNotKnown);
-                }
-                continue;
-            }
-            fileItems.push_back(
-                JsonObject()
-                    .Text("file", name)
-                    .Raw("known", "true")
-                    .Raw("changes", Changes(address, name, fileNo, differences, changedRecords))
-                    .Str());
+            fileItems.push_back(JsonObject()
+                                    .Text("file", name)
+                                    .Raw("known", known ? "true" : "false")
+                                    .Raw("changes", Changes(address, name, changes.fields))
+                                    .Str());
         }
-        items_.push_back(
-            JsonObject()
-                .Text("address", address)
-                .Number("machine", machineNo)
-                .Raw("known", known ? "true" : "false")
-                .Number("changedRecords", static_cast<long long>(changedRecords.size()))
-                .Raw("files", JsonArray(fileItems))
-                .Str());
+        items_.push_back(JsonObject()
+                             .Text("address", address)
+                             .Number("machine", machineNo)
+                             .Raw("known", changes.known ? "true" : "false")
+                             .Number("changedRecords", changes.changedRecords)
+                             .Raw("files", JsonArray(fileItems))
+                             .Str());
     }
 
     // The exit code: 1 when something would change or is not known.
@@ -107,35 +88,32 @@ class ChangesReport {
     }
 
   private:
-    std::string Changes(const std::string& address, const std::string& name, uint32_t fileNo,
-                        const std::vector<tk73pgm::FieldDifference>& differences,
-                        std::set<std::pair<uint32_t, int>>& changedRecords) {
-        const std::vector<FIELD_INFO> fields = titles_.Fields(static_cast<int>(fileNo));
+    // The changes of the file, as JSON; printed as lines when no JSON is asked for.
+    std::string Changes(const std::string& address, const std::string& name,
+                        const std::vector<tk73lan::FieldChange>& fields) const {
         std::vector<std::string> items;
-        for (const tk73pgm::FieldDifference& difference : differences) {
-            ++count_;
-            changedRecords.emplace(fileNo, difference.record);
-            const int fieldNo = FieldTitles::FieldNoAt(fields, difference.fieldIndex);
-            const std::string title = fieldNo != 0 ? titles_.TitleOf(fieldNo) : "";
+        for (const tk73lan::FieldChange& change : fields) {
+            if (change.file != name) {
+                continue;
+            }
             items.push_back(JsonObject()
-                                .Number("record", difference.record)
-                                .Number("field", fieldNo)
-                                .Text("title", title)
-                                .Text("register", difference.left)
-                                .Text("store", difference.right)
+                                .Number("record", change.record)
+                                .Number("field", change.fieldNo)
+                                .Text("title", change.title)
+                                .Text("register", change.onRegister)
+                                .Text("store", change.inStore)
                                 .Str());
             if (!json_) {
                 std::printf("%s\t%s\t%d\t%d\t%s\t%s\t%s\n", address.c_str(), name.c_str(),
-                            difference.record, fieldNo, TerminalText(title).c_str(),
-                            TerminalText(difference.left).c_str(),
-                            TerminalText(difference.right).c_str());
+                            change.record, change.fieldNo, TerminalText(change.title).c_str(),
+                            TerminalText(change.onRegister).c_str(),
+                            TerminalText(change.inStore).c_str());
             }
         }
         return JsonArray(items);
     }
 
-    STORE_EDB store_;
-    FieldTitles titles_;
+    int storeNo_;
     bool json_;
     std::vector<std::string> items_;
     int count_ = 0;
@@ -149,7 +127,7 @@ int runChanges(const CommandLine& line, CliUserInteraction&) {
     if (!FindStore(StoreOf(line), store)) {
         return kExitNotFound;
     }
-    const std::string definition = StoreDefinitionFile(store, false);
+    const std::string definition = tk73ops::StoreDefinitionFile(store, false);
     if (definition.empty()) {
         std::fprintf(stderr, "tk73: store %d has no register\n", store.storeNo);
         return kExitNotFound;
@@ -167,7 +145,7 @@ int runChanges(const CommandLine& line, CliUserInteraction&) {
         }
     }
     const std::vector<uint32_t> files = line.has("files") ? listed : easyFiles(definition);
-    ChangesReport report(store, line.has("json"));
+    ChangesReport report(store.storeNo, line.has("json"));
     for (size_t index = 0; index < addresses.size(); ++index) {
         report.Register(addresses[index], machines[index], files);
     }

@@ -6,17 +6,20 @@
 #include <filesystem>
 #include <string>
 
+#include "operations/field_titles.h"
 #include "platform/api.h"
 #include "programfiles/pgm_file_of_kind.h"
 #include "programfiles/program_diff.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
-#include "tools/cli/field_titles.h"
 #include "tools/cli/json_text.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
+
+using tk73ops::FieldTitles;
+using tk73ops::StoreDefinitionFile;
 
 namespace {
 

@@ -4,15 +4,18 @@
 #include <cstdio>
 #include <vector>
 
+#include "operations/field_titles.h"
 #include "programfiles/pgm_loaded_file.h"
 #include "programfiles/pgm_record_lines.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
-#include "tools/cli/field_titles.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
+
+using tk73ops::FieldTitles;
+using tk73ops::StoreDefinitionFile;
 
 namespace {
 

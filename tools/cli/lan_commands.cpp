@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "archive/file_version_converter.h"
+#include "operations/field_titles.h"
 #include "operations/file_ids.h"
 #include "operations/ops_sock_register.h"
 #include "operations/send_selection.h"
@@ -17,7 +18,6 @@
 #include "programfiles/pgm_file_of_kind.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
-#include "tools/cli/field_titles.h"
 #include "tools/cli/json_text.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/store_scope.h"
@@ -25,6 +25,8 @@
 #include "tools/cli/transfer_choice.h"
 
 namespace tk73cli {
+
+using tk73ops::StoreDefinitionFile;
 
 namespace {
 

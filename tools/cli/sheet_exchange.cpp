@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/user_interaction.h"
+#include "operations/field_titles.h"
 #include "platform/api.h"
 #include "platform/whole_file.h"
 #include "programfiles/cmn_update_info.h"
@@ -14,12 +15,13 @@
 #include "storedb/edb_model.h"
 #include "tools/cli/command.h"
 #include "tools/cli/exit_codes.h"
-#include "tools/cli/field_titles.h"
 #include "tools/cli/json_text.h"
 #include "tools/cli/store_checks.h"
 #include "tools/cli/terminal_text.h"
 
 namespace tk73cli {
+
+using tk73ops::StoreDefinitionFile;
 
 namespace {
 

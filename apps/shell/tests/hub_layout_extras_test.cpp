@@ -227,11 +227,13 @@ TEST(HubStandAlone, TheRegisterMenuSetsHowTheWorkingStoreIsReached) {
             entries << action->text();
         }
         const QAction* connection = entry(menu, text::kConnectionSetting);
-        usable = connection == nullptr || connection->isEnabled();
+        const QAction* history = entry(menu, text::kTransferHistory);
+        usable = connection == nullptr || connection->isEnabled() || history == nullptr ||
+                 history->isEnabled();
     });
     hub.press(1028);
     EXPECT_EQ(entries, (QStringList{"Connection setting...", "Backup connection method...",
-                                    "Restore connection method..."}));
+                                    "Restore connection method...", "", "Transfer history..."}));
     EXPECT_FALSE(usable);
 
     hub.runNew(301, 0);

@@ -5,12 +5,16 @@
 // controller of the store that does not answer with its machine number "(Unknown)"; and the
 // rendering check.
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -66,10 +70,10 @@ class LanSelectDialogTest : public QObject {
   private slots:
     void init() {
         env_ = std::make_unique<storetest::StoreTestEnvironment>();
-        QVERIFY(tk73::registryWriteString(tk73::Hive::Machine,
-                                          "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
-                                          "BroadcastAddress", "127.19.9.1,127.19.9.2,127.19.9.3"));
-        for (const char* address : {"127.19.9.1", "127.19.9.2"}) {
+        QVERIFY(
+            tk73::registryWriteString(tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\LAN",
+                                      "BroadcastAddress", "127.19.29.1,127.19.29.2,127.19.29.3"));
+        for (const char* address : {"127.19.29.1", "127.19.29.2"}) {
             tk73regsim::Options options;
             options.address = address;
             options.folder = env_->temp().path(address);
@@ -79,7 +83,7 @@ class LanSelectDialogTest : public QObject {
             QVERIFY2(registers_.back()->start(&error), error.c_str());
         }
         tk73veksim::Options options;
-        options.address = "127.19.9.3";
+        options.address = "127.19.29.3";
         options.folder = env_->temp().path("controller");
         options.machineNo = "0004";
         options.modelCode = "KR3010";
@@ -139,7 +143,7 @@ class LanSelectDialogTest : public QObject {
         // The store knows two controllers by address; one of them answers the search.
         constexpr int kStoreNo = 5;
         CTK73edbVek table(kStoreNo);
-        QCOMPARE(storetest::listMachinesInUse(table, {"127.19.9.7", "127.19.9.3"}), 1);
+        QCOMPARE(storetest::listMachinesInUse(table, {"127.19.29.7", "127.19.29.3"}), 1);
         tk73lan::LanSelectPairRequest request(kStoreNo, "Select target machine", true);
         CLanSelectDlg dialog(request);
         dialog.show();
@@ -151,9 +155,9 @@ class LanSelectDialogTest : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(lists[1]->topLevelItemCount(), 2, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(lists[0]->topLevelItem(1)->text(1), QStringLiteral("0004"), 5000);
         QCOMPARE(lists[0]->topLevelItemCount(), 2);
-        QCOMPARE(lists[0]->topLevelItem(0)->text(0), QStringLiteral("127.19.9.7"));
+        QCOMPARE(lists[0]->topLevelItem(0)->text(0), QStringLiteral("127.19.29.7"));
         QCOMPARE(lists[0]->topLevelItem(0)->text(1), QStringLiteral("(Unknown)"));
-        QCOMPARE(lists[0]->topLevelItem(1)->text(0), QStringLiteral("127.19.9.3"));
+        QCOMPARE(lists[0]->topLevelItem(1)->text(0), QStringLiteral("127.19.29.3"));
         const QStringList faults = tk73test::renderedProblems(
             dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/lan_select_pair_dlg.png"));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
@@ -168,8 +172,104 @@ class LanSelectDialogTest : public QObject {
         press(dialog, "OK");
         QVERIFY(!dialog.isVisible());
         QCOMPARE(request.controllers().chosen(),
-                 (std::vector<std::string>{"127.19.9.7", "127.19.9.3"}));
+                 (std::vector<std::string>{"127.19.29.7", "127.19.29.3"}));
         QVERIFY(request.registers().chosen().empty());
+    }
+
+    // A send whose caller previews the changes: the column shows each register's changed
+    // records or "not known"; "Send only the files that changed" follows the checked registers
+    // (on only while every one is known) until the user chooses, and then keeps the choice;
+    // "Changes..." lists the current register's fields and the files not known.
+    void aPreviewedSendShowsTheChangesAndOffersOnlyWhatChanged() {
+        tk73test::ScriptedUserInteraction ui;
+        tk73lan::LanSelectRequest request(0, false, "Select ECR", "KR3010", false);
+        std::vector<std::string> asked;
+        request.setPreview([&asked](const std::string& address) {
+            asked.push_back(address);
+            tk73lan::RegisterChanges changes;
+            changes.known = address == "127.19.29.1";
+            if (changes.known) {
+                changes.changedRecords = 1;
+                changes.fields = {{"FILE004P.TXT", 3, 33, "Unit price", "00000429", "00000449"}};
+            } else {
+                changes.unknownFiles = {"FILE005P.TXT"};
+            }
+            return changes;
+        });
+        CLanSelectDlg dialog(request);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTreeWidget* list = listsOf(dialog).at(0);
+        auto* changedOnly = dialog.findChild<QCheckBox*>();
+        QVERIFY(changedOnly != nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(list->topLevelItemCount(), 2, 5000);
+        const auto row = [list](const char* address) {
+            return list->findItems(QString::fromLatin1(address), Qt::MatchExactly).value(0);
+        };
+        QVERIFY(row("127.19.29.1") != nullptr && row("127.19.29.2") != nullptr);
+        QCOMPARE(row("127.19.29.1")->text(1), QStringLiteral("1"));
+        QCOMPARE(row("127.19.29.2")->text(1), QStringLiteral("not known"));
+        press(dialog, "Un select all");
+        QVERIFY(!changedOnly->isChecked());
+        row("127.19.29.1")->setCheckState(0, Qt::Checked);
+        QVERIFY(changedOnly->isChecked());
+        row("127.19.29.2")->setCheckState(0, Qt::Checked);
+        QVERIFY(!changedOnly->isChecked());
+        const QStringList faults = tk73test::renderedProblems(
+            dialog, QStringLiteral(TK73_SCREENSHOT_DIR "/lan_select_changes_dlg.png"));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        QStringList listed;
+        QTimer::singleShot(0, &dialog, [&] {
+            auto* changes = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* rows = changes != nullptr
+                             ? changes->findChild<QTreeWidget*>(QStringLiteral("changes"))
+                             : nullptr;
+            if (rows != nullptr) {
+                listed << changes->windowTitle() << labelsOf(*changes);
+                for (int row = 0; row < rows->topLevelItemCount(); ++row) {
+                    for (int column = 0; column < rows->columnCount(); ++column) {
+                        listed << rows->topLevelItem(row)->text(column);
+                    }
+                }
+                changes->reject();
+            }
+        });
+        list->setCurrentItem(row("127.19.29.2"));
+        press(dialog, "Changes...");
+        QCOMPARE(listed, (QStringList{"Changes - 127.19.29.2",
+                                      "What a send changes on 127.19.29.2: 0 changed records.\nNot "
+                                      "known (the register has no copy yet): FILE005P.TXT"}));
+        listed.clear();
+        QTimer::singleShot(0, &dialog, [&] {
+            auto* changes = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* rows = changes != nullptr
+                             ? changes->findChild<QTreeWidget*>(QStringLiteral("changes"))
+                             : nullptr;
+            for (int column = 0; rows != nullptr && column < rows->columnCount(); ++column) {
+                listed << rows->topLevelItem(0)->text(column);
+            }
+            if (changes != nullptr) {
+                changes->reject();
+            }
+        });
+        list->setCurrentItem(row("127.19.29.1"));
+        press(dialog, "Changes...");
+        QCOMPARE(listed,
+                 (QStringList{"FILE004P.TXT", "3", "33", "Unit price", "00000429", "00000449"}));
+
+        // The user's choice stays whatever is checked afterwards.
+        changedOnly->click();
+        QVERIFY(changedOnly->isChecked());
+        press(dialog, "Un select all");
+        press(dialog, "Select all");
+        QVERIFY(changedOnly->isChecked());
+        press(dialog, "OK");
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(request.sendChangedOnly());
+        // Each register's changes were worked out once.
+        std::sort(asked.begin(), asked.end());
+        QCOMPARE(asked, (std::vector<std::string>{"127.19.29.1", "127.19.29.2"}));
     }
 
   private:

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 
@@ -84,9 +85,11 @@ bool checkOnly(ProgramRemote& remote, const std::string& window, const std::stri
 }
 
 // Send or Receive in the tool's window: the files by number in the selection, then the machines
-// by address in the select dialog; true once the run dialog has done all and gone.
+// by address in the select dialog (whose rows go into shown, when given); true once the run
+// dialog has done all and gone.
 bool transfer(ProgramRemote& remote, const char* button, const std::set<int>& files,
-              const std::set<std::string>& machines) {
+              const std::set<std::string>& machines,
+              std::vector<std::vector<std::string>>* shown = nullptr) {
     std::set<std::string> numbers;
     for (const int file : files) {
         char number[8];
@@ -99,6 +102,7 @@ bool transfer(ProgramRemote& remote, const char* button, const std::set<int>& fi
            remote.act({"click", kSelectFiles, "QPushButton:OK"}) &&
            remote.awaitWindow("@CLanSelectDlg") &&
            checkOnly(remote, "@CLanSelectDlg", "QTreeWidget", machines) &&
+           (shown == nullptr || !(*shown = remote.rows("@CLanSelectDlg", "QTreeWidget")).empty()) &&
            remote.act({"click", "@CLanSelectDlg", "QPushButton:OK"}) &&
            remote.awaitWindow("@CLanRunDlg") &&
            // The outcome, then the dialog closes by itself once every machine is done.
@@ -182,6 +186,31 @@ class DetailProgramFlowsTest : public QObject {
                  remote.lastError().c_str());
         QCOMPARE(session.store.mainte(kRegister, 4), plu);
         QCOMPARE(session.store.mainte(kRegister, 5), changed(department));
+
+        // Each register holds the PLU file the store has and the department file as it was:
+        // the selection shows one changed record on each and sends only the department file.
+        std::map<std::string, std::filesystem::file_time_type> times;
+        const auto registerFile = [&](const char* address, int fileNo) {
+            return session.environment.path(std::string("register-") + address + "/" +
+                                            tk73regsim::fileId(fileNo) + ".BIN");
+        };
+        for (const char* address : {kRegisterA, kRegisterB}) {
+            for (int fileNo : {4, 5}) {
+                times[registerFile(address, fileNo)] =
+                    std::filesystem::last_write_time(registerFile(address, fileNo));
+            }
+        }
+        std::vector<std::vector<std::string>> shown;
+        QVERIFY2(transfer(remote, tk73dtl::kSend, {4, 5}, {kRegisterA, kRegisterB}, &shown),
+                 remote.lastError().c_str());
+        QCOMPARE(shown,
+                 (std::vector<std::vector<std::string>>{{kRegisterA, "1"}, {kRegisterB, "1"}}));
+        for (const char* address : {kRegisterA, kRegisterB}) {
+            QCOMPARE(std::filesystem::last_write_time(registerFile(address, 4)),
+                     times[registerFile(address, 4)]);
+            QVERIFY(std::filesystem::last_write_time(registerFile(address, 5)) !=
+                    times[registerFile(address, 5)]);
+        }
     }
 
     void sendsToTheControllerAndReceivesBackWhatWasSent() {

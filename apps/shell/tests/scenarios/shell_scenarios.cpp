@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "tests/programs/agent/program_agent.h"
 
@@ -390,5 +392,240 @@ TK73_AGENT_SCENARIO(proLayoutSearchesAndSaves) {
         .step("Yes, save", answerMessage(kSaveModified, QMessageBox::Yes))
         .step("Save As in the documents", saveAs(scenario.argument("DOCUMENTS"), QString()))
         .step("Exit again", pressMain(QStringLiteral("Exit")))
+        .step("No, do not save", answerMessage(kSaveModified, QMessageBox::No));
+}
+
+// The transfer history of the pro layout's store: what a send changes on each register, sending
+// only what changed, and sending again what failed.
+namespace {
+
+// The program waits for the test: it leaves a file named for the turn in the folder and goes on
+// once the test has left "<turn>.done" beside it.
+StepFunction handOver(const std::string& folder, const std::string& turn) {
+    auto written = std::make_shared<bool>(false);
+    return [folder, turn, written] {
+        if (!*written) {
+            std::ofstream(folder + "/" + turn) << turn;
+            *written = true;
+        }
+        return std::ifstream(folder + "/" + turn + ".done").good();
+    };
+}
+
+// The select dialog once its search is over.
+QWidget* searchedSelection() {
+    QWidget* dialog = shownOfClass("CLanSelectDlg");
+    auto* busy =
+        dialog != nullptr ? dialog->findChild<QProgressBar*>(QStringLiteral("searching")) : nullptr;
+    return busy != nullptr && !busy->isVisible() ? dialog : nullptr;
+}
+
+// Every register of the selection checked, as "Select all" does.
+StepFunction selectAll() {
+    return [] {
+        QWidget* dialog = searchedSelection();
+        return dialog != nullptr && (press(buttonIn(dialog, QStringLiteral("Select all"))), true);
+    };
+}
+
+// The changed-records column reads the words given for each register, and "Send only the
+// files that changed" is on or off as given.
+StepFunction expectChanges(const QStringList& addresses, const QString& changes, bool changedOnly) {
+    return [addresses, changes, changedOnly] {
+        QWidget* dialog = searchedSelection();
+        if (dialog == nullptr) {
+            return false;
+        }
+        auto* list = shownIn<QTreeWidget>(dialog);
+        for (const QString& address : addresses) {
+            const QList<QTreeWidgetItem*> rows = list->findItems(address, Qt::MatchExactly);
+            check(rows.size() == 1 && rows[0]->text(1) == changes &&
+                      rows[0]->checkState(0) == Qt::Checked,
+                  address + QStringLiteral(" shows ") +
+                      (rows.isEmpty() ? QStringLiteral("nothing") : rows[0]->text(1)));
+        }
+        auto* box = shownIn<QCheckBox>(dialog);
+        check(box != nullptr && box->isChecked() == changedOnly,
+              QStringLiteral("\"Send only the files that changed\" is not as expected"));
+        return true;
+    };
+}
+
+// "Changes..." for the register's row: the list holds exactly the changes given, as
+// "record:register value:store value", each with a field title.
+StepFunction openChanges(const QString& address) {
+    return [address] {
+        QWidget* dialog = searchedSelection();
+        if (dialog == nullptr) {
+            return false;
+        }
+        auto* list = shownIn<QTreeWidget>(dialog);
+        const QList<QTreeWidgetItem*> rows = list->findItems(address, Qt::MatchExactly);
+        if (!check(rows.size() == 1, address + QStringLiteral(" is not listed"))) {
+            return true;
+        }
+        list->setCurrentItem(rows[0]);
+        press(buttonIn(dialog, QStringLiteral("Changes...")));
+        return true;
+    };
+}
+
+StepFunction checkChanges(const QString& address, const QStringList& expected,
+                          const QString& pictureName) {
+    return [address, expected, pictureName] {
+        QWidget* dialog = shownWindow(QStringLiteral("Changes - ") + address);
+        if (dialog == nullptr) {
+            return false;
+        }
+        auto* list = shownIn<QTreeWidget>(dialog, QStringLiteral("changes"));
+        QStringList shown;
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = list->topLevelItem(row);
+            check(!item->text(3).isEmpty(), QStringLiteral("a change without a field title"));
+            shown << item->text(1) + ":" + item->text(4) + ":" + item->text(5);
+        }
+        check(shown == expected, address + QStringLiteral(" lists ") + shown.join(' '));
+        if (!pictureName.isEmpty()) {
+            picture(dialog, pictureName);
+        }
+        press(buttonIn(dialog, QStringLiteral("Close")));
+        return true;
+    };
+}
+
+// The rows of the history table from the top, as "address result files".
+QStringList historyRows(QWidget* dialog, int count) {
+    auto* table = shownIn<QTreeWidget>(dialog, QStringLiteral("transfers"));
+    QStringList rows;
+    for (int row = 0; row < table->topLevelItemCount() && row < count; ++row) {
+        const QTreeWidgetItem* item = table->topLevelItem(row);
+        rows << item->text(2) + " " + item->text(3) + " " + item->text(4);
+    }
+    return rows;
+}
+
+}  // namespace
+
+TK73_AGENT_SCENARIO(transferHistoryAndChangedOnly) {
+    const std::string turns = scenario.argument("TURNS");
+    const std::string plu = scenario.argument("PLU_FILE");
+    const QStringList registers =
+        QString::fromStdString(scenario.argument("REGISTERS")).split(QLatin1Char(' '));
+    const QString failing = registers.back();
+    const QString history = QStringLiteral("Transfer history");
+    scenario.step("no card at the first Open", pressIn(QStringLiteral("Open"), "Cancel"))
+        .step("Send to LAN", pressMain(QStringLiteral("Send to LAN")))
+        .step("Select all", selectAll())
+        .step("nothing known of the registers yet",
+              expectChanges(registers, QStringLiteral("not known"), false))
+        .step("OK", [] {
+            QWidget* dialog = searchedSelection();
+            return dialog != nullptr && (press(buttonIn(dialog, QStringLiteral("OK"))), true);
+        });
+    scenario
+        .step("every register done",
+              answerMessage(QStringLiteral("Normal end all of task"), QMessageBox::Ok),
+              std::chrono::seconds(60))
+        .step("the test makes one register fail", handOver(turns, "first-send"))
+        .step("three prices change",
+              rewrite(plu, "\"Sourdough loaf  \",\"002000000000\",\"00000429\"",
+                      "\"Sourdough loaf  \",\"002000000000\",\"00000449\""))
+        .step("the second price", rewrite(plu, "\"Rye bread       \",\"002000000000\",\"00000279\"",
+                                          "\"Rye bread       \",\"002000000000\",\"00000289\""))
+        .step("the third price", rewrite(plu, "\"Baguette        \",\"002000000000\",\"00000285\"",
+                                         "\"Baguette        \",\"002000000000\",\"00000295\""))
+        .step("Send to LAN again", pressMain(QStringLiteral("Send to LAN")))
+        .step("Select all", selectAll())
+        .step("three records changed on each, and only what changed goes",
+              expectChanges(registers, QStringLiteral("3"), true));
+    for (const QString& address : registers) {
+        scenario.step("Changes... of " + address.toStdString(), openChanges(address))
+            .step(
+                "the three prices",
+                checkChanges(
+                    address,
+                    {QStringLiteral("1:00000429:00000449"), QStringLiteral("2:00000279:00000289"),
+                     QStringLiteral("3:00000285:00000295")},
+                    address == registers.front() ? QStringLiteral("hub-lan-changes") : QString()));
+    }
+    scenario
+        .step("the selection with the changes",
+              [] {
+                  QWidget* dialog = searchedSelection();
+                  if (dialog == nullptr) {
+                      return false;
+                  }
+                  picture(dialog, QStringLiteral("hub-lan-select-changes"));
+                  press(buttonIn(dialog, QStringLiteral("OK")));
+                  return true;
+              })
+        .step("one register failed",
+              answerMessage(QStringLiteral("Error end some of Controler box."), QMessageBox::Ok),
+              std::chrono::seconds(60))
+        .step("Exit",
+              [] {
+                  QWidget* run = shownOfClass("CLanRunDlg");
+                  if (run == nullptr || shownMessage() != nullptr) {
+                      return false;
+                  }
+                  press(buttonIn(run, QStringLiteral("Exit")));
+                  return true;
+              })
+        .step("leave it failed",
+              answerMessage(QStringLiteral("Error end some of ECR.\nDo you exit without retry?"),
+                            QMessageBox::Yes))
+        .step("the test serves the register again", handOver(turns, "second-send"))
+        .step("System", pressMain(QStringLiteral("System")))
+        .step("Transfer history", chooseFromMenu(QStringLiteral("Transfer history...")))
+        .step("the last send: two done, one failed",
+              [history, registers, failing] {
+                  QWidget* dialog = shownWindow(history);
+                  if (dialog == nullptr) {
+                      return false;
+                  }
+                  QStringList rows = historyRows(dialog, 3);
+                  rows.sort();
+                  const QStringList expected{
+                      QStringLiteral("No. 1 ") + registers[0] + QStringLiteral(" Done 4"),
+                      QStringLiteral("No. 2 ") + registers[1] + QStringLiteral(" Done 4"),
+                      QStringLiteral("No. 3 ") + failing + QStringLiteral(" Failed 4")};
+                  check(rows == expected, QStringLiteral("the history shows ") + rows.join(", "));
+                  picture(dialog, QStringLiteral("hub-transfer-history"));
+                  auto* result = shownIn<QComboBox>(dialog, QStringLiteral("result"));
+                  result->setCurrentIndex(result->findText(QStringLiteral("Failed")));
+                  check(historyRows(dialog, 9) == QStringList{QStringLiteral("No. 3 ") + failing +
+                                                              QStringLiteral(" Failed 4")},
+                        QStringLiteral("the failed filter shows ") +
+                            historyRows(dialog, 9).join(", "));
+                  result->setCurrentIndex(0);
+                  auto* choice = shownIn<QComboBox>(dialog, QStringLiteral("register"));
+                  choice->setCurrentIndex(1);
+                  check(historyRows(dialog, 9).size() == 2,
+                        QStringLiteral("the first register's filter shows ") +
+                            historyRows(dialog, 9).join(", "));
+                  choice->setCurrentIndex(0);
+                  press(buttonIn(dialog, QStringLiteral("Retry failed")));
+                  return true;
+              })
+        .step("the failed register done again",
+              answerMessage(QStringLiteral("Normal end all of task"), QMessageBox::Ok),
+              std::chrono::seconds(60))
+        .step("the history shows it",
+              [history, failing] {
+                  QWidget* dialog = shownWindow(history);
+                  // The table is read again once the run dialog has gone.
+                  if (dialog == nullptr || shownOfClass("CLanRunDlg") != nullptr ||
+                      historyRows(dialog, 1).join("").endsWith(QStringLiteral("Failed 4"))) {
+                      return false;
+                  }
+                  check(historyRows(dialog, 1) == QStringList{QStringLiteral("No. 3 ") + failing +
+                                                              QStringLiteral(" Done 4")},
+                        QStringLiteral("the newest row is ") + historyRows(dialog, 1).join(""));
+                  check(!buttonIn(dialog, QStringLiteral("Retry failed"))->isEnabled(),
+                        QStringLiteral("Retry failed is still offered"));
+                  press(buttonIn(dialog, QStringLiteral("Close")));
+                  return true;
+              })
+        .step("Exit", pressMain(QStringLiteral("Exit")))
         .step("No, do not save", answerMessage(kSaveModified, QMessageBox::No));
 }

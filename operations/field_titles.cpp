@@ -1,4 +1,4 @@
-#include "tools/cli/field_titles.h"
+#include "operations/field_titles.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "platform/api.h"
 #include "storedb/edb_model.h"
 
-namespace tk73cli {
+namespace tk73ops {
 
 namespace {
 
@@ -89,4 +89,4 @@ int FieldTitles::FieldNoAt(const std::vector<FIELD_INFO>& fields, int fieldIndex
     return field != fields.end() ? field->fieldNo : 0;
 }
 
-}  // namespace tk73cli
+}  // namespace tk73ops

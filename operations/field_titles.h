@@ -8,7 +8,7 @@
 #include "definitions/field_info.h"
 #include "storedb/edb_records.h"
 
-namespace tk73cli {
+namespace tk73ops {
 
 // The store's copy of the definition of its register (vek false) or Vek controller; empty when
 // the store has no such model.
@@ -34,4 +34,4 @@ class FieldTitles {
     bool vek_;
 };
 
-}  // namespace tk73cli
+}  // namespace tk73ops
