@@ -22,8 +22,7 @@ class NumberItem : public PageItem {
     // Where the decimal places come from: none, or the item's "ITEM_%03d_MEAN".
     enum class Places { None, FromMeaning };
 
-    NumberItem(int menuNo, int itemNo, int record = 0, Places places = Places::None);
-    ~NumberItem() override;
+    NumberItem(QWidget* page, int menuNo, int itemNo, int record = 0, Places places = Places::None);
 
     QWidget* Control() override { return field_; }
     QWidget* Beside() override { return rangeNote_; }
