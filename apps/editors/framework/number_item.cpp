@@ -25,6 +25,7 @@ NumberItem::NumberItem(QWidget* page, int menuNo, int itemNo, int record, Places
     : PageItem(menuNo, itemNo, record),
       field_(new QLineEdit(page)),
       rangeNote_(new QLabel(page)),
+      page_(page),
       places_(places) {
     rangeNote_->hide();
     QObject::connect(field_, &QLineEdit::textEdited, field_, [this] { MarkEdited(); });
@@ -61,7 +62,7 @@ void NumberItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definitio
         // A note the page placed lies in the row beside the field and shows there; one it did
         // not (a field in a grid of records) stays hidden on the page where it was made: the
         // field's tool tip tells the range there.
-        if (rangeNote_->parentWidget() == field_->parentWidget()) {
+        if (rangeNote_->parentWidget() != page_) {
             rangeNote_->show();
         }
     }

@@ -46,6 +46,8 @@ class NumberItem : public PageItem {
     QLineEdit* field_;
     // Shows the range once the item knows it; hidden without one.
     QLabel* rangeNote_;
+    // Where the note was made; the page moves it into the field's row when it places it.
+    QWidget* page_;
     Places places_;
     int decimals_ = 0;
     std::optional<std::pair<uint64_t, uint64_t>> range_;
