@@ -21,11 +21,12 @@ std::string titleLine(int fileNo);
 // "FILE%03dP.TXT", or the name of its code-page converted form "S_FILE%03dP.TXT".
 std::string programTextName(int fileNo, bool converted);
 // Writes the file whole; false when it cannot be written completely.
-bool writeWholeFile(const std::string& path, const std::string& bytes);
+[[nodiscard]] bool writeWholeFile(const std::string& path, const std::string& bytes);
 // The same with the file's bytes in pieces, written one after the other.
-bool writeWholeFile(const std::string& path, std::initializer_list<std::string_view> pieces);
+[[nodiscard]] bool writeWholeFile(const std::string& path,
+                                  std::initializer_list<std::string_view> pieces);
 // Copies source to target through a temporary file beside the target that is renamed over it,
 // so a failed copy never leaves half a target.
-bool copyReplacing(const std::string& source, const std::string& target);
+[[nodiscard]] bool copyReplacing(const std::string& source, const std::string& target);
 
 }  // namespace tk73pack

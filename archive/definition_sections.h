@@ -32,8 +32,8 @@ inline std::unique_ptr<CTK73defRegVekCRPFILES> crpFilesSection(const std::string
 
 // Whether a file needs the code-page conversion: there are layouts (the switch is on) and the
 // file has a character field; info then receives the file's layout.
-inline bool needsConversion(const CTK73defRegVekFILEINF* layouts, int fileNo,
-                            Record_Information& info) {
+[[nodiscard]] inline bool needsConversion(const CTK73defRegVekFILEINF* layouts, int fileNo,
+                                          Record_Information& info) {
     if (layouts == nullptr) {
         return false;
     }

@@ -34,8 +34,9 @@ int CTK73packArchive::ConvertFILE004InitValue() {
             changed = true;
         }
     }
-    if (changed) {
-        handle.WriteItems(&item, 1, item.nFirstRecord, item.nRecordCount, &values, 0);
+    if (changed &&
+        handle.WriteItems(&item, 1, item.nFirstRecord, item.nRecordCount, &values, 0) != 1) {
+        return 0;
     }
     return 1;
 }

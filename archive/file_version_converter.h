@@ -22,32 +22,32 @@ class CTK73packFileVersionConverter {
     int UpdateFileVersion();
     // One file: 1 when it is up to date afterwards or has no version to compare.
     int UpdateFileVersion(int fileNo);
-    int SetPgmFileVersion(int fileNo, int version) const;
+    [[nodiscard]] int SetPgmFileVersion(int fileNo, int version) const;
     // Runs the set menu conversion for file 28 of a register when flag is 0; 1 for the rest.
-    int ConvertFileVersion(int fileNo, int flag);
+    [[nodiscard]] int ConvertFileVersion(int fileNo, int flag);
 
     // The version at offset 45 of the second line; -1 when the file cannot be read, has fewer
     // than two lines or no two digits there.
-    static int GetFileVersion(const char* path);
+    [[nodiscard]] static int GetFileVersion(const char* path);
     // Puts "%02d" into the version field of an existing file; 0 when the file is too short to
     // hold the field or cannot be written.
-    static int SetFileVersion(const char* path, int version);
+    [[nodiscard]] static int SetFileVersion(const char* path, int version);
     // The first 130 bytes of the file (fewer when it is shorter); 0 when it cannot be read.
-    static int GetHeaderString(const char* path, std::string& out);
+    [[nodiscard]] static int GetHeaderString(const char* path, std::string& out);
     // Writes the header's first 129 bytes (all of a shorter one) over the start of an existing
     // file, in place: the rest of the file stays. 0 when the file is shorter than what would be
     // written (a header never makes a file longer) or cannot be written.
-    static int SetHeaderString(const char* path, const std::string& header);
+    [[nodiscard]] static int SetHeaderString(const char* path, const std::string& header);
     // "<indent>Ver%02d.INI" in the model's "OLDVERSION" folder of the installation; whether it
     // exists.
-    int CreateVersionIniFilePath(int version, std::string& out) const;
+    [[nodiscard]] int CreateVersionIniFilePath(int version, std::string& out) const;
 
     const std::string& GetTemplateFolder() const { return m_templateFolder; }
 
   private:
     // The set menu file from version 0 to 1: each group of 4 (or 6) characters of the set
     // entries gains "04" when it names an item and "00" when it is empty.
-    int ConvertFile028();
+    [[nodiscard]] int ConvertFile028();
     std::string MainteFile(int fileNo) const;
     std::string TemplateFile(int fileNo) const;
 

@@ -20,19 +20,19 @@ CRPMODELDATA MakeCrpModelData(const Machine_Information& model) {
 
 CTK73packArchive::CTK73packArchive() = default;
 
-CTK73packArchive::CTK73packArchive(const CTK73packArchive& other) = default;
-
 CTK73packArchive::CTK73packArchive(const char* definitionFile, const char* programFolder, int kind)
     : m_definitionFile(definitionFile != nullptr ? definitionFile : ""),
       m_programFolder(programFolder != nullptr ? programFolder : ""),
       m_kind(kind) {}
 
 CTK73packArchive::~CTK73packArchive() {
+    // Both have fixed names in the suite's temporary folder, which the next archive writes
+    // over: one that cannot be deleted now is left to it.
     if (!m_binPath.empty()) {
-        AecrbsDeleteFile(m_binPath.c_str());
+        (void)AecrbsDeleteFile(m_binPath.c_str());
     }
     if (!m_packTextPath.empty()) {
-        AecrbsDeleteFile(m_packTextPath.c_str());
+        (void)AecrbsDeleteFile(m_packTextPath.c_str());
     }
 }
 
@@ -77,7 +77,8 @@ int CTK73packArchive::PackCrpFile(const char* crpPath, const char* indentName, i
         return 0;
     }
     m_archivePath = crpPath;
-    LookUpModel(1, indentName);
+    // A model the register list does not know leaves the archive's model data zero-filled.
+    (void)LookUpModel(1, indentName);
     m_binPath = tk73pack::tempFile("PgmFile.bin");
     return CreatePackTextFile(fileNo, 0, 0) == 1 && ConvertPackText(true) == 1 &&
                    CopyBinToArchive(crpPath) == 1
@@ -92,7 +93,8 @@ int CTK73packArchive::PackCrzFile(const char* crzPath, const char* indentName, i
     }
     m_archivePath = crzPath;
     // The model data is the register's: its indent name is looked up in the register list.
-    LookUpModel(1, indentName);
+    // A model the register list does not know leaves the archive's model data zero-filled.
+    (void)LookUpModel(1, indentName);
     m_binPath = tk73pack::tempFile("PgmFile.bin");
     return CreatePackTextFile(-1, first, last) == 1 && ConvertPackText(true) == 1 &&
                    CopyBinToArchive(crzPath) == 1

@@ -31,36 +31,37 @@ CRPMODELDATA MakeCrpModelData(const Machine_Information& model);
 class CTK73packArchive : public CTK73xchArchiveBase {
   public:
     CTK73packArchive();
-    CTK73packArchive(const CTK73packArchive& other);
     // kind: 0 register, 1 Vek controller.
     CTK73packArchive(const char* definitionFile, const char* programFolder, int kind);
-    CTK73packArchive& operator=(const CTK73packArchive&) = delete;
-    // Deletes the binary file and the pack text file it still names.
+    // Deletes the binary file and the pack text file it still names, so one archive owns them:
+    // a copy would delete them under the other.
     ~CTK73packArchive() override;
+    CTK73packArchive(const CTK73packArchive&) = delete;
+    CTK73packArchive& operator=(const CTK73packArchive&) = delete;
 
     // The CRP archive of fileNo (-1: every file of "CRP_FILES") at crpPath; the model is looked
     // up by indentName in the register list.
-    int PackCrpFile(const char* crpPath, const char* indentName, int fileNo);
+    [[nodiscard]] int PackCrpFile(const char* crpPath, const char* indentName, int fileNo);
     // The CRZ archive: every "CRP_FILES" file, the PLU file (4) cut to records first..last; the
     // model data is the register's, looked up by indentName in the register list.
-    int PackCrzFile(const char* crzPath, const char* indentName, int first, int last);
+    [[nodiscard]] int PackCrzFile(const char* crzPath, const char* indentName, int first, int last);
     // The pack text of fileNo converted straight into binPath.
-    int PackBinFile(const char* binPath, const char* text, int fileNo) override;
-    int UnPackCrpFile(const char* crpPath);
+    [[nodiscard]] int PackBinFile(const char* binPath, const char* text, int fileNo) override;
+    [[nodiscard]] int UnPackCrpFile(const char* crpPath);
     // Unpacks binPath; after file 4 or every file (-1), the result of ConvertFILE004InitValue.
     // A file number above 0 names the one file the binary file may hold (a binary file of one
     // file from a register): one that holds any other file is refused and nothing is written.
-    int UnPackBinFile(const char* binPath, int fileNo);
+    [[nodiscard]] int UnPackBinFile(const char* binPath, int fileNo);
 
-    int AppendFile(const char* target, const char* source);
-    int DivFileFromTop(const char* source, unsigned long length, const char* target);
-    int DivFileFromNext(const char* source, unsigned long offset, const char* target);
+    [[nodiscard]] int AppendFile(const char* target, const char* source);
+    [[nodiscard]] int DivFileFromTop(const char* source, unsigned long length, const char* target);
+    [[nodiscard]] int DivFileFromNext(const char* source, unsigned long offset, const char* target);
     int AppendDivIDRec(const char* crpPath, uint8_t idCode);
     unsigned long GetDivIDRecOffset(const char* crpPath);
     unsigned long AnalyzeDivIDRecOffset(const char* crpPath, uint8_t machineId);
     // The machine ID at offset 379 of the file; 0 (and *machineId 0) when the file cannot be
     // read that far.
-    int GetNextMacID(const char* crpPath, uint8_t* machineId);
+    [[nodiscard]] int GetNextMacID(const char* crpPath, uint8_t* machineId);
     // The length of the binary program file at the start of the file, as the converter's header
     // gives it; 0 when there is no complete header. A CRP archive may carry the controller's
     // binary file behind the register's, from this offset on.
@@ -71,24 +72,25 @@ class CTK73packArchive : public CTK73xchArchiveBase {
 
     // Runs the converter with the command text; shows "Failed to load GLCONV.dll." or "Failed
     // to convert the program file." when it cannot.
-    int CallConverterDLL(const char* command);
-    // Turns every all-"E" value of item 1 of menu 14 into zeros; 1 when the item could be read.
+    [[nodiscard]] int CallConverterDLL(const char* command);
+    // Turns every all-"E" value of item 1 of menu 14 into zeros; 1 when the item could be read
+    // and the zeros written.
     int ConvertFILE004InitValue();
 
     // The pack text file of fileNo (-1: every "CRP_FILES" file), the PLU file cut to
     // first..last when last is not 0; and its split back into program text files.
-    int CreatePackTextFile(int fileNo, int first, int last);
-    int ConvertPackTextFileToPgmFile();
+    [[nodiscard]] int CreatePackTextFile(int fileNo, int first, int last);
+    [[nodiscard]] int ConvertPackTextFileToPgmFile();
 
   private:
     // Splits the pack text file into the program folder; with onlyFileNo above 0, only when it
     // holds that file and no other.
-    int SplitPackText(int onlyFileNo);
+    [[nodiscard]] int SplitPackText(int onlyFileNo);
     // S (toBinary) or R between the pack text file and the binary file.
-    int ConvertPackText(bool toBinary);
+    [[nodiscard]] int ConvertPackText(bool toBinary);
     // Copies the temporary binary file to the archive path (its folder made first).
-    int CopyBinToArchive(const char* archivePath);
-    int LookUpModel(int isRegister, const char* indentName);
+    [[nodiscard]] int CopyBinToArchive(const char* archivePath);
+    [[nodiscard]] int LookUpModel(int isRegister, const char* indentName);
     int ConversionSwitch() const;
 
     std::string m_archivePath;

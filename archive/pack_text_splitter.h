@@ -21,20 +21,20 @@ class PackTextSplitter {
 
     // Splits the lines after the pack's title line into the staging folder; false at the first
     // line that cannot be placed.
-    bool split(std::string_view lines);
+    [[nodiscard]] bool split(std::string_view lines);
     // The names of the text files made ("FILE004P.TXT").
     const std::vector<std::string>& madeFiles() const { return made_; }
 
   private:
-    bool nextLine(std::string_view& line);
-    bool oldTypeLine(std::string_view line);
-    bool newTypeLine(std::string_view line);
+    [[nodiscard]] bool nextLine(std::string_view& line);
+    [[nodiscard]] bool oldTypeLine(std::string_view line);
+    [[nodiscard]] bool newTypeLine(std::string_view line);
     // Packing converts character fields of either type, so files of either type come back.
-    bool open(std::string_view fileLine);
+    [[nodiscard]] bool open(std::string_view fileLine);
     // A record line of the open file, with the record lines that follow it; false when no file
     // is open.
-    bool addRecord(std::string_view line);
-    bool close();
+    [[nodiscard]] bool addRecord(std::string_view line);
+    [[nodiscard]] bool close();
 
     std::string staging_;
     const CTK73defRegVekFILEINF* layouts_;

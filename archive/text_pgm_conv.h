@@ -28,7 +28,7 @@ class CTextPgmConv {
     void EnterConvProc(unsigned long flags, int direction);
     void StartConvProc(const std::string& source, const std::string& target);
     // Converts the source file into the target file; 0 at once when bit 0 is clear.
-    int ConvCommFile(Record_Information& info);
+    [[nodiscard]] int ConvCommFile(Record_Information& info);
     // Deletes the intermediate file: the source when unpacking, the target when packing.
     void EndConvProc();
     void ExitConvProc();
@@ -36,10 +36,10 @@ class CTextPgmConv {
     unsigned long GetFlags() const { return m_flags; }
 
     static int GetTxtPgmFileData(const std::string& path, std::string& out);
-    static int SetTxtPgmFileData(const std::string& path, const std::string& data);
+    [[nodiscard]] static int SetTxtPgmFileData(const std::string& path, const std::string& data);
     // The record area of the buffer and the fields' places in a record line.
     static int GetConvFldInfo(Record_Information& info, const std::string& data);
-    int ConvData(const Record_Information& info, std::string& data);
+    [[nodiscard]] int ConvData(const Record_Information& info, std::string& data);
 
   private:
     using ConvertFunction = int(TK73_API*)(const char*, char*, int*);

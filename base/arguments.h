@@ -42,22 +42,26 @@ TK73_EXPORT int TK73_API AecrbsResetArgs(ARGR* args);
 // change nothing.
 //
 // A null value stores the empty string. When memory runs out the list stays as it was.
-TK73_EXPORT int TK73_API AecrbsSetArgByString(ARGR* args, const char* name, const char* value);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsSetArgByString(ARGR* args, const char* name,
+                                                             const char* value);
 // Stores the number as decimal text.
-TK73_EXPORT int TK73_API AecrbsSetArgByInteger(ARGR* args, const char* name, int32_t value);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsSetArgByInteger(ARGR* args, const char* name,
+                                                              int32_t value);
 // Removes the argument; 1 also when there was none.
-TK73_EXPORT int TK73_API AecrbsSetArgNull(ARGR* args, const char* name);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsSetArgNull(ARGR* args, const char* name);
 
 // The Get operations set their out value first, so a failure leaves value null, number 0 and
 // isNull 1.
 //
 // value = the stored text, or null when the argument is missing; 1 also when it is missing.
-TK73_EXPORT int TK73_API AecrbsGetArgByString(ARGR* args, const char* name, const char** value);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsGetArgByString(ARGR* args, const char* name,
+                                                             const char** value);
 // number = the value read strictly as a 32-bit decimal (AecrbsStringToInteger); a missing or
 // empty argument gives 0 with result 1, text that is no such number gives result 0.
-TK73_EXPORT int TK73_API AecrbsGetArgByInteger(ARGR* args, const char* name, int32_t* number);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsGetArgByInteger(ARGR* args, const char* name,
+                                                              int32_t* number);
 // isNull = 1 when the argument is missing, 0 when it exists (with an empty value too).
-TK73_EXPORT int TK73_API AecrbsGetArgNull(ARGR* args, const char* name, int* isNull);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsGetArgNull(ARGR* args, const char* name, int* isNull);
 
 // The newest entry, or null for an empty or null list; older entries follow through next.
 TK73_EXPORT ARG_ENTRY* TK73_API AecrbsGetArgs(ARGR* args);

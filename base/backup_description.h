@@ -15,8 +15,8 @@ std::string backupDataFolder(const std::string& backupFolder);
 std::string backupDescriptionFile(const std::string& backupFolder);
 
 // Writes the three keys; false when a write fails.
-bool writeBackupDescription(const std::string& backupFolder, const char* type);
+[[nodiscard]] bool writeBackupDescription(const std::string& backupFolder, const char* type);
 // Whether the description names this type and the code this system writes.
-bool backupDescriptionIs(const std::string& backupFolder, const char* type);
+[[nodiscard]] bool backupDescriptionIs(const std::string& backupFolder, const char* type);
 
 }  // namespace tk73

@@ -22,8 +22,8 @@ class ConsoleUserInteraction : public UserInteraction {
     std::optional<std::string> saveFile(const FileRequest& request) override;
     std::optional<std::string> chooseFolder(const std::string& title,
                                             const std::string& startFolder) override;
-    int runWithProgress(const std::string& caption, const std::string& message, MessageIcon icon,
-                        const std::function<int()>& work) override;
+    [[nodiscard]] int runWithProgress(const std::string& caption, const std::string& message,
+                                      MessageIcon icon, const std::function<int()>& work) override;
     Button showDialog(DialogRequest& request) override;
 
   private:

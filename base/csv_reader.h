@@ -18,6 +18,6 @@ TK73_EXPORT CSVR* TK73_API AecrbsCreateCSVR(APC* apc, const char* path);
 // 1 and the next record's first count fields (each freed with AecrbsFree by the caller; fields
 // the record does not have stay null; further fields are skipped); 0 at the end of the data with
 // every entry null.
-TK73_EXPORT int TK73_API AecrbsReadCsvRecord(CSVR* reader, char** fields, int count);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsReadCsvRecord(CSVR* reader, char** fields, int count);
 // Closes the file and frees the reader; 0 for null.
 TK73_EXPORT int TK73_API AecrbsDeleteCSVR(CSVR* reader);

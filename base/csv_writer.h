@@ -19,12 +19,13 @@ TK73_EXPORT CSVW* TK73_API AecrbsCreateCSVW(APC* apc, const char* path);
 // Appends one item: after a comma unless it is the record's first item (an empty or null first
 // item counts as one). A quoted item is put in quotes with each quote inside doubled; a null
 // item is an empty field and never quoted. 0 when the item is refused (see above).
-TK73_EXPORT int TK73_API AecrbsSetCsvReitem(CSVW* writer, const char* item, int quote);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsSetCsvReitem(CSVW* writer, const char* item,
+                                                           int quote);
 // Writes the record and CR LF and starts an empty record (an empty record is an empty line).
 // 0 when the record was refused an item or the write fails; the record is then kept as it is.
-TK73_EXPORT int TK73_API AecrbsWriteCsvRecord(CSVW* writer);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsWriteCsvRecord(CSVW* writer);
 // Drops the record being built.
 TK73_EXPORT int TK73_API AecrbsCancelCsvRecord(CSVW* writer);
 // Closes the file and frees the writer, dropping a record still being built. 0 for null, and
 // when the file could not be completed on disk.
-TK73_EXPORT int TK73_API AecrbsDeleteCSVW(CSVW* writer);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsDeleteCSVW(CSVW* writer);

@@ -25,13 +25,15 @@ void ensureDatabase(const std::string& database) {
     char source[TK73_MAX_PATH];
     if (AecrbsGetTK73TemplatePath(source) != 0) {
         for (const char* table : kDatabaseTables) {
-            AecrbsCopyFile(tk73::joinPath(source, table).c_str(),
-                           tk73::joinPath(database, table).c_str(), 0);
+            // A table that could not be copied fails the first job that loads it.
+            (void)AecrbsCopyFile(tk73::joinPath(source, table).c_str(),
+                                 tk73::joinPath(database, table).c_str(), 0);
         }
     }
     char temp[TK73_MAX_PATH];
     if (AecrbsGetTK73TempPath(temp) != 0) {
-        AecrbsMakeDirectory(temp);
+        // Without it, the first table written fails and says so.
+        (void)AecrbsMakeDirectory(temp);
     }
 }
 

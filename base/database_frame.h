@@ -29,25 +29,27 @@ TK73_EXPORT DBC* TK73_API AecrdbCreateDBC(APC* apc);
 TK73_EXPORT int TK73_API AecrdbDeleteDBC(DBC* dbc);
 // 1 only when the database folder did not exist and has now been created and initialised; 0
 // when it existed already or anything failed.
-TK73_EXPORT int TK73_API AecrdbCheckDatabaseDirectory(DBC* dbc);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbCheckDatabaseDirectory(DBC* dbc);
 
 // Starts a job: loads the branch, store, register and Vek tables (the first job of the frame
 // only) and checks the code. 0, the frame staying idle, for a null frame, a job already active,
 // a table that cannot be loaded or an unknown code.
-TK73_EXPORT int TK73_API AecrdbStartDatabase(DBC* dbc, int operation);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbStartDatabase(DBC* dbc, int operation);
 // Nonzero runs the operation under the run-with-progress dialog.
-TK73_EXPORT int TK73_API AecrdbSetDatabaseDialog(DBC* dbc, int dialog);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetDatabaseDialog(DBC* dbc, int dialog);
 // Keeps a copy of the name (null or empty clears it).
-TK73_EXPORT int TK73_API AecrdbSetOutFile(DBC* dbc, const char* file);
-TK73_EXPORT int TK73_API AecrdbSetArgByString(DBC* dbc, const char* name, const char* value);
-TK73_EXPORT int TK73_API AecrdbSetArgByInteger(DBC* dbc, const char* name, int32_t value);
-TK73_EXPORT int TK73_API AecrdbSetArgNull(DBC* dbc, const char* name);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetOutFile(DBC* dbc, const char* file);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetArgByString(DBC* dbc, const char* name,
+                                                             const char* value);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetArgByInteger(DBC* dbc, const char* name,
+                                                              int32_t value);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetArgNull(DBC* dbc, const char* name);
 TK73_EXPORT int TK73_API AecrdbResetArgs(DBC* dbc);
 // The job uses the caller's list instead of its own (freed); the caller keeps it. 0 for a null
 // list.
-TK73_EXPORT int TK73_API AecrdbShareArgs(DBC* dbc, ARGR* args);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbShareArgs(DBC* dbc, ARGR* args);
 // Runs the job's operation; its result.
-TK73_EXPORT int TK73_API AecrdbExecuteDatabase(DBC* dbc);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbExecuteDatabase(DBC* dbc);
 // Ends the job: frees the output name and the job's own list, forgets a shared one, closes the
 // tables when no other job holds them; 0 when no job is active.
 TK73_EXPORT int TK73_API AecrdbEndDatabase(DBC* dbc);

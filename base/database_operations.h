@@ -10,10 +10,10 @@ namespace tk73 {
 const char* databaseOperationMessage(int operation);
 
 // Runs the job's operation on the calling thread; 1 on success.
-int runDatabaseOperation(DBC& frame);
+[[nodiscard]] int runDatabaseOperation(DBC& frame);
 
 // Deletes the database folder's tree and puts the template's in its place, then makes sure the
 // temporary folder exists.
-bool initialiseDatabase();
+[[nodiscard]] bool initialiseDatabase();
 
 }  // namespace tk73

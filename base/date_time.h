@@ -1,5 +1,7 @@
 #pragma once
 // Time stamps and day numbers.
+//
+// Defined in day_numbers.cpp and time_stamps.cpp.
 
 #include "platform/api.h"
 
@@ -9,4 +11,4 @@ TK73_EXPORT int TK73_API AecrbsGetYYYYMMDDhhmmss(char* out);
 TK73_EXPORT int TK73_API AecrbsGetNowDateTime(char* out);
 // The date that many days after 1 January 1998 (day 0) as YYYYMMDD (out holds 9 bytes); 1. A day
 // number whose year has not four digits gives 0 and an empty out.
-TK73_EXPORT int TK73_API AecrbsIntegerToDate(char* out, int days);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsIntegerToDate(char* out, int days);

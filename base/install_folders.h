@@ -1,5 +1,7 @@
 #pragma once
 // The installation's and the user's folders. Every out buffer holds at least TK73_MAX_PATH bytes.
+//
+// Defined in data_folders.cpp, data_paths.cpp and install_values.cpp.
 
 #include "platform/api.h"
 

@@ -10,7 +10,7 @@ namespace tk73 {
 
 // Copies the text and its NUL into out, a buffer of room bytes. When the text does not fit, out
 // becomes empty (a cut path would name another file) and the result is false.
-inline bool copyToBuffer(char* out, size_t room, std::string_view text) {
+[[nodiscard]] inline bool copyToBuffer(char* out, size_t room, std::string_view text) {
     if (out == nullptr || room == 0) {
         return false;
     }
@@ -25,9 +25,10 @@ inline bool copyToBuffer(char* out, size_t room, std::string_view text) {
 
 // The result of a folder operation: 1 and out = the path, or 0 and out empty when the path is
 // unknown (empty) or longer than a path buffer holds.
-inline int putPath(char* out, std::string_view path) {
+[[nodiscard]] inline int putPath(char* out, std::string_view path) {
     if (path.empty()) {
-        copyToBuffer(out, TK73_MAX_PATH, "");
+        // Empties out; the result is 0 either way.
+        (void)copyToBuffer(out, TK73_MAX_PATH, "");
         return 0;
     }
     return copyToBuffer(out, TK73_MAX_PATH, path) ? 1 : 0;

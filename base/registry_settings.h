@@ -9,6 +9,9 @@
 //
 // Reads never fail: a missing key or value, a value of the other type or a string longer than
 // the buffer reads as the empty string or 0.
+//
+// Defined in desktop_register.cpp, process_switches.cpp, registry_dwords.cpp,
+// registry_key_check.cpp and registry_strings.cpp.
 
 #include "platform/api.h"
 
@@ -34,7 +37,7 @@ TK73_EXPORT int TK73_API AecrbsGetRegistryCurrentUserSystemValueDWEx(const char*
 TK73_EXPORT int TK73_API AecrbsGetRegistryLocalMachineSystemValueDWEx(const char* suffix,
                                                                       uint32_t* value,
                                                                       const char* name);
-TK73_EXPORT int TK73_API AecrbsCheckRegistryCurrentUserSystemKey(const char* suffix);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsCheckRegistryCurrentUserSystemKey(const char* suffix);
 
 // Desktop register: "CURRENTBRANCH", "CURRENTSTORE", "CURRENTREGISTER" ("999" means none).
 // Each out buffer of AecrbsGetDesktopRegister holds at least 4096 bytes.

@@ -9,7 +9,8 @@ int readString(tk73::Hive hive, const char* suffix, char* buffer, int size, cons
         return 1;
     }
     // A value longer than the buffer reads as empty, as a failed read does.
-    tk73::copyToBuffer(buffer, static_cast<size_t>(size), tk73::readRootString(hive, suffix, name));
+    (void)tk73::copyToBuffer(buffer, static_cast<size_t>(size),
+                             tk73::readRootString(hive, suffix, name));
     return 1;
 }
 

@@ -7,6 +7,6 @@
 namespace tk73 {
 
 // Tries the step up to three times, a second apart; whether a try succeeded.
-bool withRetries(const std::function<bool()>& step);
+[[nodiscard]] bool withRetries(const std::function<bool()>& step);
 
 }  // namespace tk73

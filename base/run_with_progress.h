@@ -12,6 +12,6 @@ typedef int(TK73_API* AecruiRPDProc)(uintptr_t context, void* argument);
 
 // Answers the callback's result, or 0: at once and without a dialog for a null callback, and
 // after the message "Failed to start the thread of execution." when no worker thread can be had.
-TK73_EXPORT int TK73_API AecruiDoModalRPD(uintptr_t context, const char* caption,
-                                          const char* message, AecruiRPDProc callback,
-                                          void* argument);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecruiDoModalRPD(uintptr_t context, const char* caption,
+                                                         const char* message,
+                                                         AecruiRPDProc callback, void* argument);

@@ -8,9 +8,9 @@
 
 // Creates the target store's folder and copies the source store's tree into it, its files made
 // writable. 0 when the source is missing or is the target.
-TK73_EXPORT int TK73_API AecrdbCopyStoreFolder(DBC* dbc, int source, int target);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbCopyStoreFolder(DBC* dbc, int source, int target);
 // Part 1: the store's "M001"; part 2: its "O001"; any other part: the whole store folder. 1 when
 // the folder does not exist. The folder is first renamed to its path, "_" and the local time
 // (YYYYMMDDhhmmss), so that a half-deleted tree never passes for the store's; 0 when it cannot be
 // renamed (a file in it is held open) or the renamed tree cannot be deleted.
-TK73_EXPORT int TK73_API AecrdbDeleteStoreFolder(DBC* dbc, int store, int part);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbDeleteStoreFolder(DBC* dbc, int store, int part);

@@ -86,8 +86,9 @@ SFW* TK73_API AecrdbCreateSFW(DBC* dbc, const char* table) {
     SFW* writer =
         csv != nullptr && writeHeader(csv, *definition) ? new (std::nothrow) SFW : nullptr;
     if (writer == nullptr) {
-        AecrbsDeleteCSVW(csv);
-        AecrbsDeleteFile(temp);
+        // The writer failed already; its half-made temporary file goes as far as it can.
+        (void)AecrbsDeleteCSVW(csv);
+        (void)AecrbsDeleteFile(temp);
         return nullptr;
     }
     writer->table = definition;
@@ -137,7 +138,9 @@ int TK73_API AecrdbDeleteSFW(SFW* writer) {
     if (replaced) {
         removeCollectingFilesOfDeadWriters(writer->tempPath);
     }
-    AecrbsDeleteFile(writer->tempPath.c_str());
+    // The table holds the records now, or keeps its old ones; a collecting file that cannot be
+    // removed only takes room in the suite's temporary folder.
+    (void)AecrbsDeleteFile(writer->tempPath.c_str());
     delete writer;
     return replaced ? 1 : 0;
 }

@@ -17,12 +17,13 @@ struct SFW;
 TK73_EXPORT SFW* TK73_API AecrdbCreateSFW(DBC* dbc, const char* table);
 // Sets the column of the current record to a copy of the value (null: no value); an unknown
 // column is ignored with result 1.
-TK73_EXPORT int TK73_API AecrdbSetDataSFW(SFW* writer, const char* column, const char* value);
-TK73_EXPORT int TK73_API AecrdbSetNullSFW(SFW* writer, const char* column);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetDataSFW(SFW* writer, const char* column,
+                                                         const char* value);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbSetNullSFW(SFW* writer, const char* column);
 // Writes the current record and starts an empty one. 0 when it cannot be written (a value too
 // long for a record line, a write error): the table then keeps its old contents.
-TK73_EXPORT int TK73_API AecrdbWriteRecordSFW(SFW* writer);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbWriteRecordSFW(SFW* writer);
 // Replaces the table with the records written and frees the writer, removing the temporary
 // file. 0 when the table could not be replaced or a record was lost on the way; the old table
 // then stays as it was.
-TK73_EXPORT int TK73_API AecrdbDeleteSFW(SFW* writer);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrdbDeleteSFW(SFW* writer);

@@ -9,6 +9,8 @@
 
 #include "platform/api.h"
 
-TK73_EXPORT int TK73_API AecrbsMakeTempFileEx(char* out, const char* prefix, const char* extension,
-                                              int useSystemFolder);
-TK73_EXPORT int TK73_API AecrbsMakeTempFile(char* out, const char* prefix, const char* extension);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsMakeTempFileEx(char* out, const char* prefix,
+                                                             const char* extension,
+                                                             int useSystemFolder);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsMakeTempFile(char* out, const char* prefix,
+                                                           const char* extension);

@@ -11,7 +11,8 @@ int TK73_API AecrbsGetYYYYMMDDhhmmss(char* out) {
     char digits[64];
     std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d%02d", now.tm_year + 1900,
                   now.tm_mon + 1, now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec);
-    tk73::copyToBuffer(out, 15, digits);
+    // Fourteen digits and the NUL fill the room.
+    (void)tk73::copyToBuffer(out, 15, digits);
     return 1;
 }
 
@@ -20,6 +21,7 @@ int TK73_API AecrbsGetNowDateTime(char* out) {
     char digits[64];
     std::snprintf(digits, sizeof digits, "%04d%02d%02d%02d%02d", now.tm_year + 1900, now.tm_mon + 1,
                   now.tm_mday, now.tm_hour, now.tm_min);
-    tk73::copyToBuffer(out, 13, digits);
+    // Twelve digits and the NUL fill the room.
+    (void)tk73::copyToBuffer(out, 13, digits);
     return 12;
 }

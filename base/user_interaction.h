@@ -80,8 +80,9 @@ class UserInteraction {
     // Runs the work while the user waits in a dialog that cannot be closed, and answers the
     // work's result. The Qt implementation runs the work on a worker thread; the work must not
     // call back into the user interface.
-    virtual int runWithProgress(const std::string& caption, const std::string& message,
-                                MessageIcon icon, const std::function<int()>& work) = 0;
+    [[nodiscard]] virtual int runWithProgress(const std::string& caption,
+                                              const std::string& message, MessageIcon icon,
+                                              const std::function<int()>& work) = 0;
     virtual Button showDialog(DialogRequest& request) = 0;
 };
 

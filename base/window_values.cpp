@@ -16,7 +16,9 @@ uint32_t readValue(const char* name) {
 }
 
 void writeValue(const char* name, uint32_t handle) {
-    AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, name, &handle);
+    // A window whose value cannot be written is not found by the other programs, as if it were
+    // closed; nothing here can do better.
+    (void)AecrbsSetRegistryCurrentUserSystemValueDW(nullptr, name, &handle);
 }
 
 }  // namespace

@@ -14,5 +14,5 @@ class CTK73xchArchiveBase {
     // Packs the program file fileNo into outputFile; nonzero on success. The base form throws a
     // std::logic_error with the text "You must not use this function. Please use
     // TK73packArchive Class.".
-    virtual int PackBinFile(const char* outputFile, const char* text, int fileNo);
+    [[nodiscard]] virtual int PackBinFile(const char* outputFile, const char* text, int fileNo);
 };

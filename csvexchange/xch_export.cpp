@@ -76,8 +76,10 @@ int CTK73xchExport::ExportExecute() {
             tk73::ui().message(kExportFailed, tk73xch::kIntegrationCaption,
                                tk73::MessageIcon::Error);
         }
-    } else {
-        AecrbsCopyFile(m_sourcePath.c_str(), chosen->c_str(), 0);
+    } else if (AecrbsCopyFile(m_sourcePath.c_str(), chosen->c_str(), 0) == 0) {
+        // A file that could not be written is no export: the user hears so, as for the data
+        // integration file.
+        tk73::ui().message(kExportFailed, tk73xch::kCsvCaption, tk73::MessageIcon::Error);
     }
     tk73xch::rememberCsvFolder(tk73xch::CsvDirection::Export, definition.c_str(), Kind(), *chosen);
     return 1;
@@ -90,7 +92,9 @@ int CTK73xchExport::WriteIntegrationFile(const std::string& path) const {
     files->GetMaintePath(mainte, 0);
     files->GetDefaultPath(defaults);
     CPgmHandle handle;
-    handle.Open(DefinitionFile().c_str(), mainte, defaults);
+    if (handle.Open(DefinitionFile().c_str(), mainte, defaults) != 1) {
+        return 0;
+    }
     return tk73xch::writeIntegrationFile(path, handle, m_stamp, RegisterCode());
 }
 

@@ -23,7 +23,7 @@ class CTK73xchExport {
     int Kind() const { return m_bVek ? 1 : 0; }
     // The store's definition file of the kind; empty when the store has none.
     std::string DefinitionFile() const;
-    int WriteIntegrationFile(const std::string& path) const;
+    [[nodiscard]] int WriteIntegrationFile(const std::string& path) const;
     std::string RegisterCode() const;
 
     int m_nStoreNo;

@@ -44,6 +44,7 @@ std::vector<FileSelectRow> fileSelectRows(FileSelectMode mode, const char* inden
                                           int kind);
 
 // Shows the dialog for the store's files; the chosen file number, or -1 when cancelled.
-int selectProgramFile(FileSelectMode mode, const char* indentName, int storeNo, int kind);
+[[nodiscard]] int selectProgramFile(FileSelectMode mode, const char* indentName, int storeNo,
+                                    int kind);
 
 }  // namespace tk73xch

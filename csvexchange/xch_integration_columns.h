@@ -37,6 +37,6 @@ struct IntegrationSection {
 const std::vector<IntegrationSection>& integrationSections();
 
 // Whether the form reads the item as text.
-bool readsText(ColumnForm form);
+[[nodiscard]] bool readsText(ColumnForm form);
 
 }  // namespace tk73xch

@@ -25,7 +25,7 @@ std::string integrationStamp();
 
 // Writes the file at path from the items of the handle. On failure shows what failed (caption
 // kIntegrationCaption), renames the file's ".CSV" to ".err" and answers 0.
-int writeIntegrationFile(const std::string& path, CPgmHandle& handle, const std::string& stamp,
-                         const std::string& registerCode);
+[[nodiscard]] int writeIntegrationFile(const std::string& path, CPgmHandle& handle,
+                                       const std::string& stamp, const std::string& registerCode);
 
 }  // namespace tk73xch

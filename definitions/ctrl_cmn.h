@@ -10,15 +10,18 @@ class CCtrlCmn {
   public:
     // out is emptied, then gets the value (at most 2047 characters); 0 when the key is missing
     // or its value empty.
-    static int GetIniFileString(const char* file, const char* section, const char* key,
-                                std::string& out);
+    [[nodiscard]] static int GetIniFileString(const char* file, const char* section,
+                                              const char* key, std::string& out);
     // *out is 0, then the decimal value of the text when there is one; same result as above.
-    static int GetIniFileValue(const char* file, const char* section, const char* key, int* out);
-    static int SetIniFileString(const char* file, const char* section, const char* key,
-                                const std::string& value);
-    static int SetIniFileValue(const char* file, const char* section, const char* key, int value);
+    [[nodiscard]] static int GetIniFileValue(const char* file, const char* section, const char* key,
+                                             int* out);
+    [[nodiscard]] static int SetIniFileString(const char* file, const char* section,
+                                              const char* key, const std::string& value);
+    [[nodiscard]] static int SetIniFileValue(const char* file, const char* section, const char* key,
+                                             int value);
     // Removes the key, or the whole section when key is null.
-    static int DelScrOrKeyIniFile(const char* file, const char* section, const char* key);
+    [[nodiscard]] static int DelScrOrKeyIniFile(const char* file, const char* section,
+                                                const char* key);
     // Every key name of the section in file order, empty names dropped. Big sections are read
     // again into larger buffers, up to 102400 bytes. Returns the number of names.
     static int GetIniFileKeyList(const char* file, const char* section,
@@ -40,16 +43,18 @@ class CCtrlCmn {
     // that what DivCSVDWord read ("-1") is written back the same way.
     static void CmbCSVDWord(const std::vector<uint32_t>* values, std::string& out);
     static void CmbCSVWord(const std::vector<uint16_t>* values, std::string& out);
-    static int ChechValInArray(const std::vector<uint32_t>* values, unsigned long value);
-    static int ChechValInArray(const std::vector<uint16_t>* values, unsigned short value);
+    [[nodiscard]] static int ChechValInArray(const std::vector<uint32_t>* values,
+                                             unsigned long value);
+    [[nodiscard]] static int ChechValInArray(const std::vector<uint16_t>* values,
+                                             unsigned short value);
 
     // Everything before the last separator (either kind); empty when there is none.
     static void GetFolderFromFullPath(const char* path, std::string& out);
     // The current working folder when the named file exists there, otherwise the folder of the
     // running program; 0 only when the program's own path cannot be had.
-    static int GetExistFilePath(const char* file, std::string& out);
+    [[nodiscard]] static int GetExistFilePath(const char* file, std::string& out);
     // 1 when the path (trailing separators ignored) is an existing folder.
-    static int CheckExistDir(const std::string& path);
+    [[nodiscard]] static int CheckExistDir(const std::string& path);
     // Creates every missing folder of the path from the top down; 0 when a creation fails.
-    static int CreateOneDir(const std::string& path);
+    [[nodiscard]] static int CreateOneDir(const std::string& path);
 };

@@ -11,7 +11,7 @@ class CTK73defRegVekCF : public CTK73defRegVekSection {
     static constexpr uint32_t kMaxFolder = 1023;
 
     // out holds kMaxFolder + 1 bytes; 1 when a folder is stored.
-    int GetPath_FOLDER_X(char* out) const {
+    [[nodiscard]] int GetPath_FOLDER_X(char* out) const {
         return ReadFolder(kSection, "FOLDER_X", kMaxFolder, out);
     }
     int GetPath_FOLDER_Y(char* out) const {
@@ -20,10 +20,10 @@ class CTK73defRegVekCF : public CTK73defRegVekSection {
     int GetPath_FOLDER_AUTOPGM(char* out) const {
         return ReadFolder(kSection, "FOLDER_AUTOPGM", kMaxFolder, out);
     }
-    int SetPath_FOLDER_X(const char* folder) const {
+    [[nodiscard]] int SetPath_FOLDER_X(const char* folder) const {
         return WriteFolder(kSection, "FOLDER_X", folder);
     }
-    int SetPath_FOLDER_Y(const char* folder) const {
+    [[nodiscard]] int SetPath_FOLDER_Y(const char* folder) const {
         return WriteFolder(kSection, "FOLDER_Y", folder);
     }
     // The archive points this folder at its temporary files for one converter call and puts it
@@ -37,8 +37,8 @@ class CTK73defRegVekCF : public CTK73defRegVekSection {
     // 0 when "OFF" in any letter case; missing or anything else is 1.
     int GetButtonState() const { return ReadOnOff(kSection, "BTNSTATE"); }
     int GetStateAllData() const { return ReadOnOff(kSection, "ALLDATA"); }
-    int SetButtonState(int on) const { return WriteOnOff(kSection, "BTNSTATE", on); }
-    int SetStateAllData(int on) const { return WriteOnOff(kSection, "ALLDATA", on); }
+    [[nodiscard]] int SetButtonState(int on) const { return WriteOnOff(kSection, "BTNSTATE", on); }
+    [[nodiscard]] int SetStateAllData(int on) const { return WriteOnOff(kSection, "ALLDATA", on); }
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

@@ -18,11 +18,17 @@ class CTK73defRegVekCRPFILES : public CTK73defRegVekSection {
         return individual_.GetAt(index, fileNo);
     }
     // out holds kMaxFolder + 1 bytes; 1 when a folder is stored.
-    int GetCrpIniPath(char* out) const { return ReadFolder(kSection, "INIPATH", kMaxFolder, out); }
-    int SetCrpIniPath(const char* folder) const { return WriteFolder(kSection, "INIPATH", folder); }
+    [[nodiscard]] int GetCrpIniPath(char* out) const {
+        return ReadFolder(kSection, "INIPATH", kMaxFolder, out);
+    }
+    [[nodiscard]] int SetCrpIniPath(const char* folder) const {
+        return WriteFolder(kSection, "INIPATH", folder);
+    }
     // 0 when "OFF" in any letter case; missing or anything else is 1.
     int GetCrpButtonState() const { return ReadOnOff(kSection, "BTNSTATE"); }
-    int SetCrpButtonState(int on) const { return WriteOnOff(kSection, "BTNSTATE", on); }
+    [[nodiscard]] int SetCrpButtonState(int on) const {
+        return WriteOnOff(kSection, "BTNSTATE", on);
+    }
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

@@ -14,7 +14,9 @@ class CTK73defRegVekTK73DTL_POPUPMENU : public CTK73defRegVekSection {
         return menuOffFiles_.GetAt(index, fileNo);
     }
     // 1 when the file is in "MENUOFFFILES".
-    int IsPopupMenu(int fileNo) const { return menuOffFiles_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsPopupMenu(int fileNo) const {
+        return menuOffFiles_.Contains(fileNo) ? 1 : 0;
+    }
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

@@ -13,12 +13,12 @@ class CTK73defRegVekTK73DTL_SRFILES : public CTK73defRegVekSection {
     int GetSendFilesValueFromIndex(int index, int* fileNo) const {
         return sendFiles_.GetAt(index, fileNo);
     }
-    int IsSendFile(int fileNo) const { return sendFiles_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsSendFile(int fileNo) const { return sendFiles_.Contains(fileNo) ? 1 : 0; }
     int GetRecvFilesValueCount() const { return recvFiles_.GetCount(); }
     int GetRecvFilesValueFromIndex(int index, int* fileNo) const {
         return recvFiles_.GetAt(index, fileNo);
     }
-    int IsRecvFile(int fileNo) const { return recvFiles_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsRecvFile(int fileNo) const { return recvFiles_.Contains(fileNo) ? 1 : 0; }
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

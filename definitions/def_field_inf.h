@@ -9,12 +9,16 @@ class CTK73defRegVekFIELDINF : public CTK73defRegVekSection {
   public:
     static constexpr const char* kSection = "FIELD_INF";
 
-    int IsQtyField(int fieldNo) const { return qty_.Contains(fieldNo) ? 1 : 0; }
-    int IsCharField(int fieldNo) const { return chars_.Contains(fieldNo) ? 1 : 0; }
-    int IsPriceField(int fieldNo) const { return price_.Contains(fieldNo) ? 1 : 0; }
-    int IsPluCodeField(int fieldNo) const { return pluCode_.Contains(fieldNo) ? 1 : 0; }
-    int IsBitField(int fieldNo) const { return bits_.Contains(fieldNo) ? 1 : 0; }
-    int IsBarCodeField(int fieldNo) const { return barCode_.Contains(fieldNo) ? 1 : 0; }
+    [[nodiscard]] int IsQtyField(int fieldNo) const { return qty_.Contains(fieldNo) ? 1 : 0; }
+    [[nodiscard]] int IsCharField(int fieldNo) const { return chars_.Contains(fieldNo) ? 1 : 0; }
+    [[nodiscard]] int IsPriceField(int fieldNo) const { return price_.Contains(fieldNo) ? 1 : 0; }
+    [[nodiscard]] int IsPluCodeField(int fieldNo) const {
+        return pluCode_.Contains(fieldNo) ? 1 : 0;
+    }
+    [[nodiscard]] int IsBitField(int fieldNo) const { return bits_.Contains(fieldNo) ? 1 : 0; }
+    [[nodiscard]] int IsBarCodeField(int fieldNo) const {
+        return barCode_.Contains(fieldNo) ? 1 : 0;
+    }
 
     int GetQtyFieldsValueCount() const { return qty_.GetCount(); }
     int GetCharFieldsValueCount() const { return chars_.GetCount(); }
@@ -24,7 +28,9 @@ class CTK73defRegVekFIELDINF : public CTK73defRegVekSection {
     int GetBarCodeFieldsValueCount() const { return barCode_.GetCount(); }
 
     // 1 and *out = the field number at a zero-based index; 0 and *out untouched outside the list.
-    int GetQtyFieldsValueFromIndex(int index, int* out) const { return qty_.GetAt(index, out); }
+    [[nodiscard]] int GetQtyFieldsValueFromIndex(int index, int* out) const {
+        return qty_.GetAt(index, out);
+    }
     int GetCharFieldsValueFromIndex(int index, int* out) const { return chars_.GetAt(index, out); }
     int GetPriceFieldsValueFromIndex(int index, int* out) const { return price_.GetAt(index, out); }
     int GetPluCodeFieldsValueFromIndex(int index, int* out) const {

@@ -11,7 +11,7 @@ class CTK73defRegVekFIELDTITLES : public CTK73defRegVekSection {
 
     int GetValueCount() const { return titles_.Count(); }
     // Position of the field in the key list, -1 when absent.
-    int SearchValue(int fieldNo) const { return titles_.Search(fieldNo); }
+    [[nodiscard]] int SearchValue(int fieldNo) const { return titles_.Search(fieldNo); }
     // 0 and the outputs untouched for an index outside the list. title holds 257 bytes.
     int GetValueFromIndex(int index, int* fieldNo, char* title) const {
         return titles_.TitleAt(IniFile(), index, fieldNo, title);
@@ -19,7 +19,7 @@ class CTK73defRegVekFIELDTITLES : public CTK73defRegVekSection {
     int GetValueFromFieldNo(int fieldNo, char* title) const {
         return titles_.TitleOf(IniFile(), fieldNo, title);
     }
-    int SetValueFromFieldNo(int fieldNo, const char* title) {
+    [[nodiscard]] int SetValueFromFieldNo(int fieldNo, const char* title) {
         return titles_.SetTitle(IniFile(), fieldNo, title != nullptr ? title : "");
     }
 

@@ -10,9 +10,13 @@ class CTK73defRegVekFILE_CONVERT : public CTK73defRegVekSection {
 
     int GetFileValueCount() const { return files_.GetCount(); }
     // 0 and *fileNo untouched for an index outside the list.
-    int GetFileValueFromIndex(int index, int* fileNo) const { return files_.GetAt(index, fileNo); }
-    int IsConvertFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
-    int IsItemConvertFile(int fileNo) const { return itemFiles_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int GetFileValueFromIndex(int index, int* fileNo) const {
+        return files_.GetAt(index, fileNo);
+    }
+    [[nodiscard]] int IsConvertFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsItemConvertFile(int fileNo) const {
+        return itemFiles_.Contains(fileNo) ? 1 : 0;
+    }
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

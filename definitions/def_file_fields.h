@@ -11,16 +11,16 @@
 class CTK73defRegVekFILExxxx : public CTK73defRegVekSection {
   public:
     // "PGM_FIELD_NUM" of the file, 0 when missing.
-    int GetPGMFieldCnt(int fileNo) const;
+    [[nodiscard]] int GetPGMFieldCnt(int fileNo) const;
     // Fills one entry per "F%02dN" key with a "P" mark, for n = 1 to maxFields; returns the
     // number of entries filled. Mode 1 leaves out the fields whose display is "OFF" and stores
     // the display flag of the others as 0.
-    int GetPGMFileField(int fileNo, FIELD_INFO* out, int maxFields, int mode) const;
+    [[nodiscard]] int GetPGMFileField(int fileNo, FIELD_INFO* out, int maxFields, int mode) const;
     // The entries GetPGMFileField fills for the "PGM_FIELD_NUM" fields of the file.
     std::vector<FIELD_INFO> GetPGMFileFields(int fileNo, int mode) const;
     // Writes each entry's edit flag and mask (normalised into the entry first) and, in mode 1,
     // its display flag. 1 when every write succeeded.
-    int SetPGMFileField(int fileNo, FIELD_INFO* fields, int count, int mode) const;
+    [[nodiscard]] int SetPGMFileField(int fileNo, FIELD_INFO* fields, int count, int mode) const;
     // Bit fields are shown as plain numbers: attribute bit becomes plain. Returns the number of
     // entries changed.
     int ChgBitInfoAttribute(int fileNo, FIELD_INFO* fields, int count) const;

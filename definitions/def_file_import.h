@@ -12,13 +12,17 @@ class CTK73defRegVekFILE_IMPORT : public CTK73defRegVekSection {
 
     int GetFileValueCount() const { return files_.GetCount(); }
     // 0 and *out untouched for an index outside the list.
-    int GetFileValueFromIndex(int index, int* out) const { return files_.GetAt(index, out); }
-    int IsImportFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int GetFileValueFromIndex(int index, int* out) const {
+        return files_.GetAt(index, out);
+    }
+    [[nodiscard]] int IsImportFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
     int GetBaseFieldValueCount() const { return baseFields_.GetCount(); }
     int GetBaseFieldValueFromIndex(int index, int* out) const {
         return baseFields_.GetAt(index, out);
     }
-    int IsBaseField(int fieldNo) const { return baseFields_.Contains(fieldNo) ? 1 : 0; }
+    [[nodiscard]] int IsBaseField(int fieldNo) const {
+        return baseFields_.Contains(fieldNo) ? 1 : 0;
+    }
     // out (TK73_MAX_PATH bytes) = the last import folder; 1 when one is stored.
     int GetImportPath(char* out) const {
         return ReadFolder(kSection, "INIPATH", TK73_MAX_PATH - 1, out);

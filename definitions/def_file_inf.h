@@ -21,7 +21,7 @@ class CTK73defRegVekFILEINF : public CTK73defRegVekSection {
     int GetSoundFilesValueCount() const { return soundFiles_.GetCount(); }
 
     // 1 and *out = the file number at a zero-based index; 0 and *out untouched outside the list.
-    int GetDataFilesValueFromIndex(int index, int* out) const {
+    [[nodiscard]] int GetDataFilesValueFromIndex(int index, int* out) const {
         return dataFiles_.GetAt(index, out);
     }
     int GetPgmIconsValueFromIndex(int index, int* out) const { return pgmIcons_.GetAt(index, out); }
@@ -36,18 +36,20 @@ class CTK73defRegVekFILEINF : public CTK73defRegVekSection {
         return soundFiles_.GetAt(index, out);
     }
 
-    int IsDataFile(int fileNo) const { return dataFiles_.Contains(fileNo) ? 1 : 0; }
-    int IsViewFile(int fileNo) const { return pgmIcons_.Contains(fileNo) ? 1 : 0; }
-    int IsSpecialFile(int fileNo) const { return specialFiles_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsDataFile(int fileNo) const { return dataFiles_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsViewFile(int fileNo) const { return pgmIcons_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsSpecialFile(int fileNo) const {
+        return specialFiles_.Contains(fileNo) ? 1 : 0;
+    }
 
     // The icons of the program view, in display order: kept here and written as "PGMICONS".
-    int SetPgmIconsValue(const std::vector<uint32_t>& fileNos);
+    [[nodiscard]] int SetPgmIconsValue(const std::vector<uint32_t>& fileNos);
 
     // The record layout of "FILE%04d": 1 when every field's number and size were read. On 0 the
     // fields read before the faulty one stay in the layout.
     int GetFileDef(int fileNo, Record_Information* out) const;
     // 1 when the layout has a character field.
-    int CkFileCommConv(const Record_Information* info) const;
+    [[nodiscard]] int CkFileCommConv(const Record_Information* info) const;
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

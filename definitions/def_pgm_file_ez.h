@@ -11,7 +11,7 @@ class CTK73defRegVekPGMFILE_EZ : public CTK73defRegVekSection {
     int GetValueCount() const { return files_.GetCount(); }
     // 0 and *fileNo untouched for an index outside the list.
     int GetValueFromIndex(int index, int* fileNo) const { return files_.GetAt(index, fileNo); }
-    int IsEZFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
+    [[nodiscard]] int IsEZFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
 
   protected:
     using CTK73defRegVekSection::CTK73defRegVekSection;

@@ -21,27 +21,27 @@ class CTK73defReg {
     CTK73defReg(const char* indentName, int storeNo, int kind);
 
     // The easy-mode file when ez is 1, else the default file; returns whether it exists.
-    int GetDefaultIniFilePath(char* out, int ez) const;
+    [[nodiscard]] int GetDefaultIniFilePath(char* out, int ez) const;
     int GetDbIniFilePath(char* out) const;
     // The model's folder in the installation; 0 when the base folder is not configured.
-    int GetModelInstallPath(char* out) const;
+    [[nodiscard]] int GetModelInstallPath(char* out) const;
     // out holds at least kMaxIndentName + 1 bytes.
     void GetModelIndentName(char* out) const;
     // Copies the default file to the store file, creating its folders. With failIfExists an
     // existing store file is kept and the result is 0.
-    int CopyDefaultIniFileToDbIniFile(int failIfExists) const;
+    [[nodiscard]] int CopyDefaultIniFileToDbIniFile(int failIfExists) const;
     // "MACHINE_TYPE" of "SYSTEM" in the store file, as one byte.
     uint8_t GetMachineID() const;
     // A value of the store file, at most 4095 characters.
     std::string GetKeyValueString(const char* section, const char* key) const;
     // An integer of the default file, 0 when missing.
-    int GetKeyValueInt(const char* section, const char* key) const;
+    [[nodiscard]] int GetKeyValueInt(const char* section, const char* key) const;
 
     // The number as "%03d"; out holds at least 12 bytes.
     static void CreateFileNoKeyName(int fileNo, char* out);
     static void CreateFieldNoKeyName(int fieldNo, char* out);
     // 1 when the text is not empty and holds only decimal digits and "?".
-    static int IsNumeric(const char* text);
+    [[nodiscard]] static int IsNumeric(const char* text);
 
     int GetKind() const { return kind_; }
     int GetStoreNo() const { return storeNo_; }

@@ -30,20 +30,21 @@ class CTK73defRegVekSection {
     const std::string& IniFile() const { return reg_.GetDbIniFile(); }
     std::string ReadText(const char* section, const char* key, uint32_t maxChars) const;
     CIniNumList ReadList(const char* section, const char* key) const;
-    int ReadInt(const char* section, const char* key) const;
-    int WriteText(const char* section, const char* key, const std::string& value,
-                  tk73::FileReplacement::Durability durability =
-                      tk73::FileReplacement::Durability::Flushed) const;
+    [[nodiscard]] int ReadInt(const char* section, const char* key) const;
+    [[nodiscard]] int WriteText(const char* section, const char* key, const std::string& value,
+                                tk73::FileReplacement::Durability durability =
+                                    tk73::FileReplacement::Durability::Flushed) const;
     // out = a stored folder of at most maxChars characters; 1 when one is stored.
-    int ReadFolder(const char* section, const char* key, uint32_t maxChars, char* out) const;
-    int WriteFolder(const char* section, const char* key, const char* folder,
-                    tk73::FileReplacement::Durability durability =
-                        tk73::FileReplacement::Durability::Flushed) const;
+    [[nodiscard]] int ReadFolder(const char* section, const char* key, uint32_t maxChars,
+                                 char* out) const;
+    [[nodiscard]] int WriteFolder(const char* section, const char* key, const char* folder,
+                                  tk73::FileReplacement::Durability durability =
+                                      tk73::FileReplacement::Durability::Flushed) const;
     // 0 when the value is "OFF" in any letter case, else 1 (a missing value is on).
-    int ReadOnOff(const char* section, const char* key) const;
-    int WriteOnOff(const char* section, const char* key, int on) const;
+    [[nodiscard]] int ReadOnOff(const char* section, const char* key) const;
+    [[nodiscard]] int WriteOnOff(const char* section, const char* key, int on) const;
     // 1 only when the value is "ON" in any letter case.
-    int IsOn(const char* section, const char* key) const;
+    [[nodiscard]] int IsOn(const char* section, const char* key) const;
 
   private:
     CTK73defReg reg_;

@@ -23,10 +23,10 @@ class CIniNumList {
     int GetCount() const { return static_cast<int>(numbers_.size()); }
     // 1 and *out = the number at a zero-based index; 0 with *out untouched for an index outside
     // the list.
-    int GetAt(int index, int* out) const;
+    [[nodiscard]] int GetAt(int index, int* out) const;
     // Position of the first occurrence of a number, -1 when absent.
-    int Find(int32_t value) const;
-    bool Contains(int32_t value) const { return Find(value) >= 0; }
+    [[nodiscard]] int Find(int32_t value) const;
+    [[nodiscard]] bool Contains(int32_t value) const { return Find(value) >= 0; }
     const std::string& GetText() const { return text_; }
 
   private:

@@ -84,7 +84,8 @@ int CMdlInfo::GetMcnInfo(int isRegister, int index, Machine_Information* out) co
 
 template <typename Match>
 int CMdlInfo::FindModel(int isRegister, Match match, Machine_Information* out) {
-    InitMcnInfo(isRegister);
+    // A list that cannot be read stays empty: the model is then not found.
+    (void)InitMcnInfo(isRegister);
     const std::vector<Machine_Information>& models = isRegister ? registers_ : veks_;
     for (const Machine_Information& model : models) {
         if (match(model)) {

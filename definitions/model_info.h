@@ -23,26 +23,26 @@ class CMdlInfo {
 
     // isRegister is 1 for the register list, 0 for the Vek list. Reloads the list; returns the
     // number of models read.
-    int InitMcnInfo(int isRegister);
-    int InitECRInfo() { return InitMcnInfo(1); }
-    int InitVEKInfo() { return InitMcnInfo(0); }
+    [[nodiscard]] int InitMcnInfo(int isRegister);
+    [[nodiscard]] int InitECRInfo() { return InitMcnInfo(1); }
+    [[nodiscard]] int InitVEKInfo() { return InitMcnInfo(0); }
 
     // The model at a zero-based index of the list as last loaded; 0 and *out untouched for an
     // index outside the list.
-    int GetMcnInfo(int isRegister, int index, Machine_Information* out) const;
+    [[nodiscard]] int GetMcnInfo(int isRegister, int index, Machine_Information* out) const;
     int GetECRInfo(int index, Machine_Information* out) const { return GetMcnInfo(1, index, out); }
     int GetVEKInfo(int index, Machine_Information* out) const { return GetMcnInfo(0, index, out); }
 
     // Reload the list, then copy the first model that matches; 0 and *out untouched when none
     // does. Names and codes compare without regard to letter case; the ID code on its low byte.
-    int GetMcnInfoForModelNo(int isRegister, int modelNo, Machine_Information* out);
+    [[nodiscard]] int GetMcnInfoForModelNo(int isRegister, int modelNo, Machine_Information* out);
     int GetMcnInfoForIndentName(int isRegister, const char* indentName, Machine_Information* out);
     int GetMcnInfoForRmCode(int isRegister, const char* rmCode, Machine_Information* out);
     int GetMcnInfoForIDCode(int isRegister, uint8_t idCode, Machine_Information* out);
 
     uint32_t GetCurrExecMode() const { return execMode_; }
     // 0 when the register model may not be combined with a Vek controller in the current mode.
-    int IsVEKSupportECR(uint32_t modelNo) const;
+    [[nodiscard]] int IsVEKSupportECR(uint32_t modelNo) const;
     // 1 when "CONVARABIC" of "FILECOMMCONV" is "ON" in any letter case.
     int GetFileCommConv() const;
     // The register model proposed by default, 0 when none is set.
@@ -52,7 +52,7 @@ class CMdlInfo {
 
   private:
     template <typename Match>
-    int FindModel(int isRegister, Match match, Machine_Information* out);
+    [[nodiscard]] int FindModel(int isRegister, Match match, Machine_Information* out);
     std::string ReadValue(const char* section, const char* key) const;
 
     std::string settingsFile_;

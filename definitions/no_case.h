@@ -6,6 +6,6 @@
 
 namespace tk73def {
 
-bool equalsNoCase(std::string_view a, std::string_view b);
+[[nodiscard]] bool equalsNoCase(std::string_view a, std::string_view b);
 
 }  // namespace tk73def

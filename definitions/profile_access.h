@@ -25,7 +25,7 @@ std::vector<std::string> readProfileKeys(const std::string& file, const char* se
 // Writes key=value (a null value deletes the key, a null key the section). A line break in a
 // name or value would end the line early and plant foreign keys in the file, so such a write is
 // refused. 1 on success.
-int writeProfileString(
+[[nodiscard]] int writeProfileString(
     const std::string& file, const char* section, const char* key, const char* value,
     tk73::FileReplacement::Durability durability = tk73::FileReplacement::Durability::Flushed);
 

@@ -174,19 +174,22 @@ void CTK73defReg::CheckCopyINIVersion() const {
     const std::string backup = dbPath_ + ".BAK";
     if (!AecrbsCopyFile(defaultPath_.c_str(), temporary.c_str(), 0) ||
         !carryUserSettings(dbPath_, temporary)) {
-        AecrbsDeleteFile(temporary.c_str());
+        // The rebuild is given up and the former copy stays; a temporary file that cannot be
+        // removed is written over by the next rebuild.
+        (void)AecrbsDeleteFile(temporary.c_str());
         return;
     }
     // The former copy becomes the backup before the new one takes its name; when either step
     // fails the former copy is left (or put back) in place.
     const bool hadStoreFile = exists(dbPath_);
-    AecrbsDeleteFile(backup.c_str());
+    // A backup left from before that cannot be removed makes the rename below fail.
+    (void)AecrbsDeleteFile(backup.c_str());
     if (hadStoreFile && !renameFile(dbPath_, backup)) {
-        AecrbsDeleteFile(temporary.c_str());
+        (void)AecrbsDeleteFile(temporary.c_str());
         return;
     }
     if (!renameFile(temporary, dbPath_)) {
-        AecrbsDeleteFile(temporary.c_str());
+        (void)AecrbsDeleteFile(temporary.c_str());
         if (hadStoreFile) {
             renameFile(backup, dbPath_);
         }

@@ -17,15 +17,15 @@ class TitleKeys {
 
     int Count() const { return static_cast<int>(keys_.size()); }
     // Position of the first key of this number, -1 when absent.
-    int Search(int number) const;
+    [[nodiscard]] int Search(int number) const;
     // 1 and *number = the key's number at a zero-based index; 0 and *number untouched outside.
-    int NumberAt(int index, int* number) const;
+    [[nodiscard]] int NumberAt(int index, int* number) const;
     // As NumberAt, with the key's title in title.
-    int TitleAt(const std::string& file, int index, int* number, char* title) const;
+    [[nodiscard]] int TitleAt(const std::string& file, int index, int* number, char* title) const;
     // title = the title of the number, empty when missing; 1 when there is one.
-    int TitleOf(const std::string& file, int number, char* title) const;
+    [[nodiscard]] int TitleOf(const std::string& file, int number, char* title) const;
     // Writes the title; a number not listed yet joins the list.
-    int SetTitle(const std::string& file, int number, const std::string& title);
+    [[nodiscard]] int SetTitle(const std::string& file, int number, const std::string& title);
 
   private:
     std::string section_;

@@ -35,9 +35,10 @@ inline constexpr uint32_t TK73_CRPKEY_DIRECTION = 0x08;
 // 0x804 (kind 2).
 TK73_EXPORT int TK73_API TK73mslCrpKeyInit(TK73APC* context, TK73CRPKEY* block, int kind);
 // Kinds 1-3: a new random DES key 1, 2 or 3; kind 4: encryption off.
-TK73_EXPORT int TK73_API TK73mslCrpKeySet(TK73APC* context, TK73CRPKEY* block, int kind);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslCrpKeySet(TK73APC* context, TK73CRPKEY* block,
+                                                         int kind);
 // Encrypt (answers) and decrypt (requests) data plus padding in place.
-TK73_EXPORT int TK73_API TK73mslCrpSetData(TK73APC* context, const uint8_t* header, uint8_t* data,
-                                           const TK73CRPKEY* block);
-TK73_EXPORT int TK73_API TK73mslCrpGetData(TK73APC* context, const uint8_t* header, uint8_t* data,
-                                           const TK73CRPKEY* block);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslCrpSetData(TK73APC* context, const uint8_t* header,
+                                                          uint8_t* data, const TK73CRPKEY* block);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslCrpGetData(TK73APC* context, const uint8_t* header,
+                                                          uint8_t* data, const TK73CRPKEY* block);

@@ -9,10 +9,10 @@
 #include "platform/api.h"
 
 // Writes the file of the active store's register into target; 1/0.
-TK73_EXPORT int TK73_API TK73ssl_PackBinFile(const char* target, int fileNo);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73ssl_PackBinFile(const char* target, int fileNo);
 // Takes source into the active store's register. The store's file is replaced only once the
 // whole source has been read (and converted): a failure leaves it as it was.
-TK73_EXPORT int TK73_API TK73ssl_UnPackBinFile(const char* source, int fileNo);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73ssl_UnPackBinFile(const char* source, int fileNo);
 
 namespace tk73net {
 

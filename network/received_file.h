@@ -30,7 +30,7 @@ class ReceivedFile {
     void Append(const uint8_t* bytes, size_t count);
     // Writes the rest and renames the file over its target. False when anything failed (what
     // was written is then removed and the target left as it was).
-    bool Commit();
+    [[nodiscard]] bool Commit();
 
   private:
     bool Open();

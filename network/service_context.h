@@ -25,7 +25,7 @@ struct TK73SSC {
     uint8_t configuration[396] = {};
     // The files of the work list, by number: a register can exchange no other.
     std::vector<int> workFiles;
-    bool isWorkFile(int fileNo) const;
+    [[nodiscard]] bool isWorkFile(int fileNo) const;
 
     struct Receive {
         bool active = false;
@@ -56,7 +56,7 @@ inline constexpr uint32_t kSendBlock = 1172;
 inline constexpr uint32_t kMaxFileSize = 64u << 20;
 
 // The file number of a six-digit id; -1 for anything else.
-int fileNumberOfId(const uint8_t* text);
+[[nodiscard]] int fileNumberOfId(const uint8_t* text);
 void addOnce(std::vector<std::string>& list, const std::string& fileId);
 // "temp.bin" in the suite's temporary folder, where a file waits between the wire and the store;
 // empty when the folder is unknown.

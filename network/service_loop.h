@@ -14,8 +14,8 @@ class TelegramLink {
   public:
     virtual ~TelegramLink() = default;
     // As TK73sklRecvIO: the bytes that have come (up to size), 0 at a close or on a failure.
-    virtual int receive(uint8_t* buffer, int size, int timeoutSeconds) = 0;
-    virtual bool send(const uint8_t* bytes, int length) = 0;
+    [[nodiscard]] virtual int receive(uint8_t* buffer, int size, int timeoutSeconds) = 0;
+    [[nodiscard]] virtual bool send(const uint8_t* bytes, int length) = 0;
 };
 
 // Each wait is bounded, and so is the whole session, however the register spreads its telegrams:

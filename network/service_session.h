@@ -28,7 +28,8 @@ class CTK73sslService {
 
     // Answers one telegram into answer (header, data, padding). False when the session ends
     // (after answer has been sent, if answer is not empty).
-    bool handle(const uint8_t* header, std::vector<uint8_t>& data, std::vector<uint8_t>& answer);
+    [[nodiscard]] bool handle(const uint8_t* header, std::vector<uint8_t>& data,
+                              std::vector<uint8_t>& answer);
     // The answer to a header announcing more than a telegram holds; the session ends after it.
     void answerOversized(const uint8_t* header, std::vector<uint8_t>& answer);
 
@@ -53,16 +54,16 @@ class CTK73sslService {
 
     void authenticate(const uint8_t* header, const std::vector<uint8_t>& data,
                       std::vector<uint8_t>& answer);
-    bool serveFile(const uint8_t* header, const std::vector<uint8_t>& data,
-                   std::vector<uint8_t>& answer);
-    bool answerWork(const uint8_t* header, const std::vector<uint8_t>& data,
-                    std::vector<uint8_t>& answer);
+    [[nodiscard]] bool serveFile(const uint8_t* header, const std::vector<uint8_t>& data,
+                                 std::vector<uint8_t>& answer);
+    [[nodiscard]] bool answerWork(const uint8_t* header, const std::vector<uint8_t>& data,
+                                  std::vector<uint8_t>& answer);
     // Builds the answer; false (answer empty) when it cannot be set or encrypted.
     bool makeAnswer(const uint8_t* request, uint8_t result, const std::vector<uint8_t>& data,
                     bool more, std::vector<uint8_t>& answer);
     bool answerError(const uint8_t* request, uint8_t result, std::vector<uint8_t>& answer);
     // The answer to a file telegram that goes the other way than the work.
-    bool refuseDirection(const uint8_t* header, std::vector<uint8_t>& answer);
+    [[nodiscard]] bool refuseDirection(const uint8_t* header, std::vector<uint8_t>& answer);
     // Counts the block's data once, the first time it travels.
     void credit(int fileNo, uint16_t block, size_t bytes);
 

@@ -17,7 +17,7 @@ inline constexpr int kOutcomeDataFile = 49;
 // 255 without an error; 0 for a time-out; 49, 17, 64, 66, 96 for the errors of the database,
 // data setting, search, a cancelled service and a busy register; 48 for any other. The trace
 // gets a line for each failure.
-int sessionResult(const TK73APC* context, CTK73netTrace& trace);
+[[nodiscard]] int sessionResult(const TK73APC* context, CTK73netTrace& trace);
 // The message of the result (empty when there is none).
 std::string sessionMessage(int result, const TK73APC* context);
 

@@ -48,13 +48,17 @@ uint8_t paddingFor(uint8_t encryption, uint32_t length);
 
 }  // namespace tk73net
 
-TK73_EXPORT int TK73_API TK73mslHdrGetVersion(TK73APC* context, const uint8_t* header);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslHdrGetVersion(TK73APC* context,
+                                                             const uint8_t* header);
 // 16 when the version is 1.0, else 0.
-TK73_EXPORT int TK73_API TK73mslHdrChkVersion(TK73APC* context, const uint8_t* header);
-TK73_EXPORT int TK73_API TK73mslHdrChkHeader(TK73APC* context, const uint8_t* header);
-TK73_EXPORT int TK73_API TK73mslHdrCmpHeader(TK73APC* context, const uint8_t* request,
-                                             const uint8_t* answer);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslHdrChkVersion(TK73APC* context,
+                                                             const uint8_t* header);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslHdrChkHeader(TK73APC* context,
+                                                            const uint8_t* header);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslHdrCmpHeader(TK73APC* context,
+                                                            const uint8_t* request,
+                                                            const uint8_t* answer);
 // kind must be 1: version 1.0, result 255, the padding of the encryption type, the check byte.
 TK73_EXPORT int TK73_API TK73mslHdrSetRequest(TK73APC* context, int kind, uint8_t* header);
 // Clears the request bit, recomputes the padding and the check byte.
-TK73_EXPORT int TK73_API TK73mslHdrSetAnswer(TK73APC* context, uint8_t* header);
+TK73_EXPORT TK73_NODISCARD int TK73_API TK73mslHdrSetAnswer(TK73APC* context, uint8_t* header);

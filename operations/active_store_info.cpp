@@ -26,7 +26,7 @@ int CTK73opsActiveStoreInfo::GetPathInfo(char* iniPath, char* mainteFolder, char
     // Without a store the definition would fall back to the shipped default file, which no
     // editor may change.
     if (store_.storeNo < 1 || model.identName.empty()) {
-        tk73::putPath(iniPath, "");
+        (void)tk73::putPath(iniPath, "");  // empties iniPath
         return 0;
     }
     if (CTK73defReg(model.identName.c_str(), store_.storeNo, kind).GetDbIniFilePath(iniPath) != 1) {

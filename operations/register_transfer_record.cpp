@@ -104,7 +104,7 @@ void recordRegisterTransfer(const RegisterTransfer& transfer) {
         if (!transfer.send) {
             countChangedRecords(copy, source, entry.changedOnRegister);
         }
-        tk73::replaceWholeFile(copy, *bytes);
+        (void)tk73::replaceWholeFile(copy, *bytes);  // a copy not replaced stays as it was
     }
     appendTransferLog(tk73store::transferLogPath(transfer.storeNo), entry);
 }

@@ -11,11 +11,11 @@
 
 namespace tk73 {
 
-inline bool isDoubleByteLead(unsigned char c) {
+[[nodiscard]] inline bool isDoubleByteLead(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-inline bool isDoubleByteTrail(unsigned char c) {
+[[nodiscard]] inline bool isDoubleByteTrail(unsigned char c) {
     return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
 }
 
@@ -32,7 +32,7 @@ inline size_t characterLength(std::string_view text, size_t at) {
 
 // The same for a NUL-terminated text: 2 at a double-byte character, else 1. The terminating NUL
 // is not a trail byte, so this never reads past it.
-inline int characterLength(const char* text) {
+[[nodiscard]] inline int characterLength(const char* text) {
     return isDoubleByteLead(static_cast<unsigned char>(text[0])) &&
                    isDoubleByteTrail(static_cast<unsigned char>(text[1]))
                ? 2

@@ -13,6 +13,7 @@ namespace tk73 {
 // Copies source to target. An existing target is replaced only when overwrite is set; it keeps
 // its own permissions then, with the read-only rule applied. False (and no half-made new file
 // left) when the source cannot be read, the target cannot be written, or both are one file.
-bool copyFileAsNew(const std::string& source, const std::string& target, bool overwrite);
+[[nodiscard]] bool copyFileAsNew(const std::string& source, const std::string& target,
+                                 bool overwrite);
 
 }  // namespace tk73

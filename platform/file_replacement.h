@@ -31,7 +31,7 @@ class FileReplacement {
     // permissions are kept. False when anything failed: the temporary file is then removed and
     // the target left as it was.
     enum class Durability { Flushed, Unflushed };
-    bool commit(Durability durability = Durability::Flushed);
+    [[nodiscard]] bool commit(Durability durability = Durability::Flushed);
 
   private:
     void discard();

@@ -63,7 +63,7 @@ class IniDocument {
     std::string_view name(const IniLine& line) const;
     std::string_view value(const IniLine& line) const;
     std::string_view name(const IniSection& section) const;
-    bool isComment(const IniLine& line) const;
+    [[nodiscard]] bool isComment(const IniLine& line) const;
 
     // Index of the first section from index from on whose name equals name (letter case aside).
     std::optional<size_t> findSection(std::string_view name, size_t from = 0) const;

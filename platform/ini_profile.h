@@ -51,8 +51,9 @@ namespace tk73 {
 
 // tk73_WritePrivateProfileStringA with a choice of durability: a value that is set for the length
 // of one call and put back right after needs no flush to the disk.
-int writePrivateProfileString(const char* section, const char* key, const char* value,
-                              const char* file, FileReplacement::Durability durability);
+[[nodiscard]] int writePrivateProfileString(const char* section, const char* key, const char* value,
+                                            const char* file,
+                                            FileReplacement::Durability durability);
 
 }  // namespace tk73
 #endif

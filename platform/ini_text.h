@@ -7,7 +7,7 @@ namespace tk73 {
 
 // Blanks around lines, names and values do not count: space, tab, the other C white-space bytes
 // and ^Z, which old editors left at the end of a file.
-inline bool isIniBlank(char c) {
+[[nodiscard]] inline bool isIniBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
 
@@ -16,6 +16,6 @@ std::string_view trimIniBlanksFront(std::string_view text);
 
 // Names compare without regard to the letter case of ASCII letters. Bytes above 0x7F compare
 // exactly, so a double-byte character never matches a different one.
-bool iniNamesEqual(std::string_view a, std::string_view b);
+[[nodiscard]] bool iniNamesEqual(std::string_view a, std::string_view b);
 
 }  // namespace tk73

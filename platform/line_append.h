@@ -11,6 +11,6 @@ namespace tk73 {
 // Appends the bytes (a line with its end, or a header and a line) to the file, created when
 // missing, and flushes them to the disk. False when the file cannot be opened or the bytes could
 // not all be written; the file then ends where it ended before.
-bool appendWhole(const std::string& path, std::string_view bytes);
+[[nodiscard]] bool appendWhole(const std::string& path, std::string_view bytes);
 
 }  // namespace tk73

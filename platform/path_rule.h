@@ -16,7 +16,7 @@ namespace tk73 {
 char pathSeparatorOf(std::string_view path);
 
 // Whether the byte is a separator of either kind.
-inline bool isPathSeparator(char c) {
+[[nodiscard]] inline bool isPathSeparator(char c) {
     return c == '/' || c == '\\';
 }
 
@@ -24,7 +24,7 @@ inline bool isPathSeparator(char c) {
 std::string withSeparator(std::string_view text, char separator);
 
 // Whether the last character of the path is a separator of either kind.
-bool endsWithSeparator(std::string_view path);
+[[nodiscard]] bool endsWithSeparator(std::string_view path);
 
 // The position of the last separator of either kind, or npos.
 size_t lastSeparatorAt(std::string_view path);

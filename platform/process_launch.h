@@ -20,7 +20,7 @@ uint32_t startProgram(const std::string& path, const std::string& programSwitch)
 
 // Waits without limit for a program started by startProgram to end; its exit code, 128 plus the
 // signal number when a signal ended it, or -1 when the id is not a child of this process.
-int waitForProgram(uint32_t processId);
+[[nodiscard]] int waitForProgram(uint32_t processId);
 
 // One launch at a time: starts the program on a worker thread, waits there for it to end and
 // then reports on that thread.
@@ -40,7 +40,7 @@ class ProgramLaunch {
 
     // Waits for a launch still running, then starts this one. False when the worker thread cannot
     // be created; finished is then never called. finished must not destroy this object.
-    bool start(std::string path, std::string programSwitch, Finished finished);
+    [[nodiscard]] bool start(std::string path, std::string programSwitch, Finished finished);
     // Waits until the worker has reported.
     void wait();
 

@@ -12,7 +12,7 @@
 namespace tk73 {
 
 // Equality of key paths and value names without regard to (ASCII) letter case.
-bool sameRegistryName(std::string_view a, std::string_view b);
+[[nodiscard]] bool sameRegistryName(std::string_view a, std::string_view b);
 
 struct RegistryNamedValue {
     std::string name;  // empty for the key's default value
@@ -26,7 +26,7 @@ struct RegistryKeyEntry {
 
 class RegistryDocument {
   public:
-    bool hasKey(std::string_view key) const;
+    [[nodiscard]] bool hasKey(std::string_view key) const;
     const RegistryValue* findValue(std::string_view key, std::string_view name) const;
     // Adds the key when it is not listed yet.
     void addKey(std::string_view key);

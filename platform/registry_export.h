@@ -31,8 +31,8 @@ std::optional<RegistryDocument> parseRegistryExport(std::string_view text,
 std::string formatRegistryExport(const RegistryDocument& document, std::string_view rootName);
 
 // Whether a key path can be stored: not empty, no empty parts, no line breaks.
-bool isStorableRegistryKey(std::string_view key);
+[[nodiscard]] bool isStorableRegistryKey(std::string_view key);
 // Whether a value name or text can be stored: no line breaks.
-bool isStorableRegistryText(std::string_view text);
+[[nodiscard]] bool isStorableRegistryText(std::string_view text);
 
 }  // namespace tk73

@@ -34,13 +34,14 @@ struct RegistryValue {
 // The file that holds the hive.
 std::string registryHiveFile(Hive hive);
 
-bool registryKeyExists(Hive hive, std::string_view key);
+[[nodiscard]] bool registryKeyExists(Hive hive, std::string_view key);
 std::optional<RegistryValue> registryReadValue(Hive hive, std::string_view key,
                                                std::string_view name);
 // Writes create the key (and its parents) when missing; false when the file cannot be replaced.
-bool registryCreateKey(Hive hive, std::string_view key);
-bool registryWriteString(Hive hive, std::string_view key, std::string_view name,
-                         std::string_view text);
-bool registryWriteDword(Hive hive, std::string_view key, std::string_view name, uint32_t value);
+[[nodiscard]] bool registryCreateKey(Hive hive, std::string_view key);
+[[nodiscard]] bool registryWriteString(Hive hive, std::string_view key, std::string_view name,
+                                       std::string_view text);
+[[nodiscard]] bool registryWriteDword(Hive hive, std::string_view key, std::string_view name,
+                                      uint32_t value);
 
 }  // namespace tk73

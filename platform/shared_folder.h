@@ -6,6 +6,6 @@
 namespace tk73 {
 
 // Creates one folder (its parent must exist). True when it was created or is a folder already.
-bool createSharedFolder(const std::string& path);
+[[nodiscard]] bool createSharedFolder(const std::string& path);
 
 }  // namespace tk73

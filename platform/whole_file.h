@@ -20,13 +20,13 @@ std::optional<std::string> readWholeFile(const std::string& path);
 std::optional<std::string> readFilePart(const std::string& path, size_t offset, size_t limit);
 
 // Whether anything (a file, a folder, ...) exists under the path.
-bool pathExists(const std::string& path);
+[[nodiscard]] bool pathExists(const std::string& path);
 
 // Replaces (or creates) the file with the bytes. An existing file keeps its permissions and a
 // symbolic link keeps pointing at the file it names. False when the folder is missing or the
 // file cannot be written; the old file is then left as it was. An unflushed replacement is still
 // whole or absent after a crash, but may be lost with the last moments before it.
-bool replaceWholeFile(
+[[nodiscard]] bool replaceWholeFile(
     const std::string& path, std::string_view bytes,
     FileReplacement::Durability durability = FileReplacement::Durability::Flushed);
 

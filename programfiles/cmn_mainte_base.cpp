@@ -51,6 +51,8 @@ void CCmnMainteBase::OpenHandle(int kind) {
     if (files->GetMaintePath(mainte, 0) != 1) {
         return;
     }
-    files->GetDefaultPath(defaults);
-    handle.OpenMainte(definition, mainte, defaults, model.identName);
+    // A handle that cannot be opened stays closed, which its users ask before they use it; a
+    // default folder that is unknown stays empty.
+    (void)files->GetDefaultPath(defaults);
+    (void)handle.OpenMainte(definition, mainte, defaults, model.identName);
 }

@@ -17,7 +17,7 @@ class CCmnMainteBase {
     // Loads the store's record and models and opens a handle for each machine the store has. A
     // machine whose definition copy or maintenance folder cannot be had keeps a closed handle.
     // 1 when the store was found.
-    virtual int Initialize(int storeNo);
+    [[nodiscard]] virtual int Initialize(int storeNo);
 
     int HasRegister() const { return m_bHasRegister; }
     int HasVek() const { return m_bHasVek; }

@@ -9,8 +9,9 @@ CCmnMaintePgmHandle& CCmnMaintePgmHandle::operator=(const CCmnMaintePgmHandle& o
         return *this;
     }
     if (other.m_nOpened) {
-        OpenMainte(other.m_definitionFile, other.m_mainteFolder, other.m_defaultFolder,
-                   other.m_indentName);
+        // A copy that cannot be opened again stays closed, as its m_nOpened says.
+        (void)OpenMainte(other.m_definitionFile, other.m_mainteFolder, other.m_defaultFolder,
+                         other.m_indentName);
     } else {
         Close();
     }
@@ -35,5 +36,6 @@ void CCmnMaintePgmHandle::Close() {
     m_defaultFolder.clear();
     m_indentName.clear();
     m_nOpened = 0;
-    Open("", "", "");
+    // Opening nothing closes the handle; that nothing opens is the point.
+    (void)Open("", "", "");
 }

@@ -16,8 +16,8 @@ class CCmnMaintePgmHandle : public CPgmHandle {
 
     // Opens the handle on the store definition file and the two folders for the model of that
     // indent name; 1 when the definition file exists.
-    int OpenMainte(const std::string& definitionFile, const std::string& mainteFolder,
-                   const std::string& defaultFolder, const std::string& indentName);
+    [[nodiscard]] int OpenMainte(const std::string& definitionFile, const std::string& mainteFolder,
+                                 const std::string& defaultFolder, const std::string& indentName);
     // Lets go of the files; the handle resolves nothing until it is opened again.
     void Close();
 

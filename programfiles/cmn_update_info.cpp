@@ -15,7 +15,8 @@ unsigned char bcd(int value) {
 }  // namespace
 
 CCmnUpdateInfo::CCmnUpdateInfo(int storeNo) {
-    Initialize(storeNo);
+    // A store that cannot be read leaves the object without files, and every update fails.
+    (void)Initialize(storeNo);
 }
 
 CCmnUpdateInfo::CCmnUpdateInfo(const CCmnMainteBase& base) : CCmnMainteBase(base) {}

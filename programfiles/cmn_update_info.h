@@ -28,20 +28,20 @@ class CCmnUpdateInfo : public CCmnMainteBase {
     // now: the Vek controller first, and a Vek stamp that fails ends the call before the
     // register is tried. 1 when every stamp asked for of a machine the store has was written
     // (or there was none), 0 when the item cannot be resolved or written.
-    int UpdateMenuDateTime(int reg, int vek);
+    [[nodiscard]] int UpdateMenuDateTime(int reg, int vek);
     // The same with a given local time.
-    int UpdateMenuDateTime(int reg, int vek, const std::tm& at);
+    [[nodiscard]] int UpdateMenuDateTime(int reg, int vek, const std::tm& at);
 
     static StampBytes MakeStampBytes(const std::tm& at);
 
     // Whether writing records of the program file changes menu data that both machines must
     // learn of (the scanning PLU file 2 and file 14).
-    static int IsMenuUpdateFile(int fileNo);
+    [[nodiscard]] static int IsMenuUpdateFile(int fileNo);
     // For an editor that has written records of the program file: stamps the store's register
     // and Vek controller when the file is one of the menu update files, else does nothing. The
     // result is that of UpdateMenuDateTime, or 1 when nothing was to be done.
-    static int UpdateMenuDateTimeAfterWrite(int storeNo, int fileNo);
+    [[nodiscard]] static int UpdateMenuDateTimeAfterWrite(int storeNo, int fileNo);
 
   private:
-    static int Stamp(CPgmHandle& handle, const StampBytes& bytes);
+    [[nodiscard]] static int Stamp(CPgmHandle& handle, const StampBytes& bytes);
 };

@@ -41,7 +41,7 @@ class CMergeSettingDataDlgModel {
     Line GetLine(int index) const;
 
     // Per group, in table order.
-    int IsGroupEnabled(int group) const;
+    [[nodiscard]] int IsGroupEnabled(int group) const;
     int GetGroupCheck(int group) const;
     // A disabled group stays unchecked.
     void SetGroupCheck(int group, int checked);
@@ -51,7 +51,7 @@ class CMergeSettingDataDlgModel {
 
     // The run button: for a direction asks whether to go on (No preselected). 1 when the dialog
     // may close with the choices, 0 when the user stays in it.
-    int ConfirmRun() const;
+    [[nodiscard]] int ConfirmRun() const;
     // The choices into the request, when the dialog closes with OK.
     void StoreChoices(CMergeSettingDataRequest& request) const;
 

@@ -20,13 +20,13 @@ enum class MergeChoice { NoMerge, VekToReg, RegToVek };
 class CMergeSettingDataRequest : public tk73::DialogRequest {
   public:
     // The dialog works on its own copies of the lists.
-    CMergeSettingDataRequest(std::vector<tagMISMATCHINFO> mismatches, std::vector<int> groups)
-        : mismatches(std::move(mismatches)), groups(std::move(groups)) {}
+    CMergeSettingDataRequest(std::vector<tagMISMATCHINFO> mismatchList, std::vector<int> groupList)
+        : mismatches(std::move(mismatchList)), groups(std::move(groupList)) {}
 
     std::string_view dialogName() const override { return kMergeDialogName; }
 
     // Whether the group of the key was checked (0 for a key of no group).
-    int IsChecked(int fileNo) const {
+    [[nodiscard]] int IsChecked(int fileNo) const {
         const int index = tk73pgm::mergeGroupIndex(fileNo);
         return index < 0 ? 0 : checks[static_cast<size_t>(index)];
     }

@@ -36,10 +36,10 @@ const std::array<MergeGroup, kMergeGroupCount>& mergeGroups();
 // The group of the key, or null.
 const MergeGroup* findMergeGroup(int fileNo);
 // The group's position in mergeGroups(), or -1.
-int mergeGroupIndex(int fileNo);
+[[nodiscard]] int mergeGroupIndex(int fileNo);
 // The menu 28 item at a position of the item table (0 to 54), and the reverse (-1 for an item
 // that is not in the table).
-int mergeItemAt(int position);
-int mergeItemPosition(int item);
+[[nodiscard]] int mergeItemAt(int position);
+[[nodiscard]] int mergeItemPosition(int item);
 
 }  // namespace tk73pgm

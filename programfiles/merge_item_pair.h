@@ -38,15 +38,15 @@ MergeItemPair resolveMergeItem(CPgmHandle& reg, CPgmHandle& vek, int item);
 RecordRange commonRecords(const RecordRange& a, const RecordRange& b);
 
 // Reads the item over the records into values; false when any record cannot be read.
-bool readItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& range,
-                    PGMITEMDATAARRAY& values);
+[[nodiscard]] bool readItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& range,
+                                  PGMITEMDATAARRAY& values);
 
 // Writes the values of the records into the item. A record whose value cannot be written (a
 // number too wide for the target's item) or was unreadable at its source (a number beyond 64
 // bits) keeps its value, and the other records are still written; false when any record was not
 // written.
-bool writeItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& range,
-                     PGMITEMDATAARRAY& values);
+[[nodiscard]] bool writeItemValues(CPgmHandle& handle, tagPGMITEMDEF item, const RecordRange& range,
+                                   PGMITEMDATAARRAY& values);
 
 // Text without the blanks that pad it to its item's width.
 std::string withoutPadding(const std::string& text);

@@ -8,7 +8,8 @@
 #include "programfiles/merge_positions_301.h"
 
 CMergeSettingData::CMergeSettingData(int storeNo) {
-    CMergeSettingData::Initialize(storeNo);
+    // A store that cannot be read leaves the object without files, and every merge fails.
+    (void)CMergeSettingData::Initialize(storeNo);
 }
 
 int CMergeSettingData::Initialize(int storeNo) {
@@ -107,7 +108,8 @@ int CMergeSettingData::ExecuteWithDialog(int reportMatch) {
         MergeFromRegToVek();
     }
     if (pluCopied) {
-        CCmnUpdateInfo(*this).UpdateMenuDateTime(1, 1);
+        // The records are copied; the menu's date of change only tells the register when.
+        (void)CCmnUpdateInfo(*this).UpdateMenuDateTime(1, 1);
     }
     return 1;
 }

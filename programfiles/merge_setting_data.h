@@ -20,7 +20,7 @@ class CMergeSettingData : public CCmnMainteBase {
     explicit CMergeSettingData(int storeNo);
 
     // The maintenance base's initialisation; then no item is known on either side.
-    int Initialize(int storeNo) override;
+    [[nodiscard]] int Initialize(int storeNo) override;
     // Copy every record of the selected groups (only while the mismatch list holds lines; the
     // list is emptied by a copy that succeeded). 1 on success.
     virtual int MergeFromRegToVek() = 0;
@@ -44,11 +44,11 @@ class CMergeSettingData : public CCmnMainteBase {
     int ExecuteOneRecordFromVekToReg(int file, int record);
     // What the Vek controller's own menu pages change, copied to the register: of a PLU record
     // only its item 6; of a set menu or pull-down list record everything but its name.
-    int ExecuteVekMenuRecordFromVekToReg(int file, int record);
+    [[nodiscard]] int ExecuteVekMenuRecordFromVekToReg(int file, int record);
 
     // Whether each definition has the merge item, as the last list or copy found.
-    int HasVekItem(int item) const;
-    int HasRegItem(int item) const;
+    [[nodiscard]] int HasVekItem(int item) const;
+    [[nodiscard]] int HasRegItem(int item) const;
 
     int GetMismatchInfoCount() const { return static_cast<int>(m_mismatchInfo.size()); }
     // Null for an index outside the list.
@@ -57,16 +57,16 @@ class CMergeSettingData : public CCmnMainteBase {
   protected:
     // The group's first and last position in the item table; -1 and -1 (and 0) for a file that
     // keys no group.
-    static int GetMergeFileInfo(int file, int& first, int& last);
+    [[nodiscard]] static int GetMergeFileInfo(int file, int& first, int& last);
     void AddMergeFileNoArray(int file);
-    int HasMergeFileNo(int file) const;
+    [[nodiscard]] int HasMergeFileNo(int file) const;
     void RemoveMergeFileNo(int file);
     void AddMismatchInfoArray(int file, int record, const std::string& vekName,
                               const std::string& regName, int differ);
     // Removes the lines of one group (of every group for a file that keys none).
     void ClearMismatchInfo(int file);
     // Whether the item of the file's group is one that the controller's menu pages set.
-    static int IsVekMenuItem(int file, bool isName, int item);
+    [[nodiscard]] static int IsVekMenuItem(int file, bool isName, int item);
     // Both machines present: the only case in which the merge does anything.
     int HasBothMachines() const { return HasRegister() && HasVek(); }
 

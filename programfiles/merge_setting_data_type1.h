@@ -14,7 +14,7 @@ class CMergeSettingDataType1 : public CMergeSettingData {
     explicit CMergeSettingDataType1(int storeNo);
 
     // The merge's initialisation; notes again whether the register is model 301.
-    int Initialize(int storeNo) override;
+    [[nodiscard]] int Initialize(int storeNo) override;
     int MergeFromRegToVek() override;
     int MergeFromVekToReg() override;
     int MergeRecordFromRegToVek(int file, int record) override;
@@ -32,16 +32,17 @@ class CMergeSettingDataType1 : public CMergeSettingData {
     // The position table of the item for this store's register, or null.
     const tagOffset_PGM_TBL* PositionsOf(int item) const;
     // Whether the two values of the item make a record differ (names aside).
-    bool ValuesDiffer(const tk73pgm::MergeItemPair& pair, const tagPGMITEMDATA& reg,
-                      const tagPGMITEMDATA& vek) const;
+    [[nodiscard]] bool ValuesDiffer(const tk73pgm::MergeItemPair& pair, const tagPGMITEMDATA& reg,
+                                    const tagPGMITEMDATA& vek) const;
     void CompareGroup(const tk73pgm::MergeGroup& group);
-    int MergeAll(int direction);
-    int MergeRecord(int file, int record, int direction);
+    [[nodiscard]] int MergeAll(int direction);
+    [[nodiscard]] int MergeRecord(int file, int record, int direction);
     CPgmHandle& SourceOf(int direction);
     CPgmHandle& TargetOf(int direction);
     // Copies the item's values over the records from the source handle to the target handle.
-    int CopyItem(CPgmHandle& source, CPgmHandle& target, const tk73pgm::MergeItemPair& pair,
-                 const tk73pgm::RecordRange& range, int direction);
+    [[nodiscard]] int CopyItem(CPgmHandle& source, CPgmHandle& target,
+                               const tk73pgm::MergeItemPair& pair,
+                               const tk73pgm::RecordRange& range, int direction);
 
     int m_bRegModel301 = 0;
 };

@@ -6,6 +6,6 @@
 namespace tk73pgm {
 
 // The store number; 0 when the desktop names no number.
-int currentStoreNo();
+[[nodiscard]] int currentStoreNo();
 
 }  // namespace tk73pgm

@@ -10,7 +10,8 @@ namespace {
 
 std::string mainteFile(int storeNo, int kind, int fileNo) {
     char path[TK73_MAX_PATH] = {};
-    tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, path);
+    // Empty when the store has no maintenance folder.
+    (void)tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, path);
     return path;
 }
 

@@ -32,6 +32,7 @@ int CTK73pgmPgmFile::GetRegVekPath(char* out) const {
 int CTK73pgmPgmFile::AddDefDirName(char* folder) const {
     // A register that works with a Vek controller has defaults of its own, made to fit it.
     int withVek = 0;
-    CTK73edbStore().GetWithVek(GetStoreNo(), &withVek, nullptr);
+    // A store the table does not know works without one.
+    (void)CTK73edbStore().GetWithVek(GetStoreNo(), &withVek, nullptr);
     return AecrbsAddPath(folder, withVek ? "DEFAULTVEK" : "DEFAULT");
 }

@@ -18,5 +18,5 @@ class CTK73pgmPgmFile : public CTK73pgmRegVekPgmFile {
     void CreateRegVekModelNoDirName(char* out) const override;
     int GetRegVekPath(char* out) const override;
     // "DEFAULTVEK" when the store has a Vek controller, else "DEFAULT".
-    int AddDefDirName(char* folder) const override;
+    [[nodiscard]] int AddDefDirName(char* folder) const override;
 };

@@ -24,7 +24,7 @@ struct FileBuffer {
 
 // Reads the whole file with one read into a padded buffer (the scanners of this library read
 // whole words). 0 when it cannot be opened or read, or is larger than kMaxProgramFileSize.
-int readWholeFile(const std::string& path, FileBuffer& out);
+[[nodiscard]] int readWholeFile(const std::string& path, FileBuffer& out);
 
 // A program file opened for reading and writing whose changed bytes go back to the same offsets.
 // Only the changed bytes themselves reach the file: another handle or program may have changed
@@ -40,7 +40,7 @@ class InPlaceWriter {
 
     // Opens the file for the changes of buffer, which holds what the file held when it was
     // read; 0 when it cannot be opened for writing or its size is not expectedSize.
-    int open(const std::string& path, const char* buffer, size_t expectedSize);
+    [[nodiscard]] int open(const std::string& path, const char* buffer, size_t expectedSize);
     // Notes that bytes [offset, offset + count) of the buffer have changed; a span that the
     // change does not join is written now.
     void touch(size_t offset, size_t count) {
@@ -57,7 +57,7 @@ class InPlaceWriter {
     }
     // Writes what is left and closes the file; 1 when every change reached the file (also when
     // nothing changed).
-    int close();
+    [[nodiscard]] int close();
 
   private:
     // Changes closer together than this are written as one span: reading and writing back a

@@ -13,9 +13,9 @@ class CTK73pgmPgmFileRW {
 
     // Reads the file and works out its layout; 1 on success. 0 at once when contents are held
     // already, and 0 (nothing held) for a file without a record line or one that cannot be read.
-    int ReadPgmFile();
+    [[nodiscard]] int ReadPgmFile();
     // Writes the held contents (file size bytes) back to the path, replacing the file.
-    int WritePgmFile();
+    [[nodiscard]] int WritePgmFile();
 
     int m_nFileSize = 0;
     int m_nHeaderLines = 0;
@@ -34,7 +34,7 @@ class CTK73pgmPgmFileRW {
     std::string m_path;
 
   private:
-    int FindLayout();
+    [[nodiscard]] int FindLayout();
     int CountRecords() const;
     void Clear();
     // Offset of the first occurrence of pattern in text, or -1 (as unsigned).

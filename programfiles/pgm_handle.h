@@ -44,46 +44,48 @@ class CPgmHandle {
     // Resolves item of menu from the definition file; with load, the item's maintenance file
     // is kept in the handle for later accesses. 1 on success, 0 on a missing or invalid key or
     // a file that a load or count cannot read.
-    int GetItemDef(tagPGMITEMDEF* out, int menuNo, int itemNo, int load);
+    [[nodiscard]] int GetItemDef(tagPGMITEMDEF* out, int menuNo, int itemNo, int load);
 
     // The engine of every access (operation codes above). values holds one array per item;
     // element firstValueIndex + i belongs to record firstRecord + i. Reads and writes answer 0,
     // searches the matching record; every failure is -1 (writes done before it stay written).
-    int AccessItems(int operation, tagPGMITEMDEF* items, int itemCount, int firstRecord,
-                    int recordCount, PGMITEMDATAARRAY* values, int firstValueIndex);
+    [[nodiscard]] int AccessItems(int operation, tagPGMITEMDEF* items, int itemCount,
+                                  int firstRecord, int recordCount, PGMITEMDATAARRAY* values,
+                                  int firstValueIndex);
 
     // One item in one record of the maintenance file. A character value is text (read: copied
     // with its terminator into length bytes); a number is up to 8 bytes, least significant
     // first. 1 on success.
-    int ReadItem(tagPGMITEMDEF* item, int record, void* out, int length);
-    int WriteItem(tagPGMITEMDEF* item, int record, const void* value, int length);
+    [[nodiscard]] int ReadItem(tagPGMITEMDEF* item, int record, void* out, int length);
+    [[nodiscard]] int WriteItem(tagPGMITEMDEF* item, int record, const void* value, int length);
     // Searches from startRecord for the wanted value (given as for WriteItem); the matching
     // record or -1.
-    int SearchItem(tagPGMITEMDEF* item, int startRecord, const void* wanted, int length,
-                   int forward, int caseSensitive, int inDefaults);
+    [[nodiscard]] int SearchItem(tagPGMITEMDEF* item, int startRecord, const void* wanted,
+                                 int length, int forward, int caseSensitive, int inDefaults);
     // Reads or writes the items over a range of records of the maintenance files; 1 on success.
-    int ReadItems(tagPGMITEMDEF* items, int itemCount, int firstRecord, int recordCount,
-                  PGMITEMDATAARRAY* values, int firstValueIndex);
-    int WriteItems(tagPGMITEMDEF* items, int itemCount, int firstRecord, int recordCount,
-                   PGMITEMDATAARRAY* values, int firstValueIndex);
+    [[nodiscard]] int ReadItems(tagPGMITEMDEF* items, int itemCount, int firstRecord,
+                                int recordCount, PGMITEMDATAARRAY* values, int firstValueIndex);
+    [[nodiscard]] int WriteItems(tagPGMITEMDEF* items, int itemCount, int firstRecord,
+                                 int recordCount, PGMITEMDATAARRAY* values, int firstValueIndex);
 
     // Finds the record of a function-type item through item 0 of its menu; the item becomes an
     // index-type item on that record. 0 when the record is not found.
-    int ResolveFuncItem(tagPGMITEMDEF* item, int* record);
+    [[nodiscard]] int ResolveFuncItem(tagPGMITEMDEF* item, int* record);
 
     // A name for a new working folder inside folder: "$PgmHdl_" and the millisecond tick count
     // in eight hexadecimal digits and "$", never the name handed out last and never an existing
     // file or folder. out holds TK73_MAX_PATH bytes; 0 when the name does not fit.
-    static int CreateWorkFolderName(const char* folder, char* out);
+    [[nodiscard]] static int CreateWorkFolderName(const char* folder, char* out);
 
   private:
     tk73pgm::PgmLoadedFile* FindLoaded(int fileNo);
     void DropLoaded(int fileNo);
-    int LoadItemFile(tagPGMITEMDEF& def, int load);
-    int ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector<int>& order,
-                  int firstRecord, int recordCount, PGMITEMDATAARRAY* values, int firstValueIndex);
-    int Search(int operation, tagPGMITEMDEF* items, const std::vector<int>& order, int firstRecord,
-               PGMITEMDATAARRAY* values, int firstValueIndex);
+    [[nodiscard]] int LoadItemFile(tagPGMITEMDEF& def, int load);
+    [[nodiscard]] int ReadWrite(int operation, tagPGMITEMDEF* items, const std::vector<int>& order,
+                                int firstRecord, int recordCount, PGMITEMDATAARRAY* values,
+                                int firstValueIndex);
+    [[nodiscard]] int Search(int operation, tagPGMITEMDEF* items, const std::vector<int>& order,
+                             int firstRecord, PGMITEMDATAARRAY* values, int firstValueIndex);
     std::string FilePath(int fileNo, bool inDefaults);
 
     std::list<tk73pgm::PgmLoadedFile> m_files;

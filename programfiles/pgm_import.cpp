@@ -157,10 +157,10 @@ int CTK73pgmImport::CopyBaseFields(const CTK73defReg& definition, CTK73pgmPgmFil
     const bool packed = source.m_nFieldCount != target.m_nFieldCount;
     const std::vector<tk73pgm::BaseFieldPlace> from =
         packed ? tk73pgm::packedBaseFields(m_baseFields, source.m_nNumberWidth) : m_baseFields;
-    const std::vector<tk73pgm::FieldShape> record = tk73pgm::recordShapes(definition, m_nFileNo);
+    const std::vector<tk73pgm::FieldShape> shapes = tk73pgm::recordShapes(definition, m_nFileNo);
     if (!fitsLine(from, source.m_nRecordLength) ||
         !fitsLine(m_baseFields, target.m_nRecordLength) ||
-        CheckSource(source, packed ? baseShapes(m_baseFields, record) : record) == 0) {
+        CheckSource(source, packed ? baseShapes(m_baseFields, shapes) : shapes) == 0) {
         return 0;
     }
     const int records = std::min(source.m_nRecordCount, target.m_nRecordCount);

@@ -31,27 +31,27 @@ class CTK73pgmImport {
                    const char* source, const char* target, int isVek);
 
     // 1 when imported.
-    int ImportExecute();
+    [[nodiscard]] int ImportExecute();
     // Copies the target to the target path with ".BAK" appended, replacing an older backup.
-    int ImportCreateBkup();
+    [[nodiscard]] int ImportCreateBkup();
     // Renames the backup over the target; 0 (and the target as it was) when that fails.
     int ImportRecoverBkup();
     int ImportDeleteBkup();
     int GetDetailResult() const { return m_nDetailResult; }
 
   private:
-    int CopyAllRecords(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
-                       CTK73pgmPgmFileRW& target);
-    int CopyBaseFields(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
-                       CTK73pgmPgmFileRW& target);
+    [[nodiscard]] int CopyAllRecords(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
+                                     CTK73pgmPgmFileRW& target);
+    [[nodiscard]] int CopyBaseFields(const CTK73defReg& definition, CTK73pgmPgmFileRW& source,
+                                     CTK73pgmPgmFileRW& target);
     // Reads both files; 0 when either cannot be read.
-    int ReadBoth(CTK73pgmPgmFileRW& source, CTK73pgmPgmFileRW& target) const;
+    [[nodiscard]] int ReadBoth(CTK73pgmPgmFileRW& source, CTK73pgmPgmFileRW& target) const;
     // What the question adds when the files hold different numbers of records; empty otherwise.
     static std::string RecordNote(const CTK73pgmPgmFileRW& source, const CTK73pgmPgmFileRW& target);
     // 1 when every record line of the source has the fields; otherwise shows what is wrong with
     // its first bad line and 0.
-    int CheckSource(const CTK73pgmPgmFileRW& source,
-                    const std::vector<tk73pgm::FieldShape>& fields) const;
+    [[nodiscard]] int CheckSource(const CTK73pgmPgmFileRW& source,
+                                  const std::vector<tk73pgm::FieldShape>& fields) const;
     std::string BackupPath() const;
 
     int m_nFileNo;

@@ -29,6 +29,7 @@ std::vector<FieldShape> recordShapes(const CTK73defReg& definition, int fileNo);
 // enclosed in double quotes at its width, hexadecimal digits (0-9, A-F) where the field holds
 // digits; the line ended by CR LF. Otherwise what is wrong with the first line that is not
 // right, beginning "line N" (the file's lines counted from 1).
-std::string checkRecordLines(const CTK73pgmPgmFileRW& file, const std::vector<FieldShape>& fields);
+[[nodiscard]] std::string checkRecordLines(const CTK73pgmPgmFileRW& file,
+                                           const std::vector<FieldShape>& fields);
 
 }  // namespace tk73pgm

@@ -16,11 +16,11 @@ inline constexpr int kLastRecord = 999999;
 // Record numbers have at most six digits: a first record or function number beyond
 // kLastRecord is invalid, and a count is cut where the range would pass kLastRecord, so that
 // first record + count never overflows.
-int parseItemMemory(std::string_view text, tagPGMITEMDEF& def);
+[[nodiscard]] int parseItemMemory(std::string_view text, tagPGMITEMDEF& def);
 
 // "ITEM_%03d": "type,D<position>,width" with type CHAR, DIGIT, BIT or HEX (any letter case).
 // For BIT the width is a bit mask (1, 2, 4 or 8) and becomes the number of its lowest set bit.
 // Sets data type, position and width; 0 when a token is missing or invalid.
-int parseItemLayout(std::string_view text, tagPGMITEMDEF& def);
+[[nodiscard]] int parseItemLayout(std::string_view text, tagPGMITEMDEF& def);
 
 }  // namespace tk73pgm

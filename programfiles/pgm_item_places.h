@@ -29,7 +29,7 @@ class ItemPlaces {
 
     // Moves to the record's line (staying when it is there already); false when the file has no
     // such record.
-    bool seek(long record) {
+    [[nodiscard]] bool seek(long record) {
         if (record == record_) {
             return true;
         }
@@ -55,7 +55,7 @@ class ItemPlaces {
     bool usesLayout() const { return useLayout_; }
     // The place of item k (in the order given) in the line; false when its field or the room
     // for the item is missing.
-    bool place(size_t k, ItemPlace& out) {
+    [[nodiscard]] bool place(size_t k, ItemPlace& out) {
         if (useLayout_) {
             const Learned& learned = learned_[k];
             out = {start_ + learned.place.first, start_ + learned.place.fieldFirst,
@@ -71,7 +71,7 @@ class ItemPlaces {
     unsigned layouts() const { return layouts_; }
     // Where item k stands in a line of the learned layout, from the line's start; false when it
     // does not fit there.
-    bool placeInLayout(size_t k, ItemPlace& place) const {
+    [[nodiscard]] bool placeInLayout(size_t k, ItemPlace& place) const {
         place = learned_[k].place;
         return learned_[k].fits;
     }
@@ -86,8 +86,8 @@ class ItemPlaces {
         ItemPlace place;
         bool fits = false;
     };
-    bool learn();
-    bool walk(size_t k, ItemPlace& out);
+    [[nodiscard]] bool learn();
+    [[nodiscard]] bool walk(size_t k, ItemPlace& out);
 
     const PgmLoadedFile& file_;
     std::vector<const tagPGMITEMDEF*> items_;

@@ -22,8 +22,8 @@ namespace tk73pgm {
 
 // The item's characters inside the field: first offset and count (one character for a bit
 // item). 0 when the field holds fewer characters than the item needs.
-inline int itemCharacters(const FieldSpan& field, const tagPGMITEMDEF& def, size_t& first,
-                          size_t& count) {
+[[nodiscard]] inline int itemCharacters(const FieldSpan& field, const tagPGMITEMDEF& def,
+                                        size_t& first, size_t& count) {
     if (def.nPosition < 1 || def.nWidth < 1) {
         return 0;
     }
@@ -50,7 +50,7 @@ inline constexpr struct DigitTable {
 
 // The value of a digit in the base (10, or 16 with upper-case letters), or -1. A table, as
 // hexadecimal digits mix numbers and letters too unpredictably for branches.
-inline int digitValue(char c, unsigned base) {
+[[nodiscard]] inline int digitValue(char c, unsigned base) {
     const unsigned value = kDigitTable.value[static_cast<unsigned char>(c)];
     return value < base ? static_cast<int>(value) : -1;
 }
@@ -106,7 +106,7 @@ inline int64_t fewDigits(const char* p, size_t count) {
 // leadingNumber for any count: decimal digits are taken eight at a time while they last, and
 // the rest of a number of at most 19 digits (which always fits) at once.
 template <unsigned Base>
-int leadingNumberOfAnyWidth(const char* chars, size_t count, uint64_t& value) {
+[[nodiscard]] int leadingNumberOfAnyWidth(const char* chars, size_t count, uint64_t& value) {
     // Below this, one more digit cannot overflow.
     constexpr uint64_t kSafe = UINT64_MAX / Base - Base;
     // Summed in a local: value may be memory that the characters could alias.
@@ -152,7 +152,7 @@ int leadingNumberOfAnyWidth(const char* chars, size_t count, uint64_t& value) {
 // a constant, so that the multiplication is a shift or two additions. A decimal item of up to
 // eight digits, all of them digits, is read in one step. The characters lie in a FileBuffer.
 template <unsigned Base>
-inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
+[[nodiscard]] inline int leadingNumber(const char* chars, size_t count, uint64_t& value) {
     if constexpr (Base == 10) {
         if (count - 1 < 8) {
             const int64_t digits = fewDigits(chars, count);
@@ -209,8 +209,8 @@ inline auto forDataType(int dataType, Use&& use) {
 // not a hexadecimal digit). A number beyond 64 bits is one record's unreadable value, not a
 // broken file: it reads as 0 with length 0.
 template <int DataType>
-inline int readItemValueOf(const char* item, const tagPGMITEMDEF& def, tagPGMITEMDATA& out,
-                           bool mayHoldQuotes) {
+[[nodiscard]] inline int readItemValueOf(const char* item, const tagPGMITEMDEF& def,
+                                         tagPGMITEMDATA& out, bool mayHoldQuotes) {
     const size_t width = static_cast<size_t>(def.nWidth);
     if constexpr (DataType == PGM_DATA_CHAR) {
         size_t count = width;
@@ -238,8 +238,8 @@ inline int readItemValueOf(const char* item, const tagPGMITEMDEF& def, tagPGMITE
 
 // Reads the item's value from its characters at first, as readItemValueOf for its data type; 0
 // for an unknown data type.
-inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
-                         tagPGMITEMDATA& out, bool mayHoldQuotes) {
+[[nodiscard]] inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& def,
+                                       tagPGMITEMDATA& out, bool mayHoldQuotes) {
     return forDataType(def.nDataType, [&](auto type) {
         return readItemValueOf<decltype(type)::value>(bytes + first, def, out, mayHoldQuotes);
     });
@@ -247,7 +247,7 @@ inline int readItemValue(const char* bytes, size_t first, const tagPGMITEMDEF& d
 
 // Whether the number has at most width digits in the base.
 template <unsigned Base>
-inline bool numberFits(uint64_t value, size_t width) {
+[[nodiscard]] inline bool numberFits(uint64_t value, size_t width) {
     if constexpr (Base == 16) {
         return width >= 16 || (value >> (4 * width)) == 0;
     } else {
@@ -340,11 +340,11 @@ class ItemMatcher {
     // for a number beyond 64 bits, which equals no wanted number), -1 when the characters or the
     // wanted value cannot be compared (a bit item on a character that is not a hexadecimal
     // digit, a wanted number wider than the item).
-    int match(const char* bytes, size_t first) const;
+    [[nodiscard]] int match(const char* bytes, size_t first) const;
 
   private:
     // Whether the wanted text stands at item (which has count characters from there on).
-    bool textAt(const char* item, size_t count) const;
+    [[nodiscard]] bool textAt(const char* item, size_t count) const;
 
     int32_t dataType_;
     int32_t bitNumber_;

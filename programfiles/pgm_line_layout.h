@@ -21,11 +21,11 @@ class LineLayout {
     // Learns fields 1 to maxIndex from the line at lineStart of the bytes. false (nothing
     // learned) when the line cannot serve: a field is missing, the last field that is needed
     // ends the line, or a quote, comma or control byte stands inside the fields' text.
-    bool learn(const char* bytes, size_t size, size_t lineStart, int maxIndex);
+    [[nodiscard]] bool learn(const char* bytes, size_t size, size_t lineStart, int maxIndex);
     void forget() { fields_.clear(); }
 
     // Whether the line at lineStart splits into the learned fields.
-    bool matches(const char* bytes, size_t size, size_t lineStart) const {
+    [[nodiscard]] bool matches(const char* bytes, size_t size, size_t lineStart) const {
         return !fields_.empty() && lineStart + prefix_ <= size &&
                blocksMatch(bytes + lineStart, blocks_.data(), blocks_.size(), wide_);
     }

@@ -30,7 +30,8 @@ inline uint64_t controlBytes(uint64_t word) {
 // Whether the blocks at p (32 bytes each) have, among their counted bytes, quotes and commas
 // exactly where the expectations put them and no control byte. p lies in a FileBuffer, whose
 // padding makes every block readable. Eight bytes at a time, on any processor.
-inline bool blocksMatchByWords(const char* p, const BlockExpectation* expected, size_t blocks) {
+[[nodiscard]] inline bool blocksMatchByWords(const char* p, const BlockExpectation* expected,
+                                             size_t blocks) {
     uint64_t differences = 0;
     for (size_t i = 0; i < blocks; ++i, p += 32) {
         const auto* quotes = reinterpret_cast<const char*>(expected[i].quotes);
@@ -48,7 +49,8 @@ inline bool blocksMatchByWords(const char* p, const BlockExpectation* expected, 
 
 #if defined(TK73PGM_SSE2)
 // The same, sixteen bytes at once, with one test at the end.
-inline bool blocksMatchBySse2(const char* p, const BlockExpectation* expected, size_t blocks) {
+[[nodiscard]] inline bool blocksMatchBySse2(const char* p, const BlockExpectation* expected,
+                                            size_t blocks) {
     const __m128i quote = _mm_set1_epi8('"');
     const __m128i comma = _mm_set1_epi8(',');
     // A byte is below a blank when the larger of it and 0x1F is 0x1F.
@@ -105,7 +107,8 @@ __attribute__((target("avx2"))) inline bool blocksMatchByAvx2(const char* p,
 #endif
 
 // blocksMatch by the widest way the processor has (wide: hasAvx2, asked once by the caller).
-inline bool blocksMatch(const char* p, const BlockExpectation* expected, size_t blocks, bool wide) {
+[[nodiscard]] inline bool blocksMatch(const char* p, const BlockExpectation* expected,
+                                      size_t blocks, bool wide) {
 #if defined(TK73PGM_AVX2)
     if (wide) {
         return blocksMatchByAvx2(p, expected, blocks);

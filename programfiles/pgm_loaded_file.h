@@ -18,7 +18,7 @@ struct PgmLoadedFile {
 
     int recordCount() const { return static_cast<int>(records.size()); }
     // The start of record n's line; 0 when the file has no such record.
-    int recordLine(long record, size_t& start) const {
+    [[nodiscard]] int recordLine(long record, size_t& start) const {
         if (record < 1 || record > static_cast<long>(records.size())) {
             return 0;
         }
@@ -29,6 +29,6 @@ struct PgmLoadedFile {
 
 // Reads the file and collects its record lines, at most limit of them (limit < 0: all); 0 when
 // it cannot be read.
-int loadPgmFile(const std::string& path, int fileNo, long limit, PgmLoadedFile& out);
+[[nodiscard]] int loadPgmFile(const std::string& path, int fileNo, long limit, PgmLoadedFile& out);
 
 }  // namespace tk73pgm

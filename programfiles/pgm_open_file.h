@@ -15,9 +15,9 @@ class PgmOpenFile {
     // Opens the file at path for the access. loaded is the handle's copy of it or null; reads
     // use it, writes change it together with the file so that the two stay alike. 0 when the
     // file cannot be read, or opened for writing.
-    int open(const std::string& path, PgmLoadedFile* loaded, bool forWrite);
+    [[nodiscard]] int open(const std::string& path, PgmLoadedFile* loaded, bool forWrite);
     // Writes the changes to the file (when opened for writing) and lets it go; 1 on success.
-    int close();
+    [[nodiscard]] int close();
 
     const PgmLoadedFile& file() const { return *file_; }
     // The held bytes, for a write to change in place; every change is reported to changed.

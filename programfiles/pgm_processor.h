@@ -15,7 +15,7 @@ namespace tk73pgm {
 
 // Whether the processor (and the system) can run the functions marked target("avx2").
 #if defined(TK73PGM_AVX2)
-inline bool hasAvx2() {
+[[nodiscard]] inline bool hasAvx2() {
     static const bool has = [] {
         __builtin_cpu_init();
         return __builtin_cpu_supports("avx2") != 0;
@@ -23,7 +23,7 @@ inline bool hasAvx2() {
     return has;
 }
 #else
-inline bool hasAvx2() {
+[[nodiscard]] inline bool hasAvx2() {
     return false;
 }
 #endif

@@ -22,10 +22,11 @@ struct FileItems {
 
 // Reads the items of records first to end - 1 into their values; false at the first record or
 // item that fails.
-bool readRecords(const PgmLoadedFile& file, const FileItems& access, long first, long end);
+[[nodiscard]] bool readRecords(const PgmLoadedFile& file, const FileItems& access, long first,
+                               long end);
 
 // Writes the values into the items of records first to end - 1; false at the first record or
 // item that fails (what was written before stays written).
-bool writeRecords(PgmOpenFile& open, const FileItems& access, long first, long end);
+[[nodiscard]] bool writeRecords(PgmOpenFile& open, const FileItems& access, long first, long end);
 
 }  // namespace tk73pgm

@@ -25,7 +25,7 @@ struct FieldSpan {
 // read whole words.
 
 // Whether the line ends at p: a NUL, a LF, or a CR before a LF or a NUL.
-inline bool atLineEnd(const char* p) {
+[[nodiscard]] inline bool atLineEnd(const char* p) {
     return *p == '\n' || *p == '\0' || (*p == '\r' && (p[1] == '\n' || p[1] == '\0'));
 }
 
@@ -113,7 +113,7 @@ inline const char* findDelimiterOrBreak(const char* p, char delimiter) {
 // Moves over the field that starts at pos. Fills span and sets pos to the start of the next
 // field; last tells whether the line ends after this field. 0 when a quoted field has no
 // closing quote on its line.
-inline int nextField(const char* bytes, size_t& pos, FieldSpan& span, bool& last) {
+[[nodiscard]] inline int nextField(const char* bytes, size_t& pos, FieldSpan& span, bool& last) {
     const char* p = bytes + pos;
     if (*p == '"') {
         // A quoted field ends at a quote followed by "," or the line's end.
@@ -152,7 +152,7 @@ class FieldCursor {
 
     // The field with the 1-based index (field 1 is the first after the record number); 0 when
     // the line has no such field. Goes on from the field found last when index is not smaller.
-    int seek(int index, FieldSpan& span) {
+    [[nodiscard]] int seek(int index, FieldSpan& span) {
         if (index < 1) {
             return 0;
         }

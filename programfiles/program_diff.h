@@ -16,7 +16,7 @@ struct FieldDifference {
 };
 
 // false with the reason in error when a file cannot be read or the layouts differ.
-bool DiffProgramFiles(const std::string& left, const std::string& right,
-                      std::vector<FieldDifference>& out, std::string& error);
+[[nodiscard]] bool DiffProgramFiles(const std::string& left, const std::string& right,
+                                    std::vector<FieldDifference>& out, std::string& error);
 
 }  // namespace tk73pgm

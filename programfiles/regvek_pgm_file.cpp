@@ -68,7 +68,7 @@ void CTK73pgmRegVekPgmFile::Initialize(int storeNo, int kind) {
 
 int CTK73pgmRegVekPgmFile::GetMaintePath(char* out, int create) const {
     if (storeNo_ <= 0 || mainteFolder_.empty()) {
-        tk73::putPath(out, "");
+        (void)tk73::putPath(out, "");  // empties out
         return 0;
     }
     if (!tk73::putPath(out, mainteFolder_)) {
@@ -124,7 +124,7 @@ int CTK73pgmRegVekPgmFile::CreatePgmFileName(int fileNo, char* out, int withExt,
 
 int CTK73pgmRegVekPgmFile::CreateMainteFullPath(int fileNo, char* out) const {
     if (storeNo_ < 1 || mainteFolder_.empty()) {
-        tk73::putPath(out, "");
+        (void)tk73::putPath(out, "");  // empties out
         return 0;
     }
     const std::string path = joined(mainteFolder_, pgmFileName(fileNo, ".TXT"));
@@ -133,7 +133,7 @@ int CTK73pgmRegVekPgmFile::CreateMainteFullPath(int fileNo, char* out) const {
 
 int CTK73pgmRegVekPgmFile::CreateDefaultFullPath(int fileNo, char* out) const {
     if (storeNo_ < 1 || defaultFolder_.empty()) {
-        tk73::putPath(out, "");
+        (void)tk73::putPath(out, "");  // empties out
         return 0;
     }
     const std::string path = joined(defaultFolder_, pgmFileName(fileNo, ".TXT"));

@@ -25,10 +25,10 @@ class CTK73pgmRegVekPgmFile {
     // "M001" for the register, "O001" for the Vek controller; out holds 5 bytes.
     virtual void CreateRegVekModelNoDirName(char* out) const = 0;
     // The register or Vek definition folder; 1 when it is configured.
-    virtual int GetRegVekPath(char* out) const = 0;
+    [[nodiscard]] virtual int GetRegVekPath(char* out) const = 0;
     // Appends the name of the model's default folder to the TK73_MAX_PATH buffer; 0 when it
     // does not fit.
-    virtual int AddDefDirName(char* folder) const = 0;
+    [[nodiscard]] virtual int AddDefDirName(char* folder) const = 0;
 
     // The maintenance folder ("S%03d", "M001" or "O001", "MAINTE" in the database folder); with
     // create 1 a missing folder is made with its parents. 0 for a store number below 1, an
@@ -50,8 +50,8 @@ class CTK73pgmRegVekPgmFile {
     // The number with leading zeros to width digits; out holds at least 12 bytes.
     static void ConvFileNoToString(int fileNo, char* out, int width);
     static void ConvFieldNoToString(int fieldNo, char* out);
-    static int ConvFileNoToInt(const char* text);
-    static int ConvFieldNoToInt(const char* text);
+    [[nodiscard]] static int ConvFileNoToInt(const char* text);
+    [[nodiscard]] static int ConvFieldNoToInt(const char* text);
     // The number in a program file's name: its characters from the fifth on (seven at most).
     static int GetFileNoFromFileName(const char* path);
 
@@ -60,8 +60,8 @@ class CTK73pgmRegVekPgmFile {
     int CopyPgmFileDefaultToMainte(int fileNo, int overwrite) const;
     // 1 when the incoming file may replace the current one; warns through the user-interaction
     // seam under the caption when its first line differs or when a data file grows.
-    int DiffPgmFile(int fileNo, const char* current, const char* incoming,
-                    const std::string& caption) const;
+    [[nodiscard]] int DiffPgmFile(int fileNo, const char* current, const char* incoming,
+                                  const std::string& caption) const;
 
     int GetStoreNo() const { return storeNo_; }
     const STORE_EDB& GetStore() const { return store_; }

@@ -18,5 +18,5 @@ class CTK73pgmVekPgmFile : public CTK73pgmRegVekPgmFile {
     void CreateRegVekModelNoDirName(char* out) const override;
     int GetRegVekPath(char* out) const override;
     // Always "DEFAULT".
-    int AddDefDirName(char* folder) const override;
+    [[nodiscard]] int AddDefDirName(char* folder) const override;
 };

@@ -20,10 +20,10 @@ class DuplicateCheck {
     // Takes the record's new value.
     void Set(int record, const std::string& value);
     // Another record that holds the record's value, or 0 when none does or the value is unset.
-    int OtherHolder(int record) const;
+    [[nodiscard]] int OtherHolder(int record) const;
 
   private:
-    bool IsUnset(const std::string& value) const;
+    [[nodiscard]] bool IsUnset(const std::string& value) const;
 
     std::vector<std::string> values_;
     char filler_;

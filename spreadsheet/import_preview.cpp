@@ -304,7 +304,10 @@ bool applyImport(const ProgramSheet& target, const ImportPreview& preview, Apply
             error = "The program file has changed since the preview; nothing was written.";
             return false;
         }
-        records.Write(change.record, column, change.stored);
+        if (!records.Write(change.record, column, change.stored)) {
+            error = "The program file " + target.path + " cannot take the change; it is as it was.";
+            return false;
+        }
     }
     if (!records.Save()) {
         error = "The program file " + target.path + " cannot be written; it is as it was.";

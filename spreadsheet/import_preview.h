@@ -50,15 +50,15 @@ struct ImportPreview {
 // program file. false with the reason, in the code page, when there is nothing to preview: the
 // file cannot be read, holds another model's data or no sheet of the file, or its sheet has no
 // header row with the record number and at least one field.
-bool previewImport(const ProgramSheet& target, const std::string& sheetFile, ImportPreview& out,
-                   std::string& error);
+[[nodiscard]] bool previewImport(const ProgramSheet& target, const std::string& sheetFile,
+                                 ImportPreview& out, std::string& error);
 
 enum class ApplyChoice { AllOrNothing, ValidRowsOnly };
 
 // Writes the preview's changes into the program file, replacing it at once. With AllOrNothing a
 // refused row writes nothing at all. false with the reason when nothing was written: a refusal,
 // or a program file that changed since the preview or cannot be written.
-bool applyImport(const ProgramSheet& target, const ImportPreview& preview, ApplyChoice choice,
-                 std::string& error);
+[[nodiscard]] bool applyImport(const ProgramSheet& target, const ImportPreview& preview,
+                               ApplyChoice choice, std::string& error);
 
 }  // namespace tk73sheet

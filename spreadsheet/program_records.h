@@ -18,7 +18,7 @@ class ProgramRecords {
     explicit ProgramRecords(const std::string& path) : file_(path.c_str()) {}
 
     // false when the file cannot be read or holds no record line.
-    bool Read() { return file_.ReadPgmFile() == 1; }
+    [[nodiscard]] bool Read() { return file_.ReadPgmFile() == 1; }
     int Count() const { return file_.m_nRecordCount; }
 
     // The stored values of the columns in record (1 to Count()), in the order of the columns;
@@ -29,10 +29,10 @@ class ProgramRecords {
     std::optional<std::string> Value(int record, const SheetColumn& column) const;
     // Writes the value (the column's width) over the column's value in the record; false when
     // the record line lacks the item.
-    bool Write(int record, const SheetColumn& column, std::string_view value);
+    [[nodiscard]] bool Write(int record, const SheetColumn& column, std::string_view value);
     // Replaces the file with the changed records at once: a crash leaves the old or the new
     // file, never half of either.
-    bool Save() { return file_.WritePgmFile() == 1; }
+    [[nodiscard]] bool Save() { return file_.WritePgmFile() == 1; }
 
   private:
     // Offsets of the columns' values in the bytes (the columns in record order).

@@ -15,7 +15,7 @@ namespace tk73sheet {
 
 // Writes the workbook to out (replacing it only once it is complete). false with the reason when
 // a program file cannot be read or the workbook cannot be written; out is then as it was.
-bool exportWorkbook(const std::vector<ProgramSheet>& files, const std::string& out,
-                    std::string& error);
+[[nodiscard]] bool exportWorkbook(const std::vector<ProgramSheet>& files, const std::string& out,
+                                  std::string& error);
 
 }  // namespace tk73sheet

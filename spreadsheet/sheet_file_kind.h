@@ -16,7 +16,7 @@ SheetFileKind sheetFileKind(const std::string& path);
 
 // Reads a spreadsheet file of any of the three spreadsheet kinds (a CSV file's one sheet takes
 // csvSheetName); false with the reason when it cannot be read.
-bool readWorkbook(const std::string& path, const std::string& codePage,
-                  const std::string& csvSheetName, Workbook& out, std::string& error);
+[[nodiscard]] bool readWorkbook(const std::string& path, const std::string& codePage,
+                                const std::string& csvSheetName, Workbook& out, std::string& error);
 
 }  // namespace tk73sheet

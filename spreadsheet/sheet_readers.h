@@ -14,12 +14,12 @@ inline constexpr int kMaxSheetRows = 1048576;
 inline constexpr int kMaxSheetColumns = 16384;
 
 // Each answers false with the reason, in English, when the file is not of its kind or is damaged.
-bool readXlsx(const std::string& path, Workbook& out, std::string& error);
-bool readOds(const std::string& path, Workbook& out, std::string& error);
+[[nodiscard]] bool readXlsx(const std::string& path, Workbook& out, std::string& error);
+[[nodiscard]] bool readOds(const std::string& path, Workbook& out, std::string& error);
 // A CSV file as a spreadsheet saves it: comma, semicolon or tab between values, quoted or not,
 // UTF-8 with or without its byte order mark, or else the code page's bytes. One sheet, named
 // sheetName.
-bool readSheetCsv(const std::string& bytes, const std::string& codePage,
-                  const std::string& sheetName, Workbook& out, std::string& error);
+[[nodiscard]] bool readSheetCsv(const std::string& bytes, const std::string& codePage,
+                                const std::string& sheetName, Workbook& out, std::string& error);
 
 }  // namespace tk73sheet

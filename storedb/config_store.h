@@ -5,9 +5,9 @@
 class CConfigStore {
   public:
     // Each answers 1 when the dialog ended with OK and the store was written, else 0.
-    int CreateStore();
-    int EditStore(int storeNo);
-    int CopyStore(int sourceStoreNo);
+    [[nodiscard]] int CreateStore();
+    [[nodiscard]] int EditStore(int storeNo);
+    [[nodiscard]] int CopyStore(int sourceStoreNo);
     // The store the last successful call wrote; 0 before one.
     int GetStoreNo() const { return storeNo_; }
 

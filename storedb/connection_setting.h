@@ -20,7 +20,7 @@ class ConnectionSetting : public StoreConnections {
 
     // The dialog's OK: writes the connections. False when a table could not be written; the
     // tables are then as they were.
-    bool apply();
+    [[nodiscard]] bool apply();
 
   private:
     explicit ConnectionSetting(const STORE_EDB& store) : store_(store) {}

@@ -107,13 +107,15 @@ ConnectionType readConnectionType(const STORE_EDB& store, int kind) {
 
 int writeConnectionType(int storeNo, int kind, const ConnectionType& connection) {
     STORE_MANAGE before;
-    machineTable(storeNo, kind)->GetRegister(&before);
+    // A store without a block has an empty one: every machine of the write is then new.
+    (void)machineTable(storeNo, kind)->GetRegister(&before);
     const int written = connection.mode != kConnectManual
                             ? EmptyMachineList(storeNo, kind)
                             : WriteMachineList(storeNo, kind, connection.addresses);
     if (written == 1 && kind != kVek) {
         STORE_MANAGE after;
-        machineTable(storeNo, kind)->GetRegister(&after);
+        // Written a moment ago; an empty block would only leave the snapshots as they are.
+        (void)machineTable(storeNo, kind)->GetRegister(&after);
         followRegisterSnapshots(storeNo, before, after);
     }
     return written;

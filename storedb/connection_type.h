@@ -25,7 +25,7 @@ struct ConnectionType {
 };
 
 // Whether an address field holds nothing but its separators (the user typed no digit).
-bool isBlankIpAddress(std::string_view text);
+[[nodiscard]] bool isBlankIpAddress(std::string_view text);
 // Up to four decimal fields of 0 to 255 separated by full stops; a field left empty counts as 0,
 // as in an address field. nullopt for anything else (a letter, a fifth field, 256, a blank text).
 std::optional<uint32_t> parseIpAddress(std::string_view text);
@@ -44,7 +44,7 @@ class IpAddressList {
     // Appends the address unless the list holds it already or is full.
     AddResult add(uint32_t address);
     // Removes the address at the position; false when there is none.
-    bool removeAt(int index);
+    [[nodiscard]] bool removeAt(int index);
 
   private:
     std::vector<uint32_t> addresses_;
@@ -55,6 +55,6 @@ class IpAddressList {
 // machines in use in machine order.
 ConnectionType readConnectionType(const STORE_EDB& store, int kind);
 // Writes the list of one side; the addresses count only in manual mode.
-int writeConnectionType(int storeNo, int kind, const ConnectionType& connection);
+[[nodiscard]] int writeConnectionType(int storeNo, int kind, const ConnectionType& connection);
 
 }  // namespace tk73store

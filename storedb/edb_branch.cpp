@@ -38,7 +38,8 @@ std::vector<EdbRow> rowsOf(const std::vector<BRANCH_EDB>& branches) {
 
 CTK73edbBranch::CTK73edbBranch() {
     std::vector<EdbRow> rows;
-    connection_.ReadTable(tk73store::kBranchTable, tk73store::branchColumns(), rows);
+    // A table that cannot be read has no rows here, and the connection refuses to rewrite it.
+    (void)connection_.ReadTable(tk73store::kBranchTable, tk73store::branchColumns(), rows);
     for (const EdbRow& row : rows) {
         if (branches_.size() == EDB_MAX_BRANCH) {
             break;

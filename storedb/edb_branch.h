@@ -18,17 +18,17 @@ class CTK73edbBranch {
     int GetNewBranchNo() const { return GetBranchCnt() + 1; }
 
     // The lookups clear out first, so a failed one leaves an empty record.
-    int GetBranchFromIndex(int index, BRANCH_EDB* out) const;
+    [[nodiscard]] int GetBranchFromIndex(int index, BRANCH_EDB* out) const;
     // Branch 0 answers the "NO USE" record without consulting the table.
-    int GetBranchFromBranchNo(int branchNo, BRANCH_EDB* out) const;
+    [[nodiscard]] int GetBranchFromBranchNo(int branchNo, BRANCH_EDB* out) const;
 
     // Appends the branch and rewrites the table; a 65th branch is refused.
-    int AddBranch(const BRANCH_EDB& branch);
+    [[nodiscard]] int AddBranch(const BRANCH_EDB& branch);
     // The branch at position branchNo - 1 takes the new content; the table is rewritten.
-    int UpdateBranch(const BRANCH_EDB& branch);
+    [[nodiscard]] int UpdateBranch(const BRANCH_EDB& branch);
 
   private:
-    int Rewrite(const std::vector<BRANCH_EDB>& branches);
+    [[nodiscard]] int Rewrite(const std::vector<BRANCH_EDB>& branches);
 
     tk73store::EdbConnection connection_;
     std::vector<BRANCH_EDB> branches_;

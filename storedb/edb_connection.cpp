@@ -1,6 +1,7 @@
 #include "storedb/edb_connection.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "base/database_frame.h"
 #include "base/file_utils.h"
@@ -11,6 +12,13 @@
 #include "platform/whole_file.h"
 
 namespace tk73store {
+namespace {
+
+struct ReaderDeleter {
+    void operator()(SFR* reader) const { AecrdbDeleteSFR(reader); }
+};
+
+}  // namespace
 
 EdbConnection::EdbConnection() : frame_(AecrdbCreateDBC(nullptr)) {}
 
@@ -45,7 +53,8 @@ bool EdbConnection::ReadRows(const char* table, const EdbColumns& columns,
     if (frame_ == nullptr) {
         return false;
     }
-    SFR* reader = AecrdbCreateSFR(frame_, table);
+    const std::unique_ptr<SFR, ReaderDeleter> owner(AecrdbCreateSFR(frame_, table));
+    SFR* reader = owner.get();
     if (reader == nullptr) {
         return false;
     }
@@ -60,7 +69,6 @@ bool EdbConnection::ReadRows(const char* table, const EdbColumns& columns,
         }
         rows.push_back(std::move(row));
     }
-    AecrdbDeleteSFR(reader);
     if (!read) {
         rows.clear();
     }
@@ -72,6 +80,8 @@ bool EdbConnection::WriteTable(const char* table, const EdbColumns& columns,
     if (frame_ == nullptr) {
         return false;
     }
+    // No owner deletes the writer: deleting it replaces the table with the records written so
+    // far. Nothing between here and the end throws.
     SFW* writer = AecrdbCreateSFW(frame_, table);
     if (writer == nullptr) {
         return false;
@@ -102,7 +112,9 @@ bool EdbConnection::RewriteTable(const char* table, const EdbColumns& columns,
     if (WriteTable(table, columns, rows)) {
         return true;
     }
-    WriteTable(table, columns, before);
+    // The rewrite has failed either way; writing the former rows back only mends a table that
+    // was partly replaced, and when that fails too the table is as the first write left it.
+    (void)WriteTable(table, columns, before);
     return false;
 }
 

@@ -32,23 +32,26 @@ class EdbConnection {
     // A table whose file is there but cannot be read (cut short, damaged) is then refused to
     // every rewrite through this connection: the caller holds none of its records, and a
     // rewrite from what it holds would drop them all.
-    bool ReadTable(const char* table, const EdbColumns& columns, std::vector<EdbRow>& rows);
+    [[nodiscard]] bool ReadTable(const char* table, const EdbColumns& columns,
+                                 std::vector<EdbRow>& rows);
     // Replaces the table with the rows. When the new table cannot be written whole, the rows of
     // before are written back, so that a failed change leaves the table as it was. False, with
     // the file untouched, for a table this connection could not read.
-    bool RewriteTable(const char* table, const EdbColumns& columns, const std::vector<EdbRow>& rows,
-                      const std::vector<EdbRow>& before) const;
+    [[nodiscard]] bool RewriteTable(const char* table, const EdbColumns& columns,
+                                    const std::vector<EdbRow>& rows,
+                                    const std::vector<EdbRow>& before) const;
 
     // True only when the database folder was missing and has now been made with empty tables.
     bool CreatedDatabaseDirectory() const;
-    bool CopyStoreFolder(int sourceStoreNo, int targetStoreNo) const;
+    [[nodiscard]] bool CopyStoreFolder(int sourceStoreNo, int targetStoreNo) const;
     // part 1: the store's register folder, 2: its controller folder, else the whole store folder.
-    bool DeleteStoreFolder(int storeNo, int part) const;
+    [[nodiscard]] bool DeleteStoreFolder(int storeNo, int part) const;
 
   private:
-    bool ReadRows(const char* table, const EdbColumns& columns, std::vector<EdbRow>& rows) const;
-    bool WriteTable(const char* table, const EdbColumns& columns,
-                    const std::vector<EdbRow>& rows) const;
+    [[nodiscard]] bool ReadRows(const char* table, const EdbColumns& columns,
+                                std::vector<EdbRow>& rows) const;
+    [[nodiscard]] bool WriteTable(const char* table, const EdbColumns& columns,
+                                  const std::vector<EdbRow>& rows) const;
 
     DBC* frame_ = nullptr;
     std::vector<std::string> unreadTables_;

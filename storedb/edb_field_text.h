@@ -14,7 +14,7 @@ std::string numberText(int number);
 // Other numbers (the IP scan start) are written "%d".
 std::string plainNumberText(int number);
 // A number field read back: its leading decimal digits, 0 when there are none.
-int numberOf(std::string_view text);
+[[nodiscard]] int numberOf(std::string_view text);
 // A one-character flag: its first character, or the fallback when the field is empty.
 char flagOf(std::string_view text, char fallback = '0');
 std::string flagText(char flag);

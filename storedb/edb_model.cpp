@@ -73,7 +73,9 @@ int CTK73edbModelBase::IsExistModelNo(int modelNo) const {
 
 CTK73edbModel::CTK73edbModel() {
     if (tk73store::EdbConnection().CreatedDatabaseDirectory()) {
-        AecrbsSetDesktopRegister("999", "999", "999");
+        // Only the programs' default choice of a store; when it cannot be written, the choice
+        // stays as it was and is checked where it is used.
+        (void)AecrbsSetDesktopRegister("999", "999", "999");
     }
     Load();
 }

@@ -15,9 +15,9 @@ class CTK73edbModelBase {
 
     int GetModelCnt() const { return static_cast<int>(models_.size()); }
     // The lookups clear out first, so a failed one leaves an empty record (status '0').
-    int GetModelFromIndex(int index, MODEL_EDB* out) const;
+    [[nodiscard]] int GetModelFromIndex(int index, MODEL_EDB* out) const;
     int GetModelFromModelNo(int modelNo, MODEL_EDB* out) const;
-    int IsExistModelNo(int modelNo) const;
+    [[nodiscard]] int IsExistModelNo(int modelNo) const;
 
   protected:
     CTK73edbModelBase() = default;

@@ -36,7 +36,8 @@ tk73store::EdbColumns CTK73edbRegVekBase::Columns() const {
 
 void CTK73edbRegVekBase::Load() {
     std::vector<EdbRow> rows;
-    connection_.ReadTable(GetEDBFileName(), Columns(), rows);
+    // A table that cannot be read has no rows here, and the connection refuses to rewrite it.
+    (void)connection_.ReadTable(GetEDBFileName(), Columns(), rows);
     const size_t capacity = blocks_.size() * EDB_MACHINES_PER_STORE;
     for (size_t record = 0; record < rows.size() && record < capacity; ++record) {
         blocks_[record / EDB_MACHINES_PER_STORE].entries[record % EDB_MACHINES_PER_STORE] =

@@ -21,11 +21,11 @@ class CTK73edbRegVekBase {
     // 32 empty entries: every number 0, every status '0'.
     int InitRegisterEdb(STORE_MANAGE* out) const;
     // The block of the object's store; 0 (and an empty block) when the table has none.
-    int GetRegister(STORE_MANAGE* out) const;
+    [[nodiscard]] int GetRegister(STORE_MANAGE* out) const;
     // Stores the block in the store's place, or in the first free place, and rewrites the table.
     // 0 when every place belongs to another store, when the block is not the object's store's
     // (its first store number differs) or when the table cannot be written.
-    int SetRegister(const STORE_MANAGE& block);
+    [[nodiscard]] int SetRegister(const STORE_MANAGE& block);
 
     int GetStoreNo() const { return storeNo_; }
 

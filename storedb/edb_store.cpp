@@ -60,7 +60,8 @@ std::vector<EdbRow> rowsOf(const std::vector<STORE_EDB>& stores) {
 
 CTK73edbStore::CTK73edbStore() {
     std::vector<EdbRow> rows;
-    connection_.ReadTable(tk73store::kStoreTable, tk73store::storeColumns(), rows);
+    // A table that cannot be read has no rows here, and the connection refuses to rewrite it.
+    (void)connection_.ReadTable(tk73store::kStoreTable, tk73store::storeColumns(), rows);
     for (const EdbRow& row : rows) {
         if (stores_.size() == EDB_MAX_STORE) {
             break;

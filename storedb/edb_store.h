@@ -20,37 +20,37 @@ class CTK73edbStore {
 
     int GetStoreCnt() const { return static_cast<int>(stores_.size()); }
     // The lookups clear out first, so a failed one leaves an empty record.
-    int GetStoreFromIndex(int index, STORE_EDB* out) const;
+    [[nodiscard]] int GetStoreFromIndex(int index, STORE_EDB* out) const;
     // The n-th (from 0) store of the branch; 1 with an empty record when there is none.
-    int GetStoreFromIndex(int branchNo, int n, STORE_EDB* out) const;
+    [[nodiscard]] int GetStoreFromIndex(int branchNo, int n, STORE_EDB* out) const;
     int GetStoreFromStoreNo(int storeNo, STORE_EDB* out) const;
     int GetStoreCntFromBranchNo(int branchNo) const {
         return GetStoreCntFromBranchNo(branchNo, -1);
     }
     // Stores of the branch whose register model is regModelNo (any model when it is below 0).
-    int GetStoreCntFromBranchNo(int branchNo, int regModelNo) const;
+    [[nodiscard]] int GetStoreCntFromBranchNo(int branchNo, int regModelNo) const;
     // The position of the store in the table, 0 when it is not there.
-    int ConvStoreNoToIndexNo(int storeNo) const;
+    [[nodiscard]] int ConvStoreNoToIndexNo(int storeNo) const;
 
     // 1 when the store's folder exists (the table is not consulted).
-    int IsExistStoreNo(int storeNo) const;
+    [[nodiscard]] int IsExistStoreNo(int storeNo) const;
     // The smallest store number whose folder does not exist; 0 when all 64 do.
     int GetNewStoreNo() const;
     // 1 when a store other than storeNo (-1: any store) has exactly this name, byte for byte.
-    int IsExistStoreName(const char* name, int storeNo) const;
+    [[nodiscard]] int IsExistStoreName(const char* name, int storeNo) const;
     // name becomes the name of a copy of the store called name: the prefix in front, cut to 40
     // bytes, and again in front of that while a store has the name already. 0, and name
     // unchanged, when every name tried is taken.
-    int MakeCopyStoreName(std::string& name, const char* prefix = kCopyPrefix) const;
+    [[nodiscard]] int MakeCopyStoreName(std::string& name, const char* prefix = kCopyPrefix) const;
 
     // Each change rewrites the whole table; a change that cannot be written leaves the table and
     // the object as they were. Adding a 65th store, a store number outside 1 to 64 or one that
     // is in the table already is refused.
-    int AddStore(const STORE_EDB& store);
+    [[nodiscard]] int AddStore(const STORE_EDB& store);
     // Replaces the record of the same store number.
-    int UpdateStore(const STORE_EDB& store);
+    [[nodiscard]] int UpdateStore(const STORE_EDB& store);
     // Removes the record of the same store number; the stores after it move up one place.
-    int DeleteStore(const STORE_EDB& store);
+    [[nodiscard]] int DeleteStore(const STORE_EDB& store);
 
     // with = 1 when the store's controller model is a known controller model; linked = 1 when
     // with is 1 and the store's controller linkage is not '1'. 0 (both 0) when the store is not
@@ -60,8 +60,8 @@ class CTK73edbStore {
     int GetWithVek(int* with, int* linked) const { return GetWithVek(1, with, linked); }
 
   private:
-    int FindStore(int storeNo) const;
-    int Rewrite(const std::vector<STORE_EDB>& stores);
+    [[nodiscard]] int FindStore(int storeNo) const;
+    [[nodiscard]] int Rewrite(const std::vector<STORE_EDB>& stores);
 
     tk73store::EdbConnection connection_;
     std::vector<STORE_EDB> stores_;

@@ -21,8 +21,8 @@ STORE_MANAGE MakeMachineBlock(int storeNo, const std::vector<uint32_t>& addresse
 
 // Writes the store's register (kind 0) or controller (kind 1) list with the current time; 0 when
 // there are more than 32 addresses or the table cannot be written.
-int WriteMachineList(int storeNo, int kind, const std::vector<uint32_t>& addresses);
+[[nodiscard]] int WriteMachineList(int storeNo, int kind, const std::vector<uint32_t>& addresses);
 // The same with no machine in use.
-int EmptyMachineList(int storeNo, int kind);
+[[nodiscard]] int EmptyMachineList(int storeNo, int kind);
 
 }  // namespace tk73store

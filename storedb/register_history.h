@@ -17,7 +17,7 @@ std::string transferLogPath(int storeNo);
 std::string registerSnapshotPath(int storeNo, int machineNo);
 
 // The machine number of the store's register in use at the address; 0 when none is.
-int registerMachineNoAt(int storeNo, const std::string& address);
+[[nodiscard]] int registerMachineNoAt(int storeNo, const std::string& address);
 
 // The registers' copies follow a change of the store's register list from before to after: a
 // register whose address is still listed keeps its copies under its new number, a place whose

@@ -17,7 +17,7 @@ class ReplacedParts {
 
     // Moves the store's part of that kind (0 register, 1 controller) aside; a store without one
     // has nothing to move. False when the part cannot be moved; it is then where it was.
-    bool SetAside(int kind);
+    [[nodiscard]] bool SetAside(int kind);
     // Removes the new parts and puts the old ones back.
     void PutBack();
     // Deletes the old parts.

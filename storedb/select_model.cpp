@@ -65,8 +65,9 @@ ModelChoice::ModelChoice(int mode, int sourceModelNo) : mode_(mode) {
     const CTK73edbVekModel vekModels;
     for (int index = 0; index < vekModels.GetModelCnt(); ++index) {
         MODEL_EDB model;
-        vekModels.GetModelFromIndex(index, &model);
-        veks_.push_back({model.modelNo, model.viewName, true});
+        if (vekModels.GetModelFromIndex(index, &model) != 0) {
+            veks_.push_back({model.modelNo, model.viewName, true});
+        }
     }
     showsVek_ = mode != kSelectModelFileConvert && info.GetCurrExecMode() != CMdlInfo::kSimpleMode;
 }

@@ -41,12 +41,13 @@ class ModelChoice {
     // The controller controls are hidden for a file conversion and in the simple mode.
     bool showsVekControls() const { return showsVek_; }
     // "Use VEK" can be ticked for this register model.
-    bool canUseVek(int registerModelNo) const;
+    [[nodiscard]] bool canUseVek(int registerModelNo) const;
 
     // OK: the chosen register model and, when "Use VEK" was ticked and may be, the controller
     // model (else 0). With both, shows the notice about the files the two tools share under the
     // main window's caption. False when no register model is chosen.
-    bool accept(int registerModelNo, bool useVek, int vekModelNo, const std::string& caption);
+    [[nodiscard]] bool accept(int registerModelNo, bool useVek, int vekModelNo,
+                              const std::string& caption);
     int chosenRegisterModel() const { return chosenRegister_; }
     int chosenVekModel() const { return chosenVek_; }
 
@@ -74,6 +75,6 @@ class CSelectModel {
   public:
     // 1 on OK with the numbers filled in, else 0 and the numbers untouched. In mode 2 the
     // register model passed in is the model the file is converted from.
-    int Select(int mode, int* registerModelNo);
-    int Select(int mode, int* registerModelNo, int* vekModelNo);
+    [[nodiscard]] int Select(int mode, int* registerModelNo);
+    [[nodiscard]] int Select(int mode, int* registerModelNo, int* vekModelNo);
 };

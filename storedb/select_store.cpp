@@ -31,15 +31,16 @@ std::string modelViewName(int kind, int modelNo) {
 
 std::string branchName(int branchNo) {
     BRANCH_EDB branch;
-    CTK73edbBranch().GetBranchFromBranchNo(branchNo, &branch);
-    return branch.branchName;
+    return CTK73edbBranch().GetBranchFromBranchNo(branchNo, &branch) != 0 ? branch.branchName
+                                                                          : std::string();
 }
 
 std::vector<BranchChoiceEntry> branchChoices() {
     std::vector<BranchChoiceEntry> choices;
     const CTK73edbBranch branches;
     BRANCH_EDB branch;
-    branches.GetBranchFromBranchNo(0, &branch);
+    // Branch 0 is answered without the table, so this cannot fail.
+    (void)branches.GetBranchFromBranchNo(0, &branch);
     choices.push_back({0, branch.branchName});
     for (int index = 0; branches.GetBranchFromIndex(index, &branch); ++index) {
         choices.push_back({branch.branchNo, branch.branchName});

@@ -38,7 +38,7 @@ class StoreSelection {
     // OK with the branch and store chosen (999: none): reads the store and its model and, in
     // modes 0 and 2, makes the store current. False, and nothing changed, when the store or its
     // model cannot be found or the current store cannot be written.
-    bool accept(int branchNo, int storeNo);
+    [[nodiscard]] bool accept(int branchNo, int storeNo);
 
     int branchNo() const { return branchNo_; }
     int storeNo() const { return storeNo_; }

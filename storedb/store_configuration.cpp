@@ -29,8 +29,9 @@ std::vector<ModelChoiceEntry> modelEntries(const CTK73edbModelBase& models) {
     std::vector<ModelChoiceEntry> entries;
     for (int index = 0; index < models.GetModelCnt(); ++index) {
         MODEL_EDB model;
-        models.GetModelFromIndex(index, &model);
-        entries.push_back({model.modelNo, model.viewName, false});
+        if (models.GetModelFromIndex(index, &model) != 0) {
+            entries.push_back({model.modelNo, model.viewName, false});
+        }
     }
     return entries;
 }

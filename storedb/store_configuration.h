@@ -56,18 +56,18 @@ class StoreConfiguration : public StoreConnections {
     // The user picked another model of a side (kind 0 register, 1 controller) while the previous
     // one was selected. Moving an existing store away from its stored model asks whether its
     // programs may go; false means the previous model stays.
-    bool confirmModelChange(int kind, int previousModelNo, int newModelNo) const;
+    [[nodiscard]] bool confirmModelChange(int kind, int previousModelNo, int newModelNo) const;
 
     // OK: the checks in order, the question, then the store's life cycle and its machine lists.
     // True when the dialog may end; false keeps it open (every reason has been shown).
-    bool accept(const StoreFields& fields);
+    [[nodiscard]] bool accept(const StoreFields& fields);
     // The store the last accepted setting wrote.
     int storeNo() const { return record_.storeNo; }
 
   private:
     StoreConfiguration(int mode, const STORE_EDB& record, int sourceStoreNo);
-    bool checkFields(const StoreFields& fields) const;
-    bool applyLifeCycle(STORE_EDB& record);
+    [[nodiscard]] bool checkFields(const StoreFields& fields) const;
+    [[nodiscard]] bool applyLifeCycle(STORE_EDB& record);
 
     int mode_;
     STORE_EDB record_;

@@ -26,7 +26,7 @@ class StoreConnections {
     void markSelectionTypes(STORE_EDB& record) const;
     // The controllers' and the registers' machine lists of the store; false at the first that
     // cannot be written.
-    bool writeMachineLists(int storeNo) const;
+    [[nodiscard]] bool writeMachineLists(int storeNo) const;
 
   private:
     ConnectionType connections_[2];

@@ -16,6 +16,6 @@ std::string storeFolderPath(int storeNo);
 std::string storeMachineFolderPath(int storeNo, int kind);
 
 // Whether anything exists under the store folder's name.
-bool storeFolderExists(int storeNo);
+[[nodiscard]] bool storeFolderExists(int storeNo);
 
 }  // namespace tk73store

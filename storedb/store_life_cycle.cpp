@@ -112,7 +112,8 @@ int CreateStore(STORE_EDB& store) {
     }
     if (!copyDefaultDefinition(record, kRegister) || !copyDefaultDefinition(record, kVek)) {
         before.Restore();
-        EdbConnection().DeleteStoreFolder(storeNo, kWholeFolder);
+        // The creation fails either way; a folder that stays is one no table names.
+        (void)EdbConnection().DeleteStoreFolder(storeNo, kWholeFolder);
         return 0;
     }
     store = record;
@@ -205,7 +206,8 @@ int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption) {
     stampRecord(record);
     const EdbConnection connection;
     if (!connection.CopyStoreFolder(sourceStoreNo, record.storeNo)) {
-        connection.DeleteStoreFolder(record.storeNo, kWholeFolder);
+        // The copy fails either way; a folder that stays is one no table names.
+        (void)connection.DeleteStoreFolder(record.storeNo, kWholeFolder);
         showError("Could not copy store folder.", caption);
         return 0;
     }
@@ -213,7 +215,8 @@ int CopyStore(int sourceStoreNo, STORE_EDB& copy, const std::string& caption) {
     std::error_code error;
     std::filesystem::remove_all(historyFolderPath(record.storeNo), error);
     if (stores.AddStore(record) != 1) {
-        connection.DeleteStoreFolder(record.storeNo, kWholeFolder);
+        // The copy fails either way; a folder that stays is one no table names.
+        (void)connection.DeleteStoreFolder(record.storeNo, kWholeFolder);
         return 0;
     }
     copy = record;

@@ -30,14 +30,14 @@ class StoreListSetting {
 
     const std::vector<StoreListRow>& rows() const { return rows_; }
     // The row of the store, -1 when it is not listed.
-    int rowOf(int storeNo) const;
+    [[nodiscard]] int rowOf(int storeNo) const;
 
     // Each answers the store to select afterwards, or 0 when nothing changed.
-    int newStore();
-    int modifyStore(int storeNo);
-    int copyStore(int storeNo);
+    [[nodiscard]] int newStore();
+    [[nodiscard]] int modifyStore(int storeNo);
+    [[nodiscard]] int copyStore(int storeNo);
     // Asks first; answers 1 when the store is gone.
-    int removeStore(int storeNo);
+    [[nodiscard]] int removeStore(int storeNo);
 
     // The store the setting hands back to the program that opened it: the one the last
     // successful New, Modify or Copy wrote, unless it was removed since; 0 when there is none.

@@ -14,10 +14,10 @@ class CTK73mntSysInit {
 
     // Empties the whole store database without the progress dialog; 1 when done, 0 when the
     // connection is closed or the command fails.
-    int ClearDataBase();
+    [[nodiscard]] int ClearDataBase();
     // Runs one command of the frame, with backupFolder as its "Backup" argument when it is not
     // null, under the run-with-progress dialog when withDialog is 1.
-    int Execute(int operation, const char* backupFolder, int withDialog);
+    [[nodiscard]] int Execute(int operation, const char* backupFolder, int withDialog);
 
   private:
     DBC* frame_ = nullptr;

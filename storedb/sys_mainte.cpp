@@ -149,7 +149,10 @@ bool SysMaintenance::accept(const std::string& folder) {
         }
         done = CTK73mntSysInit().Execute(operation(), folder.c_str(), 1) == 1;
         if (done) {
-            AecrbsSetRegistryCurrentUserSystemString(nullptr, kBackupFolderValue, folder.c_str());
+            // The backup is made; a folder that cannot be remembered is only not offered the
+            // next time.
+            (void)AecrbsSetRegistryCurrentUserSystemString(nullptr, kBackupFolderValue,
+                                                           folder.c_str());
         }
     } else {
         if (!confirm("Are you sure to start clear system?")) {

@@ -29,7 +29,7 @@ class SysMaintenance {
 
     // OK with the folder of the field (ignored by the initialisation): the checks, the questions
     // and the command. True when the command succeeded and the dialog may end.
-    bool accept(const std::string& folder);
+    [[nodiscard]] bool accept(const std::string& folder);
     bool succeeded() const { return succeeded_; }
 
   private:
@@ -37,9 +37,9 @@ class SysMaintenance {
     const char* caption() const;
     int operation() const;
     // The backup folder exists afterwards (created on the user's word), else false.
-    bool prepareBackupFolder(const std::string& folder) const;
-    bool checkRestoreFolder(const std::string& folder) const;
-    bool confirm(const char* question) const;
+    [[nodiscard]] bool prepareBackupFolder(const std::string& folder) const;
+    [[nodiscard]] bool checkRestoreFolder(const std::string& folder) const;
+    [[nodiscard]] bool confirm(const char* question) const;
     void report(bool done) const;
 
     SysMainteKind kind_;

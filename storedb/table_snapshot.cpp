@@ -19,10 +19,12 @@ void TableSnapshot::Restore() const {
     if (!taken_) {
         return;
     }
+    // Restoring follows a failure the caller reports already; a table that cannot be put back
+    // stays as the failed step left it.
     if (bytes_) {
-        tk73::replaceWholeFile(file_, *bytes_);
+        (void)tk73::replaceWholeFile(file_, *bytes_);
     } else {
-        AecrbsDeleteFile(file_.c_str());
+        (void)AecrbsDeleteFile(file_.c_str());
     }
 }
 

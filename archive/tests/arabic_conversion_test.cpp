@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "archive/pack_archive.h"
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "archive/text_pgm_conv.h"
 
 namespace archivetest {

@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "archive/pack_archive.h"
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "base/install_folders.h"
 
 namespace archivetest {

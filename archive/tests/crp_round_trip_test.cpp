@@ -4,7 +4,7 @@
 
 #include "archive/archive_files.h"
 #include "archive/pack_archive.h"
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "base/install_folders.h"
 
 namespace archivetest {

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "archive/pack_archive.h"
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "tests/support/ended_process.h"
 
 namespace archivetest {

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
 #include "platform/api.h"

@@ -23,7 +23,8 @@ class CsvWriterTest : public ::testing::Test {
 
     void TearDown() override {
         if (writer_ != nullptr) {
-            AecrbsDeleteCSVW(writer_);
+            // Only gives the writer back; the tests check what it wrote.
+            (void)AecrbsDeleteCSVW(writer_);
         }
     }
 
@@ -50,22 +51,22 @@ TEST_F(CsvWriterTest, ItemsQuotingAndSeparators) {
     EXPECT_EQ(AecrbsSetCsvReitem(writer_, nullptr, 1), 1);
     EXPECT_EQ(AecrbsSetCsvReitem(writer_, "a\"b", 1), 1);
     EXPECT_EQ(AecrbsWriteCsvRecord(writer_), 1);
-    AecrbsSetCsvReitem(writer_, "", 0);
-    AecrbsSetCsvReitem(writer_, "y", 0);
-    AecrbsWriteCsvRecord(writer_);
-    AecrbsSetCsvReitem(writer_, nullptr, 0);
-    AecrbsSetCsvReitem(writer_, "", 1);
-    AecrbsWriteCsvRecord(writer_);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, "", 0), 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, "y", 0), 0);
+    EXPECT_NE(AecrbsWriteCsvRecord(writer_), 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, nullptr, 0), 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, "", 1), 0);
+    EXPECT_NE(AecrbsWriteCsvRecord(writer_), 0);
     EXPECT_EQ(AecrbsWriteCsvRecord(writer_), 1);
     EXPECT_EQ(close(), "x,,\"a\"\"b\"\r\n,y\r\n,\"\"\r\n\r\n");
 }
 
 TEST_F(CsvWriterTest, CancelAndDeleteDropTheRecordBeingBuilt) {
-    AecrbsSetCsvReitem(writer_, "dropped", 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, "dropped", 0), 0);
     EXPECT_EQ(AecrbsCancelCsvRecord(writer_), 1);
-    AecrbsSetCsvReitem(writer_, "kept", 0);
-    AecrbsWriteCsvRecord(writer_);
-    AecrbsSetCsvReitem(writer_, "unfinished", 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, "kept", 0), 0);
+    EXPECT_NE(AecrbsWriteCsvRecord(writer_), 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, "unfinished", 0), 0);
     EXPECT_EQ(close(), "kept\r\n");
     EXPECT_EQ(AecrbsDeleteCSVW(nullptr), 0);
     EXPECT_EQ(AecrbsSetCsvReitem(nullptr, "x", 0), 0);
@@ -109,11 +110,12 @@ TEST_F(CsvWriterTest, QuotedItemsKeep4095BytesWithTheirQuotes) {
 TEST_F(CsvWriterTest, FailedWriteIsReportedAndTheRecordKept) {
     CSVW* full = AecrbsCreateCSVW(nullptr, "/dev/full");
     ASSERT_NE(full, nullptr);
-    AecrbsSetCsvReitem(full, "lost", 0);
+    EXPECT_NE(AecrbsSetCsvReitem(full, "lost", 0), 0);
     EXPECT_EQ(AecrbsWriteCsvRecord(full), 0);
     EXPECT_EQ(AecrbsSetCsvReitem(full, "more", 0), 1);
     EXPECT_EQ(AecrbsCancelCsvRecord(full), 1);
-    AecrbsDeleteCSVW(full);
+    // Only gives the writer back.
+    (void)AecrbsDeleteCSVW(full);
     EXPECT_EQ(AecrbsCreateCSVW(nullptr, env_.path("missing/x.edb").c_str()), nullptr);
 }
 
@@ -128,15 +130,15 @@ TEST_F(CsvWriterTest, EveryNameByteRoundTrips) {
         "A\r\r\n",  // a CR right before a line end
         "\r\n\r\r\n\n\r",
     };
-    AecrbsSetCsvReitem(writer_, plain.c_str(), 0);
-    AecrbsSetCsvReitem(writer_, all.c_str(), 1);
-    AecrbsSetCsvReitem(writer_, plain.c_str(), 1);
-    AecrbsWriteCsvRecord(writer_);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, plain.c_str(), 0), 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, all.c_str(), 1), 0);
+    EXPECT_NE(AecrbsSetCsvReitem(writer_, plain.c_str(), 1), 0);
+    EXPECT_NE(AecrbsWriteCsvRecord(writer_), 0);
     for (const auto& name : names) {
-        AecrbsSetCsvReitem(writer_, "001", 0);
-        AecrbsSetCsvReitem(writer_, name.c_str(), 1);
-        AecrbsSetCsvReitem(writer_, nullptr, 0);
-        AecrbsWriteCsvRecord(writer_);
+        EXPECT_NE(AecrbsSetCsvReitem(writer_, "001", 0), 0);
+        EXPECT_NE(AecrbsSetCsvReitem(writer_, name.c_str(), 1), 0);
+        EXPECT_NE(AecrbsSetCsvReitem(writer_, nullptr, 0), 0);
+        EXPECT_NE(AecrbsWriteCsvRecord(writer_), 0);
     }
     close();
 
@@ -158,8 +160,8 @@ TEST_F(CsvWriterTest, RandomNamesRoundTrip) {
             name += static_cast<char>(1 + random() % 0xFF);
         }
         names.push_back(name);
-        AecrbsSetCsvReitem(writer_, std::to_string(i).c_str(), 0);
-        AecrbsSetCsvReitem(writer_, name.c_str(), 1);
+        EXPECT_NE(AecrbsSetCsvReitem(writer_, std::to_string(i).c_str(), 0), 0);
+        EXPECT_NE(AecrbsSetCsvReitem(writer_, name.c_str(), 1), 0);
         ASSERT_EQ(AecrbsWriteCsvRecord(writer_), 1);
     }
     close();

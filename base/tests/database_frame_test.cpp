@@ -23,9 +23,9 @@ class DatabaseFrame : public tk73test::DatabaseTest {
         if (AecrdbStartDatabase(frame_, operation) == 0) {
             return -1;
         }
-        AecrdbSetDatabaseDialog(frame_, dialog ? 1 : 0);
+        EXPECT_NE(AecrdbSetDatabaseDialog(frame_, dialog ? 1 : 0), 0);
         if (!backup.empty()) {
-            AecrdbSetArgByString(frame_, "Backup", backup.c_str());
+            EXPECT_NE(AecrdbSetArgByString(frame_, "Backup", backup.c_str()), 0);
         }
         const int result = AecrdbExecuteDatabase(frame_);
         EXPECT_EQ(AecrdbEndDatabase(frame_), 1);
@@ -192,8 +192,9 @@ TEST_F(DatabaseFrame, ARestoreFromTheOtherBackupTypeChangesNothing) {
     EXPECT_EQ(imageOf(databaseFolder()), changedAgain);
 
     // A description of another layout is refused as well.
-    tk73_WritePrivateProfileStringA("ECRSBACKUP", "BACKUPCODE", "0100",
-                                    (backupFolder() / "ecrsbkup.ini").c_str());
+    EXPECT_NE(tk73_WritePrivateProfileStringA("ECRSBACKUP", "BACKUPCODE", "0100",
+                                              (backupFolder() / "ecrsbkup.ini").c_str()),
+              0);
     EXPECT_EQ(run(AECRDB_SYSTEM_RESTORE, backup), 0);
     EXPECT_EQ(imageOf(databaseFolder()), changedAgain);
 }
@@ -214,7 +215,7 @@ TEST_F(DatabaseFrame, BackupsNeedABackupFolderApartFromTheDatabase) {
 TEST_F(DatabaseFrame, TheBackupFolderMayComeFromTheCallersOwnList) {
     frame_ = openDatabase();
     ARGR* args = AecrbsCreateARGR(nullptr);
-    AecrbsSetArgByString(args, "Backup", backupFolder().generic_string().c_str());
+    EXPECT_NE(AecrbsSetArgByString(args, "Backup", backupFolder().generic_string().c_str()), 0);
     ASSERT_EQ(AecrdbStartDatabase(frame_, AECRDB_CONNECT_BACKUP), 1);
     EXPECT_EQ(AecrdbShareArgs(frame_, nullptr), 0);
     EXPECT_EQ(AecrdbShareArgs(frame_, args), 1);

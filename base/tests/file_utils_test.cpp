@@ -10,7 +10,7 @@
 
 #include "base/memory.h"
 #include "base/tests/base_test.h"
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/tests/base_test.h"
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 
 namespace {
 

@@ -73,8 +73,10 @@ TEST_F(RegistrySettings, AStringValueReadAsADwordIsZeroOrAFailedExRead) {
 
 TEST_F(RegistrySettings, MachineValuesAreReadFromTheMachineHive) {
     installString("SystemPath", "/opt/tk73/SYSTEM");
-    tk73::registryWriteDword(tk73::Hive::Machine,
-                             std::string(tk73test::kToolRoot) + "\\TRACE\\STOREPORT", "Level", 3);
+    EXPECT_NE(tk73::registryWriteDword(tk73::Hive::Machine,
+                                       std::string(tk73test::kToolRoot) + "\\TRACE\\STOREPORT",
+                                       "Level", 3),
+              0);
     char buffer[TK73_MAX_PATH];
     EXPECT_EQ(
         AecrbsGetRegistryLocalMachineSystemString(nullptr, buffer, sizeof buffer, "SystemPath"), 1);

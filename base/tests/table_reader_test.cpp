@@ -36,7 +36,7 @@ class TableReader : public tk73test::DatabaseTest {
 
     static int isNull(SFR* reader, const char* column, int record) {
         int flag = -1;
-        AecrdbGetNullSFR(reader, column, record, &flag);
+        EXPECT_NE(AecrdbGetNullSFR(reader, column, record, &flag), 0);
         return flag;
     }
 

@@ -16,7 +16,7 @@ class CodePageCharacters {
   public:
     CodePageCharacters();
     // Whether the code page holds the character, so that it survives the way into the files.
-    bool holds(char32_t character) const;
+    [[nodiscard]] bool holds(char32_t character) const;
 
   private:
     std::string codePage_;

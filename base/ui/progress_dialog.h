@@ -27,7 +27,7 @@ class ProgressDialog : public QDialog {
     // Starts the work on a worker thread and shows the dialog modal until the work has
     // returned; answers the work's result. When no worker thread can be started, tells the user
     // so and answers 0 without running the work.
-    int run(std::function<int()> work);
+    [[nodiscard]] int run(std::function<int()> work);
 
     bool isSpinning() const;
 
@@ -36,7 +36,7 @@ class ProgressDialog : public QDialog {
 
   protected:
     // Starts the thread that runs body; false when the system gives no thread.
-    virtual bool startWorker(std::function<void()> body);
+    [[nodiscard]] virtual bool startWorker(std::function<void()> body);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

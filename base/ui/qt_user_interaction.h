@@ -38,8 +38,8 @@ class QtUserInteraction : public UserInteraction {
                                             const std::string& startFolder) override;
     // Off the user-interface thread, or before the application exists, no window can be shown:
     // the work then runs directly on the calling thread.
-    int runWithProgress(const std::string& caption, const std::string& message, MessageIcon icon,
-                        const std::function<int()>& work) override;
+    [[nodiscard]] int runWithProgress(const std::string& caption, const std::string& message,
+                                      MessageIcon icon, const std::function<int()>& work) override;
     // The names of the dialogs registered, in name order.
     std::vector<std::string> dialogNames() const;
     // A dialog that nothing registered is a fault of the program: it says so, naming the dialog

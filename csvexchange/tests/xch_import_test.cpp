@@ -31,11 +31,11 @@ constexpr const char* kFailed = "Data read: Couldn't read selected file.";
 class NotingPacker : public CTK73xchArchiveBase {
   public:
     explicit NotingPacker(int answer) : answer_(answer) {}
-    int PackBinFile(const char* outputFile, const char* text, int fileNo) override {
+    int PackBinFile(const char* outputFile, const char* packText, int packedFileNo) override {
         output = outputFile;
         outputExisted = fs::exists(outputFile);
-        this->text = text;
-        this->fileNo = fileNo;
+        text = packText;
+        fileNo = packedFileNo;
         return answer_;
     }
 
@@ -103,7 +103,7 @@ TEST_F(XchImport, AnExportOfAnotherStoreOfTheSameModelComesInByteForByte) {
     EXPECT_EQ(packer.output.rfind(tk73::systemTempFolder() + "A55", 0), 0u) << packer.output;
     EXPECT_FALSE(fs::exists(packer.output));
     char folder[4096] = {};
-    CTK73defFILE_IMPORT(store_.definitionFile().c_str()).GetImportPath(folder);
+    EXPECT_EQ(CTK73defFILE_IMPORT(store_.definitionFile().c_str()).GetImportPath(folder), 1);
     EXPECT_EQ(std::string(folder), store_.path("csv"));
 }
 
@@ -153,7 +153,9 @@ TEST_F(XchImport, ACancelAnywhereChangesNothingAndShowsNothing) {
     EXPECT_EQ(CTK73xchImport(-1, 0).ImportExecute(), 0);
 
     // A stored import folder that is gone: the picker starts in the documents folder.
-    CTK73defFILE_IMPORT(store_.definitionFile().c_str()).SetImportPath(store_.path("gone").c_str());
+    EXPECT_EQ(CTK73defFILE_IMPORT(store_.definitionFile().c_str())
+                  .SetImportPath(store_.path("gone").c_str()),
+              1);
     store_.chooseFile(4);
     store_.ui().choosePath(std::nullopt);
     EXPECT_EQ(CTK73xchImport(-1, 0).ImportExecute(), 0);
@@ -166,7 +168,7 @@ TEST_F(XchImport, ACancelAnywhereChangesNothingAndShowsNothing) {
     EXPECT_TRUE(store_.messages().empty());
     EXPECT_FALSE(backupLeft());
     char folder[4096] = {};
-    CTK73defFILE_IMPORT(store_.definitionFile().c_str()).GetImportPath(folder);
+    EXPECT_EQ(CTK73defFILE_IMPORT(store_.definitionFile().c_str()).GetImportPath(folder), 1);
     EXPECT_EQ(std::string(folder), store_.path("csv"))
         << "the folder of a chosen source is remembered even when the import is cancelled later";
 }

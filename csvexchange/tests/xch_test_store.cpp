@@ -15,7 +15,7 @@ XchStore::XchStore() : install_(0), storeNo_(install_.createStore(archivetest::k
 
 std::string XchStore::mainteFile(int storeNo, int fileNo) {
     char path[TK73_MAX_PATH] = {};
-    CTK73pgmPgmFile(storeNo).CreateMainteFullPath(fileNo, path);
+    EXPECT_EQ(CTK73pgmPgmFile(storeNo).CreateMainteFullPath(fileNo, path), 1);
     return path;
 }
 

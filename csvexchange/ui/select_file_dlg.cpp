@@ -60,7 +60,7 @@ void CSelectFileDlg::accept() {
 
 void CSelectFileDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Help) {
-        CTK73hlp().ShowHelpToolManual();
+        (void)CTK73hlp().ShowHelpToolManual();  // tells the user itself when it cannot
         return;
     }
     QDialog::keyPressEvent(event);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 
 #include "base/registry_settings.h"
 #include "platform/registry_hive.h"
@@ -18,12 +19,20 @@ constexpr const char* kSystemKeys[] = {"SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
 
 DefinitionEnvironment::DefinitionEnvironment(uint32_t userMode) : userMode_(userMode) {
     using tk73::Hive;
+    bool written = true;
     for (const char* key : kSystemKeys) {
-        tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
-        tk73::registryWriteString(Hive::Machine, key, "RegisterPath", temp_.path("install/REG"));
-        tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
-        tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
-        tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
+        written &=
+            tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
+        written &= tk73::registryWriteString(Hive::Machine, key, "RegisterPath",
+                                             temp_.path("install/REG"));
+        written &=
+            tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
+        written &= tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
+        written &= tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
+    }
+    // A test environment whose values cannot be written would test the real installation's.
+    if (!written) {
+        throw std::runtime_error("The test registry cannot be written.");
     }
     setUserMode(userMode);
 }
@@ -31,7 +40,9 @@ DefinitionEnvironment::DefinitionEnvironment(uint32_t userMode) : userMode_(user
 void DefinitionEnvironment::setUserMode(uint32_t mode) {
     userMode_ = mode;
     for (const char* key : kSystemKeys) {
-        tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode);
+        if (!tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode)) {
+            throw std::runtime_error("The test registry cannot be written.");
+        }
     }
 }
 

@@ -46,7 +46,8 @@ int readEverything(const std::string& file) {
     FIELD_INFO fields[16];
     const CTK73defFILExxxx view(path);
     for (int fileNo = 1; fileNo <= 3; ++fileNo) {
-        files.GetFileDef(fileNo, &layout);
+        // A broken layout fails part way; the test counts the fields read before.
+        (void)files.GetFileDef(fileNo, &layout);
         found += static_cast<int>(layout.fields.size());
         found += view.GetPGMFileField(fileNo, fields, 16, 0);
     }
@@ -114,7 +115,7 @@ TEST(DefinitionRobustness, BinaryGarbageReadsWithoutHarm) {
         bytes.insert(3000, "\n[FILE0001]\nALL_FIELD_NUM=900\nF01N=");
         const std::string file = env.writeFile("GARBAGE.INI", bytes);
         readEverything(file);
-        CTK73defCF(file.c_str()).SetButtonState(0);
+        EXPECT_EQ(CTK73defCF(file.c_str()).SetButtonState(0), 1);
         EXPECT_EQ(CTK73defCF(file.c_str()).GetButtonState(), 0);
     }
 }

@@ -14,7 +14,7 @@
 #include <set>
 #include <thread>
 
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "landialogs/lan_discovery.h"
 #include "landialogs/lan_handle.h"
 #include "landialogs/lan_run.h"

@@ -69,9 +69,10 @@ INSTANTIATE_TEST_SUITE_P(PayloadTypes, LanRoundTrip,
                                            Case{0x82, "127.18.1.3"}, Case{0x83, "127.18.1.4"},
                                            Case{0xC0, "127.18.1.6"}, Case{0xC1, "127.18.1.5"},
                                            Case{0xC2, "127.18.1.7"}),
-                         [](const auto& info) {
+                         [](const auto& generated) {
                              char name[16] = {};
-                             std::snprintf(name, sizeof name, "Type%02X", info.param.encryption);
+                             std::snprintf(name, sizeof name, "Type%02X",
+                                           generated.param.encryption);
                              return std::string(name);
                          });
 

@@ -3,7 +3,10 @@
 // files as they were.
 
 #include <chrono>
+#include <vector>
 
+#include "base/scope_exit.h"
+#include "network/connect_pause.h"
 #include "network/file_conversion.h"
 #include "network/lan_file_service.h"
 #include "network/tests/lan_session_fixture.h"
@@ -86,15 +89,25 @@ TEST_F(LanSessionFault, SilenceAndAClosedConnectionMidFileFailTheFileAndKeepTheS
     EXPECT_EQ(closedOut.failed, "000090000004");
 }
 
-TEST_F(LanSessionFault, AnUnreachableRegisterCostsSixAttempts) {
-    const auto start = std::chrono::steady_clock::now();
+TEST_F(LanSessionFault, AnUnreachableRegisterCostsSixAttemptsTwoSecondsApart) {
+    using std::chrono::steady_clock;
+    std::vector<steady_clock::time_point> pauses;
+    tk73net::setConnectPause([&pauses](steady_clock::time_point until) {
+        pauses.push_back(until);
+        return true;
+    });
+    const tk73::ScopeExit realPause([] { tk73net::setConnectPause({}); });
+    const auto start = steady_clock::now();
     const Outcome outcome = runSession("127.18.2.5", 1, {4});
-    const auto spent = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(outcome.message, "Failed to communicate with the register");
-    // Five pauses of two seconds between the six attempts.
-    EXPECT_GE(spent, std::chrono::milliseconds(9900));
-    EXPECT_LT(spent, std::chrono::seconds(15));
+    // Five pauses between the six attempts, each ending two seconds after the one before.
+    ASSERT_EQ(pauses.size(), 5u);
+    EXPECT_GE(pauses[0] - start, std::chrono::milliseconds(2000));
+    EXPECT_LT(pauses[0] - start, std::chrono::milliseconds(3000));
+    for (size_t i = 1; i < pauses.size(); ++i) {
+        EXPECT_EQ(pauses[i] - pauses[i - 1], std::chrono::milliseconds(2000));
+    }
 }
 
 TEST_F(LanSessionFault, BadRequestsAreRefusedBeforeAnythingIsChanged) {

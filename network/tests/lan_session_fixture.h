@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "tools/regsim/register_simulator.h"
 
 namespace nettest {

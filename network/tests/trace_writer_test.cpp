@@ -16,7 +16,8 @@ constexpr const char* kKey = "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\TRACE\\STOREPOR
 class NetTrace : public ::testing::Test {
   protected:
     void SetUp() override {
-        tk73::registryWriteString(tk73::Hive::Machine, kKey, "Path", env_.path("trace"));
+        ASSERT_TRUE(
+            tk73::registryWriteString(tk73::Hive::Machine, kKey, "Path", env_.path("trace")));
         std::filesystem::create_directories(env_.path("trace"));
     }
     static void setValue(const char* name, uint32_t value) {

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <set>
 
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "base/install_folders.h"
 #include "base/registry_settings.h"
 #include "landialogs/lan_run.h"

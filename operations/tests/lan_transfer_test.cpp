@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "archive/tests/archive_fixture.h"
+#include "archive/testing/archive_fixture.h"
 #include "base/registry_settings.h"
 #include "operations/glconv_result_text.h"
 #include "operations/ops_sock_register.h"

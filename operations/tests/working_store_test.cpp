@@ -67,7 +67,7 @@ TEST(WorkingStore, MadeForARegisterWithAController) {
     EXPECT_EQ(store.branchNo, 0);
     int with = 0;
     int linked = 0;
-    stores.GetWithVek(1, &with, &linked);
+    EXPECT_EQ(stores.GetWithVek(1, &with, &linked), 1);
     EXPECT_EQ(with, 1);
     EXPECT_EQ(linked, 1);
 

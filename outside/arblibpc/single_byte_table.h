@@ -14,7 +14,7 @@ class SingleByteTable {
     // The character of a byte; 0 for a byte the code page does not define (0 itself is NUL).
     char32_t decode(unsigned char byte) const { return decode_[byte]; }
     // The byte of a character; -1 when the code page has none.
-    int encode(char32_t c) const;
+    [[nodiscard]] int encode(char32_t c) const;
 
   private:
     char32_t decode_[256] = {};

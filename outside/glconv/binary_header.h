@@ -19,7 +19,7 @@ struct HeaderLayout {
 
 uint32_t crcOf(const char* bytes, size_t size);
 
-bool hasMagic(const std::string& bytes, std::string_view magic);
+[[nodiscard]] bool hasMagic(const std::string& bytes, std::string_view magic);
 
 // Writes the magic, the version, the machine ID and, last, the header CRC into a header of the
 // layout's size.
@@ -27,6 +27,6 @@ void sealHeader(std::string& header, const HeaderLayout& layout, int machineId);
 
 // Checks a header that is whole: kIllegalFormat for another format or version, kCannotConvert
 // for a changed header, kDifferentMachine for another model's file, else kNormalEnd.
-int checkHeader(const std::string& binary, const HeaderLayout& layout, int machineId);
+[[nodiscard]] int checkHeader(const std::string& binary, const HeaderLayout& layout, int machineId);
 
 }  // namespace glconv

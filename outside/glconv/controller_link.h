@@ -22,6 +22,6 @@ inline constexpr uint32_t kMaxControllerFile = 64u << 20;
 // S "file" n -tM -li -d"definition" [-T]: sends the file to controller M or replaces it with
 // the controller's; the controller's address is "ECR%02d" (M) of the definition's "TCP/IP"
 // section, its port "PORT" there (61551 when missing).
-int transferWithController(const Command& command, std::string& detail);
+[[nodiscard]] int transferWithController(const Command& command, std::string& detail);
 
 }  // namespace glconv

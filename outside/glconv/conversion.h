@@ -9,6 +9,6 @@
 namespace glconv {
 
 // 0 or a result code; detail says what was done or what went wrong, for the log.
-int runCommand(const Command& command, std::string& detail);
+[[nodiscard]] int runCommand(const Command& command, std::string& detail);
 
 }  // namespace glconv

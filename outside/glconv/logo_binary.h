@@ -13,11 +13,11 @@ inline constexpr size_t kLogoRowsCrcOffset = 18;
 inline constexpr size_t kLogoHeaderCrcOffset = 187;
 
 // The binary form of a logo text program file; 0 or a result code.
-int encodeLogoBinary(const std::string& text, int machineId, std::string& binary);
+[[nodiscard]] int encodeLogoBinary(const std::string& text, int machineId, std::string& binary);
 // The text program file of a logo program file made for the machine; 0 or a result code.
-int decodeLogoBinary(const std::string& binary, int machineId, std::string& text);
+[[nodiscard]] int decodeLogoBinary(const std::string& binary, int machineId, std::string& text);
 
-bool isLogoBinary(const std::string& bytes);
+[[nodiscard]] bool isLogoBinary(const std::string& bytes);
 // The length of the logo file that a whole header describes: the header and its dot rows.
 size_t logoBinaryLength(const std::string& header);
 

@@ -13,6 +13,6 @@ struct ModelDefinition {
 };
 
 // False when the file cannot be read or names no machine type.
-bool readModelDefinition(const std::string& file, ModelDefinition& out);
+[[nodiscard]] bool readModelDefinition(const std::string& file, ModelDefinition& out);
 
 }  // namespace glconv

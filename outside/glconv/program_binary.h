@@ -22,16 +22,16 @@ inline constexpr size_t kMaxProgramBody = kMaxProgramText + (kMaxProgramText >> 
 
 // Builds the binary form of a text program file or pack text; 0 or a result code (a text that
 // is neither).
-int encodeProgramBinary(const std::string& text, int machineId, std::string& binary);
+[[nodiscard]] int encodeProgramBinary(const std::string& text, int machineId, std::string& binary);
 
 // The text of a binary program file made for the machine. Bytes after the file's own end are
 // not its own (an archive carries the controller's part there) and are left alone. 0 or a result
 // code; text is only filled when the whole file checked out. The body is unpacked a piece at a
 // time and never to more than the header announces, which is at most kMaxProgramText.
-int decodeProgramBinary(const std::string& binary, int machineId, std::string& text);
+[[nodiscard]] int decodeProgramBinary(const std::string& binary, int machineId, std::string& text);
 
 // True when the bytes begin like a binary program file.
-bool isProgramBinary(const std::string& bytes);
+[[nodiscard]] bool isProgramBinary(const std::string& bytes);
 // The length of the binary program file that a whole header describes: the header and its body.
 size_t programBinaryLength(const std::string& header);
 

@@ -22,7 +22,7 @@ class TextLines {
 };
 
 // The file number of a title line "C","n:P0%03d:"; -1 for any other line.
-int titleLineFileNo(std::string_view line);
+[[nodiscard]] int titleLineFileNo(std::string_view line);
 // The title line of a file number, with its CR LF.
 std::string titleLine(int fileNo);
 

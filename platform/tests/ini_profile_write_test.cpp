@@ -199,7 +199,8 @@ TEST_F(IniProfileTest, ConcurrentWritesLoseNoChange) {
     write("[S]\r\n");
     const auto writer = [&](const char* key) {
         for (int i = 0; i < 50; ++i) {
-            tk73_WritePrivateProfileStringA("S", key, std::to_string(i).c_str(), path());
+            EXPECT_NE(tk73_WritePrivateProfileStringA("S", key, std::to_string(i).c_str(), path()),
+                      0);
         }
     };
     std::thread first(writer, "A");

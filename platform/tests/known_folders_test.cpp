@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 #include "tests/support/temp_environment.h"
 
 using tk73::KnownFolder;

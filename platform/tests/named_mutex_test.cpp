@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/testing/scoped_variable.h"
 #include "platform/tests/helper_process.h"
-#include "platform/tests/scoped_variable.h"
 #include "tests/support/temp_environment.h"
 
 using State = tk73::NamedMutex::State;

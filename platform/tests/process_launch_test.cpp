@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "platform/named_mutex.h"
+#include "platform/testing/scoped_variable.h"
 #include "platform/tests/helper_process.h"
-#include "platform/tests/scoped_variable.h"
 #include "tests/support/temp_environment.h"
 
 TEST(ProcessLaunch, PathAndSwitchAreSeparateArgumentsEvenWithBlanks) {

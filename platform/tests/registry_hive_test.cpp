@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "platform/running_program.h"
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 #include "tests/support/temp_environment.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 #include "tests/support/temp_environment.h"
 
 TEST(RuntimeFolder, NamesBecomeFilesOfTheSessionFolder) {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 #include "tests/support/temp_environment.h"
 
 namespace {

@@ -55,7 +55,7 @@ TEST(MainteBase, KeepsTheHandleOfAMachineWithoutDefinitionCopyClosed) {
     const int store = install.createStore(kKR301, kVK500);
     std::filesystem::remove(install.storeFolder(store) + "/O001/VK500.INI");
     CCmnMainteBase base;
-    base.Initialize(store);
+    EXPECT_EQ(base.Initialize(store), 1);
     EXPECT_EQ(base.HasVek(), 1);
     EXPECT_EQ(base.GetVekPgmHandle().IsOpened(), 0);
     EXPECT_EQ(base.GetRegPgmHandle().IsOpened(), 1);
@@ -65,7 +65,7 @@ TEST(MainteBase, ACopyHasItsOwnHandlesOnTheSameFiles) {
     ShippedInstallation install;
     const int store = install.createStore(kKR301, kVK500);
     CCmnMainteBase base;
-    base.Initialize(store);
+    EXPECT_EQ(base.Initialize(store), 1);
     // The original has the PLU file loaded.
     EXPECT_EQ(pluName(base.GetRegPgmHandle(), 11), "Brioche         ");
     CCmnMainteBase copy(base);

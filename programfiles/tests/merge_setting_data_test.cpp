@@ -261,13 +261,13 @@ TEST_F(Merge301, CopiesSingleRecordsInEitherDirection) {
 TEST_F(Merge301, TakesOnlyTheControllersMenuSettingsOfARecord) {
     CMergeSettingDataType1 merge(store);
     // PLU 40 differs in its price, which the controller's menu pages do not set.
-    merge.ExecuteVekMenuRecordFromVekToReg(4, 40);
+    EXPECT_EQ(merge.ExecuteVekMenuRecordFromVekToReg(4, 40), 1);
     EXPECT_EQ(currentLines(store), kSeeded301);
     // A set menu's entries move, its name stays the register's.
     const std::string regName = ShippedInstallation::recordLine(install.regFile(store, 28), 3);
     ShippedInstallation::replaceInRecord(install.vekFile(store, 28), 3, "Coffee+cake",
                                          "Tea+cake   ");
-    merge.ExecuteVekMenuRecordFromVekToReg(28, 3);
+    EXPECT_EQ(merge.ExecuteVekMenuRecordFromVekToReg(28, 3), 1);
     CMergeSettingDataType1 after(store);
     after.CreateMismatchInfoArray(28);
     ASSERT_EQ(after.GetMismatchInfoCount(), 1);

@@ -21,14 +21,15 @@ class PgmDamagedFileTest : public pgmtest::PluHandleTest {
         }
         tagPGMITEMDEF defs[] = {item(1), item(2), item(3), item(4), item(5), item(7)};
         PGMITEMDATAARRAY values[6];
-        handle_.ReadItems(defs, 6, 1, 4, values, 0);
+        // A damaged file may refuse any of these; the test asks only that none of them crashes.
+        (void)handle_.ReadItems(defs, 6, 1, 4, values, 0);
         for (tagPGMITEMDEF& def : defs) {
             const uint64_t one = 1;
-            handle_.WriteItem(&def, 2,
-                              def.nDataType == PGM_DATA_CHAR ? "x" : static_cast<const void*>(&one),
-                              def.nDataType == PGM_DATA_CHAR ? 1 : 8);
-            handle_.SearchItem(&def, 1, "zz", 2, 1, 0, 0);
-            handle_.SearchItem(&def, 4, "zz", 2, 0, 1, 0);
+            (void)handle_.WriteItem(
+                &def, 2, def.nDataType == PGM_DATA_CHAR ? "x" : static_cast<const void*>(&one),
+                def.nDataType == PGM_DATA_CHAR ? 1 : 8);
+            (void)handle_.SearchItem(&def, 1, "zz", 2, 1, 0, 0);
+            (void)handle_.SearchItem(&def, 4, "zz", 2, 0, 1, 0);
         }
         EXPECT_EQ(store_.readMainte(4).size(), bytes.size());
     }

@@ -175,7 +175,7 @@ TEST_F(PgmHandleItemDefTest, ALoadedFileServesLaterReads) {
     EXPECT_STREQ(text, "Item 3      ");
 
     CPgmHandle fresh;
-    fresh.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(), "");
+    ASSERT_EQ(fresh.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(), ""), 1);
     ASSERT_EQ(fresh.ReadItem(&name, 3, text, sizeof text), 1);
     EXPECT_STREQ(text, "Other 3     ");
 }

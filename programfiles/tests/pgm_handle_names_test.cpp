@@ -15,8 +15,9 @@ class PgmHandleNamesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         store_.writeDefinition("[SYSTEM]\r\nINIFILEVER=1\r\n");
-        handle_.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(),
-                     store_.defaultFolder().c_str());
+        ASSERT_EQ(handle_.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(),
+                               store_.defaultFolder().c_str()),
+                  1);
     }
     void TearDown() override { AecrbsSetCurrentVekSetting(0, 0); }
 
@@ -58,7 +59,8 @@ TEST_F(PgmHandleNamesTest, DefaultItemFileDependsOnTheSettingTarget) {
 
 TEST_F(PgmHandleNamesTest, EmptyFolderOrOverlongNameLeavesTheNameUnchanged) {
     CPgmHandle handle;
-    handle.Open(store_.definitionFile().c_str(), "", std::string(258, 'd').c_str());
+    // A default folder too long for a path: the test asks what the names become.
+    (void)handle.Open(store_.definitionFile().c_str(), "", std::string(258, 'd').c_str());
     char name[TK73_MAX_PATH] = "unchanged";
     handle.GetMainteFileName(name, 4, 1);
     EXPECT_STREQ(name, "unchanged");
@@ -72,8 +74,9 @@ TEST_F(PgmHandleNamesTest, DefaultFolderReadsAndSearches) {
     std::string defaults = pgmtest::pluFile(40);
     defaults.replace(defaults.find("Item 7 "), 7, "Default");
     store_.writeDefault(4, defaults);
-    handle_.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(),
-                 store_.defaultFolder().c_str());
+    ASSERT_EQ(handle_.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(),
+                           store_.defaultFolder().c_str()),
+              1);
     tagPGMITEMDEF name;
     ASSERT_EQ(handle_.GetItemDef(&name, 14, 2, 1), 1);
 
@@ -95,8 +98,9 @@ TEST_F(PgmHandleNamesTest, DefaultItemFileIsReadFromItsItemForm) {
         "ITEM_001=CHAR,D1,3\r\nITEM_001_FIELD=1\r\n");
     store_.writeDefault(2, pgmtest::recordLine(1, 6, {"\"ITM\""}), 'I');
     store_.writeDefault(2, pgmtest::recordLine(1, 6, {"\"PGM\""}), 'P');
-    handle_.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(),
-                 store_.defaultFolder().c_str());
+    ASSERT_EQ(handle_.Open(store_.definitionFile().c_str(), store_.mainteFolder().c_str(),
+                           store_.defaultFolder().c_str()),
+              1);
     tagPGMITEMDEF item;
     ASSERT_EQ(handle_.GetItemDef(&item, 3, 1, 0), 1);
     PGMITEMDATAARRAY values[1];

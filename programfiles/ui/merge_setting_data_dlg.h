@@ -50,7 +50,7 @@ class CMergeSettingDataDlg : public QDialog {
 
   private:
     void ShowPage(int page);
-    int CheckOf(int fileNo) const;
+    [[nodiscard]] int CheckOf(int fileNo) const;
 
     CMergeSettingDataRequest request_;
     CMergeSettingDataDlgModel model_;

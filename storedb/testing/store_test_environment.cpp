@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 
 #include "base/install_folders.h"
 #include "platform/registry_hive.h"
@@ -61,15 +62,24 @@ std::string programFileText(const std::string& folder, int file) {
 
 StoreTestEnvironment::StoreTestEnvironment(uint32_t userMode) {
     using tk73::Hive;
+    bool written = true;
     for (const char* key : kSystemKeys) {
-        tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
-        tk73::registryWriteString(Hive::Machine, key, "RegisterPath", temp_.path("install/REG"));
-        tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
-        tk73::registryWriteString(Hive::Machine, key, "SystemPath", temp_.path("install/system"));
-        tk73::registryWriteString(Hive::Machine, key, "TemplatePath",
-                                  temp_.path("install/template"));
-        tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
-        tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
+        written &=
+            tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
+        written &= tk73::registryWriteString(Hive::Machine, key, "RegisterPath",
+                                             temp_.path("install/REG"));
+        written &=
+            tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
+        written &= tk73::registryWriteString(Hive::Machine, key, "SystemPath",
+                                             temp_.path("install/system"));
+        written &= tk73::registryWriteString(Hive::Machine, key, "TemplatePath",
+                                             temp_.path("install/template"));
+        written &= tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
+        written &= tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
+    }
+    // A test environment whose values cannot be written would test the real installation's.
+    if (!written) {
+        throw std::runtime_error("The test registry cannot be written.");
     }
     setUserMode(userMode);
     writeInstallation();
@@ -77,7 +87,9 @@ StoreTestEnvironment::StoreTestEnvironment(uint32_t userMode) {
 
 void StoreTestEnvironment::setUserMode(uint32_t mode) {
     for (const char* key : kSystemKeys) {
-        tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode);
+        if (!tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode)) {
+            throw std::runtime_error("The test registry cannot be written.");
+        }
     }
 }
 

@@ -65,14 +65,14 @@ TEST(ModelTables, AtMostTenModelsAreKeptAndNamesAreCut) {
 
 TEST(ModelTables, FirstUseMakesTheDatabaseAndClearsTheDesktopSelection) {
     storetest::StoreTestEnvironment environment;
-    AecrbsSetDesktopRegister("001", "002", "003");
+    EXPECT_NE(AecrbsSetDesktopRegister("001", "002", "003"), 0);
     ASSERT_FALSE(std::filesystem::exists(environment.dataBaseFolder()));
     { const CTK73edbModel first; }
     EXPECT_EQ(desktopStore(), "999/999/999");
     EXPECT_TRUE(std::filesystem::exists(environment.dataBaseFolder() + "/STORE.edb"));
 
     // Later uses find the database and leave the selection alone.
-    AecrbsSetDesktopRegister("001", "002", "003");
+    EXPECT_NE(AecrbsSetDesktopRegister("001", "002", "003"), 0);
     { const CTK73edbModel later; }
     { const CTK73edbVekModel veks; }
     EXPECT_EQ(desktopStore(), "001/002/003");

@@ -117,9 +117,9 @@ TEST_F(StoreTable, DeletingTheFirstStoreMovesTheOthersUp) {
     const CTK73edbStore reloaded;
     ASSERT_EQ(reloaded.GetStoreCnt(), 2);
     STORE_EDB read;
-    reloaded.GetStoreFromIndex(0, &read);
+    EXPECT_EQ(reloaded.GetStoreFromIndex(0, &read), 1);
     EXPECT_EQ(read.storeName, "Two");
-    reloaded.GetStoreFromIndex(1, &read);
+    EXPECT_EQ(reloaded.GetStoreFromIndex(1, &read), 1);
     EXPECT_EQ(read.storeName, "Three");
     ASSERT_EQ(reloaded.GetStoreFromStoreNo(3, &read), 1);
     EXPECT_EQ(read.regModelNo, 420);
@@ -133,7 +133,7 @@ TEST_F(StoreTable, UpdateReplacesTheRecordInItsPlace) {
     ASSERT_EQ(stores.AddStore(storeRecord(9, "Nine", 301)), 1);
     ASSERT_EQ(stores.UpdateStore(storeRecord(4, "Four renamed", 420)), 1);
     STORE_EDB read;
-    CTK73edbStore().GetStoreFromIndex(0, &read);
+    EXPECT_EQ(CTK73edbStore().GetStoreFromIndex(0, &read), 1);
     EXPECT_EQ(read.storeName, "Four renamed");
     EXPECT_EQ(read.regModelNo, 420);
 }
@@ -205,13 +205,13 @@ TEST_F(StoreTable, WithVekNeedsAKnownControllerModelAndLinkedNeedsTheLinkage) {
     EXPECT_EQ(stores.GetWithVek(&with, &linked), 1);
     EXPECT_EQ(with, 0);
     EXPECT_EQ(linked, 0);
-    stores.GetWithVek(2, &with, &linked);
+    EXPECT_EQ(stores.GetWithVek(2, &with, &linked), 1);
     EXPECT_EQ(with, 1);
     EXPECT_EQ(linked, 1);
-    stores.GetWithVek(3, &with, &linked);
+    EXPECT_EQ(stores.GetWithVek(3, &with, &linked), 1);
     EXPECT_EQ(with, 1);
     EXPECT_EQ(linked, 0);
-    stores.GetWithVek(4, &with, &linked);
+    EXPECT_EQ(stores.GetWithVek(4, &with, &linked), 1);
     EXPECT_EQ(with, 0);
     EXPECT_EQ(linked, 0);
     EXPECT_EQ(stores.GetWithVek(9, &with, &linked), 0);

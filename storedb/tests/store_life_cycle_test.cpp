@@ -130,7 +130,7 @@ TEST_F(StoreLifeCycle, CopyGetsANewNumberACopyNameAndTheSourceFolder) {
     const CTK73edbStore stores;
     ASSERT_EQ(stores.GetStoreCnt(), 2);
     STORE_EDB read;
-    stores.GetStoreFromIndex(1, &read);
+    EXPECT_EQ(stores.GetStoreFromIndex(1, &read), 1);
     EXPECT_EQ(read.storeNo, 2);
     EXPECT_EQ(read.storeName, "Copy_Shop");
     EXPECT_EQ(read.regModelNo, kKR301);
@@ -197,7 +197,7 @@ TEST_F(StoreLifeCycle, DeleteEmptiesTheMachineListsRemovesTheRecordAndTheFolder)
     const CTK73edbStore stores;
     ASSERT_EQ(stores.GetStoreCnt(), 1);
     STORE_EDB read;
-    stores.GetStoreFromIndex(0, &read);
+    EXPECT_EQ(stores.GetStoreFromIndex(0, &read), 1);
     EXPECT_EQ(read.storeName, "Second");
     for (const bool vek : {false, true}) {
         STORE_MANAGE block;

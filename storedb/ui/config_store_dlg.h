@@ -22,7 +22,7 @@ class CVekConfigStoreDlg : public QDialog {
     // Watches a model drop-down: a pick the user does not confirm puts the previous one back.
     void watchModel(QComboBox* models, int kind);
     void openConnection();
-    static int modelOf(const QComboBox* models);
+    [[nodiscard]] static int modelOf(const QComboBox* models);
 
     tk73store::StoreConfiguration& configuration_;
     QLineEdit* name_;

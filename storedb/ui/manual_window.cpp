@@ -55,8 +55,8 @@ void showToolManual(QWidget* parent, const char* chapter) {
         showInSuite(parent, html, chapter);
         return;
     }
-    // The desktop's viewer shows it, or the user reads that nothing can.
-    CTK73hlp().ShowHelpToolManual();
+    // The desktop's viewer shows it, or the user reads that nothing can: nothing is left to do.
+    (void)CTK73hlp().ShowHelpToolManual();
 }
 
 void addHelpKey(QWidget* window, const char* chapter) {

@@ -20,10 +20,10 @@ class CSelectStore {
     // Puts a bar across the top of parent: the controller bar when the process works on the
     // controller's settings and flag is 0, else the register bar, whose button flag 1 disables.
     // 0 when a bar exists already or there is no parent.
-    int CreateSSBar(QWidget* parent, int flag);
+    [[nodiscard]] int CreateSSBar(QWidget* parent, int flag);
     int CloseSSBar();
-    int ShowSSBar(int show);
-    int Update();
+    [[nodiscard]] int ShowSSBar(int show);
+    [[nodiscard]] int Update();
     // The bar, for connecting its storeChanged signal; null without one.
     CSelectStoreBarBase* GetBar() const { return bar_; }
 
@@ -35,10 +35,10 @@ class CSelectStore {
     // 1 when there is no bar or the bar shows a store.
     int IsSelected() const;
     // The register (controller 0) or controller (1) model of the selected store.
-    int GetModelForSelectedStore(MODEL_EDB* out, int controller) const;
+    [[nodiscard]] int GetModelForSelectedStore(MODEL_EDB* out, int controller) const;
     int ChangeSelectedStore(int branchNo, int storeNo, int modelNo);
     // The store list; only the controller bar offers it.
-    int ShowSettingStoreDialog();
+    [[nodiscard]] int ShowSettingStoreDialog();
 
     // The store dialog on its own: choose only (chooseOnly 1) or choose and make current.
     // onlyModelNo >= 0 lists only the stores of that register model; withVek answers the

@@ -40,7 +40,7 @@ class CSelectStoreBarBase : public QWidget {
   protected:
     // disabled: the bar only shows the selection.
     CSelectStoreBarBase(QWidget* parent, bool disabled, bool vekBar);
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    [[nodiscard]] bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void chooseStore();

@@ -17,7 +17,7 @@ class CSelectStoreDlg : public QDialog {
 
   private:
     void fillStores(int selectStoreNo);
-    static int numberOf(const QListWidget* list);
+    [[nodiscard]] static int numberOf(const QListWidget* list);
 
     tk73store::StoreSelection& selection_;
     QListWidget* branches_;

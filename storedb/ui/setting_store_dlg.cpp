@@ -73,7 +73,8 @@ CVekSettingStoreDlg::CVekSettingStoreDlg(tk73store::StoreListSetting& setting, Q
             refill(rows.empty() ? 0 : rows[std::min<size_t>(row, rows.size() - 1)].storeNo);
         }
     });
-    connect(help, &QPushButton::clicked, this, [] { CTK73hlp().ShowHelpToolManual(); });
+    // The user reads it when the manual cannot be shown.
+    connect(help, &QPushButton::clicked, this, [] { (void)CTK73hlp().ShowHelpToolManual(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { updateButtons(); });
     refill(setting_.rows().empty() ? 0 : setting_.rows().front().storeNo);

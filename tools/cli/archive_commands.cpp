@@ -77,7 +77,8 @@ int openAsNewStore(const std::string& path, const MODEL_EDB& registerModel,
         return kExitFailed;
     }
     if (!staged.placeInto(store.storeNo)) {
-        tk73store::DeleteStore(store.storeNo, "tk73");
+        // Failing already; a store left behind is reported by the message below.
+        (void)tk73store::DeleteStore(store.storeNo, "tk73");
         std::fprintf(stderr, "tk73: the archive's settings could not be placed\n");
         return kExitFailed;
     }

@@ -71,7 +71,8 @@ int ItemTarget::Resolve(const CommandLine& line) {
     if (!FindStore(storeNo_, store)) {
         return kExitNotFound;
     }
-    base_.Initialize(storeNo_);
+    // A store that cannot be read has neither machine, refused below.
+    (void)base_.Initialize(storeNo_);
     if (!(vek_ ? base_.HasVek() : base_.HasRegister()) ||
         !(vek_ ? base_.GetVekPgmHandle() : base_.GetRegPgmHandle()).IsOpened()) {
         std::fprintf(stderr, "tk73: store %d has no %s settings\n", storeNo_,

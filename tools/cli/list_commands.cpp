@@ -31,13 +31,15 @@ struct Machine {
 std::vector<Machine> machinesOf(int storeNo) {
     std::vector<Machine> machines;
     STORE_MANAGE block;
-    CTK73edbRegister(storeNo).GetRegister(&block);
+    // A store without a block lists no machines.
+    (void)CTK73edbRegister(storeNo).GetRegister(&block);
     for (const STORE_MANAGE_ENTRY& entry : block.entries) {
         if (entry.operateStatus == '1') {
             machines.push_back({"register", entry});
         }
     }
-    CTK73edbVek(storeNo).GetRegister(&block);
+    // A store without a block lists no machines.
+    (void)CTK73edbVek(storeNo).GetRegister(&block);
     for (const STORE_MANAGE_ENTRY& entry : block.entries) {
         if (entry.operateStatus == '1') {
             machines.push_back({"controller", entry});
@@ -56,7 +58,8 @@ int runStores(const CommandLine& line, CliUserInteraction&) {
     const bool json = line.has("json");
     for (int i = 0; i < branches.GetBranchCnt(); ++i) {
         BRANCH_EDB branch;
-        branches.GetBranchFromIndex(i, &branch);
+        // Within the count, so it cannot fail.
+        (void)branches.GetBranchFromIndex(i, &branch);
         if (json) {
             branchJson.push_back(JsonObject()
                                      .Number("number", branch.branchNo)
@@ -69,7 +72,8 @@ int runStores(const CommandLine& line, CliUserInteraction&) {
     }
     for (int i = 0; i < stores.GetStoreCnt(); ++i) {
         STORE_EDB store;
-        stores.GetStoreFromIndex(i, &store);
+        // Within the count, so it cannot fail.
+        (void)stores.GetStoreFromIndex(i, &store);
         const std::string reg = identOf(regModels, store.regModelNo);
         const std::string vek = identOf(vekModels, store.vekModelNo);
         std::vector<std::string> machineJson;
@@ -117,7 +121,8 @@ void listModels(const CTK73edbModelBase& models, const char* kind, bool json,
                 std::vector<std::string>& jsonItems) {
     for (int i = 0; i < models.GetModelCnt(); ++i) {
         MODEL_EDB model;
-        models.GetModelFromIndex(i, &model);
+        // Within the count, so it cannot fail.
+        (void)models.GetModelFromIndex(i, &model);
         if (json) {
             jsonItems.push_back(JsonObject()
                                     .Text("kind", kind)

@@ -4,8 +4,8 @@
 
 namespace tk73editor {
 
-CheckItem::CheckItem(const std::string& label, int menuNo, int itemNo, int record)
-    : PageItem(menuNo, itemNo, record), box_(new QCheckBox(tk73::toQString(label))) {
+CheckItem::CheckItem(QWidget* page, const std::string& label, int menuNo, int itemNo, int record)
+    : PageItem(menuNo, itemNo, record), box_(new QCheckBox(tk73::toQString(label), page)) {
     QObject::connect(box_, &QCheckBox::toggled, box_, [this] { MarkEdited(); });
 }
 

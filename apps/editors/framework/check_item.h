@@ -10,7 +10,7 @@ namespace tk73editor {
 
 class CheckItem : public PageItem {
   public:
-    CheckItem(const std::string& label, int menuNo, int itemNo, int record = 0);
+    CheckItem(QWidget* page, const std::string& label, int menuNo, int itemNo, int record = 0);
 
     QWidget* Control() override { return box_; }
 

@@ -9,18 +9,18 @@
 
 namespace tk73editor {
 
-ChoiceItem::ChoiceItem(Style style, std::vector<std::string> entries,
+ChoiceItem::ChoiceItem(QWidget* page, Style style, std::vector<std::string> entries,
                        std::vector<int> builtInValues, int menuNo, int itemNo, int record)
     : PageItem(menuNo, itemNo, record),
       style_(style),
       entries_(std::move(entries)),
       values_(std::move(builtInValues)) {
     if (style_ == Style::DropDown) {
-        list_ = new QComboBox;
+        list_ = new QComboBox(page);
         control_ = list_;
         QObject::connect(list_, &QComboBox::activated, list_, [this] { MarkEdited(); });
     } else {
-        auto* group = new QGroupBox;
+        auto* group = new QGroupBox(page);
         group->setLayout(new QHBoxLayout);
         options_ = new QButtonGroup(group);
         control_ = group;

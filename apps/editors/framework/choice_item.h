@@ -20,8 +20,8 @@ class ChoiceItem : public PageItem {
   public:
     enum class Style { DropDown, Options };
 
-    ChoiceItem(Style style, std::vector<std::string> entries, std::vector<int> builtInValues,
-               int menuNo, int itemNo, int record = 0);
+    ChoiceItem(QWidget* page, Style style, std::vector<std::string> entries,
+               std::vector<int> builtInValues, int menuNo, int itemNo, int record = 0);
 
     QWidget* Control() override { return control_; }
     // Options without the frame around them, for forms and grids where frames would crowd.

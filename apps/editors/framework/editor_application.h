@@ -47,6 +47,6 @@ EditorExit runEditor(const std::vector<std::string>& arguments,
 
 // An editor's main(): the application, the Qt user interaction and runEditor under the
 // executable's base name; answers the exit code.
-int editorMain(int argc, char** argv, const EditorDescription& description);
+[[nodiscard]] int editorMain(int argc, char** argv, const EditorDescription& description);
 
 }  // namespace tk73editor

@@ -28,12 +28,12 @@ struct EditorCommandLine {
     // The flag that selects the page set: the first flag; empty when there is none.
     std::string pageSetFlag() const;
     // Whether the command line switches the process to controller mode.
-    bool launchVek(VekFlags where) const;
+    [[nodiscard]] bool launchVek(VekFlags where) const;
     // Whether it makes the controller's setting the current one (clerk and tax editors only).
-    bool currentVekSetting(VekFlags where) const;
+    [[nodiscard]] bool currentVekSetting(VekFlags where) const;
 
   private:
-    bool flagIs(size_t index, std::string_view text) const;
+    [[nodiscard]] bool flagIs(size_t index, std::string_view text) const;
 };
 
 // Sets the two process switches of the base services from the command line. Called before the

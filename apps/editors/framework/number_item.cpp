@@ -21,20 +21,14 @@ bool isDigit(QChar c, bool hexadecimal) {
 
 }  // namespace
 
-NumberItem::NumberItem(int menuNo, int itemNo, int record, Places places)
+NumberItem::NumberItem(QWidget* page, int menuNo, int itemNo, int record, Places places)
     : PageItem(menuNo, itemNo, record),
-      field_(new QLineEdit),
-      rangeNote_(new QLabel),
+      field_(new QLineEdit(page)),
+      rangeNote_(new QLabel(page)),
+      page_(page),
       places_(places) {
     rangeNote_->hide();
     QObject::connect(field_, &QLineEdit::textEdited, field_, [this] { MarkEdited(); });
-}
-
-NumberItem::~NumberItem() {
-    // A page that lays the field out itself never places the note.
-    if (rangeNote_->parent() == nullptr) {
-        delete rangeNote_;
-    }
 }
 
 void NumberItem::SetRange(uint64_t lowest, uint64_t highest) {
@@ -65,9 +59,10 @@ void NumberItem::Prepare(PgmMenuContext& context, const tagPGMITEMDEF& definitio
             {tk73::fromQString(Format(range_->first)), tk73::fromQString(Format(range_->second))}));
         rangeNote_->setText(note);
         field_->setToolTip(note);
-        // A note the page placed shows beside the field; one it did not (a field in a grid of
-        // records) would be a window of its own: the field's tool tip tells the range there.
-        if (rangeNote_->parentWidget() != nullptr) {
+        // A note the page placed lies in the row beside the field and shows there; one it did
+        // not (a field in a grid of records) stays hidden on the page where it was made: the
+        // field's tool tip tells the range there.
+        if (rangeNote_->parentWidget() != page_) {
             rangeNote_->show();
         }
     }

@@ -22,8 +22,7 @@ class NumberItem : public PageItem {
     // Where the decimal places come from: none, or the item's "ITEM_%03d_MEAN".
     enum class Places { None, FromMeaning };
 
-    NumberItem(int menuNo, int itemNo, int record = 0, Places places = Places::None);
-    ~NumberItem() override;
+    NumberItem(QWidget* page, int menuNo, int itemNo, int record = 0, Places places = Places::None);
 
     QWidget* Control() override { return field_; }
     QWidget* Beside() override { return rangeNote_; }
@@ -47,6 +46,8 @@ class NumberItem : public PageItem {
     QLineEdit* field_;
     // Shows the range once the item knows it; hidden without one.
     QLabel* rangeNote_;
+    // Where the note was made; the page moves it into the field's row when it places it.
+    QWidget* page_;
     Places places_;
     int decimals_ = 0;
     std::optional<std::pair<uint64_t, uint64_t>> range_;

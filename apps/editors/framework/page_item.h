@@ -27,7 +27,8 @@ class PageItem {
     PageItem(const PageItem&) = delete;
     PageItem& operator=(const PageItem&) = delete;
 
-    // The control, owned by the page's layout once it is placed there.
+    // The control, made on the page the item belongs to (a child of the page until a layout
+    // places it elsewhere).
     virtual QWidget* Control() = 0;
     // A widget that belongs beside the control (a note on what it takes), or null.
     virtual QWidget* Beside() { return nullptr; }
@@ -63,9 +64,9 @@ class PageItem {
     tagPGMITEMDATA Value() const;
     bool IsChanged() const;
     // Writes the value when the item is usable and changed. 1 on success or nothing to write.
-    int Save(CPgmHandle& handle);
+    [[nodiscard]] int Save(CPgmHandle& handle);
     // Whether two values of this item are the same setting (texts without trailing blanks).
-    bool SameValue(const tagPGMITEMDATA& a, const tagPGMITEMDATA& b) const;
+    [[nodiscard]] bool SameValue(const tagPGMITEMDATA& a, const tagPGMITEMDATA& b) const;
 
     // Puts the cursor into the control and selects what it holds, for a message about it.
     virtual void Highlight();
@@ -90,7 +91,7 @@ class PageItem {
     bool Edited() const { return edited_; }
 
   private:
-    int Resolve(PgmMenuContext& context);
+    [[nodiscard]] int Resolve(PgmMenuContext& context);
     // Shows the value as the one the control started from.
     void Display(const tagPGMITEMDATA& value);
 

@@ -69,7 +69,7 @@ class PageSetDialog : public PageSetWindow {
   protected:
     // Called once the user confirmed the save, before any page is written: a page set that must
     // write something of its own first does it here. 0 stops the save as a failed write.
-    virtual int Saving() { return 1; }
+    [[nodiscard]] virtual int Saving() { return 1; }
     // Called once every page was written, before the front goes back to the shell: a page set
     // that must carry what it wrote elsewhere does it here.
     virtual void Saved() {}
@@ -77,7 +77,7 @@ class PageSetDialog : public PageSetWindow {
     // records goes there.
     virtual void GoToRecord(int record) {}
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    [[nodiscard]] bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
@@ -96,10 +96,10 @@ class PageSetDialog : public PageSetWindow {
     PageItem* FindItem(int menuNo, int itemNo, int record) const;
     // The first value that must differ from record to record and that another record holds: the
     // message names the other record and may go there. false when a value stops the save.
-    bool CheckUnique();
+    [[nodiscard]] bool CheckUnique();
     // The record other than the item's own that holds the value (as the set would save it), or
     // -1 (also when the file cannot be read: the write that follows reports that).
-    int RecordHolding(const PageItem& item, const tagPGMITEMDATA& value);
+    [[nodiscard]] int RecordHolding(const PageItem& item, const tagPGMITEMDATA& value);
     // The record's value of the menu item that names it, as the set would save it (the shown one
     // when the set shows it, else the file's) and as a message shows it; empty when unknown.
     std::string RecordName(int menuNo, int itemNo, int record);

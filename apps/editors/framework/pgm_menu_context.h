@@ -22,7 +22,7 @@ class PgmMenuContext {
     // Finds the active store's paths for the current setting target (the register, or the
     // controller when the current controller setting is on) and opens the handle on them. 1 when
     // the paths exist and the definition file is a file.
-    int OpenActiveStore();
+    [[nodiscard]] int OpenActiveStore();
     // Opens the handle on the three paths; 1 when the definition file exists and is a file.
     int Open(const std::string& definitionFile, const std::string& mainteFolder,
              const std::string& defaultFolder);
@@ -36,7 +36,7 @@ class PgmMenuContext {
     // the definition file, comma-separated, in order (each read by the leading-digits rule, a
     // token without digits counting 0). 1 on success; 0 when the key is missing or empty, and the
     // page keeps its built-in list.
-    int GetValueList(int menuNo, int itemNo, std::vector<int>& values) const;
+    [[nodiscard]] int GetValueList(int menuNo, int itemNo, std::vector<int>& values) const;
 
     // The title a shop owner reads for an item (item_title.h).
     std::string GetItemTitle(int menuNo, int itemNo) const;
@@ -46,7 +46,7 @@ class PgmMenuContext {
     // For an item whose value must differ from record to record within its file (a PLU code, a
     // clerk's secret code), the item that names a record in messages: "ITEM_%03d_UNIQUE". 0
     // for an item that may repeat.
-    int GetUniqueNameItem(int menuNo, int itemNo) const;
+    [[nodiscard]] int GetUniqueNameItem(int menuNo, int itemNo) const;
 
   private:
     CPgmHandle handle_;

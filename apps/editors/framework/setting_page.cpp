@@ -12,7 +12,7 @@ SettingPage::SettingPage(const std::string& title, QWidget* parent)
 void SettingPage::Place(const std::string& label, std::unique_ptr<PageItem> item) {
     QWidget* shown = item->Control();
     if (QWidget* beside = item->Beside()) {
-        shown = new QWidget;
+        shown = new QWidget(this);
         auto* row = new QHBoxLayout(shown);
         row->setContentsMargins(0, 0, 0, 0);
         row->addWidget(item->Control());

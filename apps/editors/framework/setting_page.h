@@ -21,10 +21,10 @@ class SettingPage : public QWidget {
     const std::string& Title() const { return title_; }
 
     // Places the item's control in a row of its own, after the label unless it is empty; the
-    // page keeps the item.
+    // page keeps the item. Every item makes its widgets on the page (its first argument).
     template <class Item, class... Arguments>
     Item& Add(const std::string& label, Arguments&&... arguments) {
-        auto item = std::make_unique<Item>(std::forward<Arguments>(arguments)...);
+        auto item = std::make_unique<Item>(this, std::forward<Arguments>(arguments)...);
         Item& added = *item;
         Place(label, std::move(item));
         return added;
@@ -34,7 +34,7 @@ class SettingPage : public QWidget {
     // value the page keeps but does not show.
     template <class Item, class... Arguments>
     Item& Keep(Arguments&&... arguments) {
-        auto item = std::make_unique<Item>(std::forward<Arguments>(arguments)...);
+        auto item = std::make_unique<Item>(this, std::forward<Arguments>(arguments)...);
         Item& kept = *item;
         items_.push_back(std::move(item));
         return kept;
@@ -47,7 +47,7 @@ class SettingPage : public QWidget {
     // The first usable item whose control holds a value that cannot be written, or null.
     PageItem* FirstInvalid() const;
     // Writes every changed item; 1 when each was written.
-    int Save(CPgmHandle& handle);
+    [[nodiscard]] int Save(CPgmHandle& handle);
 
     const std::vector<std::unique_ptr<PageItem>>& Items() const { return items_; }
 

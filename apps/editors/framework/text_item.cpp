@@ -44,8 +44,8 @@ bool replaceQuotes(QLineEdit& field) {
 
 }  // namespace
 
-TextItem::TextItem(int menuNo, int itemNo, int record)
-    : PageItem(menuNo, itemNo, record), field_(new QLineEdit) {
+TextItem::TextItem(QWidget* page, int menuNo, int itemNo, int record)
+    : PageItem(menuNo, itemNo, record), field_(new QLineEdit(page)) {
     QObject::connect(field_, &QLineEdit::textEdited, field_, [this] { TextEdited(); });
 }
 

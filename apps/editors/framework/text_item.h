@@ -16,7 +16,7 @@ namespace tk73editor {
 
 class TextItem : public PageItem {
   public:
-    TextItem(int menuNo, int itemNo, int record = 0);
+    TextItem(QWidget* page, int menuNo, int itemNo, int record = 0);
 
     QWidget* Control() override { return field_; }
     void Highlight() override;

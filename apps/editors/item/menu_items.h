@@ -37,7 +37,7 @@ struct MenuItems {
 
 // Resolves the menu's items (with loading: the file stays in the handle). 0 when the name item
 // does not resolve: without it there are no records to list.
-int ReadMenuItems(CPgmHandle& handle, const std::string& definitionFile, int menuNo, int nameItem,
-                  MenuItems& out);
+[[nodiscard]] int ReadMenuItems(CPgmHandle& handle, const std::string& definitionFile, int menuNo,
+                                int nameItem, MenuItems& out);
 
 }  // namespace tk73item

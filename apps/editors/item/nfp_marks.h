@@ -10,7 +10,7 @@ namespace tk73item {
 
 // Clears the mark in every record of the set; cleared receives the records whose mark was set.
 // 1 on success; 0 when the marks cannot be read or written (or the set has no mark item).
-int ClearNfpMarks(CPgmHandle& handle, const MenuItems& items, int nfpItem,
-                  std::vector<int>& cleared);
+[[nodiscard]] int ClearNfpMarks(CPgmHandle& handle, const MenuItems& items, int nfpItem,
+                                std::vector<int>& cleared);
 
 }  // namespace tk73item

@@ -23,13 +23,13 @@ class RecordSearch {
     RecordSearch(CPgmHandle& handle, const tagPGMITEMDEF& nameItem);
 
     // The record of the memory number (the record number), or -1 outside the set's records.
-    int MemoryJump(int memoryNo) const;
+    [[nodiscard]] int MemoryJump(int memoryNo) const;
 
     // The first record whose name holds the text, searching from the record after the current
     // one (forward) or before it (backward); current 0 (nothing selected) starts at the first or
     // the last record. -1 when no record matches before the end of the records, or the text is
     // empty or longer than a name.
-    int FindNext(int current, const NameSearch& search);
+    [[nodiscard]] int FindNext(int current, const NameSearch& search);
 
   private:
     int LastRecord() const { return nameItem_.nFirstRecord + nameItem_.nRecordCount - 1; }

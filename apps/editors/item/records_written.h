@@ -17,7 +17,7 @@ namespace tk73item {
 
 // storeNo: the active store; fileNo: the file of the set's records. 1 on success; 0 when the
 // stamp could not be written (the records themselves are written already).
-int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
-                        const std::vector<int>& records);
+[[nodiscard]] int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
+                                      const std::vector<int>& records);
 
 }  // namespace tk73item

@@ -28,7 +28,7 @@ inline constexpr size_t kTypedCodeLength = 13;
 inline const std::string kFreeCode(kStoredCodeLength, '0');
 
 // The check digit of the digits that precede it (GS1: weights 3 and 1 from the right).
-int checkDigit(std::string_view digits);
+[[nodiscard]] int checkDigit(std::string_view digits);
 
 // The code in its stored form, or nullopt when it breaks the rule above.
 std::optional<std::string> normaliseScanningCode(std::string_view typed);

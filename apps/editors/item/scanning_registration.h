@@ -37,19 +37,19 @@ class ScanningRegistration {
     bool KeepsAges() const { return age_ != nullptr; }
 
     // The record registered under the stored code, or -1.
-    int Find(const std::string& code);
+    [[nodiscard]] int Find(const std::string& code);
     // Where the stored code goes (steps: registered, free, oldest, full).
     ScanningPlace Place(const std::string& code);
     // Writes the code into the record, and its age when ages are kept. A reused record first
     // loses the values of its former article: every item of the record becomes blank or 0. 1
     // on success.
-    int Register(int record, const std::string& code, bool reuse);
+    [[nodiscard]] int Register(int record, const std::string& code, bool reuse);
 
   private:
     // The next age; renumbers the ages 1, 2, ... in their order first when the next one would
     // not fit the age item.
-    int NextAge(uint64_t& age);
-    int ClearRecord(int record);
+    [[nodiscard]] int NextAge(uint64_t& age);
+    [[nodiscard]] int ClearRecord(int record);
 
     CPgmHandle& handle_;
     const MenuItems& items_;

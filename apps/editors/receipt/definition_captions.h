@@ -21,6 +21,6 @@ struct OnOffCaptions {
 OnOffCaptions messageCaptions(const std::string& definitionFile);
 // The status page's texts, each replacing the given default only when the definition has it.
 OnOffCaptions statusCaptions(const std::string& definitionFile, const OnOffCaptions& defaults);
-bool reportsCanBeRenamed(const std::string& definitionFile);
+[[nodiscard]] bool reportsCanBeRenamed(const std::string& definitionFile);
 
 }  // namespace tk73receipt

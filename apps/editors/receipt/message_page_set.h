@@ -28,7 +28,7 @@ class MessagePageSet : public tk73editor::PageSetDialog {
     std::string PreviewText();
     // The printer's characters per line: the first block's that is not 0, else the width of
     // the message lines.
-    int CharactersPerLine();
+    [[nodiscard]] int CharactersPerLine();
     // The "Preview" button: the dialog "Preview receipt".
     void ShowPreview();
 

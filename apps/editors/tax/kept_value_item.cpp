@@ -2,7 +2,7 @@
 
 namespace tk73tax {
 
-KeptValueItem::KeptValueItem(int menuNo, int itemNo, int record)
+KeptValueItem::KeptValueItem(QWidget* page, int menuNo, int itemNo, int record)
     : PageItem(menuNo, itemNo, record), control_(std::make_unique<QWidget>()) {}
 
 void KeptValueItem::Set(uint64_t value) {

@@ -11,7 +11,8 @@ namespace tk73tax {
 
 class KeptValueItem : public tk73editor::PageItem {
   public:
-    KeptValueItem(int menuNo, int itemNo, int record = 0);
+    // The control is the item's own and never on the page.
+    KeptValueItem(QWidget* page, int menuNo, int itemNo, int record = 0);
 
     // A control that is never placed, so that the framework can enable and disable it.
     QWidget* Control() override { return control_.get(); }

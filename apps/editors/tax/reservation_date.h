@@ -16,6 +16,6 @@ std::optional<uint64_t> reservationNumber(const QDate& date);
 // The date a stored number stands for; nullopt for 0 and for a number that names no day.
 std::optional<QDate> reservationDate(uint64_t number);
 // Whether a reservation may be made for the date: today or later, before the year 2100.
-bool canReserve(const QDate& date, const QDate& today);
+[[nodiscard]] bool canReserve(const QDate& date, const QDate& today);
 
 }  // namespace tk73tax

@@ -8,11 +8,11 @@
 
 namespace tk73tax {
 
-ReservationDateGroup::ReservationDateGroup()
-    : QGroupBox(tk73::toQString(taxText(TaxText::DateGroup))),
-      notProgrammed_(new QRadioButton(tk73::toQString(taxText(TaxText::NotProgrammed)))),
-      programmed_(new QRadioButton(tk73::toQString(taxText(TaxText::Programmed)))),
-      picker_(new QDateEdit) {
+ReservationDateGroup::ReservationDateGroup(QWidget* parent)
+    : QGroupBox(tk73::toQString(taxText(TaxText::DateGroup)), parent),
+      notProgrammed_(new QRadioButton(tk73::toQString(taxText(TaxText::NotProgrammed)), this)),
+      programmed_(new QRadioButton(tk73::toQString(taxText(TaxText::Programmed)), this)),
+      picker_(new QDateEdit(this)) {
     auto* choice = new QButtonGroup(this);
     choice->addButton(notProgrammed_);
     choice->addButton(programmed_);

@@ -12,7 +12,7 @@ namespace tk73tax {
 
 class ReservationDateGroup : public QGroupBox {
   public:
-    ReservationDateGroup();
+    explicit ReservationDateGroup(QWidget* parent);
 
     // Called whenever the choice or the date changes, by the user or by the calls below.
     void OnChange(std::function<void()> changed) { changed_ = std::move(changed); }

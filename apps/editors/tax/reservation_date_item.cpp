@@ -4,9 +4,9 @@
 
 namespace tk73tax {
 
-ReservationDateItem::ReservationDateItem(int menuNo, int itemNo,
+ReservationDateItem::ReservationDateItem(QWidget* page, int menuNo, int itemNo,
                                          const ReservationSwitches& switches)
-    : PageItem(menuNo, itemNo), switches_(switches), group_(new ReservationDateGroup) {
+    : PageItem(menuNo, itemNo), switches_(switches), group_(new ReservationDateGroup(page)) {
     group_->OnChange([this] { MarkEdited(); });
 }
 

@@ -13,7 +13,7 @@ namespace tk73tax {
 class ReservationDateItem : public tk73editor::PageItem {
   public:
     // The switches are read before the date: the page keeps them first.
-    ReservationDateItem(int menuNo, int itemNo, const ReservationSwitches& switches);
+    ReservationDateItem(QWidget* page, int menuNo, int itemNo, const ReservationSwitches& switches);
 
     QWidget* Control() override { return group_; }
     ReservationDateGroup& Group() { return *group_; }

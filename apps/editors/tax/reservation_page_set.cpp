@@ -43,7 +43,7 @@ ReservationPageSet::ReservationPageSet(tk73editor::PgmMenuContext& context)
         date_ = &page.Keep<ReservationDateItem>(kReservationMenu, kReservationDateItem, switches_);
         group_ = &date_->Group();
     } else {
-        group_ = new ReservationDateGroup;
+        group_ = new ReservationDateGroup(&page);
         group_->SetAvailable(false);
     }
     page.AddRow(group_);

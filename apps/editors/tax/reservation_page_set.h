@@ -24,7 +24,7 @@ class ReservationPageSet : public TaxPageSet {
     ReservationDateGroup& DateGroup() { return *group_; }
 
   protected:
-    bool CheckBeforeSave() override;
+    [[nodiscard]] bool CheckBeforeSave() override;
 
   private:
     QWidget* Tables(tk73editor::SettingPage& page);

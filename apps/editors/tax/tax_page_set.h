@@ -37,11 +37,11 @@ class TaxPageSet : public tk73editor::PageSetDialog {
     TaxRateItem& AddRate(tk73editor::SettingPage& page, QGridLayout& grid, const std::string& label,
                          int menuNo, int itemNo, int record);
     // Whether the definition has the item.
-    bool HasItem(int menuNo, int itemNo);
+    [[nodiscard]] bool HasItem(int menuNo, int itemNo);
     // The number of tables: the records of the menu's first item, or the count given.
-    int TableCount(int menuNo, int fallback);
+    [[nodiscard]] int TableCount(int menuNo, int fallback);
     // Checks after the rates; false keeps the page open.
-    virtual bool CheckBeforeSave() { return true; }
+    [[nodiscard]] virtual bool CheckBeforeSave() { return true; }
     // The invalid-values message under the title.
     void TellInvalid();
 

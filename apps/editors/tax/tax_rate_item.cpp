@@ -24,8 +24,8 @@ bool onlyDigits(const QString& text) {
 
 }  // namespace
 
-TaxRateItem::TaxRateItem(int menuNo, int itemNo, int record)
-    : PageItem(menuNo, itemNo, record), field_(new QLineEdit) {
+TaxRateItem::TaxRateItem(QWidget* page, int menuNo, int itemNo, int record)
+    : PageItem(menuNo, itemNo, record), field_(new QLineEdit(page)) {
     field_->setMaxLength(kFieldLength);
     // The field takes what a rate can be made of as it is typed or pasted: up to four digits, a
     // point and up to four decimals.

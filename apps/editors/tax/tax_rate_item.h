@@ -15,7 +15,7 @@ namespace tk73tax {
 
 class TaxRateItem : public tk73editor::PageItem {
   public:
-    TaxRateItem(int menuNo, int itemNo, int record);
+    TaxRateItem(QWidget* page, int menuNo, int itemNo, int record);
 
     QWidget* Control() override { return field_; }
     bool IsValid() const override;

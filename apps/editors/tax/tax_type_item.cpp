@@ -14,8 +14,8 @@ constexpr int kOther = 2;
 
 }  // namespace
 
-TaxTypeItem::TaxTypeItem(int menuNo, int itemNo, int record)
-    : ChoiceItem(Style::Options,
+TaxTypeItem::TaxTypeItem(QWidget* page, int menuNo, int itemNo, int record)
+    : ChoiceItem(page, Style::Options,
                  {taxText(TaxText::AddIn), taxText(TaxText::AddOn), taxText(TaxText::Other)},
                  {0, 1, 2}, menuNo, itemNo, record) {}
 

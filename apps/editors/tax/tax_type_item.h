@@ -18,7 +18,7 @@ namespace tk73tax {
 
 class TaxTypeItem : public tk73editor::ChoiceItem {
   public:
-    TaxTypeItem(int menuNo, int itemNo, int record);
+    TaxTypeItem(QWidget* page, int menuNo, int itemNo, int record);
 
     // The further values of an "Other" table, cleared when the user leaves "Other".
     void KeepOtherValues(std::vector<KeptValueItem*> values) { otherValues_ = std::move(values); }

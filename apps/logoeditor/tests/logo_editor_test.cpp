@@ -21,7 +21,7 @@
 #include "operations/sd_card.h"
 #include "operations/store_logos.h"
 #include "platform/ini_profile.h"
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 #include "storedb/help_manuals.h"
 #include "tests/programs/program_remote.h"
 #include "tests/programs/suite_program.h"

@@ -18,7 +18,7 @@
 
 #include "apps/editors/framework/editor_application.h"
 #include "apps/editors/framework/page_set_dialog.h"
-#include "apps/editors/item/tests/ui/ui_driver.h"
+#include "apps/editors/item/testing/ui_driver.h"
 #include "apps/editors/item/ui/item_editor.h"
 #include "apps/editors/item/ui/item_list_window.h"
 #include "apps/shell/archive_texts.h"

@@ -42,7 +42,7 @@ class ShellProcess {
     ~ShellProcess() {
         if (pid_ != 0 && !ended_) {
             kill(static_cast<pid_t>(pid_), SIGTERM);
-            tk73::waitForProgram(pid_);
+            (void)tk73::waitForProgram(pid_);  // only reaps the ended program
         }
     }
     uint32_t pid() const { return pid_; }

@@ -11,7 +11,7 @@
 #include "base/run_with_progress.h"
 #include "base/ui/progress_dialog.h"
 #include "base/ui/qt_user_interaction.h"
-#include "base/ui/tests/modal_probe.h"
+#include "base/ui/testing/modal_probe.h"
 
 using tk73::ProgressDialog;
 

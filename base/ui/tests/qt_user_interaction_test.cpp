@@ -9,7 +9,7 @@
 
 #include "base/ui/file_filter.h"
 #include "base/ui/qt_user_interaction.h"
-#include "base/ui/tests/modal_probe.h"
+#include "base/ui/testing/modal_probe.h"
 #include "base/ui/ui_text.h"
 #include "tests/support/temp_environment.h"
 

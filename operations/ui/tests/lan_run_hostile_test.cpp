@@ -57,7 +57,7 @@ void announceHugeText(const std::string& path) {
     };
     put(24, 0x7FFFFFFF);
     put(380, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 380)));
-    tk73::replaceWholeFile(path, bytes);
+    QVERIFY(tk73::replaceWholeFile(path, bytes));
 }
 
 QPushButton* button(const QDialog& dialog, const char* text) {
@@ -85,8 +85,8 @@ void select(int storeNo) {
 }
 
 void setServiceValue(const char* name, uint32_t value) {
-    tk73::registryWriteDword(tk73::Hive::Machine,
-                             "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\TRACE\\STOREPORT", name, value);
+    QVERIFY(tk73::registryWriteDword(
+        tk73::Hive::Machine, "SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM\\TRACE\\STOREPORT", name, value));
 }
 
 }  // namespace
@@ -110,7 +110,10 @@ class LanRunHostileTest : public QObject {
             std::filesystem::create_directories(options.folder);
             for (int fileNo : {4, 5}) {
                 const int packed = r.file4 == File4::Foreign && fileNo == 4 ? 1 : fileNo;
-                TK73ssl_PackBinFile(tk73regsim::storedFile(options.folder, fileNo).c_str(), packed);
+                if (TK73ssl_PackBinFile(tk73regsim::storedFile(options.folder, fileNo).c_str(),
+                                        packed) != 1) {
+                    QTest::qFail("A register's file cannot be packed.", __FILE__, __LINE__);
+                }
             }
             if (r.file4 == File4::Huge) {
                 announceHugeText(tk73regsim::storedFile(options.folder, 4));

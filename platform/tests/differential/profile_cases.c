@@ -363,7 +363,7 @@ static void makeWrite(Random* random, ProfileCase* c, ProfileOp* op) {
 /* A write whose name or value holds what would break the lines of the file. It ends its case:
  * after it the files of the two sides may differ on purpose. */
 static void makeBreakingWrite(Random* random, ProfileCase* c, ProfileOp* op) {
-    static const char* const kValues[] = {"a\r\nb", "a\n", "\rb", "a\nK=v", "\r\n"};
+    static const char* const kBreakingValues[] = {"a\r\nb", "a\n", "\rb", "a\nK=v", "\r\n"};
     static const char* const kKeys[] = {"K\r\nX", "K\n", "=K",  ";K",  "[K", " ;K",
                                         "\t[K",   "a=b", "K= ", "[K]", "\r"};
     static const char* const kSections[] = {"S\nT", "S\r", "a]b", "S]", "]", "[S]", "\n"};
@@ -373,7 +373,7 @@ static void makeBreakingWrite(Random* random, ProfileCase* c, ProfileOp* op) {
     op->text = valueText(random, c, 0);
     const int roll = below(random, 3);
     if (roll == 0) {
-        op->text = PICK(random, kValues);
+        op->text = PICK(random, kBreakingValues);
     } else if (roll == 1) {
         op->key = PICK(random, kKeys);
     } else {

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 
 #include "base/ui/qt_user_interaction.h"
-#include "base/ui/tests/modal_probe.h"
+#include "base/ui/testing/modal_probe.h"
 #include "programfiles/ui/merge_setting_data_dlg.h"
 #include "tests/ui_checks/rendered_window.h"
 

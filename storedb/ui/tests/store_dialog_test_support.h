@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "base/testing/scripted_user_interaction.h"
-#include "base/ui/tests/modal_probe.h"
+#include "base/ui/testing/modal_probe.h"
 #include "storedb/copy_pgm_files_notice.h"
 #include "storedb/testing/store_test_environment.h"
 

@@ -95,7 +95,7 @@ class SysMainteDialogTest : public QObject {
 
         STORE_EDB second = storetest::storeRecord(0, "Later", storetest::kKR420);
         QCOMPARE(tk73store::CreateStore(second), 1);
-        AecrbsSetRegistryCurrentUserSystemString(nullptr, "BACKUPFOLDER", "");
+        QVERIFY(AecrbsSetRegistryCurrentUserSystemString(nullptr, "BACKUPFOLDER", "") != 0);
 
         env_->showRealDialog("SysMainte");
         env_->ui().pressButton(Button::Ok);

@@ -121,8 +121,11 @@ bool MakeSampleShopStore(std::string& error) {
     if (!listRegisters(store.storeNo, error)) {
         return false;
     }
-    AecrbsSetDesktopRegister(number(branch.branchNo).c_str(), number(store.storeNo).c_str(),
-                             number(1).c_str());
+    if (AecrbsSetDesktopRegister(number(branch.branchNo).c_str(), number(store.storeNo).c_str(),
+                                 number(1).c_str()) == 0) {
+        error = "the shop's register cannot be chosen";
+        return false;
+    }
     return true;
 }
 

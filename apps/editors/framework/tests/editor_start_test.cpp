@@ -12,7 +12,7 @@
 #include "apps/editors/framework/tests/qt_application.h"
 #include "base/registry_settings.h"
 #include "base/testing/scripted_user_interaction.h"
-#include "base/ui/tests/modal_probe.h"
+#include "base/ui/testing/modal_probe.h"
 #include "platform/named_mutex.h"
 #include "platform/running_program.h"
 #include "platform/window_activation.h"

@@ -65,7 +65,7 @@ class ItemListWindow : public tk73editor::PageSetWindow {
     void AddScanningCode();
     void ClearNfp();
     // The Add dialog's OK: checks and places the typed code; true when the dialog may close.
-    bool PlaceScanningCode(const std::string& typed);
+    [[nodiscard]] bool PlaceScanningCode(const std::string& typed);
 
   private:
     void SetUpList();
@@ -76,7 +76,7 @@ class ItemListWindow : public tk73editor::PageSetWindow {
     void RecordsWritten(const std::vector<int>& records);
     // OK/Cancel; a question whose OK reuses or clears records presets Cancel, so that Enter
     // alone never loses data.
-    bool Confirm(const std::string& question, tk73::Button preset) const;
+    [[nodiscard]] bool Confirm(const std::string& question, tk73::Button preset) const;
 
     const ItemPageSet& set_;
     int storeNo_ = 0;

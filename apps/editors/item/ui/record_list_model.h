@@ -27,11 +27,11 @@ class RecordListModel : public QAbstractTableModel {
     // The item a column shows; null for "Mem No.".
     const MenuItem* ColumnItem(int column) const;
 
-    int RecordAt(int row) const { return items_.firstRecord + row; }
-    int RowOf(int record) const { return record - items_.firstRecord; }
+    [[nodiscard]] int RecordAt(int row) const { return items_.firstRecord + row; }
+    [[nodiscard]] int RowOf(int record) const { return record - items_.firstRecord; }
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;

@@ -23,7 +23,7 @@
 #include "apps/editors/testing/form_editor_test.h"
 #include "apps/editors/testing/widget_lookup.h"
 #include "base/registry_settings.h"
-#include "platform/tests/scoped_variable.h"
+#include "platform/testing/scoped_variable.h"
 #include "programfiles/pgm_handle.h"
 #include "storedb/help_manuals.h"
 

@@ -7,8 +7,8 @@
 
 #include "apps/editors/framework/editor_application.h"
 #include "apps/editors/framework/page_set_dialog.h"
+#include "apps/editors/item/testing/ui_driver.h"
 #include "apps/editors/item/tests/support/item_test_store.h"
-#include "apps/editors/item/tests/ui/ui_driver.h"
 #include "apps/editors/item/ui/add_scanning_dialog.h"
 #include "apps/editors/item/ui/item_editor.h"
 #include "apps/editors/item/ui/item_list_window.h"

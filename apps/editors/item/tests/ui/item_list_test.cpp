@@ -5,8 +5,8 @@
 
 #include "apps/editors/framework/pgm_menu_context.h"
 #include "apps/editors/item/item_page_set.h"
+#include "apps/editors/item/testing/ui_driver.h"
 #include "apps/editors/item/tests/support/item_test_store.h"
-#include "apps/editors/item/tests/ui/ui_driver.h"
 #include "apps/editors/item/ui/item_list_window.h"
 #include "base/ui/qt_user_interaction.h"
 

@@ -1,4 +1,4 @@
-#include "apps/editors/item/tests/ui/ui_driver.h"
+#include "apps/editors/item/testing/ui_driver.h"
 
 #include <QFormLayout>
 #include <QLabel>

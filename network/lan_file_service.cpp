@@ -1,3 +1,5 @@
+#include "network/lan_file_service.h"
+
 #include <arpa/inet.h>
 #include <sys/socket.h>
 
@@ -6,13 +8,15 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "base/out_buffer.h"
+#include "base/scope_exit.h"
+#include "network/connect_pause.h"
 #include "network/event_log.h"
-#include "network/lan_file_service.h"
 #include "network/net_errors.h"
 #include "network/service_loop.h"
 #include "network/session_outcome.h"
@@ -82,6 +86,18 @@ class CancelSwitch {
 
 CancelSwitch g_cancel;
 
+// The pause before the next connection attempt; empty: the real one, which the cancel ends.
+ConnectPause g_connectPause;
+
+bool pauseUntil(std::chrono::steady_clock::time_point until) {
+    return g_connectPause ? g_connectPause(until) : g_cancel.waitUntil(until);
+}
+
+struct ContextDeleter {
+    void operator()(TK73APC* context) const { TK73bslDeleteAPC(context); }
+};
+using ContextOwner = std::unique_ptr<TK73APC, ContextDeleter>;
+
 // Reads ahead up to a whole telegram per receive, so that a header and its data usually come
 // with one call; the loop takes them in the pieces it asks for.
 class SocketLink : public TelegramLink {
@@ -141,8 +157,9 @@ int connectWithRetries(TK73APC* context, const char* host, CTK73netTrace& trace)
             return s;
         }
         trace.write(kTraceWarning, "Connect to %s failed (attempt %d)", host, attempt);
-        if (attempt < kConnectAttempts) {
-            g_cancel.waitUntil(first + attempt * kConnectPeriod);
+        // A cancel during the pause ends the attempts at the loop's test.
+        if (attempt < kConnectAttempts && !pauseUntil(first + attempt * kConnectPeriod)) {
+            break;
         }
     }
     if (g_cancel.cancelled()) {
@@ -159,6 +176,34 @@ std::string peerText(int socket) {
         inet_ntop(AF_INET, &peer.sin_addr, text, sizeof text);
     }
     return text;
+}
+
+// Serves the register on the connected socket s, which it closes: the session's errors in the
+// context, the files that did not come or go whole in failed.
+void serveConnection(TK73APC* context, int s, CTK73sslService& service,
+                     const SessionSettings& settings, CTK73netTrace& clientTrace,
+                     std::vector<std::string>* failed) {
+    const tk73::ScopeExit close([&] { TK73sklClose(context, s, 1); });
+    clientTrace.write(kTraceInfo, "Start (client thread) %s", peerText(s).c_str());
+    bool done = false;
+    if (g_cancel.watch(s)) {
+        const tk73::ScopeExit forget([] { g_cancel.forget(); });
+        SocketLink link(context, s);
+        done = runService(context, link, service,
+                          {60, settings.timeHead, settings.timeStart, settings.timePerFile},
+                          clientTrace);
+    }
+    if (done) {
+        // Every file came whole: what the register got wrong on the way was answered and is
+        // no failure of the session.
+        clearError(context);
+    } else if (g_cancel.cancelled()) {
+        setError(context, kErrServiceCancelled, 0x021F7073, 0);
+    } else if (context->code == 0) {
+        // The register closed the connection with work left.
+        setError(context, kErrSystem, 0x021F7071, ECONNRESET);
+    }
+    *failed = service.failedFiles();
 }
 
 // Serves the register at host; the session's result code (session_outcome.h) and its failed
@@ -180,38 +225,28 @@ int serveRegister(TK73APC* context, const char* host, int workKind, const std::v
         TK73sklStartup(context) != 1) {
         return sessionResult(context, trace);
     }
-    const int s = connectWithRetries(context, host, trace);
-    if (s < 0) {
-        TK73sklCleanup();
-        return context->code == kErrServiceCancelled ? sessionResult(context, trace)
-                                                     : kOutcomeNoConnection;
+    {
+        const tk73::ScopeExit cleanup([] { TK73sklCleanup(); });
+        const int s = connectWithRetries(context, host, trace);
+        if (s < 0 && context->code != kErrServiceCancelled) {
+            return kOutcomeNoConnection;
+        }
+        if (s >= 0) {
+            serveConnection(context, s, service, settings, clientTrace, failed);
+        }
     }
-    clientTrace.write(kTraceInfo, "Start (client thread) %s", peerText(s).c_str());
-    bool done = false;
-    if (g_cancel.watch(s)) {
-        SocketLink link(context, s);
-        done = runService(context, link, service,
-                          {60, settings.timeHead, settings.timeStart, settings.timePerFile},
-                          clientTrace);
-        g_cancel.forget();
-    }
-    if (done) {
-        // Every file came whole: what the register got wrong on the way was answered and is
-        // no failure of the session.
-        clearError(context);
-    } else if (g_cancel.cancelled()) {
-        setError(context, kErrServiceCancelled, 0x021F7073, 0);
-    } else if (context->code == 0) {
-        // The register closed the connection with work left.
-        setError(context, kErrSystem, 0x021F7071, ECONNRESET);
-    }
-    *failed = service.failedFiles();
-    TK73sklClose(context, s, 1);
-    TK73sklCleanup();
     return sessionResult(context, trace);
 }
 
 }  // namespace
+
+namespace tk73net {
+
+void setConnectPause(ConnectPause pause) {
+    g_connectPause = std::move(pause);
+}
+
+}  // namespace tk73net
 
 int TK73_API TK73sslDUCancel(int cancel) {
     g_cancel.set(cancel != 0);
@@ -228,7 +263,8 @@ int TK73_API TK73sslDULoadECRPFile(const char* host, int workKind, int fileCount
     std::vector<int> files;
     if (host == nullptr || *host == '\0' || (workKind != 0 && workKind != 1) ||
         !parseFileList(fileCount, fileList, &files)) {
-        tk73::copyToBuffer(message, kMessageRoom, "An unexpected error has occurred.");
+        // A fixed text that fits the room.
+        (void)tk73::copyToBuffer(message, kMessageRoom, "An unexpected error has occurred.");
         return 0;
     }
     writeEvent(nullptr, kEventInfo1, "Start.");
@@ -236,21 +272,23 @@ int TK73_API TK73sslDULoadECRPFile(const char* host, int workKind, int fileCount
         writeEvent(nullptr, kEventWarning, "Ended for having already been started.");
         return 0;
     }
-    TK73APC* context = TK73bslCreateAPC(nullptr);
+    // However this call leaves, the next session may start.
+    const tk73::ScopeExit endSession([] { g_sessionRunning = false; });
+    const ContextOwner owner(TK73bslCreateAPC(nullptr));
+    TK73APC* context = owner.get();
     if (context == nullptr) {
-        g_sessionRunning = false;
         return 0;
     }
     std::vector<std::string> failed;
     const int result = serveRegister(context, host, workKind, files, &failed);
-    tk73::copyToBuffer(message, kMessageRoom, sessionMessage(result, context));
+    // The message room holds every message of the service; a longer one would be cut to none.
+    (void)tk73::copyToBuffer(message, kMessageRoom, sessionMessage(result, context));
     std::string ids;
     for (const std::string& id : failed) {
         ids += id;
     }
-    tk73::copyToBuffer(failedFiles, kFailedRoom, ids.substr(0, kFailedIds * 6));
+    // Cut to whole ids that fit the room, so it cannot fail.
+    (void)tk73::copyToBuffer(failedFiles, kFailedRoom, ids.substr(0, kFailedIds * 6));
     writeEvent(context, result == kOutcomeSuccess ? kEventInfo2 : kEventError2, "Exit.");
-    TK73bslDeleteAPC(context);
-    g_sessionRunning = false;
     return result == kOutcomeSuccess ? 1 : 0;
 }
