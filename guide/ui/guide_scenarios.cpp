@@ -404,7 +404,10 @@ StepFunction layShopHistory() {
                     olderPrice(bytes, "Rye bread       ", "00000269");
                     olderPrice(bytes, "Baguette        ", "00000275");
                 }
-                tk73::replaceWholeFile(copies + "/" + file.path().filename().string(), bytes);
+                if (!tk73::replaceWholeFile(copies + "/" + file.path().filename().string(),
+                                            bytes)) {
+                    return false;
+                }
             }
         }
         const auto entry = [](const char* time, const char* direction, int machineNo, bool done,
