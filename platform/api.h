@@ -23,14 +23,14 @@
 #define TK73_EXPORT __attribute__((visibility("default")))
 #endif
 
-// Marks an exported function whose result says whether the call worked, so that a C++ caller
-// cannot drop it by accident; C callers see nothing of it.
-#ifdef __cplusplus
+// Marks exported results that say whether a call worked (C++ only; clang: its own form).
+#if defined(__cplusplus) && defined(__clang__)
+#define TK73_NODISCARD __attribute__((warn_unused_result))
+#elif defined(__cplusplus)
 #define TK73_NODISCARD [[nodiscard]]
 #else
 #define TK73_NODISCARD
 #endif
-
 #ifdef __cplusplus
 // Room of a caller-supplied path buffer: paths hold at most 259 characters and their NUL.
 inline constexpr int TK73_MAX_PATH = 260;
