@@ -1,6 +1,8 @@
 // What the store keeps of its registers' transfers, through tk73 as a process: the copies of the
 // files each register holds, the transfer log, and the changes a send would make.
 
+#include <arpa/inet.h>
+
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -18,7 +20,12 @@ class Tk73History : public Tk73Professional {
         Tk73Professional::SetUp();
         create("Corner Market", kKiosk);
     }
-    static void listRegisters(const std::vector<uint32_t>& addresses) {
+    // The store's registers listed by hand, by their dotted loopback addresses.
+    static void listRegisters(const std::vector<std::string>& dotted) {
+        std::vector<uint32_t> addresses;
+        for (const std::string& address : dotted) {
+            addresses.push_back(ntohl(inet_addr(address.c_str())));
+        }
         ASSERT_EQ(tk73store::writeConnectionType(1, 0, {tk73store::kConnectManual, addresses}), 1);
     }
     std::string copyOf(int machineNo, const char* file) const {
@@ -49,12 +56,10 @@ class Tk73History : public Tk73Professional {
     }
 };
 
-constexpr uint32_t kFirst = 0x7F180301;   // 127.24.3.1
-constexpr uint32_t kSecond = 0x7F180302;  // 127.24.3.2
-constexpr uint32_t kThird = 0x7F180303;   // 127.24.3.3
-
+// Each case has registers on addresses of its own: the cases of this program run side by side,
+// and a register listens on the same port at every address.
 TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChange) {
-    listRegisters({kFirst, kSecond, kThird});
+    listRegisters({"127.24.3.1", "127.24.3.2", "127.24.3.3"});
     const auto first = startRegister("127.24.3.1");
     const auto second = startRegister("127.24.3.2");
     const auto broken = startRegister("127.24.3.3", tk73regsim::Fault::CloseMidFile);
@@ -128,7 +133,7 @@ TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChang
     // new number, and a changed address keeps the copies of its place.
     const std::string secondsCopy = read(copyOf(2, "FILE004P.TXT"));
     fs::remove(copyOf(2, "FILE005P.TXT"));
-    listRegisters({kSecond, 0x7F180309});
+    listRegisters({"127.24.3.2", "127.24.3.9"});
     EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), secondsCopy);
     EXPECT_FALSE(fs::exists(copyOf(1, "FILE005P.TXT")));
     EXPECT_FALSE(fs::exists(copyOf(2, "FILE004P.TXT")));
@@ -137,7 +142,7 @@ TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChang
               expected.substr(expected.find("127.24.3.2")));
 
     // The register at the first place gets another address: it keeps its copies.
-    listRegisters({0x7F180308, 0x7F180309});
+    listRegisters({"127.24.3.8", "127.24.3.9"});
     EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), secondsCopy);
 
     // A copy of the store has registers of its own, and no history of the store's.
@@ -148,12 +153,12 @@ TEST_F(Tk73History, SendsKeepEachRegistersCopiesAndLogAndShowWhatASendWouldChang
 }
 
 TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed) {
-    listRegisters({kFirst, kSecond, kThird});
+    listRegisters({"127.24.4.1", "127.24.4.2", "127.24.4.3"});
     std::vector<std::unique_ptr<tk73regsim::RegisterSimulator>> registers;
-    registers.push_back(startRegister("127.24.3.1"));
-    registers.push_back(startRegister("127.24.3.2"));
-    registers.push_back(startRegister("127.24.3.3", tk73regsim::Fault::CloseMidFile));
-    const std::vector<std::string> all = {"127.24.3.1", "127.24.3.2", "127.24.3.3"};
+    registers.push_back(startRegister("127.24.4.1"));
+    registers.push_back(startRegister("127.24.4.2"));
+    registers.push_back(startRegister("127.24.4.3", tk73regsim::Fault::CloseMidFile));
+    const std::vector<std::string> all = {"127.24.4.1", "127.24.4.2", "127.24.4.3"};
     const auto send = [&](std::vector<std::string> options, bool toAll) {
         std::vector<std::string> args = {"send", "--store", "1"};
         args.insert(args.end(), options.begin(), options.end());
@@ -183,23 +188,23 @@ TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed
     const std::string untouchedBytes = read(registerFile(0, "000005.BIN").string());
     EXPECT_EQ(send({"--files", "4,5", "--changed-only"}, false).exitCode, 2);
     const CliResult some = runTk73(
-        {"send", "--store", "1", "--files", "4,5", "--changed-only", "127.24.3.1", "127.24.3.2"});
+        {"send", "--store", "1", "--files", "4,5", "--changed-only", "127.24.4.1", "127.24.4.2"});
     EXPECT_EQ(some.exitCode, 0) << some.err;
     EXPECT_EQ(served(0), std::vector<int>{4});
     EXPECT_EQ(served(1), std::vector<int>{4});
     EXPECT_EQ(fs::last_write_time(registerFile(0, "000005.BIN")), untouched);
     EXPECT_EQ(read(registerFile(0, "000005.BIN").string()), untouchedBytes);
     const CliResult nothing =
-        runTk73({"send", "--store", "1", "--files", "4,5", "--changed-only", "127.24.3.1"});
-    EXPECT_EQ(nothing.out, "127.24.3.1\tdone\tNo file changed.\t\n");
+        runTk73({"send", "--store", "1", "--files", "4,5", "--changed-only", "127.24.4.1"});
+    EXPECT_EQ(nothing.out, "127.24.4.1\tdone\tNo file changed.\t\n");
     EXPECT_EQ(served(0, 1), std::vector<int>{});
 
     // The third register is mended: a retry of what failed serves it alone, with both files.
     registers[2].reset();
-    registers[2] = startRegister("127.24.3.3");
+    registers[2] = startRegister("127.24.4.3");
     const CliResult retried = send({"--retry-failed"}, false);
     EXPECT_EQ(retried.exitCode, 0) << retried.err;
-    EXPECT_EQ(retried.out, "127.24.3.3\tdone\tNormal End.\t\n");
+    EXPECT_EQ(retried.out, "127.24.4.3\tdone\tNormal End.\t\n");
     EXPECT_EQ(served(2), (std::vector<int>{4, 5}));
     EXPECT_EQ(served(0, 1), std::vector<int>{});
     EXPECT_EQ(send({"--retry-failed"}, false).out, "");
@@ -211,11 +216,11 @@ TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed
     create("Other Market", kKiosk);
     setPrice(9, "555", "2");
     setPrice(10, "666", "2");
-    ASSERT_EQ(runTk73({"send", "--store", "2", "--files", "4", "127.24.3.1"}).exitCode, 0);
+    ASSERT_EQ(runTk73({"send", "--store", "2", "--files", "4", "127.24.4.1"}).exitCode, 0);
     EXPECT_FALSE(fs::exists(database("S002/HISTORY/REG01")));
-    const CliResult received = runTk73({"receive", "--store", "1", "--files", "4", "127.24.3.1"});
+    const CliResult received = runTk73({"receive", "--store", "1", "--files", "4", "127.24.4.1"});
     EXPECT_EQ(received.exitCode, 0) << received.err;
-    const CliResult history = runTk73({"history", "--store", "1", "--register", "127.24.3.1"});
+    const CliResult history = runTk73({"history", "--store", "1", "--register", "127.24.4.1"});
     // Newest first: the receive, with records 3 (444 here, the default there), 9 and 10.
     std::vector<std::string> columns;
     std::stringstream newest(history.out.substr(0, history.out.find('\n')));
@@ -227,21 +232,21 @@ TEST_F(Tk73History, SendsOnlyWhatChangedAndRetriesExactlyWhatFailedWhereItFailed
         columns[1] + " " + columns[2] + " " + columns[4] + " " + columns[5] + " " + columns[10],
         "receive 1 4 done 3");
     EXPECT_EQ(read(copyOf(1, "FILE004P.TXT")), read(plu(1)));
-    EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.3.1"}).out, "");
+    EXPECT_EQ(runTk73({"changes", "--store", "1", "--files", "4", "127.24.4.1"}).out, "");
 }
 
 TEST_F(Tk73History, ATransferKilledAtAnyMomentLeavesWholeCopiesAndWholeLogLines) {
-    listRegisters({kFirst});
-    const auto first = startRegister("127.24.3.1");
+    listRegisters({"127.24.5.1"});
+    const auto first = startRegister("127.24.5.1");
     const std::string copies = database("S001/HISTORY/REG01");
     std::set<std::string> sent = {read(plu(1))};
-    ASSERT_EQ(runTk73({"send", "--store", "1", "--files", "4", "127.24.3.1"}).exitCode, 0);
+    ASSERT_EQ(runTk73({"send", "--store", "1", "--files", "4", "127.24.5.1"}).exitCode, 0);
     // Kills spread from the program's start over its session, the copy and the log line, up to
     // a second later, however loaded the machine is.
     for (int round = 0; round < 24; ++round) {
         setPrice(1, std::to_string(100 + round));
         sent.insert(read(plu(1)));
-        runTk73({"send", "--store", "1", "--files", "4", "127.24.3.1"},
+        runTk73({"send", "--store", "1", "--files", "4", "127.24.5.1"},
                 static_cast<long>(1000 * std::pow(1.35, round)));
         while (first->nextReport(0).has_value()) {
         }
@@ -255,7 +260,7 @@ TEST_F(Tk73History, ATransferKilledAtAnyMomentLeavesWholeCopiesAndWholeLogLines)
     const std::string lines = logAsPython();
     EXPECT_GT(std::count(lines.begin(), lines.end(), '\n'), 2) << lines;
     EXPECT_LT(std::count(lines.begin(), lines.end(), '\n'), 25) << lines;
-    ASSERT_EQ(runTk73({"send", "--store", "1", "--files", "4", "127.24.3.1"}).exitCode, 0);
+    ASSERT_EQ(runTk73({"send", "--store", "1", "--files", "4", "127.24.5.1"}).exitCode, 0);
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(copies)) {
         left.push_back(entry.path().filename().string());
