@@ -68,10 +68,10 @@ TEST_F(LanDialogs, TaskLinesKeepSixFieldLinesAndStatusesFollowTheRun) {
     EXPECT_EQ(TK73LanSetInfoRWD(handle,
                                 "000,Brch,000,Store,001,127.0.0.1\r\n"
                                 "000,Brch,000,Store,127.0.0.9\n"
-                                "\"000\",,000,\"Sto,re \"\"A\"\"\",002,127.0.0.2\r\n"),
+                                "\"000\",,000,\"Sto,re \"\"A\"\"\",002,127.0.0.4\r\n"),
               1);
     std::vector<tk73lan::LanTask> seen;
-    FlakyMachines machines{{"127.0.0.2"}, {}};
+    FlakyMachines machines{{"127.0.0.4"}, {}};
     ui_.handleDialog(std::string(LanRunRequest::kName), [&](tk73::DialogRequest& request) {
         auto& run = dynamic_cast<LanRunRequest&>(request);
         seen = run.tasks();
@@ -92,7 +92,7 @@ TEST_F(LanDialogs, TaskLinesKeepSixFieldLinesAndStatusesFollowTheRun) {
     EXPECT_EQ(seen[1].branchName, "Independents");
     EXPECT_EQ(seen[1].storeName, "Sto,re \"A\"");
     EXPECT_EQ(machines.calls,
-              (std::vector<std::string>{"127.0.0.1#1", "127.0.0.2#2", "127.0.0.2#2"}));
+              (std::vector<std::string>{"127.0.0.1#1", "127.0.0.4#2", "127.0.0.4#2"}));
     EXPECT_EQ(status(handle, "001"), 1);
     EXPECT_EQ(status(handle, "002"), 1);
     EXPECT_EQ(status(handle, "003"), 99);

@@ -39,8 +39,8 @@ class NetSockets : public ::testing::Test {
 };
 
 TEST_F(NetSockets, ConnectsToDottedAddressesAndReportsWhatCannotBeReached) {
-    const int listener = listenOn("127.18.4.1", 61601);
-    const int client = TK73sklOpenConnClient(context_, "127.18.4.1", 61601);
+    const int listener = listenOn("127.18.5.1", 61601);
+    const int client = TK73sklOpenConnClient(context_, "127.18.5.1", 61601);
     ASSERT_GE(client, 0);
     sockaddr_in peer{};
     const int served = TK73sklAccept(context_, listener, &peer);
@@ -51,18 +51,18 @@ TEST_F(NetSockets, ConnectsToDottedAddressesAndReportsWhatCannotBeReached) {
     ::close(client);
     ::close(listener);
 
-    EXPECT_EQ(TK73sklOpenConnClient(context_, "127.18.4.1", 61601), -1);
+    EXPECT_EQ(TK73sklOpenConnClient(context_, "127.18.5.1", 61601), -1);
     EXPECT_EQ(context_->detail, tk73net::kDetailConnectOpenConn);
     EXPECT_EQ(context_->systemError, ECONNREFUSED);
     EXPECT_EQ(TK73sklOpenConnClient(context_, "no-such-register.invalid", 61601), -1);
     EXPECT_EQ(context_->detail, tk73net::kDetailResolveOpenConn);
     EXPECT_NE(context_->systemError, 0);
-    EXPECT_EQ(TK73sklOpenConnClient(context_, "127.18.4.1", 0), -1);
+    EXPECT_EQ(TK73sklOpenConnClient(context_, "127.18.5.1", 0), -1);
     EXPECT_EQ(context_->code, tk73net::kErrParameter);
-    EXPECT_EQ(TK73sklOpenConnClient(nullptr, "127.18.4.1", 61601), -1);
+    EXPECT_EQ(TK73sklOpenConnClient(nullptr, "127.18.5.1", 61601), -1);
 
     sockaddr_in address{};
-    const int unconnected = TK73sklOpenClient(context_, &address, "127.18.4.2", "61602");
+    const int unconnected = TK73sklOpenClient(context_, &address, "127.18.5.2", "61602");
     ASSERT_GE(unconnected, 0);
     EXPECT_EQ(ntohs(address.sin_port), 61602);
     EXPECT_EQ(TK73sklConnect(context_, unconnected, &address), 0);
@@ -73,8 +73,8 @@ TEST_F(NetSockets, ConnectsToDottedAddressesAndReportsWhatCannotBeReached) {
 }
 
 TEST_F(NetSockets, TimedReceiveAndGracefulCloseWaitForThePeer) {
-    const int listener = listenOn("127.18.4.3", 61603);
-    const int client = TK73sklOpenConnClient(context_, "127.18.4.3", 61603);
+    const int listener = listenOn("127.18.5.3", 61603);
+    const int client = TK73sklOpenConnClient(context_, "127.18.5.3", 61603);
     sockaddr_in peer{};
     const int served = TK73sklAccept(context_, listener, &peer);
     ASSERT_GE(served, 0);
@@ -112,8 +112,8 @@ TEST_F(NetSockets, TimedReceiveAndGracefulCloseWaitForThePeer) {
 }
 
 TEST_F(NetSockets, SelectReportsReadableDataAndTheClose) {
-    const int listener = listenOn("127.18.4.4", 61604);
-    const int client = TK73sklOpenConnClient(context_, "127.18.4.4", 61604);
+    const int listener = listenOn("127.18.5.4", 61604);
+    const int client = TK73sklOpenConnClient(context_, "127.18.5.4", 61604);
     sockaddr_in peer{};
     const int served = TK73sklAccept(context_, listener, &peer);
     struct Seen {
