@@ -59,11 +59,48 @@ function(tk73_add_folders)
     endforeach()
 endfunction()
 
-# tk73_sources(VAR DIR): the C++ sources and headers directly in DIR. A library is the files of
-# its folder (its ui/, tests/ and other sub-folders are separate targets).
-function(tk73_sources var dir)
-    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
-    set(${var} ${found} PARENT_SCOPE)
+# tk73_sources_of_other_configurations(FILE...): files that only targets of another configuration
+# build (the fuzz targets); the check of the listed sources counts them as listed.
+function(tk73_sources_of_other_configurations)
+    foreach(file IN LISTS ARGN)
+        cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} NORMALIZE
+                   OUTPUT_VARIABLE path)
+        set_property(GLOBAL APPEND PROPERTY TK73_SOURCES_OF_OTHER_CONFIGURATIONS ${path})
+    endforeach()
+endfunction()
+
+# tk73_write_listed_sources(FILE): every file of the source folder that a target of the build
+# lists (or a target of another configuration), one path a line relative to the source folder,
+# for the check that no source or header is left out of the build (tests/policy).
+function(tk73_write_listed_sources file)
+    get_property(listed GLOBAL PROPERTY TK73_SOURCES_OF_OTHER_CONFIGURATIONS)
+    set(folders ${CMAKE_SOURCE_DIR})
+    while(folders)
+        list(POP_FRONT folders folder)
+        get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            get_target_property(sources ${target} SOURCES)
+            get_target_property(base ${target} SOURCE_DIR)
+            foreach(source IN LISTS sources)
+                if(source AND NOT source MATCHES "^\\$<")
+                    cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${base} NORMALIZE
+                               OUTPUT_VARIABLE path)
+                    list(APPEND listed ${path})
+                endif()
+            endforeach()
+        endforeach()
+        get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+        list(APPEND folders ${subfolders})
+    endwhile()
+    set(text "")
+    foreach(path IN LISTS listed)
+        cmake_path(IS_PREFIX CMAKE_SOURCE_DIR ${path} NORMALIZE inside)
+        if(inside)
+            cmake_path(RELATIVE_PATH path BASE_DIRECTORY ${CMAKE_SOURCE_DIR})
+            string(APPEND text "${path}\n")
+        endif()
+    endforeach()
+    file(WRITE ${file} "${text}")
 endfunction()
 
 # The same without the fonts as C++ string literals, for the test programs' main, and the pinned
@@ -77,31 +114,24 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_test_environment.inc
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/tk73_pinned_fonts.h
      CONTENT "#pragma once\n#define TK73_PINNED_FONTS \"${TK73_FONT_SET_DIR}/${TK73_PINNED_FONTS}.conf\"\n")
 
-# tk73_library(NAME [STATIC] [DIR dir] LINKS ...): a library made of the files of its folder
-# (default: the current folder); shared unless STATIC. Every target carries tk73_options.
+# tk73_library(NAME [STATIC] SOURCES file... LINKS ...): a library of the listed files (paths
+# relative to the folder of the CMakeLists.txt); shared unless STATIC. Every target carries
+# tk73_options.
 function(tk73_library name)
-    cmake_parse_arguments(ARG "STATIC" "DIR" "LINKS" ${ARGN})
-    if(NOT ARG_DIR)
-        set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-    endif()
-    tk73_sources(sources ${ARG_DIR})
+    cmake_parse_arguments(ARG "STATIC" "" "SOURCES;LINKS" ${ARGN})
     if(ARG_STATIC)
-        add_library(${name} STATIC ${sources})
+        add_library(${name} STATIC ${ARG_SOURCES})
     else()
-        add_library(${name} SHARED ${sources})
+        add_library(${name} SHARED ${ARG_SOURCES})
     endif()
     target_link_libraries(${name} PUBLIC tk73_options ${ARG_LINKS})
 endfunction()
 
-# tk73_gtest(NAME [DIR dir] LINKS ...): one GoogleTest program made of the files of a tests/
-# folder (default: tests/ below the current folder), its cases registered in CTest.
+# tk73_gtest(NAME SOURCES file... LINKS ...): one GoogleTest program of the listed files, its
+# cases registered in CTest.
 function(tk73_gtest name)
-    cmake_parse_arguments(ARG "" "DIR" "LINKS" ${ARGN})
-    if(NOT ARG_DIR)
-        set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-    endif()
-    tk73_sources(sources ${ARG_DIR})
-    add_executable(${name} ${sources})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE tk73_options tk73testmain GTest::gtest ${ARG_LINKS})
     # Discovered cases cannot carry a list-valued ENVIRONMENT property, so the test programs'
     # main (tk73testsupport) sets the test environment itself before any case runs.
