@@ -35,7 +35,7 @@ std::string activeTemplateFolder(int storeNo, int kind) {
 CTK73packFileVersionConverter::CTK73packFileVersionConverter(int kind)
     : m_kind(kind), m_storeNo(tk73pgm::currentStoreNo()) {
     const auto files = tk73pgm::pgmFileOfKind(m_storeNo, kind);
-    m_indentName = files->GetModel().identName;
+    m_indentName = files->GetModel().indentName;
     char path[TK73_MAX_PATH] = {};
     if (!m_indentName.empty()) {
         CTK73defReg(m_indentName.c_str(), m_storeNo, kind).GetDbIniFilePath(path);

@@ -43,10 +43,10 @@ CTK73xchExport::CTK73xchExport(int fileNo, const char* sourcePath, int isVek)
 
 std::string CTK73xchExport::DefinitionFile() const {
     char path[TK73_MAX_PATH] = {};
-    if (m_model.identName.empty()) {
+    if (m_model.indentName.empty()) {
         return "";
     }
-    CTK73defReg(m_model.identName.c_str(), m_nStoreNo, Kind()).GetDbIniFilePath(path);
+    CTK73defReg(m_model.indentName.c_str(), m_nStoreNo, Kind()).GetDbIniFilePath(path);
     return path;
 }
 
@@ -54,7 +54,7 @@ int CTK73xchExport::ExportExecute() {
     const auto files = tk73pgm::pgmFileOfKind(m_nStoreNo, Kind());
     if (m_nFileNo == -1) {
         const int chosen = tk73xch::selectProgramFile(
-            tk73xch::FileSelectMode::Export, m_model.identName.c_str(), m_nStoreNo, Kind());
+            tk73xch::FileSelectMode::Export, m_model.indentName.c_str(), m_nStoreNo, Kind());
         if (chosen == -1) {
             return 0;
         }
@@ -100,7 +100,7 @@ int CTK73xchExport::WriteIntegrationFile(const std::string& path) const {
 
 std::string CTK73xchExport::RegisterCode() const {
     Machine_Information model;
-    if (CMdlInfo().GetMcnInfoForIndentName(1, m_model.identName.c_str(), &model) != 1) {
+    if (CMdlInfo().GetMcnInfoForIndentName(1, m_model.indentName.c_str(), &model) != 1) {
         return "";
     }
     return model.rmCode.substr(0, kRegisterCodeLength);

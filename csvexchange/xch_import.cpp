@@ -43,12 +43,12 @@ CTK73xchImport::CTK73xchImport(int fileNo, int storeNo, const char* targetPath, 
 int CTK73xchImport::ImportExecute() {
     const auto files = tk73pgm::pgmFileOfKind(m_nStoreNo, Kind());
     m_model = files->GetModel();
-    if (m_model.identName.empty()) {
+    if (m_model.indentName.empty()) {
         return 0;
     }
     if (m_nFileNo == -1) {
         const int chosen = tk73xch::selectProgramFile(
-            tk73xch::FileSelectMode::Import, m_model.identName.c_str(), m_nStoreNo, Kind());
+            tk73xch::FileSelectMode::Import, m_model.indentName.c_str(), m_nStoreNo, Kind());
         if (chosen == -1) {
             return 0;
         }
@@ -56,13 +56,13 @@ int CTK73xchImport::ImportExecute() {
         m_targetPath = mainteFile(m_nStoreNo, Kind(), m_nFileNo);
     }
     char definition[TK73_MAX_PATH] = {};
-    CTK73defReg(m_model.identName.c_str(), m_nStoreNo, Kind()).GetDbIniFilePath(definition);
+    CTK73defReg(m_model.indentName.c_str(), m_nStoreNo, Kind()).GetDbIniFilePath(definition);
     const std::optional<std::string> source = SelectSourceFile(definition);
     if (!source) {
         return 0;
     }
     const int dataFile = files->NewCTK73defRegVekFILEINF(definition)->IsDataFile(m_nFileNo);
-    CTK73pgmImport import(m_nFileNo, dataFile, m_nStoreNo, m_model.identName.c_str(),
+    CTK73pgmImport import(m_nFileNo, dataFile, m_nStoreNo, m_model.indentName.c_str(),
                           source->c_str(), m_targetPath.c_str(), Kind());
     const int backedUp = import.ImportCreateBkup();
     if (backedUp != 0) {

@@ -25,7 +25,7 @@ struct StoreFile {
 
 bool locate(int fileNo, StoreFile* out) {
     const CTK73pgmPgmFile files(tk73pgm::currentStoreNo());
-    const std::string& ident = files.GetModel().identName;
+    const std::string& ident = files.GetModel().indentName;
     char definition[TK73_MAX_PATH] = {};
     char mainte[TK73_MAX_PATH] = {};
     char path[TK73_MAX_PATH] = {};

@@ -25,11 +25,12 @@ int CTK73opsActiveStoreInfo::GetPathInfo(char* iniPath, char* mainteFolder, char
     const MODEL_EDB& model = kind == 1 ? vekModel_ : regModel_;
     // Without a store the definition would fall back to the shipped default file, which no
     // editor may change.
-    if (store_.storeNo < 1 || model.identName.empty()) {
+    if (store_.storeNo < 1 || model.indentName.empty()) {
         (void)tk73::putPath(iniPath, "");  // empties iniPath
         return 0;
     }
-    if (CTK73defReg(model.identName.c_str(), store_.storeNo, kind).GetDbIniFilePath(iniPath) != 1) {
+    if (CTK73defReg(model.indentName.c_str(), store_.storeNo, kind).GetDbIniFilePath(iniPath) !=
+        1) {
         return 0;
     }
     std::unique_ptr<CTK73pgmRegVekPgmFile> files;

@@ -9,8 +9,8 @@ namespace tk73ops {
 
 // The archive's path on the card for the register model's definition in the store (store 0: the
 // shipped definition); empty when the definition lacks either value.
-std::string CardArchivePath(const std::string& card, const std::string& identName, int storeNo);
+std::string CardArchivePath(const std::string& card, const std::string& indentName, int storeNo);
 // The card's logo folder, from the same definition.
-std::string CardLogoFolder(const std::string& card, const std::string& identName, int storeNo);
+std::string CardLogoFolder(const std::string& card, const std::string& indentName, int storeNo);
 
 }  // namespace tk73ops

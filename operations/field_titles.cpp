@@ -42,7 +42,7 @@ std::string StoreDefinitionFile(const STORE_EDB& store, bool vek) {
         return "";
     }
     char path[TK73_MAX_PATH] = {};
-    CTK73defReg(model.identName.c_str(), store.storeNo, vek ? 1 : 0).GetDbIniFilePath(path);
+    CTK73defReg(model.indentName.c_str(), store.storeNo, vek ? 1 : 0).GetDbIniFilePath(path);
     return path;
 }
 

@@ -170,9 +170,9 @@ int CTK73opsCrp::SaveCrpFile(const char* path) {
     {
         CTK73packArchive archive(ini, mainte, 0);
         archive.SetMdlCode(kCrpModelCode);
-        saved =
-            archive.PackCrpFile(partial.c_str(), active.GetRegModel().identName.c_str(), -1) == 1 &&
-            appendControllerPart(archive, active, partial);
+        saved = archive.PackCrpFile(partial.c_str(), active.GetRegModel().indentName.c_str(), -1) ==
+                    1 &&
+                appendControllerPart(archive, active, partial);
     }
     std::error_code error;
     if (saved) {

@@ -13,5 +13,5 @@ int CTK73opsCrz::SaveCrzFile(const char* path, int first, int last) {
         return 0;
     }
     CTK73packArchive archive(ini, mainte, 0);
-    return archive.PackCrzFile(path, active.GetRegModel().identName.c_str(), first, last);
+    return archive.PackCrzFile(path, active.GetRegModel().indentName.c_str(), first, last);
 }

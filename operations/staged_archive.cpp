@@ -60,10 +60,10 @@ std::string StagedArchive::prepare(const MODEL_EDB& model, int kind,
                                    std::string& definition) const {
     const std::string programs = tk73pack::inFolder(folder_, partFolderName(kind));
     char shipped[TK73_MAX_PATH] = {};
-    definition = tk73pack::inFolder(folder_, model.identName + ".INI");
+    definition = tk73pack::inFolder(folder_, model.indentName + ".INI");
     if (folder_.empty() || programs.empty() || definition.empty() ||
         AecrbsMakeDirectoryEx(programs.c_str()) != 1 ||
-        CTK73defReg(model.identName.c_str(), 0, kind).GetDefaultIniFilePath(shipped, 0) != 1 ||
+        CTK73defReg(model.indentName.c_str(), 0, kind).GetDefaultIniFilePath(shipped, 0) != 1 ||
         AecrbsCopyFile(shipped, definition.c_str(), 0) == 0) {
         return {};
     }
@@ -142,7 +142,7 @@ bool StagedArchive::placeInto(int storeNo) const {
             AecrbsCopyFile(storePlu, plu.c_str(), 0) == 0) {
             return false;
         }
-        if (CTK73defReg(vekModel_.identName.c_str(), storeNo, 1).GetDbIniFilePath(definition) !=
+        if (CTK73defReg(vekModel_.indentName.c_str(), storeNo, 1).GetDbIniFilePath(definition) !=
                 1 ||
             CTK73packArchive(definition, staged.c_str(), 1).ConvertFILE004InitValue() != 1 ||
             !addFiles(staged, mainte, files)) {

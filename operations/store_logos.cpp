@@ -120,7 +120,7 @@ const char* ExtractStoreLogos(int storeNo) {
     char mainte[TK73_MAX_PATH] = {};
     if (CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) != 1 ||
         CTK73edbModel().GetModelFromModelNo(store.regModelNo, &model) != 1 ||
-        CTK73defReg(model.identName.c_str(), storeNo, 0).GetDbIniFilePath(definition) != 1 ||
+        CTK73defReg(model.indentName.c_str(), storeNo, 0).GetDbIniFilePath(definition) != 1 ||
         CTK73pgmPgmFile(storeNo).GetMaintePath(mainte, 0) != 1) {
         return kIniCorrupted;
     }

@@ -65,7 +65,7 @@ struct KeptConnections {
 };
 
 bool copyDefinition(const MODEL_EDB& model, int kind) {
-    return CTK73defReg(model.identName.c_str(), kWorkingStore, kind)
+    return CTK73defReg(model.indentName.c_str(), kWorkingStore, kind)
                .CopyDefaultIniFileToDbIniFile(0) != 0;
 }
 

@@ -36,7 +36,7 @@ void CCmnMainteBase::OpenHandle(int kind) {
     const MODEL_EDB& model = kind == kVekKind ? m_vekModel : m_regModel;
     CCmnMaintePgmHandle& handle = kind == kVekKind ? m_vekHandle : m_regHandle;
     char definition[TK73_MAX_PATH] = {};
-    if (CTK73defReg(model.identName.c_str(), m_store.storeNo, kind).GetDbIniFilePath(definition) !=
+    if (CTK73defReg(model.indentName.c_str(), m_store.storeNo, kind).GetDbIniFilePath(definition) !=
         1) {
         return;
     }
@@ -54,5 +54,5 @@ void CCmnMainteBase::OpenHandle(int kind) {
     // A handle that cannot be opened stays closed, which its users ask before they use it; a
     // default folder that is unknown stays empty.
     (void)files->GetDefaultPath(defaults);
-    (void)handle.OpenMainte(definition, mainte, defaults, model.identName);
+    (void)handle.OpenMainte(definition, mainte, defaults, model.indentName);
 }

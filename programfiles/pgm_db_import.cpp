@@ -31,7 +31,7 @@ CTK73pgmDbImport::CTK73pgmDbImport(int fileNo, int storeNo, const char* target, 
 int CTK73pgmDbImport::ImportExecute() {
     const auto current = tk73pgm::pgmFileOfKind(m_nStoreNo, m_nKind);
     const MODEL_EDB& model = current->GetModel();
-    if (model.identName.empty()) {
+    if (model.indentName.empty()) {
         return 0;
     }
     tk73pgm::ImportStoreRequest request(current->GetStore().branchNo, m_nStoreNo, m_nKind == 1);
@@ -39,9 +39,9 @@ int CTK73pgmDbImport::ImportExecute() {
         return 0;
     }
     const std::string source = mainteFile(request.selection.storeNo(), m_nKind, m_nFileNo);
-    const int dataFile = current->NewCTK73defRegVekFILEINF(model.identName.c_str(), m_nStoreNo)
+    const int dataFile = current->NewCTK73defRegVekFILEINF(model.indentName.c_str(), m_nStoreNo)
                              ->IsDataFile(m_nFileNo);
-    CTK73pgmImport import(m_nFileNo, dataFile, m_nStoreNo, model.identName.c_str(), source.c_str(),
+    CTK73pgmImport import(m_nFileNo, dataFile, m_nStoreNo, model.indentName.c_str(), source.c_str(),
                           m_target.c_str(), m_nKind);
     return import.ImportExecute();
 }

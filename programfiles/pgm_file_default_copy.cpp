@@ -7,12 +7,13 @@
 #include "programfiles/regvek_pgm_file.h"
 
 int CTK73pgmRegVekPgmFile::CopyPgmFileDefaultToMainte(int fileNo, int overwrite) const {
-    if (GetStoreNo() < 1 || GetModel().identName.empty()) {
+    if (GetStoreNo() < 1 || GetModel().indentName.empty()) {
         return 0;
     }
     std::vector<int> files;
     if (fileNo == -1) {
-        const auto pgmFiles = NewCTK73defRegVekPGMFILES(GetModel().identName.c_str(), GetStoreNo());
+        const auto pgmFiles =
+            NewCTK73defRegVekPGMFILES(GetModel().indentName.c_str(), GetStoreNo());
         for (int index = 0; index < pgmFiles->GetValueCount(); ++index) {
             int number = 0;
             if (pgmFiles->GetValueFromIndex(index, &number)) {

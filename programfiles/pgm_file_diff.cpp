@@ -84,7 +84,7 @@ int CTK73pgmRegVekPgmFile::DiffPgmFile(int fileNo, const char* current, const ch
     if (!sameIgnoringCase(*currentLine, *incomingLine)) {
         warn("Read data is invaid data type.", caption);
     }
-    const auto fileInf = NewCTK73defRegVekFILEINF(GetModel().identName.c_str(), GetStoreNo());
+    const auto fileInf = NewCTK73defRegVekFILEINF(GetModel().indentName.c_str(), GetStoreNo());
     if (fileInf->IsDataFile(fileNo) && incomingSize > currentSize) {
         warn("Read data is too large to read.", caption);
         return 0;

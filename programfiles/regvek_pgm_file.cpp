@@ -60,8 +60,8 @@ void CTK73pgmRegVekPgmFile::Initialize(int storeNo, int kind) {
         mainteFolder_ = joined(joined(store, part), kMainteFolderName);
     }
     char folder[TK73_MAX_PATH] = {};
-    if (!model_.identName.empty() && GetRegVekPath(folder) &&
-        AecrbsAddPath(folder, model_.identName.c_str()) && AddDefDirName(folder)) {
+    if (!model_.indentName.empty() && GetRegVekPath(folder) &&
+        AecrbsAddPath(folder, model_.indentName.c_str()) && AddDefDirName(folder)) {
         defaultFolder_ = folder;
     }
 }

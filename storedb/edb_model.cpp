@@ -28,7 +28,7 @@ void CTK73edbModelBase::Load() {
         }
         MODEL_EDB model;
         model.modelNo = machine.modelNo;
-        model.identName = boundedText(machine.indentName, MODEL_EDB::kIdentBytes);
+        model.indentName = boundedText(machine.indentName, MODEL_EDB::kIdentBytes);
         model.viewName = boundedText(machine.modelName, MODEL_EDB::kViewBytes);
         model.modelStatus = statusOf(machine.modelAttribute);
         model.update = boundedText(machine.modelText, MODEL_EDB::kUpdateBytes);

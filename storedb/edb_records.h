@@ -90,7 +90,7 @@ struct MODEL_EDB {
     static constexpr size_t kUpdateBytes = 12;
 
     int modelNo = 0;
-    std::string identName;  // names the model's definition folder and file
+    std::string indentName;  // names the model's definition folder and file
     std::string viewName;
     char modelStatus = '0';
     std::string update;

@@ -45,20 +45,20 @@ int modelOf(const STORE_EDB& store, int kind) {
 }
 
 // The indent name of a model; false for a model the model lists do not know.
-bool identNameOf(int kind, int modelNo, std::string& identName) {
+bool indentNameOf(int kind, int modelNo, std::string& indentName) {
     MODEL_EDB model;
     const bool found = kind == kVek ? CTK73edbVekModel().GetModelFromModelNo(modelNo, &model)
                                     : CTK73edbModel().GetModelFromModelNo(modelNo, &model);
-    identName = model.identName;
-    return found && !identName.empty();
+    indentName = model.indentName;
+    return found && !indentName.empty();
 }
 
 // Every model the store names (0 is none) must be known, and it needs at least one.
 bool modelsAreKnown(const STORE_EDB& store) {
-    std::string identName;
+    std::string indentName;
     for (const int kind : {kRegister, kVek}) {
         const int modelNo = modelOf(store, kind);
-        if (modelNo != 0 && !identNameOf(kind, modelNo, identName)) {
+        if (modelNo != 0 && !indentNameOf(kind, modelNo, indentName)) {
             return false;
         }
     }
@@ -72,9 +72,9 @@ bool copyDefaultDefinition(const STORE_EDB& store, int kind) {
     if (modelNo == 0) {
         return true;
     }
-    std::string identName;
-    return identNameOf(kind, modelNo, identName) &&
-           CTK73defReg(identName.c_str(), store.storeNo, kind).CopyDefaultIniFileToDbIniFile(0) ==
+    std::string indentName;
+    return indentNameOf(kind, modelNo, indentName) &&
+           CTK73defReg(indentName.c_str(), store.storeNo, kind).CopyDefaultIniFileToDbIniFile(0) ==
                1;
 }
 

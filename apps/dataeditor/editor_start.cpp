@@ -55,13 +55,13 @@ StartCheck prepareStart(const DataEditorCommandLine& commandLine, StartContext& 
     }
     out.path = commandLine.parameters[0];
     out.fileNo = CTK73pgmRegVekPgmFile::GetFileNoFromFileName(out.path.c_str());
-    const CTK73defReg definition(out.model.identName.c_str(), out.storeNo, out.kind);
+    const CTK73defReg definition(out.model.indentName.c_str(), out.storeNo, out.kind);
     if (tk73def::NeighbourSection<CTK73defRegVekFILEINF>(definition).IsDataFile(out.fileNo) == 1) {
         return StartCheck::DataFile;
     }
     out.title = readFileTitle(out.path);
     char definitionFile[TK73_MAX_PATH] = {};
-    if (out.model.identName.empty() || definition.GetDbIniFilePath(definitionFile) != 1) {
+    if (out.model.indentName.empty() || definition.GetDbIniFilePath(definitionFile) != 1) {
         return StartCheck::NoDefinition;
     }
     out.definitionFile = definitionFile;

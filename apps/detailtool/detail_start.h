@@ -21,7 +21,7 @@ struct DetailContext {
     MODEL_EDB model;
 
     // The store's copy of the model's definition.
-    CTK73defReg Definition() const { return CTK73defReg(model.identName.c_str(), storeNo, kind); }
+    CTK73defReg Definition() const { return CTK73defReg(model.indentName.c_str(), storeNo, kind); }
     // The store's working copy of the program file.
     std::string MainteFile(int fileNo) const;
 };

@@ -19,7 +19,7 @@ void saveLogoToCard(const LogoPlace& place, const LogoEntry& entry, const std::s
     const auto cardFailed = [&caption] {
         tk73::ui().message(logoText(LogoText::CardFailed), caption, tk73::MessageIcon::Error);
     };
-    const std::string folder = tk73ops::CardLogoFolder(card, place.identName, place.storeNo);
+    const std::string folder = tk73ops::CardLogoFolder(card, place.indentName, place.storeNo);
     if (folder.empty() || AecrbsMakeDirectory(folder.c_str()) != 1) {
         cardFailed();
         return;

@@ -19,10 +19,10 @@ LogoPlace LogoPlace::activeStore(const std::string& definitionFile, const std::s
     place.mainteFolder = mainte;
     const CTK73opsActiveStoreInfo active;
     place.storeNo = active.GetStore().storeNo;
-    place.identName = active.GetRegModel().identName;
+    place.indentName = active.GetRegModel().indentName;
     place.storeLogoFolder = tk73ops::StoreLogoFolder(place.storeNo);
     char install[TK73_MAX_PATH] = {};
-    if (CTK73defReg(place.identName.c_str(), place.storeNo, 0).GetModelInstallPath(install) == 1) {
+    if (CTK73defReg(place.indentName.c_str(), place.storeNo, 0).GetModelInstallPath(install) == 1) {
         place.installFolder = install;
     }
     place.machineId = static_cast<int>(
@@ -38,9 +38,9 @@ std::string LogoPlace::textFile(const LogoEntry& entry) const {
 
 namespace {
 
-std::string settingsName(const std::string& identName, const LogoEntry& entry) {
+std::string settingsName(const std::string& indentName, const LogoEntry& entry) {
     char name[TK73_MAX_PATH];
-    std::snprintf(name, sizeof name, "%s_%d%s", identName.c_str(), entry.fileNo, ".HAD");
+    std::snprintf(name, sizeof name, "%s_%d%s", indentName.c_str(), entry.fileNo, ".HAD");
     return name;
 }
 
@@ -50,11 +50,11 @@ std::string LogoPlace::settingsFile(const LogoEntry& entry) const {
     const size_t slash = definitionFile.find_last_of("\\/");
     const std::string folder =
         slash == std::string::npos ? std::string() : definitionFile.substr(0, slash);
-    return tk73pack::inFolder(folder, settingsName(identName, entry));
+    return tk73pack::inFolder(folder, settingsName(indentName, entry));
 }
 
 std::string LogoPlace::shippedSettingsFile(const LogoEntry& entry) const {
-    return tk73pack::inFolder(installFolder, settingsName(identName, entry));
+    return tk73pack::inFolder(installFolder, settingsName(indentName, entry));
 }
 
 std::string LogoPlace::settingsInForce(const LogoEntry& entry) const {

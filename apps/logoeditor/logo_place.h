@@ -17,7 +17,7 @@ struct LogoPlace {
     std::string mainteFolder;
     std::string storeLogoFolder;
     std::string installFolder;
-    std::string identName;
+    std::string indentName;
     int storeNo = 0;
     int machineId = 0;
 

@@ -168,7 +168,7 @@ void OpenArchiveFromCard(CHubDlg& window) {
         if (tk73ops::SelectSdCard(tk73ops::SdCardUse::Open, &card) == 0) {
             return;
         }
-        const std::string path = tk73ops::CardArchivePath(card, model.identName, storeNo);
+        const std::string path = tk73ops::CardArchivePath(card, model.indentName, storeNo);
         if (archivePathUsable(window, path, false)) {
             LoadArchive(window, path);
             return;
@@ -184,12 +184,12 @@ void SaveArchiveToCard(CHubDlg& window) {
         if (tk73ops::SelectSdCard(tk73ops::SdCardUse::Save, &card) == 0) {
             return;
         }
-        const std::string path = tk73ops::CardArchivePath(card, model.identName, storeNo);
+        const std::string path = tk73ops::CardArchivePath(card, model.indentName, storeNo);
         if (!archivePathUsable(window, path, true)) {
             continue;
         }
         if (!tk73ops::CopyStoreLogosToCard(
-                storeNo, tk73ops::CardLogoFolder(card, model.identName, storeNo))) {
+                storeNo, tk73ops::CardLogoFolder(card, model.indentName, storeNo))) {
             tell(window, text::kLogoCopyFailed, tk73::MessageIcon::Error);
         }
         saveArchive(window, path);

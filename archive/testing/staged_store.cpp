@@ -49,10 +49,10 @@ int StagedInstallation::createStore(int regModelNo, int vekModelNo) const {
     return store.storeNo;
 }
 
-std::string StagedInstallation::definitionFile(int storeNo, const std::string& identName,
+std::string StagedInstallation::definitionFile(int storeNo, const std::string& indentName,
                                                int kind) {
     char out[TK73_MAX_PATH] = {};
-    EXPECT_EQ(CTK73defReg(identName.c_str(), storeNo, kind).GetDbIniFilePath(out), 1);
+    EXPECT_EQ(CTK73defReg(indentName.c_str(), storeNo, kind).GetDbIniFilePath(out), 1);
     return out;
 }
 

@@ -25,7 +25,7 @@ class StagedInstallation {
     int createStore(int regModelNo, int vekModelNo = 0) const;
 
     // kind 0: the store's register, 1: its controller.
-    static std::string definitionFile(int storeNo, const std::string& identName, int kind);
+    static std::string definitionFile(int storeNo, const std::string& indentName, int kind);
     static std::string mainteFolder(int storeNo, int kind);
     // The program text files of a folder by name ("FILE004P.TXT").
     static std::map<std::string, std::string> programFiles(const std::string& folder);

@@ -110,7 +110,7 @@ TEST_F(ActiveStore, OutsideTheProfessionalModeTheRegisterToolWorksOnStoreOne) {
         const CTK73opsActiveStoreInfo info;
         EXPECT_EQ(info.GetStore().storeNo, 1) << mode;
         EXPECT_EQ(info.GetStore().storeName, "Working") << mode;
-        EXPECT_EQ(info.GetRegModel().identName, "KR301") << mode;
+        EXPECT_EQ(info.GetRegModel().indentName, "KR301") << mode;
         const Paths paths = pathsOf(0);
         EXPECT_EQ(paths.result, 1) << mode;
         EXPECT_EQ(paths.ini, environment.storeFolder(1) + "/M001/KR301.INI") << mode;
@@ -129,7 +129,7 @@ TEST_F(ActiveStore, TheVekToolAlwaysFollowsTheDesktopSelection) {
     AecrbsSetDesktopRegister("000", "002", "999");
     const CTK73opsActiveStoreInfo info;
     EXPECT_EQ(info.GetStore().storeName, "Vek two");
-    EXPECT_EQ(info.GetVekModel().identName, "VK500");
+    EXPECT_EQ(info.GetVekModel().indentName, "VK500");
     EXPECT_EQ(pathsOf(1).result, 1);
 }
 

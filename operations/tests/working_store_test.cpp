@@ -121,7 +121,7 @@ TEST(WorkingStore, AModelWithoutDefinitionFails) {
     StagedInstallation env(0);
     MODEL_EDB unknown;
     unknown.modelNo = 999;
-    unknown.identName = "KR999";
+    unknown.indentName = "KR999";
     EXPECT_EQ(ResetWorkingStore(0, unknown, MODEL_EDB()), 0);
     EXPECT_NE(desktop()[1], "001");
 }

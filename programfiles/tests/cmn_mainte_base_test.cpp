@@ -31,7 +31,7 @@ TEST(MainteBase, OpensTheHandlesOfBothMachinesOfAStore) {
     EXPECT_EQ(base.HasRegister(), 1);
     EXPECT_EQ(base.HasVek(), 1);
     EXPECT_EQ(base.GetStore().storeNo, store);
-    EXPECT_EQ(base.GetRegModel().identName, "KR301");
+    EXPECT_EQ(base.GetRegModel().indentName, "KR301");
     EXPECT_EQ(base.GetVekModel().modelNo, kVK500);
     EXPECT_EQ(base.GetRegPgmHandle().GetIndentName(), "KR301");
     EXPECT_EQ(base.GetVekPgmHandle().GetIndentName(), "VK500");
@@ -70,7 +70,7 @@ TEST(MainteBase, ACopyHasItsOwnHandlesOnTheSameFiles) {
     EXPECT_EQ(pluName(base.GetRegPgmHandle(), 11), "Brioche         ");
     CCmnMainteBase copy(base);
     EXPECT_EQ(copy.HasVek(), 1);
-    EXPECT_EQ(copy.GetRegModel().identName, "KR301");
+    EXPECT_EQ(copy.GetRegModel().indentName, "KR301");
     EXPECT_NE(&copy.GetRegPgmHandle(), &base.GetRegPgmHandle());
     EXPECT_EQ(copy.GetVekPgmHandle().IsOpened(), 1);
 

@@ -26,7 +26,7 @@ const char* const kModelList =
     "01=501,VK500,VK-500 Order Controller,1,ORDER,VK5000,1,80\r\n";
 
 struct ModelFiles {
-    const char* identName;
+    const char* indentName;
     int kind;
     std::vector<int> files;
     const char* dataFiles;
@@ -107,8 +107,8 @@ void StoreTestEnvironment::writeInstallation() const {
     TempEnvironment::writeFile(temp_.path("install/template/VEK.edb"),
                                "StoreNo,VekNo,VekName,OperateStatus,IPAddr,Update\r\n");
     for (const ModelFiles& model : shippedModels()) {
-        const std::string folder = modelFolder(model.identName, model.kind);
-        TempEnvironment::writeFile(folder + "/" + model.identName + ".INI", definitionText(model));
+        const std::string folder = modelFolder(model.indentName, model.kind);
+        TempEnvironment::writeFile(folder + "/" + model.indentName + ".INI", definitionText(model));
         // A register has a second set of defaults for stores that also have a Vek controller.
         std::vector<std::string> defaults = {"DEFAULT"};
         if (model.kind == 0) {
@@ -160,8 +160,8 @@ std::vector<std::string> StoreTestEnvironment::listing(const std::string& folder
     return entries;
 }
 
-std::string StoreTestEnvironment::modelFolder(const std::string& identName, int kind) const {
-    return temp_.path((kind == 1 ? "install/VEK/" : "install/REG/") + identName);
+std::string StoreTestEnvironment::modelFolder(const std::string& indentName, int kind) const {
+    return temp_.path((kind == 1 ? "install/VEK/" : "install/REG/") + indentName);
 }
 
 void StoreTestEnvironment::makeStoreFolder(int storeNo) const {

@@ -39,7 +39,7 @@ class StoreTestEnvironment {
     std::vector<std::string> dataBaseListing() const { return listing(dataBaseFolder()); }
 
     // A model's folder in the installation: "<definition folder>/<name>".
-    std::string modelFolder(const std::string& identName, int kind) const;
+    std::string modelFolder(const std::string& indentName, int kind) const;
     // Creates an (empty) store folder, as a store made by an earlier run leaves it.
     void makeStoreFolder(int storeNo) const;
 

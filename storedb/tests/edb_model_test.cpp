@@ -25,7 +25,7 @@ TEST(ModelTables, ModelsComeFromTheModelListsOfTheInstallation) {
     MODEL_EDB model;
     ASSERT_EQ(registers.GetModelFromIndex(1, &model), 1);
     EXPECT_EQ(model.modelNo, 420);
-    EXPECT_EQ(model.identName, "KR420");
+    EXPECT_EQ(model.indentName, "KR420");
     EXPECT_EQ(model.viewName, "KR-420 Shop Register");
     EXPECT_EQ(model.modelStatus, '2');
     EXPECT_EQ(registers.IsExistModelNo(301), 1);
@@ -34,11 +34,11 @@ TEST(ModelTables, ModelsComeFromTheModelListsOfTheInstallation) {
     const CTK73edbVekModel veks;
     EXPECT_EQ(veks.IsCurrModeECR(), 0);
     ASSERT_EQ(veks.GetModelFromModelNo(501, &model), 1);
-    EXPECT_EQ(model.identName, "VK500");
+    EXPECT_EQ(model.indentName, "VK500");
     EXPECT_EQ(veks.GetModelFromModelNo(301, &model), 0);
     EXPECT_EQ(model.modelNo, 0);
     EXPECT_EQ(model.modelStatus, '0');
-    EXPECT_TRUE(model.identName.empty());
+    EXPECT_TRUE(model.indentName.empty());
     EXPECT_EQ(veks.GetModelFromIndex(1, &model), 0);
 }
 
@@ -57,7 +57,7 @@ TEST(ModelTables, AtMostTenModelsAreKeptAndNamesAreCut) {
     MODEL_EDB model;
     ASSERT_EQ(registers.GetModelFromIndex(9, &model), 1);
     EXPECT_EQ(model.modelNo, 110);
-    EXPECT_EQ(model.identName.size(), 20u);
+    EXPECT_EQ(model.indentName.size(), 20u);
     EXPECT_EQ(model.viewName, std::string(40, 'V'));
     EXPECT_EQ(model.update, "UPDATETEXT01");
     EXPECT_EQ(registers.IsExistModelNo(111), 0);

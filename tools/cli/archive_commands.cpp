@@ -64,7 +64,7 @@ int openAsNewStore(const std::string& path, const MODEL_EDB& registerModel,
     tk73ops::StagedArchive staged;
     if (!staged.unpack(path, registerModel)) {
         std::fprintf(stderr, "tk73: %s cannot be read as a %s archive\n", path.c_str(),
-                     TerminalText(registerModel.identName).c_str());
+                     TerminalText(registerModel.indentName).c_str());
         return kExitFailed;
     }
     StoreScope scope;

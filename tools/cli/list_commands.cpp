@@ -19,7 +19,8 @@ namespace {
 // The indent name of a model, "-" for none (0) or one the lists do not know.
 std::string identOf(const CTK73edbModelBase& models, int modelNo) {
     MODEL_EDB model;
-    return modelNo != 0 && models.GetModelFromModelNo(modelNo, &model) != 0 ? model.identName : "-";
+    return modelNo != 0 && models.GetModelFromModelNo(modelNo, &model) != 0 ? model.indentName
+                                                                            : "-";
 }
 
 // A register or controller in use; the other places of a store's machine list are free.
@@ -127,12 +128,12 @@ void listModels(const CTK73edbModelBase& models, const char* kind, bool json,
             jsonItems.push_back(JsonObject()
                                     .Text("kind", kind)
                                     .Number("number", model.modelNo)
-                                    .Text("ident", model.identName)
+                                    .Text("ident", model.indentName)
                                     .Text("name", model.viewName)
                                     .Str());
         } else {
             std::printf("%s\t%d\t%s\t%s\n", kind, model.modelNo,
-                        TerminalText(model.identName).c_str(),
+                        TerminalText(model.indentName).c_str(),
                         TerminalText(model.viewName).c_str());
         }
     }

@@ -43,7 +43,7 @@ bool storeModel(int storeNo, int kind, std::string& model, std::string& definiti
                      vek ? "controller" : "register");
         return false;
     }
-    model = record.identName;
+    model = record.indentName;
     return true;
 }
 

@@ -48,7 +48,7 @@ QPushButton* button(const char* text, QMenu* menu, QWidget* parent) {
 
 DataExchangeBar* DataExchangeBar::Create(const StartContext& context, ProgramDocument& document,
                                          Hooks hooks, QWidget* parent) {
-    const CTK73defReg definition(context.model.identName.c_str(), context.storeNo, context.kind);
+    const CTK73defReg definition(context.model.indentName.c_str(), context.storeNo, context.kind);
     const bool exportFile = tk73def::NeighbourSection<CTK73defRegVekFILE_EXPORT>(definition)
                                 .IsExportFile(context.fileNo) == 1;
     const bool importFile = tk73def::NeighbourSection<CTK73defRegVekFILE_IMPORT>(definition)

@@ -11,7 +11,7 @@ namespace tk73edit {
 namespace {
 
 tk73sheet::ProgramSheet programSheetOf(const StartContext& context, const std::string& copy) {
-    return tk73sheet::programSheet(context.definitionFile, context.kind, context.model.identName,
+    return tk73sheet::programSheet(context.definitionFile, context.kind, context.model.indentName,
                                    context.fileNo, copy);
 }
 

@@ -119,7 +119,7 @@ TEST(HubArchive, TheShopOpenedFromTheCardIsEditedAndSavedBackOnExit) {
     EXPECT_EQ(window.Document().GetState(), 3);
     EXPECT_EQ(window.Document().GetFilePath(), archive);
     EXPECT_EQ(window.windowTitle().toStdString(), std::string("KR301.092 - ") + kTitle);
-    EXPECT_EQ(window.RegisterModel().identName, "KR301");
+    EXPECT_EQ(window.RegisterModel().indentName, "KR301");
     EXPECT_TRUE(window.Button(1012)->isEnabled());
     EXPECT_TRUE(hub.env().ui().textsOf(InteractionKind::Message).empty());
     EXPECT_FALSE(window.IsModified());

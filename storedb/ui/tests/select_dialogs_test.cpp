@@ -192,7 +192,7 @@ class SelectDialogsTest : public QObject {
         QCOMPARE(select.ChangeSelectedStore(1, 1, kKR301), 1);
         MODEL_EDB model;
         QCOMPARE(select.GetModelForSelectedStore(&model, 0), 1);
-        QCOMPARE(model.identName, std::string("KR301"));
+        QCOMPARE(model.indentName, std::string("KR301"));
         QCOMPARE(select.CloseSSBar(), 1);
         QCOMPARE(select.IsSelected(), 1);
     }

@@ -68,7 +68,7 @@ bool PutSampleShopOnCard(uint32_t userMode, const std::string& card, std::string
     if (!defaultRegisterModel(&model, error)) {
         return false;
     }
-    const std::string archive = tk73ops::CardArchivePath(card, model.identName, 0);
+    const std::string archive = tk73ops::CardArchivePath(card, model.indentName, 0);
     if (archive.empty()) {
         error = "the model's definition names no archive on the card";
         return false;
@@ -85,7 +85,7 @@ bool PutSampleShopOnCard(uint32_t userMode, const std::string& card, std::string
         CTK73opsCrp(static_cast<int>(userMode)).SaveCrpFile(archive.c_str()) == 1 &&
         tk73ops::ExtractStoreLogos(tk73ops::kWorkingStore) == nullptr &&
         tk73ops::CopyStoreLogosToCard(tk73ops::kWorkingStore,
-                                      tk73ops::CardLogoFolder(card, model.identName, 0));
+                                      tk73ops::CardLogoFolder(card, model.indentName, 0));
     if (!made) {
         error = "the shop's archive cannot be written to " + archive;
     }

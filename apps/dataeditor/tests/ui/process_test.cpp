@@ -113,7 +113,7 @@ class DataEditorProcessTest : public QObject {
         QCOMPARE(context.fileNo, 4);
         QCOMPARE(context.storeNo, 1);
         QCOMPARE(context.title, std::string("n:P0004:"));
-        QCOMPARE(context.model.identName, std::string("KR301"));
+        QCOMPARE(context.model.indentName, std::string("KR301"));
         QCOMPARE(context.definitionFile,
                  session.store.paths(tk73editortest::kRegister).definitionFile);
 
