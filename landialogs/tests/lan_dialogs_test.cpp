@@ -20,7 +20,7 @@
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
 #include "landialogs/lan_select_pair.h"
-#include "landialogs/tests/controller_tool_running.h"
+#include "landialogs/testing/controller_tool_running.h"
 #include "network/app_context.h"
 #include "network/net_errors.h"
 #include "platform/registry_hive.h"

@@ -15,7 +15,7 @@
 #include "base/registry_settings.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
-#include "landialogs/tests/controller_tool_running.h"
+#include "landialogs/testing/controller_tool_running.h"
 #include "network/file_conversion.h"
 #include "operations/ops_sock_register.h"
 #include "operations/transfer_log.h"

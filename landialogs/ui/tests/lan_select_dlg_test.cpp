@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "base/testing/scripted_user_interaction.h"
-#include "landialogs/tests/controller_tool_running.h"
+#include "landialogs/testing/controller_tool_running.h"
 #include "landialogs/ui/lan_select_dlg.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_model.h"

@@ -16,7 +16,7 @@
 #include "base/registry_settings.h"
 #include "landialogs/lan_run.h"
 #include "landialogs/lan_select.h"
-#include "landialogs/tests/controller_tool_running.h"
+#include "landialogs/testing/controller_tool_running.h"
 #include "platform/registry_hive.h"
 #include "storedb/edb_reg_vek.h"
 #include "storedb/testing/machines_in_use.h"
