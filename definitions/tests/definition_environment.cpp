@@ -2,48 +2,20 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <stdexcept>
 
 #include "base/registry_settings.h"
-#include "platform/registry_hive.h"
+#include "definitions/testing/installation_settings.h"
 
 namespace deftest {
 
-namespace {
-
-// The register tool's root and the Vek tool's root: a test may run as either.
-constexpr const char* kSystemKeys[] = {"SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
-                                       "SOFTWARE\\KELVO\\VEKSTTL\\SYSTEM"};
-
-}  // namespace
-
 DefinitionEnvironment::DefinitionEnvironment(uint32_t userMode) : userMode_(userMode) {
-    using tk73::Hive;
-    bool written = true;
-    for (const char* key : kSystemKeys) {
-        written &=
-            tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
-        written &= tk73::registryWriteString(Hive::Machine, key, "RegisterPath",
-                                             temp_.path("install/REG"));
-        written &=
-            tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
-        written &= tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
-        written &= tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
-    }
-    // A test environment whose values cannot be written would test the real installation's.
-    if (!written) {
-        throw std::runtime_error("The test registry cannot be written.");
-    }
+    pointInstallationInto(temp_);
     setUserMode(userMode);
 }
 
 void DefinitionEnvironment::setUserMode(uint32_t mode) {
     userMode_ = mode;
-    for (const char* key : kSystemKeys) {
-        if (!tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode)) {
-            throw std::runtime_error("The test registry cannot be written.");
-        }
-    }
+    writeUserMode(mode);
 }
 
 std::string DefinitionEnvironment::dataBaseFolder() const {

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <stdexcept>
 
 #include "base/install_folders.h"
-#include "platform/registry_hive.h"
+#include "definitions/testing/installation_settings.h"
 
 namespace storetest {
 
 namespace {
-
-// The register tool's root and the Vek tool's root: the installation writes both.
-constexpr const char* kSystemKeys[] = {"SOFTWARE\\KELVO\\TK73TOOL\\SYSTEM",
-                                       "SOFTWARE\\KELVO\\VEKSTTL\\SYSTEM"};
 
 const char* const kModelList =
     "[ECR_LIST]\r\n"
@@ -61,36 +56,13 @@ std::string programFileText(const std::string& folder, int file) {
 }  // namespace
 
 StoreTestEnvironment::StoreTestEnvironment(uint32_t userMode) {
-    using tk73::Hive;
-    bool written = true;
-    for (const char* key : kSystemKeys) {
-        written &=
-            tk73::registryWriteString(Hive::Machine, key, "InstallPath", temp_.path("install"));
-        written &= tk73::registryWriteString(Hive::Machine, key, "RegisterPath",
-                                             temp_.path("install/REG"));
-        written &=
-            tk73::registryWriteString(Hive::Machine, key, "VekPath", temp_.path("install/VEK"));
-        written &= tk73::registryWriteString(Hive::Machine, key, "SystemPath",
-                                             temp_.path("install/system"));
-        written &= tk73::registryWriteString(Hive::Machine, key, "TemplatePath",
-                                             temp_.path("install/template"));
-        written &= tk73::registryWriteString(Hive::Machine, key, "DataBasePath", "DB");
-        written &= tk73::registryWriteString(Hive::Machine, key, "TempPath", "TEMP");
-    }
-    // A test environment whose values cannot be written would test the real installation's.
-    if (!written) {
-        throw std::runtime_error("The test registry cannot be written.");
-    }
+    deftest::pointInstallationInto(temp_);
     setUserMode(userMode);
     writeInstallation();
 }
 
 void StoreTestEnvironment::setUserMode(uint32_t mode) {
-    for (const char* key : kSystemKeys) {
-        if (!tk73::registryWriteDword(tk73::Hive::Machine, key, "UserMode", mode)) {
-            throw std::runtime_error("The test registry cannot be written.");
-        }
-    }
+    deftest::writeUserMode(mode);
 }
 
 void StoreTestEnvironment::writeInstallation() const {
