@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/row_list.h"
 #include "base/ui/ui_text.h"
 
 namespace {
@@ -33,10 +34,9 @@ CLanChangesDlg::CLanChangesDlg(const std::string& address, const tk73lan::Regist
     auto* heading = new QLabel(tk73::toQString(summary(address, changes)), this);
     auto* list = new QTreeWidget(this);
     list->setObjectName(QStringLiteral("changes"));
-    list->setRootIsDecorated(false);
-    list->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Record"),
-                           QStringLiteral("Field"), QStringLiteral("Title"),
-                           QStringLiteral("On the register"), QStringLiteral("In the store")});
+    tk73::setUpRowList(list, {QStringLiteral("File"), QStringLiteral("Record"),
+                              QStringLiteral("Field"), QStringLiteral("Title"),
+                              QStringLiteral("On the register"), QStringLiteral("In the store")});
     for (const tk73lan::FieldChange& change : changes.fields) {
         auto* item = new QTreeWidgetItem(list);
         item->setText(0, tk73::toQString(change.file));
@@ -46,9 +46,7 @@ CLanChangesDlg::CLanChangesDlg(const std::string& address, const tk73lan::Regist
         item->setText(4, tk73::toQString(change.onRegister));
         item->setText(5, tk73::toQString(change.inStore));
     }
-    for (int column = 0; column < list->columnCount(); ++column) {
-        list->resizeColumnToContents(column);
-    }
+    tk73::fitColumnsToContents(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLanChangesDlg::reject);
     auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/row_list.h"
 #include "base/ui/ui_text.h"
 #include "base/user_interaction.h"
 
@@ -31,10 +32,9 @@ CLanRunDlg::CLanRunDlg(tk73lan::LanRunRequest& request, QWidget* parent)
       exit_(new QPushButton(QStringLiteral("Exit"), this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(tk73::toQString(request.title()));
-    list_->setHeaderLabels({QStringLiteral("Branch"), QStringLiteral("Store"),
-                            QStringLiteral("Machine No."), QStringLiteral("IP address"),
-                            QStringLiteral("Result")});
-    list_->setRootIsDecorated(false);
+    tk73::setUpRowList(
+        list_, {QStringLiteral("Branch"), QStringLiteral("Store"), QStringLiteral("Machine No."),
+                QStringLiteral("IP address"), QStringLiteral("Result")});
     // The result takes what the other columns leave.
     for (int column = 0; column < 4; ++column) {
         list_->setColumnWidth(column, 90);

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/row_list.h"
 #include "base/ui/ui_text.h"
 
 namespace {
@@ -37,8 +38,7 @@ CTransferHistoryDlg::CTransferHistoryDlg(tk73ops::TransferHistoryRequest& reques
     for (const std::string& column : tk73ops::TransferHistoryRequest::columns()) {
         columns << tk73::toQString(column);
     }
-    table_->setHeaderLabels(columns);
-    table_->setRootIsDecorated(false);
+    tk73::setUpRowList(table_, columns);
     table_->setAlternatingRowColors(true);
     connect(register_, &QComboBox::currentIndexChanged, this, [this](int index) {
         request_.chooseRegister(index - 1);
@@ -91,9 +91,7 @@ void CTransferHistoryDlg::ShowEntries() {
             item->setForeground(kResultColumn, QColor(Qt::darkRed));
         }
     }
-    for (int column = 0; column < table_->columnCount(); ++column) {
-        table_->resizeColumnToContents(column);
-    }
+    tk73::fitColumnsToContents(table_);
     retry_->setEnabled(request_.canRetry());
 }
 
