@@ -8,7 +8,9 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -109,13 +111,44 @@ std::function<QWidget*()> shownMenu() {
     return [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
 }
 
-StepFunction pressIn(const QString& title, const QString& button) {
-    return [title, button] {
-        QWidget* window = shownWindow(title);
-        QAbstractButton* found = window != nullptr ? buttonIn(window, button) : nullptr;
-        if (found == nullptr || !found->isEnabled() || !window->isEnabled()) {
+std::function<QWidget*()> modalTitled(const QString& title) {
+    return [title] {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal != nullptr && modal->isVisible() && modal->windowTitle() == title ? modal
+                                                                                       : nullptr;
+    };
+}
+
+std::function<QWidget*()> fileDialog() {
+    return [] {
+        return static_cast<QWidget*>(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+    };
+}
+
+StepFunction pressInDialog(std::function<QWidget*()> finder, const QString& button) {
+    return [finder, button] {
+        QWidget* dialog = finder();
+        QAbstractButton* found = dialog != nullptr ? buttonIn(dialog, button) : nullptr;
+        if (found == nullptr || !found->isEnabled() || !dialog->isEnabled()) {
             return false;
         }
+        press(found);
+        return true;
+    };
+}
+
+StepFunction pressIn(const QString& title, const QString& button) {
+    return pressInDialog(titled(title), button);
+}
+
+StepFunction answerMessage(const QString& button) {
+    return [button] {
+        QMessageBox* box = shownMessage();
+        QAbstractButton* found = box != nullptr ? buttonIn(box, button) : nullptr;
+        if (found == nullptr) {
+            return false;
+        }
+        note(QStringLiteral("the message: ") + box->text());
         press(found);
         return true;
     };
@@ -320,16 +353,6 @@ TK73_AGENT_SCENARIO(receiptMessage) {
         .step("end", finish());
 }
 
-// A window shown as it opens, with callouts on the buttons every editor page has.
-#define TK73_GUIDE_WINDOW(scenarioName, title, picture)                                   \
-    TK73_AGENT_SCENARIO(scenarioName) {                                                   \
-        const std::string out = scenario.argument("PICTURES");                            \
-        scenario                                                                          \
-            .step("the window",                                                           \
-                  shoot(titled(QStringLiteral(title)), QStringLiteral(picture), {}, out)) \
-            .step("end", finish());                                                       \
-    }
-
 TK73_GUIDE_WINDOW(clerk, "Clerk", "clerk")
 TK73_GUIDE_WINDOW(generalFeature, "General Feature", "general-feature")
 TK73_GUIDE_WINDOW(taxTable, "Tax Table", "tax-table")
@@ -468,14 +491,8 @@ TK73_AGENT_SCENARIO(lanChanges) {
     scenario.step("no card", pressIn(QStringLiteral("Open"), QStringLiteral("Cancel")))
         .step("the shop's history", layShopHistory())
         .step("Send to LAN", pressIn(kMain, QStringLiteral("BtnRegRecv")))
-        .step(
-            "Select all",
-            [selection] {
-                QWidget* dialog = selection();
-                return dialog != nullptr &&
-                       (press(buttonIn(dialog, QStringLiteral("Select all"))), true);
-            },
-            std::chrono::seconds(40))
+        .step("Select all", pressInDialog(selection, QStringLiteral("Select all")),
+              std::chrono::seconds(40))
         .step("only what changed goes, as every register's changes are known",
               [selection] {
                   QWidget* dialog = selection();
@@ -485,12 +502,7 @@ TK73_AGENT_SCENARIO(lanChanges) {
         .step("the registers with their changes",
               shoot(selection, QStringLiteral("send-lan-changes"),
                     {QStringLiteral("QTreeWidget"), QStringLiteral("Changes...")}, out))
-        .step("Changes...",
-              [selection] {
-                  QWidget* dialog = selection();
-                  return dialog != nullptr &&
-                         (press(buttonIn(dialog, QStringLiteral("Changes..."))), true);
-              })
+        .step("Changes...", pressInDialog(selection, QStringLiteral("Changes...")))
         .step("the changes of the first register",
               shoot(titleStarting(QStringLiteral("Changes - ")), QStringLiteral("lan-changes"), {},
                     out))

@@ -15,45 +15,19 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
 
 #include <memory>
 
 #include "guide/ui/guide_steps.h"
+#include "landialogs/lan_discovery.h"
 
 namespace {
 
 using namespace tk73agent;
 using namespace tk73guide;
-
-// Presses the button of the dialog the finder answers, once both are enabled.
-StepFunction pressInDialog(std::function<QWidget*()> finder, const QString& button) {
-    return [finder, button] {
-        QWidget* dialog = finder();
-        QAbstractButton* found = dialog != nullptr ? buttonIn(dialog, button) : nullptr;
-        if (found == nullptr || !found->isEnabled() || !dialog->isEnabled()) {
-            return false;
-        }
-        press(found);
-        return true;
-    };
-}
-
-// The modal window in front whose title is the text.
-std::function<QWidget*()> modalTitled(const QString& title) {
-    return [title] {
-        QWidget* modal = QApplication::activeModalWidget();
-        return modal != nullptr && modal->isVisible() && modal->windowTitle() == title ? modal
-                                                                                       : nullptr;
-    };
-}
-
-std::function<QWidget*()> fileDialog() {
-    return [] {
-        return static_cast<QWidget*>(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
-    };
-}
 
 // Types the file name into the file dialog in front and accepts it, as often as it takes the
 // dialog to take it; done once the dialog has gone.
@@ -95,6 +69,10 @@ StepFunction watching(StepFunction step) {
     };
 }
 
+// The demo store's controller: the address its connection setting names, where the controller
+// simulator of the pictures answers.
+constexpr const char* kControllerAddress = "127.73.0.201";
+
 // The main window once the demo card is read, for the layouts with a card.
 StepFunction cardRead() {
     return mainTitleStarts(QStringLiteral("KR301.092 - "));
@@ -102,24 +80,14 @@ StepFunction cardRead() {
 
 }  // namespace
 
-// An editor window as it opens, with callouts on the buttons the chapter explains.
-#define TK73_GUIDE_EDITOR(scenarioName, title, picture, ...)                                  \
-    TK73_AGENT_SCENARIO(scenarioName) {                                                       \
-        const std::string out = scenario.argument("PICTURES");                                \
-        scenario                                                                              \
-            .step("the window", shoot(titled(QStringLiteral(title)), QStringLiteral(picture), \
-                                      {__VA_ARGS__}, out))                                    \
-            .step("end", finish());                                                           \
-    }
-
-TK73_GUIDE_EDITOR(departmentList, "Department", "department-list")
-TK73_GUIDE_EDITOR(groupList, "Group", "group-list")
-TK73_GUIDE_EDITOR(receiptJournal, "Receipt/Journal", "receipt-journal")
-TK73_GUIDE_EDITOR(reportTexts, "X/Z Report", "report-texts")
-TK73_GUIDE_EDITOR(popPrinting, "POP Printing", "pop-printing")
-TK73_GUIDE_EDITOR(vekClerk, "Clerk", "vek-servers")
-TK73_GUIDE_EDITOR(vekTaxTable, "Tax Table", "vek-tax-table")
-TK73_GUIDE_EDITOR(vekSetting, "Detail setting", "vek-setting", QStringLiteral("Send"),
+TK73_GUIDE_WINDOW(departmentList, "Department", "department-list")
+TK73_GUIDE_WINDOW(groupList, "Group", "group-list")
+TK73_GUIDE_WINDOW(receiptJournal, "Receipt/Journal", "receipt-journal")
+TK73_GUIDE_WINDOW(reportTexts, "X/Z Report", "report-texts")
+TK73_GUIDE_WINDOW(popPrinting, "POP Printing", "pop-printing")
+TK73_GUIDE_WINDOW(vekClerk, "Clerk", "vek-servers")
+TK73_GUIDE_WINDOW(vekTaxTable, "Tax Table", "vek-tax-table")
+TK73_GUIDE_WINDOW(vekSetting, "Detail setting", "vek-setting", QStringLiteral("Send"),
                   QStringLiteral("Receive"))
 
 // Save As on the main window of the default layout, with the demo card read.
@@ -154,13 +122,53 @@ TK73_AGENT_SCENARIO(csvFile) {
         .step("end", finish());
 }
 
+// The data editor's Read data > From CSV file, with the file Write data > To CSV file wrote: how
+// much of each record to read.
+TK73_AGENT_SCENARIO(importRange) {
+    const std::string out = scenario.argument("PICTURES");
+    const QString csv =
+        QString::fromStdString(scenario.argument("WORK")) + QStringLiteral("/plu.csv");
+    const QString editor = QStringLiteral("Auto PGM editor");
+    const auto range = [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        return dialog != nullptr &&
+                       dialog->findChild<QWidget*>(QStringLiteral("allData")) != nullptr
+                   ? dialog
+                   : nullptr;
+    };
+    scenario.step("Write data", pressInStarting(editor, QStringLiteral("Write data")))
+        .step("To CSV file", chooseFromMenu(QStringLiteral("To CSV file")))
+        .step("the file written", chooseFile(csv))
+        .step("Read data", pressInStarting(editor, QStringLiteral("Read data")))
+        .step("From CSV file", chooseFromMenu(QStringLiteral("From CSV file")))
+        .step("the check is not strict", answerMessage(QStringLiteral("OK")))
+        .step("the file to read", chooseFile(csv))
+        .step("the records to read",
+              watching(shoot(range, QStringLiteral("import-range"),
+                             {QStringLiteral("allData"), QStringLiteral("basicOnly"),
+                              QStringLiteral("Read data.")},
+                             out)))
+        .step("end", finish());
+}
+
 // The controller of the demo store, chosen as a user chooses it: System > Branch/Store setting,
-// Modify, the controller's model. The pictures of the register tool's controller windows are
-// taken in the home this leaves ("+2" in shots.txt).
+// Modify, the controller's model, its address on this computer. The pictures of the register tool's
+// controller windows are taken in the home this leaves ("+2" in shots.txt).
 TK73_AGENT_SCENARIO(addController) {
     const std::string out = scenario.argument("PICTURES");
     const auto list = modalTitled(QStringLiteral("Branch list setting"));
     const auto setting = modalTitled(QStringLiteral("Store setting"));
+    const auto connections = modalTitled(QStringLiteral("Communication setting"));
+    const auto address = modalTitled(QStringLiteral("IP Address"));
+    // The page of the register's (0) or the controller's (1) connection.
+    const auto connectionPage = [connections](int kind) {
+        return std::function<QWidget*()>([connections, kind] {
+            QWidget* dialog = connections();
+            return dialog != nullptr
+                       ? dialog->findChild<QWidget*>(QStringLiteral("page%1").arg(kind))
+                       : nullptr;
+        });
+    };
     scenario.step("no card", pressIn(QStringLiteral("Open"), QStringLiteral("Cancel")))
         .step("System", pressIn(kMain, QStringLiteral("BtnSystem")))
         .step("Branch/Store setting", chooseFromMenu(QStringLiteral("Branch/Store setting...")))
@@ -197,19 +205,41 @@ TK73_AGENT_SCENARIO(addController) {
                     out))
         .step("Communication setting", pressInDialog(setting, QStringLiteral("connection")))
         .step("the connections",
-              shoot(modalTitled(QStringLiteral("Communication setting")),
-                    QStringLiteral("connection-setting"),
+              shoot(connections, QStringLiteral("connection-setting"),
                     {QStringLiteral("auto"), QStringLiteral("manual"), QStringLiteral("add")}, out))
-        .step("Manual", pressInDialog(modalTitled(QStringLiteral("Communication setting")),
-                                      QStringLiteral("manual")))
-        .step("Add", pressInDialog(modalTitled(QStringLiteral("Communication setting")),
-                                   QStringLiteral("add")))
-        .step("an address", shoot(modalTitled(QStringLiteral("IP Address")),
-                                  QStringLiteral("ip-address"), {}, out))
-        .step("no new address",
-              pressInDialog(modalTitled(QStringLiteral("IP Address")), QStringLiteral("Cancel")))
-        .step("Cancel", pressInDialog(modalTitled(QStringLiteral("Communication setting")),
-                                      QStringLiteral("Cancel")))
+        .step("Manual", pressInDialog(connectionPage(0), QStringLiteral("manual")))
+        .step("Add", pressInDialog(connectionPage(0), QStringLiteral("add")))
+        .step("an address", shoot(address, QStringLiteral("ip-address"), {}, out))
+        .step("no new address", pressInDialog(address, QStringLiteral("Cancel")))
+        .step("the registers as they were", pressInDialog(connections, QStringLiteral("Cancel")))
+        .step("Communication setting again", pressInDialog(setting, QStringLiteral("connection")))
+        .step("the controller's page",
+              [connections] {
+                  QWidget* dialog = connections();
+                  auto* pages = dialog != nullptr ? dialog->findChild<QTabWidget*>() : nullptr;
+                  if (pages == nullptr || pages->count() < 2) {
+                      return false;
+                  }
+                  pages->setCurrentIndex(1);
+                  return true;
+              })
+        .step("Manual for the controller",
+              pressInDialog(connectionPage(1), QStringLiteral("manual")))
+        .step("Add for the controller", pressInDialog(connectionPage(1), QStringLiteral("add")))
+        .step("the controller's address",
+              [address] {
+                  QWidget* dialog = address();
+                  auto* field = dialog != nullptr
+                                    ? dialog->findChild<QLineEdit*>(QStringLiteral("ipAddress"))
+                                    : nullptr;
+                  if (field == nullptr) {
+                      return false;
+                  }
+                  field->setText(QString::fromLatin1(kControllerAddress));
+                  press(buttonIn(dialog, QStringLiteral("OK")));
+                  return true;
+              })
+        .step("the connections set", pressInDialog(connections, QStringLiteral("OK")))
         .step("OK", pressInDialog(setting, QStringLiteral("OK")))
         .step(
             "the store with its controller",
@@ -452,16 +482,61 @@ TK73_AGENT_SCENARIO(newSetting) {
         .step("end", finish());
 }
 
-// VEK Setting's Send with the preset files: the controllers and registers to send to.
+// VEK Setting's Send with the preset files: the controllers to send to, with the store's
+// controller that its connection setting names (addController). A controller simulator this
+// scenario starts answers there; the files then go to it.
 TK73_AGENT_SCENARIO(vekLanChoice) {
     const std::string out = scenario.argument("PICTURES");
+    const QString folder =
+        QString::fromStdString(scenario.argument("WORK")) + QStringLiteral("/controller");
     const auto files = modalTitled(QStringLiteral("Select file"));
-    scenario.step("Send", pressIn(QStringLiteral("Detail setting"), QStringLiteral("Send")))
+    const auto machines = [] {
+        QWidget* dialog = modalTitled(QStringLiteral("Select target machine"))();
+        auto* list = dialog != nullptr ? shownIn<QTreeWidget>(dialog) : nullptr;
+        return list != nullptr && list->topLevelItemCount() > 0 ? dialog : nullptr;
+    };
+    auto simulator = std::make_shared<QProcess*>(nullptr);
+    scenario
+        .step("the controller",
+              [simulator, folder] {
+                  if (*simulator == nullptr) {
+                      // The program ends with its session: the picture step ends the simulator
+                      // with it.
+                      *simulator = new QProcess(qApp);
+                      QDir().mkpath(folder);
+                      (*simulator)
+                          ->start(QCoreApplication::applicationDirPath() +
+                                      QStringLiteral("/tk73veksim"),
+                                  {QString::fromLatin1(kControllerAddress), folder,
+                                   QStringLiteral("--model"), QStringLiteral("KR3010")});
+                  }
+                  // It answers the controller search once it serves.
+                  return !tk73lan::searchMachines(true, {kControllerAddress}, 100).empty();
+              })
+        .step("Send", pressIn(QStringLiteral("Detail setting"), QStringLiteral("Send")))
         .step("Preset", pressInDialog(files, QStringLiteral("Preset")))
         .step("OK", pressInDialog(files, QStringLiteral("OK")))
         .step("the machines",
-              watching(shoot(modalTitled(QStringLiteral("Select target machine")),
-                             QStringLiteral("vek-lan-choice"), {}, out)),
+              watching(shoot(machines, QStringLiteral("vek-lan-choice"),
+                             {QStringLiteral("QTreeWidget"), QStringLiteral("Select all")}, out)),
               std::chrono::seconds(40))
+        .step("the controller chosen", pressInDialog(machines, QStringLiteral("Select all")))
+        .step("Send to it", pressInDialog(machines, QStringLiteral("OK")))
+        .step("the run's end", watching([] {
+                  QMessageBox* report = shownMessage();
+                  if (report == nullptr) {
+                      return false;
+                  }
+                  check(report->text() == QStringLiteral("Normal end all of task"),
+                        QStringLiteral("the send to the controller reports: ") + report->text());
+                  press(buttonIn(report, QStringLiteral("OK")));
+                  return true;
+              }),
+              std::chrono::seconds(40))
+        .step("the files on the controller",
+              [folder] {
+                  return check(!QDir(folder).entryList({QStringLiteral("FILE*")}).isEmpty(),
+                               QStringLiteral("the controller got no file"));
+              })
         .step("end", finish());
 }
