@@ -41,7 +41,9 @@ int runConverter(const char* command) {
     int result = 0;
     if (init != nullptr) {
         if (init(command, 0) == 0) {
-            AecrbsDeleteFile("ECR.LOG");
+            // The converter's log of a call that worked says nothing; one left behind is
+            // overwritten by the next call.
+            (void)AecrbsDeleteFile("ECR.LOG");
             result = 1;
         } else {
             showStop("Failed to convert the program file.");
@@ -78,7 +80,10 @@ int CTK73packArchive::ConvertPackText(bool toBinary) {
         m_binPath = tk73pack::tempFile("PgmFile.bin");
     }
     m_packTextPath = tk73pack::tempFile("PgmFile.txt");
-    AecrbsDeleteFile((toBinary ? m_binPath : m_packTextPath).c_str());
+    // An earlier output that stays would be taken for this call's.
+    if (AecrbsDeleteFile((toBinary ? m_binPath : m_packTextPath).c_str()) == 0) {
+        return 0;
+    }
 
     // The converter finds a binary file named without a folder in the definition's converter
     // folder, so that folder is pointed at the binary file's for the call. Only the converter

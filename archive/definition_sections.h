@@ -37,7 +37,8 @@ inline std::unique_ptr<CTK73defRegVekCRPFILES> crpFilesSection(const std::string
     if (layouts == nullptr) {
         return false;
     }
-    layouts->GetFileDef(fileNo, &info);
+    // A layout cut short by a faulty field still converts the fields read before it.
+    (void)layouts->GetFileDef(fileNo, &info);
     return layouts->CkFileCommConv(&info) == 1;
 }
 

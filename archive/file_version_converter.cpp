@@ -41,7 +41,8 @@ CTK73packFileVersionConverter::CTK73packFileVersionConverter(int kind)
         CTK73defReg(m_indentName.c_str(), m_storeNo, kind).GetDbIniFilePath(path);
     }
     m_definitionFile = path;
-    files->GetMaintePath(path, 0);
+    // Empty for a store without a maintenance folder: its files are then not found.
+    (void)files->GetMaintePath(path, 0);
     m_mainteFolder = path;
     files->GetDefaultPath(path);
     m_templateFolder = path;
@@ -62,8 +63,7 @@ int CTK73packFileVersionConverter::UpdateFileVersion() {
     int result = 1;
     for (int index = 0; index < list->GetValueCount(); ++index) {
         int fileNo = 0;
-        list->GetValueFromIndex(index, &fileNo);
-        if (UpdateFileVersion(fileNo) == 0) {
+        if (list->GetValueFromIndex(index, &fileNo) != 0 && UpdateFileVersion(fileNo) == 0) {
             result = 0;
         }
     }

@@ -69,7 +69,8 @@ int CTK73packArchive::CreatePackTextFile(int fileNo, int first, int last) {
     if (m_packTextPath.empty()) {
         return 0;
     }
-    AecrbsDeleteFile(m_packTextPath.c_str());
+    // The pack text is written whole at the end; a file that cannot be removed fails that write.
+    (void)AecrbsDeleteFile(m_packTextPath.c_str());
     const bool single = fileNo > 0 && last == 0;
     std::vector<int> fileNos;
     if (single) {

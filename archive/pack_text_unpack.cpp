@@ -74,7 +74,8 @@ int CTK73packArchive::SplitPackText(int onlyFileNo) {
         onlyFileNo <= 0 ||
         (made.size() == 1 && made.front() == tk73pack::programTextName(onlyFileNo, false));
     const bool moved = split && allowed && moveInto(staging, m_programFolder, made);
-    AecrbsDeleteDirectory(staging.c_str());
+    // A staging folder left behind goes with the dead writers' leftovers.
+    (void)AecrbsDeleteDirectory(staging.c_str());
     if (moved) {
         tk73::removeFilesOfDeadWriters(m_programFolder, kStagingPrefix, "$");
     }

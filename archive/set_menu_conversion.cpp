@@ -112,7 +112,8 @@ int CTK73packFileVersionConverter::ConvertFile028() {
     const bool written = !converted.empty() && tk73pack::writeWholeFile(converted, text) &&
                          tk73pack::copyReplacing(converted, mainteFile);
     if (!converted.empty()) {
-        AecrbsDeleteFile(converted.c_str());
+        // A temporary copy left behind holds nothing the store still needs.
+        (void)AecrbsDeleteFile(converted.c_str());
     }
     return written && SetFileVersion(mainteFile.c_str(), 1) == 1 ? 1 : 0;
 }

@@ -65,7 +65,8 @@ int CTextPgmConv::ConvCommFile(Record_Information& info) {
 }
 
 void CTextPgmConv::EndConvProc() {
-    AecrbsDeleteFile((m_direction == kToWin1256 ? m_source : m_target).c_str());
+    // The temporary side of the conversion; one left behind holds nothing the store needs.
+    (void)AecrbsDeleteFile((m_direction == kToWin1256 ? m_source : m_target).c_str());
 }
 
 void CTextPgmConv::ExitConvProc() {

@@ -17,7 +17,7 @@ TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsCheckDirectory(const char* path);
 TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsCopyFile(const char* source, const char* target,
                                                        int failIfExists);
 // 1 when the file is gone; a failed delete is tried again after 500 ms, three tries in all.
-TK73_EXPORT int TK73_API AecrbsDeleteFile(const char* path);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsDeleteFile(const char* path);
 // Opens the file with its associated program (platform/shell_open.h), not waiting for it; 0 when
 // the file does not exist or the opener cannot be started.
 TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsExecuteFile(const char* path);

@@ -23,7 +23,7 @@ TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsFindDirectory(const char* listing,
 // Copies the whole tree, overwriting; 0 at the first step that fails.
 TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsCopyDirectory(const char* source, const char* target);
 // Deletes the tree and the folder; 1 when it does not exist, 0 when a folder cannot be removed.
-TK73_EXPORT int TK73_API AecrbsDeleteDirectory(const char* folder);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsDeleteDirectory(const char* folder);
 // Gives the owner write permission on the folder and everything below it (the read-only
 // attribute cleared); 1 when it does not exist.
 TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsResetAttribute(const char* folder);

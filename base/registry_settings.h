@@ -41,8 +41,9 @@ TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsCheckRegistryCurrentUserSystemKey(
 
 // Desktop register: "CURRENTBRANCH", "CURRENTSTORE", "CURRENTREGISTER" ("999" means none).
 // Each out buffer of AecrbsGetDesktopRegister holds at least 4096 bytes.
-TK73_EXPORT int TK73_API AecrbsSetDesktopRegister(const char* branch, const char* store,
-                                                  const char* reg);
+TK73_EXPORT TK73_NODISCARD int TK73_API AecrbsSetDesktopRegister(const char* branch,
+                                                                 const char* store,
+                                                                 const char* reg);
 TK73_EXPORT int TK73_API AecrbsGetDesktopRegister(char* branch, char* store, char* reg);
 
 // Process-wide switches; both must be set before the first path or registry call.

@@ -68,7 +68,9 @@ BenchStore makeStore(const tk73test::TempEnvironment& env) {
     char path[TK73_MAX_PATH] = {};
     CTK73defReg(kModel, record.storeNo, 0).GetDbIniFilePath(path);
     store.definition = path;
-    CTK73pgmPgmFile(record.storeNo).GetMaintePath(path, 1);
+    if (CTK73pgmPgmFile(record.storeNo).GetMaintePath(path, 1) == 0) {
+        fail("no maintenance folder");
+    }
     store.mainte = path;
     store.crp = env.path("card/KR301.092");
 

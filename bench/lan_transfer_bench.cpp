@@ -51,7 +51,9 @@ Setup& setup() {
         const int store = made.install->createStore(archivetest::kKR301);
         char number[16] = {};
         std::snprintf(number, sizeof number, "%03d", store);
-        AecrbsSetDesktopRegister("001", number, "001");
+        if (AecrbsSetDesktopRegister("001", number, "001") == 0) {
+            fail("the desktop's store cannot be set");
+        }
         std::string bytes(kFileSize, '\0');
         for (size_t i = 0; i < bytes.size(); ++i) {
             bytes[i] = static_cast<char>('0' + i % 43);

@@ -60,7 +60,8 @@ int CTK73xchExport::ExportExecute() {
         }
         m_nFileNo = chosen;
         char path[TK73_MAX_PATH] = {};
-        files->CreateMainteFullPath(m_nFileNo, path);
+        // A file that does not exist fails the read that follows.
+        (void)files->CreateMainteFullPath(m_nFileNo, path);
         m_sourcePath = path;
     }
     const std::string definition = DefinitionFile();
@@ -89,7 +90,9 @@ int CTK73xchExport::WriteIntegrationFile(const std::string& path) const {
     const auto files = tk73pgm::pgmFileOfKind(m_nStoreNo, Kind());
     char mainte[TK73_MAX_PATH] = {};
     char defaults[TK73_MAX_PATH] = {};
-    files->GetMaintePath(mainte, 0);
+    if (files->GetMaintePath(mainte, 0) == 0) {
+        return 0;
+    }
     files->GetDefaultPath(defaults);
     CPgmHandle handle;
     if (handle.Open(DefinitionFile().c_str(), mainte, defaults) != 1) {

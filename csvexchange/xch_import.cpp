@@ -19,7 +19,8 @@ constexpr const char* kPackPrefix = "A55";
 
 std::string mainteFile(int storeNo, int kind, int fileNo) {
     char path[TK73_MAX_PATH] = {};
-    tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, path);
+    // The path whether or not the file exists yet; empty for a store without a maintenance folder.
+    (void)tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, path);
     return path;
 }
 
@@ -101,6 +102,7 @@ bool CTK73xchImport::PackImported() const {
         return false;
     }
     const bool done = m_pPacker->PackBinFile(packed, "", m_nFileNo) != 0;
-    AecrbsDeleteFile(packed);
+    // A temporary archive left behind holds nothing the store needs.
+    (void)AecrbsDeleteFile(packed);
     return done;
 }

@@ -252,7 +252,8 @@ void renameFailedFile(const std::string& path) {
     if (renamed == path) {
         return;
     }
-    AecrbsDeleteFile(renamed.c_str());
+    // The rename replaces a file that could not be deleted.
+    (void)AecrbsDeleteFile(renamed.c_str());
     std::rename(path.c_str(), renamed.c_str());
 }
 

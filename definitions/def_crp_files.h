@@ -12,7 +12,9 @@ class CTK73defRegVekCRPFILES : public CTK73defRegVekSection {
 
     int GetValueCount() const { return files_.GetCount(); }
     // 0 and *fileNo untouched for an index outside the list.
-    int GetValueFromIndex(int index, int* fileNo) const { return files_.GetAt(index, fileNo); }
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo) const {
+        return files_.GetAt(index, fileNo);
+    }
     int GetIndividualValueCount() const { return individual_.GetCount(); }
     int GetIndividualValueFromIndex(int index, int* fileNo) const {
         return individual_.GetAt(index, fileNo);

@@ -10,7 +10,7 @@ class CTK73defRegVekTK73DTL_POPUPMENU : public CTK73defRegVekSection {
 
     int GetValueCount() const { return menuOffFiles_.GetCount(); }
     // 0 and *fileNo untouched for an index outside the list.
-    int GetValueFromIndex(int index, int* fileNo) const {
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo) const {
         return menuOffFiles_.GetAt(index, fileNo);
     }
     // 1 when the file is in "MENUOFFFILES".

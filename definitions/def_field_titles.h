@@ -13,7 +13,7 @@ class CTK73defRegVekFIELDTITLES : public CTK73defRegVekSection {
     // Position of the field in the key list, -1 when absent.
     [[nodiscard]] int SearchValue(int fieldNo) const { return titles_.Search(fieldNo); }
     // 0 and the outputs untouched for an index outside the list. title holds 257 bytes.
-    int GetValueFromIndex(int index, int* fieldNo, char* title) const {
+    [[nodiscard]] int GetValueFromIndex(int index, int* fieldNo, char* title) const {
         return titles_.TitleAt(IniFile(), index, fieldNo, title);
     }
     int GetValueFromFieldNo(int fieldNo, char* title) const {

@@ -11,7 +11,9 @@ class CTK73defRegVekFILE_EXPORT : public CTK73defRegVekSection {
 
     int GetValueCount() const { return files_.GetCount(); }
     // 0 and *fileNo untouched for an index outside the list.
-    int GetValueFromIndex(int index, int* fileNo) const { return files_.GetAt(index, fileNo); }
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo) const {
+        return files_.GetAt(index, fileNo);
+    }
     [[nodiscard]] int IsExportFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
     // out (TK73_MAX_PATH bytes) = the last export folder; 1 when one is stored.
     int GetExportPath(char* out) const {

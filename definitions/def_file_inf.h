@@ -47,7 +47,7 @@ class CTK73defRegVekFILEINF : public CTK73defRegVekSection {
 
     // The record layout of "FILE%04d": 1 when every field's number and size were read. On 0 the
     // fields read before the faulty one stay in the layout.
-    int GetFileDef(int fileNo, Record_Information* out) const;
+    [[nodiscard]] int GetFileDef(int fileNo, Record_Information* out) const;
     // 1 when the layout has a character field.
     [[nodiscard]] int CkFileCommConv(const Record_Information* info) const;
 

@@ -10,7 +10,9 @@ class CTK73defRegVekPGMFILE_EZ : public CTK73defRegVekSection {
 
     int GetValueCount() const { return files_.GetCount(); }
     // 0 and *fileNo untouched for an index outside the list.
-    int GetValueFromIndex(int index, int* fileNo) const { return files_.GetAt(index, fileNo); }
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo) const {
+        return files_.GetAt(index, fileNo);
+    }
     [[nodiscard]] int IsEZFile(int fileNo) const { return files_.Contains(fileNo) ? 1 : 0; }
 
   protected:

@@ -11,8 +11,10 @@ class CTK73defRegVekPGMFILES : public CTK73defRegVekSection {
 
     int GetValueCount() const { return files_.Count(); }
     // 0 and the outputs untouched for an index outside the list. title holds 257 bytes.
-    int GetValueFromIndex(int index, int* fileNo) const { return files_.NumberAt(index, fileNo); }
-    int GetValueFromIndex(int index, int* fileNo, char* title) const {
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo) const {
+        return files_.NumberAt(index, fileNo);
+    }
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo, char* title) const {
         return files_.TitleAt(IniFile(), index, fileNo, title);
     }
     // title is empty when the file has none; 1 when it has one.

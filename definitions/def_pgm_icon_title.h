@@ -13,7 +13,7 @@ class CTK73defRegVekPGMICONTITLE : public CTK73defRegVekSection {
     // Position of the file in the key list, -1 when absent.
     [[nodiscard]] int SearchValue(int fileNo) const { return titles_.Search(fileNo); }
     // 0 and the outputs untouched for an index outside the list. title holds 257 bytes.
-    int GetValueFromIndex(int index, int* fileNo, char* title) const {
+    [[nodiscard]] int GetValueFromIndex(int index, int* fileNo, char* title) const {
         return titles_.TitleAt(IniFile(), index, fileNo, title);
     }
     int GetValueFromFileNo(int fileNo, char* title) const {

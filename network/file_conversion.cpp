@@ -34,7 +34,8 @@ bool locate(int fileNo, StoreFile* out) {
         files.GetMaintePath(mainte, 1) != 1) {
         return false;
     }
-    files.CreateMainteFullPath(fileNo, path);
+    // The path whether or not the file exists yet (a received file makes it).
+    (void)files.CreateMainteFullPath(fileNo, path);
     out->definition = definition;
     out->mainte = mainte;
     out->path = path;

@@ -75,7 +75,8 @@ bool CTK73sslService::answerError(const uint8_t* request, uint8_t result,
 void CTK73sslService::answerOversized(const uint8_t* header, std::vector<uint8_t>& answer) {
     setError(context_, kErrHeader, 0x021F7060, 0);
     trace_->write(kTraceError, "NG Common header error: %u data bytes", headerDataLength(header));
-    answerError(header, kResultHeader, answer);
+    // The session ends after this answer, whether or not it could be built.
+    (void)answerError(header, kResultHeader, answer);
 }
 
 bool CTK73sslService::handle(const uint8_t* header, std::vector<uint8_t>& data,
@@ -94,12 +95,12 @@ bool CTK73sslService::handle(const uint8_t* header, std::vector<uint8_t>& data,
     if ((type & 0x0F00) != 0x0300) {
         setError(context_, kErrTelegram, 0x021F7061, 0);
         trace_->write(kTraceError, "Event error: type 0x%04x", type);
-        answerError(header, kResultHeader, answer);
+        // The session ends after this answer, whether or not it could be built.
+        (void)answerError(header, kResultHeader, answer);
         return false;
     }
     if (type == kTypeAuthentication && header[6] == kSubKindIdentify) {
-        authenticate(header, data, answer);
-        return !answer.empty();
+        return authenticate(header, data, answer);
     }
     if (type == kTypeAuthentication && header[6] == kSubKindSequence) {
         return answerError(header, kResultSequence, answer);
@@ -115,26 +116,24 @@ bool CTK73sslService::handle(const uint8_t* header, std::vector<uint8_t>& data,
     return answerError(header, kResultHeader, answer);
 }
 
-void CTK73sslService::authenticate(const uint8_t* header, const std::vector<uint8_t>& data,
+bool CTK73sslService::authenticate(const uint8_t* header, const std::vector<uint8_t>& data,
                                    std::vector<uint8_t>& answer) {
     if (data.size() < 3) {
-        answerError(header, kResultHeader, answer);
-        return;
+        return answerError(header, kResultHeader, answer);
     }
     const uint8_t step = data[2];
     const bool inOrder = (step == 1 && state_ == kStart) || (step == 4 && state_ == kIdentified) ||
                          (step == 5 && state_ == kExchanged);
     const size_t length = step == 4 ? kStep4Length : step == 5 ? kStep5Length : kStep1Length;
     if (step != 1 && step != 4 && step != 5) {
-        answerError(header, kResultDataSetting, answer);
+        return answerError(header, kResultDataSetting, answer);
     } else if (!inOrder) {
-        answerError(header, kResultSequence, answer);
+        return answerError(header, kResultSequence, answer);
     } else if (data.size() != length) {
-        answerError(header, kResultHeader, answer);
+        return answerError(header, kResultHeader, answer);
     } else if (step == 1) {
         if (strnlen(reinterpret_cast<const char*>(data.data() + 8), 24) != kCodeLength) {
-            answerError(header, kResultDataSetting, answer);
-            return;
+            return answerError(header, kResultDataSetting, answer);
         }
         std::vector<uint8_t> reply(24, 0);
         reply[0] = reply[1] = 0xFF;
@@ -147,18 +146,17 @@ void CTK73sslService::authenticate(const uint8_t* header, const std::vector<uint
         keysSet_ = true;
         state_ = kIdentified;
         trace_->write(kTraceInfo, "Authentication step 1: %.13s", data.data() + 8);
-        makeAnswer(header, kResultOk, reply, false, answer);
+        return makeAnswer(header, kResultOk, reply, false, answer);
     } else if (step == 4) {
         std::memcpy(registerValues_, data.data() + 8, sizeof registerValues_);
         std::vector<uint8_t> reply = data;
         std::fill(reply.begin() + 4, reply.begin() + 8, 0);
         state_ = kExchanged;
-        makeAnswer(header, kResultOk, reply, false, answer);
+        return makeAnswer(header, kResultOk, reply, false, answer);
     } else {
         const char* given = reinterpret_cast<const char*>(data.data() + 24);
         if (strnlen(given, 8) != kPasswordLength) {
-            answerError(header, kResultDataSetting, answer);
-            return;
+            return answerError(header, kResultDataSetting, answer);
         }
         std::vector<uint8_t> reply(16, 0);
         reply[0] = reply[1] = 0xFF;
@@ -167,8 +165,7 @@ void CTK73sslService::authenticate(const uint8_t* header, const std::vector<uint
             const uint8_t configuration[396] = {};
             ssc_ = TK73sslSSCreateSSC(context_, configuration);
             if (ssc_ == nullptr) {
-                answerError(header, kResultSystem, answer);
-                return;
+                return answerError(header, kResultSystem, answer);
             }
             ssc_->workFiles = fileNos_;
             reply[8] = reply[9] = 0xFF;
@@ -177,7 +174,7 @@ void CTK73sslService::authenticate(const uint8_t* header, const std::vector<uint
             reply[9] = kResultPassword;
         }
         state_ = kFileService;
-        makeAnswer(header, kResultOk, reply, false, answer);
+        return makeAnswer(header, kResultOk, reply, false, answer);
     }
 }
 
@@ -203,7 +200,8 @@ bool CTK73sslService::answerWork(const uint8_t* header, const std::vector<uint8_
     if (busy) {
         setError(context_, kErrRegisterBusy, 0x021F7062, 0);
         trace_->write(kTraceWarning, "Store service port service library error:ECR BUSY");
-        makeAnswer(header, kResultOk, work, false, answer);
+        // The session ends after this answer, whether or not it could be built.
+        (void)makeAnswer(header, kResultOk, work, false, answer);
         return false;
     }
     return makeAnswer(header, kResultOk, work, false, answer);

@@ -52,16 +52,19 @@ class CTK73sslService {
   private:
     enum State { kStart = 0, kIdentified = 1, kExchanged = 3, kFileService = 4 };
 
-    void authenticate(const uint8_t* header, const std::vector<uint8_t>& data,
-                      std::vector<uint8_t>& answer);
+    // False when the answer cannot be built (answer empty).
+    [[nodiscard]] bool authenticate(const uint8_t* header, const std::vector<uint8_t>& data,
+                                    std::vector<uint8_t>& answer);
     [[nodiscard]] bool serveFile(const uint8_t* header, const std::vector<uint8_t>& data,
                                  std::vector<uint8_t>& answer);
     [[nodiscard]] bool answerWork(const uint8_t* header, const std::vector<uint8_t>& data,
                                   std::vector<uint8_t>& answer);
     // Builds the answer; false (answer empty) when it cannot be set or encrypted.
-    bool makeAnswer(const uint8_t* request, uint8_t result, const std::vector<uint8_t>& data,
-                    bool more, std::vector<uint8_t>& answer);
-    bool answerError(const uint8_t* request, uint8_t result, std::vector<uint8_t>& answer);
+    [[nodiscard]] bool makeAnswer(const uint8_t* request, uint8_t result,
+                                  const std::vector<uint8_t>& data, bool more,
+                                  std::vector<uint8_t>& answer);
+    [[nodiscard]] bool answerError(const uint8_t* request, uint8_t result,
+                                   std::vector<uint8_t>& answer);
     // The answer to a file telegram that goes the other way than the work.
     [[nodiscard]] bool refuseDirection(const uint8_t* header, std::vector<uint8_t>& answer);
     // Counts the block's data once, the first time it travels.

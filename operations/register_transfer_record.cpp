@@ -21,7 +21,8 @@ constexpr int kRegisterKind = 0;
 
 std::string storeFileOf(int storeNo, uint32_t fileNo) {
     char path[TK73_MAX_PATH] = {};
-    tk73pgm::pgmFileOfKind(storeNo, kRegisterKind)
+    // The path whether or not the file exists yet.
+    (void)tk73pgm::pgmFileOfKind(storeNo, kRegisterKind)
         ->CreateMainteFullPath(static_cast<int>(fileNo), path);
     return path;
 }

@@ -30,7 +30,8 @@ tk73lan::RegisterChanges changesOnRegister(int storeNo, const std::string& addre
     std::set<std::pair<std::string, int>> records;
     for (uint32_t fileNo : files) {
         char path[TK73_MAX_PATH] = {};
-        tk73pgm::pgmFileOfKind(storeNo, kRegisterKind)
+        // The path whether or not the file exists yet.
+        (void)tk73pgm::pgmFileOfKind(storeNo, kRegisterKind)
             ->CreateMainteFullPath(static_cast<int>(fileNo), path);
         const std::string name = fs::path(path).filename().string();
         const std::string copy = tk73store::registerSnapshotPath(storeNo, machineNo) + "/" + name;

@@ -25,7 +25,8 @@ std::vector<uint32_t> filesChangedOnStore(int storeNo, const std::string& addres
     std::vector<uint32_t> changed;
     for (uint32_t fileNo : files) {
         char path[TK73_MAX_PATH] = {};
-        tk73pgm::pgmFileOfKind(storeNo, kRegisterKind)
+        // The path whether or not the file exists yet.
+        (void)tk73pgm::pgmFileOfKind(storeNo, kRegisterKind)
             ->CreateMainteFullPath(static_cast<int>(fileNo), path);
         const auto copy =
             tk73::readWholeFile(copies + "/" + std::filesystem::path(path).filename().string());

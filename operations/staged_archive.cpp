@@ -46,13 +46,15 @@ bool addFiles(const std::string& folder, const std::string& target,
 
 StagedArchive::StagedArchive() : folder_(tk73pack::tempFile("CRPOPEN")) {
     if (!folder_.empty()) {
-        AecrbsDeleteDirectory(folder_.c_str());
+        // An earlier run's folder that stays is written over file by file.
+        (void)AecrbsDeleteDirectory(folder_.c_str());
     }
 }
 
 StagedArchive::~StagedArchive() {
     if (!folder_.empty()) {
-        AecrbsDeleteDirectory(folder_.c_str());
+        // A folder left behind is removed when the next archive is staged.
+        (void)AecrbsDeleteDirectory(folder_.c_str());
     }
 }
 
@@ -137,8 +139,8 @@ bool StagedArchive::placeInto(int storeNo) const {
         if (vekFiles.GetMaintePath(mainte, 1) != 1) {
             return false;
         }
-        vekFiles.CreateMainteFullPath(kPluFile, storePlu);
-        if (!tk73::pathExists(plu) && tk73::pathExists(storePlu) &&
+        const bool storeHasPlu = vekFiles.CreateMainteFullPath(kPluFile, storePlu) != 0;
+        if (!tk73::pathExists(plu) && storeHasPlu &&
             AecrbsCopyFile(storePlu, plu.c_str(), 0) == 0) {
             return false;
         }

@@ -62,7 +62,8 @@ std::string uniqueTempBitmap() {
 // A file that goes when the scope ends, however it ends.
 struct RemovedAtEnd {
     const std::string& path;
-    ~RemovedAtEnd() { AecrbsDeleteFile(path.c_str()); }
+    // A temporary file left behind holds nothing the store needs.
+    ~RemovedAtEnd() { (void)AecrbsDeleteFile(path.c_str()); }
 };
 
 // The bitmap of one logo: converted by the converter from the text program file into a logo
@@ -93,7 +94,8 @@ const char* extractLogo(int fileNo, int width, int height, const std::string& ma
     std::snprintf(target, sizeof target, "FILE%04d.%03d", fileNo, fileNo);
     const bool written = tk73pack::writeWholeFile(temporary, *bitmap) &&
                          tk73pack::copyReplacing(temporary, tk73pack::inFolder(logoFolder, target));
-    AecrbsDeleteFile(temporary.c_str());
+    // A temporary file left behind holds nothing the store needs.
+    (void)AecrbsDeleteFile(temporary.c_str());
     return written ? nullptr : kConversionFailed;
 }
 

@@ -190,7 +190,8 @@ int TK73_API CVekRSSock::RunSendJCVek(int machineNo, void* caller, const char* /
         const int fileNo = static_cast<int>(number);
         const int dataFile = files.IsDataFile(fileNo);
         Record_Information info;
-        files.GetFileDef(fileNo, &info);
+        // A layout cut short by a faulty field still converts the fields read before it.
+        (void)files.GetFileDef(fileNo, &info);
         const bool convert = (conversion.GetFlags() & CTextPgmConv::kActive) != 0 &&
                              files.CkFileCommConv(&info) == 1;
         std::string line;
@@ -205,7 +206,9 @@ int TK73_API CVekRSSock::RunSendJCVek(int machineNo, void* caller, const char* /
         if (convert && sending && conversion.ConvCommFile(info) != 1) {
             code = kArabicFailed;
         } else if (code = converter.entry()(line.c_str(), 0); code == 0) {
-            AecrbsDeleteFile("ECR.LOG");
+            // The converter's log of a call that worked says nothing; one left behind is
+            // overwritten by the next call.
+            (void)AecrbsDeleteFile("ECR.LOG");
             if (convert && !sending && conversion.ConvCommFile(info) != 1) {
                 code = kArabicFailed;
             }

@@ -36,8 +36,10 @@ TK73_EXPORT unsigned int TK73_API tk73_GetPrivateProfileIntA(const char* section
                                                              int defaultValue, const char* file);
 // A null key deletes the first section of the name, a null value the first entry of the name
 // in the sections of the name; both names compared as given.
-TK73_EXPORT int TK73_API tk73_WritePrivateProfileStringA(const char* section, const char* key,
-                                                         const char* value, const char* file);
+TK73_EXPORT TK73_NODISCARD int TK73_API tk73_WritePrivateProfileStringA(const char* section,
+                                                                        const char* key,
+                                                                        const char* value,
+                                                                        const char* file);
 // The entries of the first section of the name (compared as given) as a NUL-separated list
 // ending in two NULs: "key=value" for keys (blanks around name and value removed, quotes kept),
 // names without "=" alone, comments left out.

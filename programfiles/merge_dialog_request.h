@@ -14,6 +14,7 @@
 inline constexpr const char* kMergeDialogName = "MergeSettingData";
 // The caption of the merge's questions and messages.
 inline constexpr const char* kMergeCaption = "VEK/REG data merge.";
+inline constexpr const char* kMergeFailed = "The data could not all be copied.";
 
 enum class MergeChoice { NoMerge, VekToReg, RegToVek };
 

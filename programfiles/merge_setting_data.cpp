@@ -102,10 +102,10 @@ int CMergeSettingData::ExecuteWithDialog(int reportMatch) {
         }
     }
     const bool pluCopied = HasMergeFileNo(tk73pgm::kMergeFilePlu);
-    if (request.choice == MergeChoice::VekToReg) {
-        MergeFromVekToReg();
-    } else {
-        MergeFromRegToVek();
+    const int merged =
+        request.choice == MergeChoice::VekToReg ? MergeFromVekToReg() : MergeFromRegToVek();
+    if (merged == 0) {
+        tk73::ui().message(kMergeFailed, kMergeCaption, tk73::MessageIcon::Error);
     }
     if (pluCopied) {
         // The records are copied; the menu's date of change only tells the register when.
@@ -115,17 +115,11 @@ int CMergeSettingData::ExecuteWithDialog(int reportMatch) {
 }
 
 int CMergeSettingData::ExecuteOneRecordFromRegToVek(int file, int record) {
-    if (HasBothMachines()) {
-        MergeRecordFromRegToVek(file, record);
-    }
-    return 1;
+    return HasBothMachines() ? MergeRecordFromRegToVek(file, record) : 1;
 }
 
 int CMergeSettingData::ExecuteOneRecordFromVekToReg(int file, int record) {
-    if (HasBothMachines()) {
-        MergeRecordFromVekToReg(file, record);
-    }
-    return 1;
+    return HasBothMachines() ? MergeRecordFromVekToReg(file, record) : 1;
 }
 
 int CMergeSettingData::ExecuteVekMenuRecordFromVekToReg(int file, int record) {
@@ -134,13 +128,15 @@ int CMergeSettingData::ExecuteVekMenuRecordFromVekToReg(int file, int record) {
     if (!HasBothMachines() || !GetMergeFileInfo(file, first, last)) {
         return 1;
     }
+    int copied = 1;
     for (int position = first; position <= last; ++position) {
-        if (IsVekMenuItem(file, position == first, tk73pgm::mergeItemAt(position))) {
-            MergeOneItem(GetVekPgmHandle(), GetRegPgmHandle(), file, record,
-                         tk73pgm::mergeItemAt(position), tk73pgm::kMergeVekToReg);
+        if (IsVekMenuItem(file, position == first, tk73pgm::mergeItemAt(position)) &&
+            !MergeOneItem(GetVekPgmHandle(), GetRegPgmHandle(), file, record,
+                          tk73pgm::mergeItemAt(position), tk73pgm::kMergeVekToReg)) {
+            copied = 0;
         }
     }
-    return 1;
+    return copied;
 }
 
 int CMergeSettingData::IsVekMenuItem(int file, bool isName, int item) {

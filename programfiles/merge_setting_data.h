@@ -23,27 +23,29 @@ class CMergeSettingData : public CCmnMainteBase {
     [[nodiscard]] int Initialize(int storeNo) override;
     // Copy every record of the selected groups (only while the mismatch list holds lines; the
     // list is emptied by a copy that succeeded). 1 on success.
-    virtual int MergeFromRegToVek() = 0;
-    virtual int MergeFromVekToReg() = 0;
+    [[nodiscard]] virtual int MergeFromRegToVek() = 0;
+    [[nodiscard]] virtual int MergeFromVekToReg() = 0;
     // Copy every item of the file's group for one record.
-    virtual int MergeRecordFromRegToVek(int file, int record) = 0;
-    virtual int MergeRecordFromVekToReg(int file, int record) = 0;
+    [[nodiscard]] virtual int MergeRecordFromRegToVek(int file, int record) = 0;
+    [[nodiscard]] virtual int MergeRecordFromVekToReg(int file, int record) = 0;
     // Copies one item of one record from the source handle to the target handle in the
     // direction (tk73pgm::kMergeRegToVek or kMergeVekToReg). An item that either side does not
     // define is passed over (1); 0 when the value cannot be read or written.
-    virtual int MergeOneItem(CPgmHandle& source, CPgmHandle& target, int file, int record, int item,
-                             int direction) = 0;
+    [[nodiscard]] virtual int MergeOneItem(CPgmHandle& source, CPgmHandle& target, int file,
+                                           int record, int item, int direction) = 0;
     // Builds the mismatch list of the group (of every group, in table order, for any value that
     // is not a group key) and selects exactly the groups that produced lines. Here: nothing.
     virtual int CreateMismatchInfoArray(int file);
 
     // The full merge: list the differences, let the user choose in the merge dialog, copy. With
-    // reportMatch, a store whose data match hears so. Always 1.
+    // reportMatch, a store whose data match hears so; a copy that fails is reported. Always 1.
     int ExecuteWithDialog(int reportMatch = 0);
-    int ExecuteOneRecordFromRegToVek(int file, int record);
-    int ExecuteOneRecordFromVekToReg(int file, int record);
+    // Copies one record's items of the file's group; 0 when an item could not be copied.
+    [[nodiscard]] int ExecuteOneRecordFromRegToVek(int file, int record);
+    [[nodiscard]] int ExecuteOneRecordFromVekToReg(int file, int record);
     // What the Vek controller's own menu pages change, copied to the register: of a PLU record
-    // only its item 6; of a set menu or pull-down list record everything but its name.
+    // only its item 6; of a set menu or pull-down list record everything but its name. 0 when
+    // an item could not be copied (the others still are).
     [[nodiscard]] int ExecuteVekMenuRecordFromVekToReg(int file, int record);
 
     // Whether each definition has the merge item, as the last list or copy found.

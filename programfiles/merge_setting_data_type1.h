@@ -15,12 +15,12 @@ class CMergeSettingDataType1 : public CMergeSettingData {
 
     // The merge's initialisation; notes again whether the register is model 301.
     [[nodiscard]] int Initialize(int storeNo) override;
-    int MergeFromRegToVek() override;
-    int MergeFromVekToReg() override;
-    int MergeRecordFromRegToVek(int file, int record) override;
-    int MergeRecordFromVekToReg(int file, int record) override;
-    int MergeOneItem(CPgmHandle& source, CPgmHandle& target, int file, int record, int item,
-                     int direction) override;
+    [[nodiscard]] int MergeFromRegToVek() override;
+    [[nodiscard]] int MergeFromVekToReg() override;
+    [[nodiscard]] int MergeRecordFromRegToVek(int file, int record) override;
+    [[nodiscard]] int MergeRecordFromVekToReg(int file, int record) override;
+    [[nodiscard]] int MergeOneItem(CPgmHandle& source, CPgmHandle& target, int file, int record,
+                                   int item, int direction) override;
     int CreateMismatchInfoArray(int file) override;
 
     int IsRegModel301() const { return m_bRegModel301; }

@@ -31,7 +31,8 @@ class CPgmHandle {
 
     // Takes the store definition file, the maintenance folder and the default folder (and lets
     // go of any loaded file); 1 when the definition file exists and is a file.
-    int Open(const char* definitionFile, const char* mainteFolder, const char* defaultFolder);
+    [[nodiscard]] int Open(const char* definitionFile, const char* mainteFolder,
+                           const char* defaultFolder);
 
     // "FILE%03dP.TXT" (text form) or "FILE%03dP.DAT" in the maintenance folder. The result is
     // out, or the handle's own buffer when out is null; the name is left unchanged when the

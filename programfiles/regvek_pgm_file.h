@@ -33,7 +33,7 @@ class CTK73pgmRegVekPgmFile {
     // The maintenance folder ("S%03d", "M001" or "O001", "MAINTE" in the database folder); with
     // create 1 a missing folder is made with its parents. 0 for a store number below 1, an
     // unconfigured database folder or a folder that cannot be made.
-    int GetMaintePath(char* out, int create) const;
+    [[nodiscard]] int GetMaintePath(char* out, int create) const;
     // The model's default folder; 0 (out empty) for a store number below 1 or an unknown model.
     int GetDefaultPath(char* out) const;
 
@@ -44,7 +44,7 @@ class CTK73pgmRegVekPgmFile {
     // ".TXT".
     int CreatePgmFileName(int fileNo, char* out, int withExt, int dat, int full) const;
     // The text program file in the maintenance or default folder; answers whether it exists.
-    int CreateMainteFullPath(int fileNo, char* out) const;
+    [[nodiscard]] int CreateMainteFullPath(int fileNo, char* out) const;
     int CreateDefaultFullPath(int fileNo, char* out) const;
 
     // The number with leading zeros to width digits; out holds at least 12 bytes.

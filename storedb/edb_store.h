@@ -55,9 +55,11 @@ class CTK73edbStore {
     // with = 1 when the store's controller model is a known controller model; linked = 1 when
     // with is 1 and the store's controller linkage is not '1'. 0 (both 0) when the store is not
     // in the table.
-    int GetWithVek(int storeNo, int* with, int* linked) const;
+    [[nodiscard]] int GetWithVek(int storeNo, int* with, int* linked) const;
     // The same for store 1, the single working store of the default and stand-alone layouts.
-    int GetWithVek(int* with, int* linked) const { return GetWithVek(1, with, linked); }
+    [[nodiscard]] int GetWithVek(int* with, int* linked) const {
+        return GetWithVek(1, with, linked);
+    }
 
   private:
     [[nodiscard]] int FindStore(int storeNo) const;

@@ -33,8 +33,8 @@ class ProgramDocument {
 
     // Reads the file and normalises its title line to the title (an empty title removes it).
     // On any result but Opened the document stays closed.
-    OpenResult Open(const std::string& path, const std::string& title,
-                    std::vector<EditField> fields);
+    [[nodiscard]] OpenResult Open(const std::string& path, const std::string& title,
+                                  std::vector<EditField> fields);
     bool IsOpen() const { return buffer_.bytes != nullptr; }
 
     int RecordCount() const { return layout_.count; }

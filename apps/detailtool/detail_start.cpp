@@ -28,10 +28,11 @@ std::string instanceName() {
 
 std::string DetailContext::MainteFile(int fileNo) const {
     char path[TK73_MAX_PATH] = {};
+    // The path whether or not the file exists; empty for a store without a maintenance folder.
     if (kind == 1) {
-        CTK73pgmVekPgmFile(storeNo).CreateMainteFullPath(fileNo, path);
+        (void)CTK73pgmVekPgmFile(storeNo).CreateMainteFullPath(fileNo, path);
     } else {
-        CTK73pgmPgmFile(storeNo).CreateMainteFullPath(fileNo, path);
+        (void)CTK73pgmPgmFile(storeNo).CreateMainteFullPath(fileNo, path);
     }
     return path;
 }

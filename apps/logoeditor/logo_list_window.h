@@ -26,7 +26,7 @@ class LogoListWindow : public tk73editor::PageSetWindow {
     explicit LogoListWindow(tk73editor::PgmMenuContext& context);
 
     // Reads the logos of the definition into the list. 0 when the list cannot be filled.
-    int Open() override;
+    [[nodiscard]] int Open() override;
 
     const std::vector<LogoEntry>& Entries() const { return entries_; }
     // The conversion library to use from now on (tests give one that is not there).

@@ -30,7 +30,8 @@ class WorkFile {
     }
     ~WorkFile() {
         if (!path_.empty()) {
-            AecrbsDeleteFile(path_.c_str());
+            // A work file left behind holds nothing the store needs.
+            (void)AecrbsDeleteFile(path_.c_str());
         }
     }
     WorkFile(const WorkFile&) = delete;

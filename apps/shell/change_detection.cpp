@@ -63,7 +63,8 @@ bool StoreChangedSince(int storeNo, LastTime time) {
     }
     int withVek = 0;
     int linked = 0;
-    CTK73edbStore().GetWithVek(storeNo, &withVek, &linked);
+    // A store not in the table has no controller (both stay 0).
+    (void)CTK73edbStore().GetWithVek(storeNo, &withVek, &linked);
     return withVek == 1 && linked == 1 && mainteFolderChanged(CTK73pgmVekPgmFile(storeNo), time);
 }
 

@@ -11,6 +11,10 @@ inline constexpr const char* kSaveModified = "Setting file has modified. Do you 
 // When the desktop's current store cannot be saved in the user's settings.
 inline constexpr const char* kStoreNotCurrent =
     "The store could not be made the current store.\nCheck that your settings can be saved.";
+// When the store configuration's copy of the default program files fails.
+inline constexpr const char* kDefaultFilesNotCopied =
+    "The default program files could not all be copied to the store.\nCheck that the "
+    "database folder can be written.";
 inline constexpr const char* kAfterInitialize =
     "First of all, in \"System - Branch / Store setting\", please register and store cash "
     "register. \nIf you want to load a backup, please run the \"System - Restore branch data\".";

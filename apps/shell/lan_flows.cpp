@@ -55,8 +55,9 @@ void TransferOverLan(const CHubDlg& window, int receive) {
     std::vector<uint32_t> files;
     for (int index = 0; index < easy.GetValueCount(); ++index) {
         int fileNo = 0;
-        easy.GetValueFromIndex(index, &fileNo);
-        files.push_back(static_cast<uint32_t>(fileNo));
+        if (easy.GetValueFromIndex(index, &fileNo) != 0) {
+            files.push_back(static_cast<uint32_t>(fileNo));
+        }
     }
     CTK73opsSockRegister().ExecuteSocket(store.GetRegModel().modelNo, receive, files);
 }

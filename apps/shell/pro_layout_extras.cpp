@@ -44,16 +44,19 @@ STORE_EDB desktopStore() {
 
 }  // namespace
 
-void CopyDefaultProgramFiles(int storeNo, int kinds) {
+bool CopyDefaultProgramFiles(int storeNo, int kinds) {
+    bool copied = true;
     if (kinds == tk73store::kCopyPgmFilesBoth || kinds == tk73store::kCopyPgmFilesRegister) {
-        CTK73pgmPgmFile(storeNo).CopyPgmFileDefaultToMainte(-1, 1);
+        copied = CTK73pgmPgmFile(storeNo).CopyPgmFileDefaultToMainte(-1, 1) != 0;
     }
     if (kinds == tk73store::kCopyPgmFilesBoth || kinds == tk73store::kCopyPgmFilesVek) {
         STORE_EDB store;
-        if (CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) != 0 && store.vekModelNo != 0) {
-            CTK73pgmVekPgmFile(storeNo).CopyPgmFileDefaultToMainte(-1, 1);
+        if (CTK73edbStore().GetStoreFromStoreNo(storeNo, &store) != 0 && store.vekModelNo != 0 &&
+            CTK73pgmVekPgmFile(storeNo).CopyPgmFileDefaultToMainte(-1, 1) == 0) {
+            copied = false;
         }
     }
+    return copied;
 }
 
 bool ProLayoutExtras::Create() {
@@ -62,7 +65,12 @@ bool ProLayoutExtras::Create() {
     }
     QObject::connect(storeBar_.GetBar(), &CSelectStoreBarBase::storeChanged, &window_,
                      [this] { OnStoreChanged(); });
-    previousHandler_ = tk73store::SetCopyPgmFilesHandler(CopyDefaultProgramFiles);
+    previousHandler_ = tk73store::SetCopyPgmFilesHandler([this](int storeNo, int kinds) {
+        if (!CopyDefaultProgramFiles(storeNo, kinds)) {
+            tk73::ui().message(text::kDefaultFilesNotCopied, window_.Caption(),
+                               tk73::MessageIcon::Error);
+        }
+    });
     handlerSet_ = true;
     const STORE_EDB current = desktopStore();
     if (current.storeNo != EDB_NO_STORE) {
@@ -87,7 +95,8 @@ void ProLayoutExtras::RestrictEnabled() {
         return;
     }
     int withVek = 0;
-    CTK73edbStore().GetWithVek(CurrentStore(), &withVek, nullptr);
+    // A store not in the table has no controller (withVek stays 0).
+    (void)CTK73edbStore().GetWithVek(CurrentStore(), &withVek, nullptr);
     vekSetting->setEnabled(withVek != 0);
 }
 

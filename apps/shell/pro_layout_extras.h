@@ -46,7 +46,8 @@ class ProLayoutExtras : public LayoutExtras {
 
 // Copies every default program file of the kinds into the store's maintenance folders,
 // overwriting: both (0), the register's (1) or the controller's (2); the controller's only when
-// the store has a controller model.
-void CopyDefaultProgramFiles(int storeNo, int kinds);
+// the store has a controller model. False when a file or folder could not be copied or made (the
+// other files are still copied).
+[[nodiscard]] bool CopyDefaultProgramFiles(int storeNo, int kinds);
 
 }  // namespace tk73hub

@@ -38,7 +38,7 @@ void BusySpinner::paintEvent(QPaintEvent*) {
     for (int i = 0; i < kDots; ++i) {
         // The dot at the current step is solid; the ones behind it fade out like a trail.
         const int behind = (step_ - i + kDots) % kDots;
-        colour.setAlphaF(1.0 - 0.8 * behind / (kDots - 1));
+        colour.setAlphaF(static_cast<float>(1.0 - 0.8 * behind / (kDots - 1)));
         painter.setBrush(colour);
         const double angle = 2 * std::numbers::pi * i / kDots;
         painter.drawEllipse(centre + QPointF(radius * std::sin(angle), -radius * std::cos(angle)),

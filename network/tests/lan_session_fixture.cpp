@@ -57,8 +57,9 @@ std::vector<int> LanSession::easyFiles(const Store& store) {
     std::vector<int> files;
     for (int i = 0; i < easy.GetValueCount(); ++i) {
         int file = 0;
-        easy.GetValueFromIndex(i, &file);
-        files.push_back(file);
+        if (easy.GetValueFromIndex(i, &file) != 0) {
+            files.push_back(file);
+        }
     }
     return files;
 }

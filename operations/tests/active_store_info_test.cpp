@@ -49,7 +49,7 @@ class ActiveStore : public ::testing::Test {
 };
 
 TEST_F(ActiveStore, TheProfessionalModeFollowsTheDesktopSelection) {
-    AecrbsSetDesktopRegister("000", "002", "999");
+    ASSERT_NE(AecrbsSetDesktopRegister("000", "002", "999"), 0);
     const Paths paths = pathsOf(0);
     ASSERT_EQ(paths.result, 1);
     EXPECT_EQ(paths.ini, environment.storeFolder(2) + "/M001/KR420.INI");
@@ -60,7 +60,7 @@ TEST_F(ActiveStore, TheProfessionalModeFollowsTheDesktopSelection) {
     // Store 2 has no controller and so no controller definition.
     EXPECT_EQ(pathsOf(1).result, 0);
 
-    AecrbsSetDesktopRegister("000", "001", "999");
+    ASSERT_NE(AecrbsSetDesktopRegister("000", "001", "999"), 0);
     const Paths vek = pathsOf(1);
     ASSERT_EQ(vek.result, 1);
     EXPECT_EQ(vek.ini, environment.storeFolder(1) + "/O001/VK500.INI");
@@ -71,13 +71,13 @@ TEST_F(ActiveStore, TheProfessionalModeFollowsTheDesktopSelection) {
 }
 
 TEST_F(ActiveStore, NoSelectionOrNoDefinitionCopyAnswersZero) {
-    AecrbsSetDesktopRegister("999", "999", "999");
+    ASSERT_NE(AecrbsSetDesktopRegister("999", "999", "999"), 0);
     EXPECT_EQ(pathsOf(0).result, 0);
     EXPECT_EQ(CTK73opsActiveStoreInfo().GetStore().storeNo, 0);
 
     // In the professional mode a missing store copy is made again from the shipped default;
     // without the default there is nothing to make it from.
-    AecrbsSetDesktopRegister("000", "002", "999");
+    ASSERT_NE(AecrbsSetDesktopRegister("000", "002", "999"), 0);
     std::filesystem::remove(environment.storeFolder(2) + "/M001/KR420.INI");
     std::filesystem::remove(environment.modelFolder("KR420", 0) + "/KR420.INI");
     EXPECT_EQ(pathsOf(0).result, 0);
@@ -102,7 +102,7 @@ TEST_F(ActiveStore, OutsideTheProfessionalModeTheRegisterToolWorksOnStoreOne) {
     STORE_EDB other = storetest::storeRecord(0, "Other", storetest::kKR420);
     ASSERT_EQ(tk73store::CreateStore(other), 1);
     ASSERT_EQ(other.storeNo, 2);
-    AecrbsSetDesktopRegister("000", "002", "999");
+    ASSERT_NE(AecrbsSetDesktopRegister("000", "002", "999"), 0);
     // Modes 3 and 4 are the controller tool's; the register tool takes them, and any unknown
     // mode, as the default layout.
     for (const uint32_t mode : {0u, 1u, 3u, 4u, 7u}) {
@@ -126,7 +126,7 @@ TEST_F(ActiveStore, TheVekToolAlwaysFollowsTheDesktopSelection) {
     ASSERT_EQ(tk73store::CreateStore(two), 1);
     ASSERT_EQ(two.storeNo, 2);
     // Set after the first use of the Vek tool's own database, which clears the selection.
-    AecrbsSetDesktopRegister("000", "002", "999");
+    ASSERT_NE(AecrbsSetDesktopRegister("000", "002", "999"), 0);
     const CTK73opsActiveStoreInfo info;
     EXPECT_EQ(info.GetStore().storeName, "Vek two");
     EXPECT_EQ(info.GetVekModel().indentName, "VK500");

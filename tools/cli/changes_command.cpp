@@ -56,7 +56,8 @@ class ChangesReport {
         std::vector<std::string> fileItems;
         for (uint32_t fileNo : files) {
             char path[TK73_MAX_PATH] = {};
-            tk73pgm::pgmFileOfKind(storeNo_, kRegisterKind)
+            // The path whether or not the file exists: only its name is wanted.
+            (void)tk73pgm::pgmFileOfKind(storeNo_, kRegisterKind)
                 ->CreateMainteFullPath(static_cast<int>(fileNo), path);
             const std::string name = std::filesystem::path(path).filename().string();
             const bool known = std::find(changes.unknownFiles.begin(), changes.unknownFiles.end(),

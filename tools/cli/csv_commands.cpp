@@ -44,7 +44,8 @@ int runExport(const CommandLine& line, CliUserInteraction& ui) {
         return kExitNotFound;
     }
     char source[TK73_MAX_PATH] = {};
-    tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, source);
+    // The path whether or not the file exists: the integration file is made from the store.
+    (void)tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, source);
     if (fileNo != tk73xch::kIntegrationFileNo && !isFile(source)) {
         std::fprintf(stderr, "tk73: store %d has no program file %d\n", storeNo, fileNo);
         return kExitNotFound;

@@ -89,7 +89,8 @@ class DiffReport {
 
 std::string mainteFolder(int storeNo, int kind) {
     char folder[TK73_MAX_PATH] = {};
-    tk73pgm::pgmFileOfKind(storeNo, kind)->GetMaintePath(folder, 0);
+    // Empty for a store without a maintenance folder: no file is found in it.
+    (void)tk73pgm::pgmFileOfKind(storeNo, kind)->GetMaintePath(folder, 0);
     return folder;
 }
 

@@ -45,7 +45,8 @@ bool storeHasFiles(int storeNo, const std::vector<uint32_t>& files) {
     const auto pgmFile = tk73pgm::pgmFileOfKind(storeNo, kRegisterKind);
     for (uint32_t fileNo : files) {
         char path[TK73_MAX_PATH] = {};
-        pgmFile->CreateMainteFullPath(static_cast<int>(fileNo), path);
+        // Whether the file exists is asked below, for the message.
+        (void)pgmFile->CreateMainteFullPath(static_cast<int>(fileNo), path);
         std::error_code error;
         if (!std::filesystem::is_regular_file(path, error)) {
             std::fprintf(stderr, "tk73: store %d has no program file %u\n", storeNo, fileNo);

@@ -49,7 +49,8 @@ bool storeModel(int storeNo, int kind, std::string& model, std::string& definiti
 
 std::string mainteFile(int storeNo, int kind, int fileNo) {
     char path[TK73_MAX_PATH] = {};
-    tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, path);
+    // The path whether or not the file exists yet; empty for a store without a maintenance folder.
+    (void)tk73pgm::pgmFileOfKind(storeNo, kind)->CreateMainteFullPath(fileNo, path);
     return path;
 }
 

@@ -50,9 +50,9 @@ DataExchangeBar* DataExchangeBar::Create(const StartContext& context, ProgramDoc
                                          Hooks hooks, QWidget* parent) {
     const CTK73defReg definition(context.model.indentName.c_str(), context.storeNo, context.kind);
     const bool exportFile = tk73def::NeighbourSection<CTK73defRegVekFILE_EXPORT>(definition)
-                                .IsExportFile(context.fileNo) == 1;
+                                .IsExportFile(context.fileNo) != 0;
     const bool importFile = tk73def::NeighbourSection<CTK73defRegVekFILE_IMPORT>(definition)
-                                .IsImportFile(context.fileNo) == 1;
+                                .IsImportFile(context.fileNo) != 0;
     if (!exportFile && !importFile) {
         return nullptr;
     }
@@ -122,7 +122,7 @@ void DataExchangeBar::ReadFromDatabase() {
         return;
     }
     TakeImport(CTK73pgmDbImport(context_.fileNo, context_.storeNo, copy.c_str(), context_.kind)
-                       .ImportExecute() == 1,
+                       .ImportExecute() != 0,
                copy);
 }
 

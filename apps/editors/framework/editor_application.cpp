@@ -37,7 +37,9 @@ EditorExit runEditor(const std::vector<std::string>& arguments,
     }
     const LanguageLibrary language;
     std::unique_ptr<PageSetWindow> pageSet = entry->create(context);
-    pageSet->Open();
+    // A read that failed is told by Open; the window still shows what was read, and the user
+    // closes it.
+    (void)pageSet->Open();
     pageSet->exec();
     pageSet.reset();
     return EditorExit::Ran;

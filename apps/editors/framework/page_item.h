@@ -49,7 +49,7 @@ class PageItem {
     // the default files) and shows it; the first call resolves the item. 1 on success. A failed
     // read from the maintenance files disables the item until a later one succeeds; a disabled
     // item shows no defaults (and answers 1).
-    int Load(PgmMenuContext& context, int operation);
+    [[nodiscard]] int Load(PgmMenuContext& context, int operation);
     // Shows the value of a cleared record (an empty text, 0) in place of the one read, which
     // stays the stored value: a save then writes the blank unless the file holds it already.
     // A disabled item stays as it is.

@@ -279,13 +279,14 @@ bool PageSetDialog::Redo() {
 }
 
 bool PageSetDialog::HandleUndoKeys(QKeyEvent* event) {
+    // With nothing to undo or redo the key does nothing; it is taken either way.
     if (event->matches(QKeySequence::Undo)) {
-        Undo();
+        (void)Undo();
         return true;
     }
     if (event->matches(QKeySequence::Redo) ||
         (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier)) {
-        Redo();
+        (void)Redo();
         return true;
     }
     return false;

@@ -53,7 +53,7 @@ class PageSetDialog : public PageSetWindow {
 
     // Reads every page from the maintenance files; the start-up calls it before the dialog runs.
     // 1 when every item was read.
-    int Open() override;
+    [[nodiscard]] int Open() override;
     // The Restore defaults button.
     void RestoreDefaults();
     // The OK button.
@@ -63,8 +63,8 @@ class PageSetDialog : public PageSetWindow {
     // its value selected (with the icon the page set's messages carry).
     void TellInvalid(PageItem& item, tk73::MessageIcon icon = tk73::MessageIcon::None);
     // Undoes or redoes the user's last change or last undone change; false when there is none.
-    bool Undo();
-    bool Redo();
+    [[nodiscard]] bool Undo();
+    [[nodiscard]] bool Redo();
 
   protected:
     // Called once the user confirmed the save, before any page is written: a page set that must

@@ -32,7 +32,7 @@ class PageSetWindow : public QDialog {
     PgmMenuContext& Context() { return context_; }
 
     // Reads what the window shows; the start-up calls it before the window runs. 1 on success.
-    virtual int Open() = 0;
+    [[nodiscard]] virtual int Open() = 0;
 
     void done(int result) override;
 

@@ -24,8 +24,8 @@ class PgmMenuContext {
     // the paths exist and the definition file is a file.
     [[nodiscard]] int OpenActiveStore();
     // Opens the handle on the three paths; 1 when the definition file exists and is a file.
-    int Open(const std::string& definitionFile, const std::string& mainteFolder,
-             const std::string& defaultFolder);
+    [[nodiscard]] int Open(const std::string& definitionFile, const std::string& mainteFolder,
+                           const std::string& defaultFolder);
 
     CPgmHandle& Handle() { return handle_; }
     const std::string& DefinitionFile() const { return definitionFile_; }

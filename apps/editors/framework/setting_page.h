@@ -43,7 +43,7 @@ class SettingPage : public QWidget {
     void AddRow(QWidget* widget);
 
     // Reads every item (PGM_ACCESS_READ or PGM_ACCESS_READ_DEFAULT); 1 when each was read.
-    int Load(PgmMenuContext& context, int operation);
+    [[nodiscard]] int Load(PgmMenuContext& context, int operation);
     // The first usable item whose control holds a value that cannot be written, or null.
     PageItem* FirstInvalid() const;
     // Writes every changed item; 1 when each was written.

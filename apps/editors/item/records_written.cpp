@@ -20,16 +20,19 @@ int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
     if (records.empty()) {
         return 1;
     }
+    int copied = 1;
     if (AecrbsGetCurrentVekSetting() == 0 && set.mergeKind != kNoCopy) {
         CMergeSettingDataType1 merge(storeNo);
         for (const int record : records) {
-            merge.ExecuteOneRecordFromRegToVek(set.mergeKind, record);
+            if (!merge.ExecuteOneRecordFromRegToVek(set.mergeKind, record)) {
+                copied = 0;
+            }
         }
     }
     if (!changesMenuData(set, fileNo)) {
-        return 1;
+        return copied;
     }
-    return CCmnUpdateInfo(storeNo).UpdateMenuDateTime(1, 1);
+    return CCmnUpdateInfo(storeNo).UpdateMenuDateTime(1, 1) != 0 ? copied : 0;
 }
 
 }  // namespace tk73item

@@ -15,8 +15,9 @@
 
 namespace tk73item {
 
-// storeNo: the active store; fileNo: the file of the set's records. 1 on success; 0 when the
-// stamp could not be written (the records themselves are written already).
+// storeNo: the active store; fileNo: the file of the set's records. 1 on success; 0 when a
+// record could not be copied to the controller or the stamp could not be written (the records
+// themselves are written already).
 [[nodiscard]] int AfterRecordsWritten(int storeNo, const ItemPageSet& set, int fileNo,
                                       const std::vector<int>& records);
 

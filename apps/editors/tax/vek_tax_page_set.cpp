@@ -4,6 +4,7 @@
 #include <QGroupBox>
 
 #include "apps/editors/framework/choice_item.h"
+#include "apps/editors/framework/editor_texts.h"
 #include "apps/editors/tax/tax_menus.h"
 #include "apps/editors/tax/tax_texts.h"
 #include "operations/active_store_info.h"
@@ -49,8 +50,15 @@ VekTaxPageSet::VekTaxPageSet(tk73editor::PgmMenuContext& context)
 
 void VekTaxPageSet::Saved() {
     CMergeSettingDataType1 merge(CTK73opsActiveStoreInfo().GetStore().storeNo);
+    bool copied = true;
     for (int record = 1; record <= kSharedTables; ++record) {
-        merge.ExecuteOneRecordFromVekToReg(kTaxFile, record);
+        if (!merge.ExecuteOneRecordFromVekToReg(kTaxFile, record)) {
+            copied = false;
+        }
+    }
+    if (!copied) {
+        PageSetWindow::Tell(tk73editor::editorText(tk73editor::EditorText::WriteFailed),
+                            tk73::MessageIcon::Error);
     }
 }
 

@@ -13,13 +13,13 @@ ExpectedFiles::ExpectedFiles(const StagedStore& store, int target, const std::st
     : mainteFolder_(store.paths(target).mainteFolder), copyFolder_(copyFolder) {
     fs::create_directories(copyFolder_);
     fs::copy(mainteFolder_, copyFolder_, fs::copy_options::recursive);
-    handle_.Open(store.paths(target).definitionFile.c_str(), copyFolder_.c_str(),
-                 store.paths(target).defaultFolder.c_str());
+    opened_ = handle_.Open(store.paths(target).definitionFile.c_str(), copyFolder_.c_str(),
+                           store.paths(target).defaultFolder.c_str()) != 0;
 }
 
 bool ExpectedFiles::WriteValue(int menuNo, int itemNo, int record, const void* value, int length) {
     tagPGMITEMDEF item;
-    if (handle_.GetItemDef(&item, menuNo, itemNo, 0) != 1 ||
+    if (!opened_ || handle_.GetItemDef(&item, menuNo, itemNo, 0) != 1 ||
         (item.nMemoryType == PGM_MEMORY_FUNC && handle_.ResolveFuncItem(&item, nullptr) != 1)) {
         return false;
     }

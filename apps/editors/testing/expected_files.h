@@ -19,7 +19,8 @@ class ExpectedFiles {
     ExpectedFiles(const StagedStore& store, int target, const std::string& copyFolder);
 
     // Writes an item value into the copy (record 0: the item's first record, for a function item
-    // the record of its function); false when the item cannot be written.
+    // the record of its function); false when the item cannot be written or the copy could not
+    // be opened.
     bool Write(int menuNo, int itemNo, int record, uint64_t value);
     bool Write(int menuNo, int itemNo, int record, const std::string& text);
 
@@ -33,6 +34,7 @@ class ExpectedFiles {
     std::string mainteFolder_;
     std::string copyFolder_;
     CPgmHandle handle_;
+    bool opened_ = false;
 };
 
 }  // namespace tk73editortest

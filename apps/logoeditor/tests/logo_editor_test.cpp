@@ -153,10 +153,10 @@ class LogoEditorTest : public QObject {
         QCOMPARE(tk73logo::sizeText(entries[2]), std::string("160 x 40 dot"));
 
         // A file of two logos, one named; a file with no logos ends the list.
-        tk73_WritePrivateProfileStringA("G_LOGO", "FILE0030", "384,48,0,2,,Second",
-                                        definition().c_str());
-        tk73_WritePrivateProfileStringA("G_LOGO", "FILE0031", "256,64,0,0,Shop logo",
-                                        definition().c_str());
+        QVERIFY(tk73_WritePrivateProfileStringA("G_LOGO", "FILE0030", "384,48,0,2,,Second",
+                                                definition().c_str()) != 0);
+        QVERIFY(tk73_WritePrivateProfileStringA("G_LOGO", "FILE0031", "256,64,0,0,Shop logo",
+                                                definition().c_str()) != 0);
         window = openList();
         QVERIFY(window != nullptr);
         QCOMPARE(window->Entries().size(), size_t{2});
@@ -165,7 +165,8 @@ class LogoEditorTest : public QObject {
         QCOMPARE(window->Entries()[1].slot, 1);
 
         // Fewer than five fields in the first file: nothing to list.
-        tk73_WritePrivateProfileStringA("G_LOGO", "FILE0030", "384,48,0,1", definition().c_str());
+        QVERIFY(tk73_WritePrivateProfileStringA("G_LOGO", "FILE0030", "384,48,0,1",
+                                                definition().c_str()) != 0);
         window = std::make_unique<LogoListWindow>(session_->context);
         QCOMPARE(window->Open(), 0);
         QCOMPARE(lastMessage(), std::string("Failed to set the list control."));
@@ -422,13 +423,13 @@ class LogoEditorTest : public QObject {
         std::filesystem::remove(temp);
 
         // A logo width the register cannot print.
-        tk73_WritePrivateProfileStringA("G_LOGO", "FILE0031", "250,64,0,1,Shop logo",
-                                        definition().c_str());
+        QVERIFY(tk73_WritePrivateProfileStringA("G_LOGO", "FILE0031", "250,64,0,1,Shop logo",
+                                                definition().c_str()) != 0);
         auto odd = openList();
         QVERIFY(choose(*odd, kShopLogo, good) == nullptr);
         QCOMPARE(lastMessage(), std::string("Failed to convert Graphic logo."));
-        tk73_WritePrivateProfileStringA("G_LOGO", "FILE0031", "256,64,0,1,Shop logo",
-                                        definition().c_str());
+        QVERIFY(tk73_WritePrivateProfileStringA("G_LOGO", "FILE0031", "256,64,0,1,Shop logo",
+                                                definition().c_str()) != 0);
 
         // Nothing chosen, then a chosen bitmap gone before OK.
         QVERIFY(!window->Convert());

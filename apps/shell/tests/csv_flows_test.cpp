@@ -60,12 +60,13 @@ class CsvFlows : public ::testing::TestWithParam<uint32_t> {
 
     std::string regFile(int fileNo) const {
         char path[TK73_MAX_PATH] = {};
-        CTK73pgmPgmFile(store_).CreateMainteFullPath(fileNo, path);
+        // The path whether or not the file exists.
+        (void)CTK73pgmPgmFile(store_).CreateMainteFullPath(fileNo, path);
         return path;
     }
     std::string vekFile(int fileNo) const {
         char path[TK73_MAX_PATH] = {};
-        CTK73pgmVekPgmFile(store_).CreateMainteFullPath(fileNo, path);
+        (void)CTK73pgmVekPgmFile(store_).CreateMainteFullPath(fileNo, path);
         return path;
     }
     std::string csv(const std::string& name) { return hub_.env().temp().path("csv/" + name); }

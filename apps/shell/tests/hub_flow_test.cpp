@@ -179,6 +179,9 @@ TEST(HubPro, InitialisingTheDatabaseLeavesNoStoreSelected) {
     }));
 }
 
+// The store configuration's copy of the default program files: the register's alone, then both;
+// a controller folder that cannot be made is reported to the user, the register's files still
+// copied.
 TEST(HubPro, TheStoreConfigurationGetsDefaultProgramFiles) {
     hubtest::HubWindow hub(2);
     STORE_EDB store;
@@ -191,13 +194,27 @@ TEST(HubPro, TheStoreConfigurationGetsDefaultProgramFiles) {
     ASSERT_EQ(CTK73defReg("KR301", 3, 0).CopyDefaultIniFileToDbIniFile(0), 1);
     ASSERT_EQ(CTK73defReg("VK500", 3, 1).CopyDefaultIniFileToDbIniFile(0), 1);
     tk73store::NotifyCopyPgmFiles(3, tk73store::kCopyPgmFilesRegister);
-    char folder[TK73_MAX_PATH] = {};
-    CTK73pgmPgmFile(3).GetMaintePath(folder, 0);
-    EXPECT_TRUE(std::filesystem::exists(std::string(folder) + "/FILE004P.TXT"));
-    CTK73pgmVekPgmFile(3).GetMaintePath(folder, 0);
-    EXPECT_FALSE(std::filesystem::exists(std::string(folder) + "/FILE004P.TXT"));
+    char regFolder[TK73_MAX_PATH] = {};
+    ASSERT_NE(CTK73pgmPgmFile(3).GetMaintePath(regFolder, 0), 0);
+    EXPECT_TRUE(std::filesystem::exists(std::string(regFolder) + "/FILE004P.TXT"));
+    char vekFolder[TK73_MAX_PATH] = {};
+    ASSERT_NE(CTK73pgmVekPgmFile(3).GetMaintePath(vekFolder, 0), 0);
+    EXPECT_FALSE(std::filesystem::exists(std::string(vekFolder) + "/FILE004P.TXT"));
+    EXPECT_TRUE(hub.env().ui().textsOf(InteractionKind::Message).empty());
+
+    // A file under the controller folder's name: the folder cannot be made.
+    std::ofstream(vekFolder) << "in the way";
+    std::filesystem::remove(std::string(regFolder) + "/FILE004P.TXT");
     tk73store::NotifyCopyPgmFiles(3, tk73store::kCopyPgmFilesBoth);
-    EXPECT_TRUE(std::filesystem::exists(std::string(folder) + "/FILE004P.TXT"));
+    EXPECT_TRUE(std::filesystem::exists(std::string(regFolder) + "/FILE004P.TXT"));
+    ASSERT_EQ(hub.env().ui().textsOf(InteractionKind::Message),
+              std::vector<std::string>{text::kDefaultFilesNotCopied});
+    EXPECT_EQ(hub.env().ui().calls().back().icon, tk73::MessageIcon::Error);
+
+    std::filesystem::remove(vekFolder);
+    tk73store::NotifyCopyPgmFiles(3, tk73store::kCopyPgmFilesBoth);
+    EXPECT_TRUE(std::filesystem::exists(std::string(vekFolder) + "/FILE004P.TXT"));
+    EXPECT_EQ(hub.env().ui().textsOf(InteractionKind::Message).size(), 1u);
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ TEST_F(HubLan, SendsToBothFoundRegistersRetriesTheBusyOneAndReceivesAnOldSetMenu
     const CTK73pgmPgmFile locations(storeNo);
     ASSERT_EQ(locations.CopyPgmFileDefaultToMainte(-1, 1), 1);
     char mainte[TK73_MAX_PATH] = {};
-    locations.GetMaintePath(mainte, 0);
+    ASSERT_NE(locations.GetMaintePath(mainte, 0), 0);
     // This store also exchanges its set menu over the LAN.
     char definition[TK73_MAX_PATH] = {};
     ASSERT_EQ(CTK73defReg("KR301", storeNo, 0).GetDbIniFilePath(definition), 1);

@@ -101,10 +101,11 @@ std::string ShellEnvironment::programFolder(const std::vector<std::string>& edit
 
 std::string ShellEnvironment::mainteFolder(bool vek) const {
     char folder[TK73_MAX_PATH] = {};
+    // Empty while store 1 has no maintenance folder.
     if (vek) {
-        CTK73pgmVekPgmFile(1).GetMaintePath(folder, 0);
+        (void)CTK73pgmVekPgmFile(1).GetMaintePath(folder, 0);
     } else {
-        CTK73pgmPgmFile(1).GetMaintePath(folder, 0);
+        (void)CTK73pgmPgmFile(1).GetMaintePath(folder, 0);
     }
     return folder;
 }

@@ -81,7 +81,7 @@ bool messageShown(const tk73test::ScriptedUserInteraction& ui, const std::string
 void select(int storeNo) {
     char number[16];
     std::snprintf(number, sizeof number, "%03d", storeNo);
-    AecrbsSetDesktopRegister("001", number, "001");
+    QVERIFY(AecrbsSetDesktopRegister("001", number, "001") != 0);
 }
 
 void setServiceValue(const char* name, uint32_t value) {

@@ -121,7 +121,7 @@ class DataEditorProcessTest : public QObject {
         QCOMPARE(startCheck(plu), tk73edit::StartCheck::NoDefinition);
         // Started by the controller tool, the store is the desktop selection: none is selected.
         AecrbsSetLaunchVekTool(1);
-        AecrbsSetDesktopRegister("999", "999", "999");
+        QVERIFY(AecrbsSetDesktopRegister("999", "999", "999") != 0);
         QCOMPARE(startCheck(plu), tk73edit::StartCheck::NoStore);
     }
 

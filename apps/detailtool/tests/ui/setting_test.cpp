@@ -33,7 +33,7 @@ std::string profileText(const std::string& file, const char* section, const char
 
 void setProfileText(const std::string& file, const char* section, const char* key,
                     const char* value) {
-    tk73_WritePrivateProfileStringA(section, key, value, file.c_str());
+    QVERIFY(tk73_WritePrivateProfileStringA(section, key, value, file.c_str()) != 0);
 }
 
 tk73dtl::DetailContext activeStore() {

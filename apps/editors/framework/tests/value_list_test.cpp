@@ -26,9 +26,10 @@ TEST(ValueList, TheDefinitionsIntegersInOrder) {
     EXPECT_EQ(values, std::vector<int>{7});
 
     const char* file = store.definitionFile().c_str();
-    tk73_WritePrivateProfileStringA("PGM_MENU_001", "ITEM_090_VALUE", " 3, x ,-2,12abc,99999999999",
-                                    file);
-    tk73_WritePrivateProfileStringA("PGM_MENU_001", "ITEM_091_VALUE", "", file);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_001", "ITEM_090_VALUE",
+                                              " 3, x ,-2,12abc,99999999999", file),
+              0);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_001", "ITEM_091_VALUE", "", file), 0);
     ASSERT_EQ(context.GetValueList(1, 90, values), 1);
     EXPECT_EQ(values, (std::vector<int>{3, 0, -2, 12, INT_MAX}));
     EXPECT_EQ(context.GetValueList(1, 91, values), 0);

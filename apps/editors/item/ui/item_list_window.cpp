@@ -227,7 +227,8 @@ void ItemListWindow::EditRecord(int record, const CodeToRegister* newCode) {
     }
     const std::unique_ptr<RecordDialog> dialog =
         MakeRecordDialog(Context(), set_, items_, record, this, newCode);
-    dialog->Open();
+    // A read that failed is told by Open; the dialog still shows what was read.
+    (void)dialog->Open();
     if (dialog->exec() == QDialog::Accepted) {
         RecordsWritten({record});
         return;
@@ -346,7 +347,8 @@ void ItemListWindow::ClearNfp() {
     std::vector<int> cleared;
     if (!ClearNfpMarks(Context().Handle(), items_, set_.nfpItem, cleared)) {
         Tell(editorText(EditorText::WriteFailed), tk73::MessageIcon::Error);
-        model_->Load();
+        // The list shows what the file holds now, as far as it can be read; the failure is told.
+        (void)model_->Load();
         return;
     }
     RecordsWritten(cleared);

@@ -43,7 +43,7 @@ class ItemListWindow : public tk73editor::PageSetWindow {
 
     // Resolves the set's items and reads the list; "Failed to read setting file." when the
     // records cannot be read.
-    int Open() override;
+    [[nodiscard]] int Open() override;
 
     const ItemPageSet& Set() const { return set_; }
     const MenuItems& Items() const { return items_; }

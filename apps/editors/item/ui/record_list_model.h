@@ -20,7 +20,7 @@ class RecordListModel : public QAbstractTableModel {
                     const MenuItems& items, QObject* parent = nullptr);
 
     // Reads every record's column values; 1 on success (the list is empty otherwise).
-    int Load();
+    [[nodiscard]] int Load();
     // Reads the record's values again; 1 on success.
     int ReloadRecord(int record);
 

@@ -55,11 +55,11 @@ uint64_t stored(const tk73editortest::StagedStore& store, int target, int menuNo
                 int record) {
     const tk73editortest::StorePaths& paths = store.paths(target);
     CPgmHandle handle;
-    handle.Open(paths.definitionFile.c_str(), paths.mainteFolder.c_str(),
-                paths.defaultFolder.c_str());
     tagPGMITEMDEF item;
     uint64_t value = 0;
-    if (!handle.GetItemDef(&item, menuNo, itemNo, 0) ||
+    if (!handle.Open(paths.definitionFile.c_str(), paths.mainteFolder.c_str(),
+                     paths.defaultFolder.c_str()) ||
+        !handle.GetItemDef(&item, menuNo, itemNo, 0) ||
         !handle.ReadItem(&item, record, &value, sizeof(value))) {
         return UINT64_MAX;
     }
@@ -69,8 +69,8 @@ uint64_t stored(const tk73editortest::StagedStore& store, int target, int menuNo
 void writeStored(const tk73editortest::StagedStore& files, int menuNo, int itemNo, uint64_t value) {
     const tk73editortest::StorePaths& paths = files.paths(kRegister);
     CPgmHandle handle;
-    handle.Open(paths.definitionFile.c_str(), paths.mainteFolder.c_str(),
-                paths.defaultFolder.c_str());
+    QVERIFY(handle.Open(paths.definitionFile.c_str(), paths.mainteFolder.c_str(),
+                        paths.defaultFolder.c_str()));
     tagPGMITEMDEF item;
     QVERIFY(handle.GetItemDef(&item, menuNo, itemNo, 0));
     QVERIFY(handle.WriteItem(&item, 1, &value, sizeof(value)));

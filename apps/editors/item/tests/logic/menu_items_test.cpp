@@ -32,8 +32,9 @@ TEST_F(ItemStoreTest, ThePluSetShowsTheItemsTheModelDefines) {
     EXPECT_EQ(items_.Find(16)->meaning, nullptr);
     EXPECT_EQ(items_.Find(16)->label, "Hash item, left out of sales totals");
     EXPECT_EQ(items_.Find(12), nullptr);
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_016_TITLE", nullptr,
-                                    store_.DefinitionFile(0).c_str());
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_016_TITLE", nullptr,
+                                              store_.DefinitionFile(0).c_str()),
+              0);
     ReadSet("P");
     EXPECT_EQ(items_.Find(16)->label, "PLU status");
 }
@@ -42,18 +43,36 @@ TEST_F(ItemStoreTest, ItemsFollowTheStoresDefinition) {
     const std::string definition = store_.DefinitionFile(0);
     // A new item on the PLU file joins the dialog; an item on another file, and one that does
     // not resolve, do not.
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_FILE", "4", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_MEMORY", "INDEX,1,300",
-                                    definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012", "DIGIT,D1,8", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_FIELD", "41", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_FILE", "5", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_MEMORY", "INDEX,1,20",
-                                    definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040", "CHAR,D1,12", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_FIELD", "51", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_041_FILE", "4", definition.c_str());
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_041", "DIGIT,D1,0", definition.c_str());
+    ASSERT_NE(
+        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_FILE", "4", definition.c_str()),
+        0);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_MEMORY", "INDEX,1,300",
+                                              definition.c_str()),
+              0);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012", "DIGIT,D1,8",
+                                              definition.c_str()),
+              0);
+    ASSERT_NE(
+        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_FIELD", "41", definition.c_str()),
+        0);
+    ASSERT_NE(
+        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_FILE", "5", definition.c_str()),
+        0);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_MEMORY", "INDEX,1,20",
+                                              definition.c_str()),
+              0);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040", "CHAR,D1,12",
+                                              definition.c_str()),
+              0);
+    ASSERT_NE(
+        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_FIELD", "51", definition.c_str()),
+        0);
+    ASSERT_NE(
+        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_041_FILE", "4", definition.c_str()),
+        0);
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_041", "DIGIT,D1,0",
+                                              definition.c_str()),
+              0);
     ReadSet("P");
     ASSERT_NE(items_.Find(12), nullptr);
     EXPECT_EQ(items_.Find(12)->label, "Stock quantity");
@@ -61,7 +80,9 @@ TEST_F(ItemStoreTest, ItemsFollowTheStoresDefinition) {
     EXPECT_EQ(items_.Find(41), nullptr);
 
     // Without its name item a set has no records.
-    tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_002", nullptr, definition.c_str());
+    ASSERT_NE(
+        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_002", nullptr, definition.c_str()),
+        0);
     EXPECT_EQ(tk73item::ReadMenuItems(handle_, definition, 14, 2, items_), 0);
 }
 

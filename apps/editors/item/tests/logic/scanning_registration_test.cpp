@@ -128,8 +128,9 @@ TEST_F(ScanningRegistrationTest, AgesAreNumberedAgainWhenTheNextOneWouldNotFit) 
 
 TEST_F(ScanningRegistrationTest, WithoutAgesAFullFileTakesNoMoreCodes) {
     FillFile([](int record) { return record; });
-    tk73_WritePrivateProfileStringA("PGM_MENU_016", "ITEM_005_FILE", nullptr,
-                                    store_.DefinitionFile(0).c_str());
+    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_016", "ITEM_005_FILE", nullptr,
+                                              store_.DefinitionFile(0).c_str()),
+              0);
     ScanningRegistration registration = Registration();
     EXPECT_FALSE(registration.KeepsAges());
     EXPECT_EQ(registration.Place("00000000000777").kind, ScanningPlace::Kind::Full);
