@@ -5,6 +5,9 @@ target_compile_options(tk73_options INTERFACE -Wall -Wextra -Werror -Wno-unused-
 # The stricter warnings that the code of a folder passes; the folder turns them on for its
 # targets with add_compile_options(${TK73_STRICT_WARNINGS}).
 set(TK73_STRICT_WARNINGS -Wshadow)
+# The conversion warnings, on in the folders whose code passes them: add_compile_options(
+# ${TK73_STRICT_WARNINGS} ${TK73_CONVERSION_WARNINGS}).
+set(TK73_CONVERSION_WARNINGS -Wconversion -Wsign-conversion -Wold-style-cast)
 target_include_directories(tk73_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 # The source folder reaches only the few files that read the shipped installation from it, by a
 # generated header: on every command line it would keep clones in other folders from sharing
