@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "apps/editors/item/tests/logic/item_store_fixture.h"
 #include "platform/ini_profile.h"
@@ -43,36 +45,22 @@ TEST_F(ItemStoreTest, ItemsFollowTheStoresDefinition) {
     const std::string definition = store_.DefinitionFile(0);
     // A new item on the PLU file joins the dialog; an item on another file, and one that does
     // not resolve, do not.
-    ASSERT_NE(
-        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_FILE", "4", definition.c_str()),
-        0);
-    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_MEMORY", "INDEX,1,300",
-                                              definition.c_str()),
-              0);
-    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012", "DIGIT,D1,8",
-                                              definition.c_str()),
-              0);
-    ASSERT_NE(
-        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_012_FIELD", "41", definition.c_str()),
-        0);
-    ASSERT_NE(
-        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_FILE", "5", definition.c_str()),
-        0);
-    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_MEMORY", "INDEX,1,20",
-                                              definition.c_str()),
-              0);
-    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040", "CHAR,D1,12",
-                                              definition.c_str()),
-              0);
-    ASSERT_NE(
-        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_040_FIELD", "51", definition.c_str()),
-        0);
-    ASSERT_NE(
-        tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_041_FILE", "4", definition.c_str()),
-        0);
-    ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", "ITEM_041", "DIGIT,D1,0",
-                                              definition.c_str()),
-              0);
+    for (const auto& [key, value] : std::vector<std::pair<const char*, const char*>>{
+             {"ITEM_012_FILE", "4"},
+             {"ITEM_012_MEMORY", "INDEX,1,300"},
+             {"ITEM_012", "DIGIT,D1,8"},
+             {"ITEM_012_FIELD", "41"},
+             {"ITEM_040_FILE", "5"},
+             {"ITEM_040_MEMORY", "INDEX,1,20"},
+             {"ITEM_040", "CHAR,D1,12"},
+             {"ITEM_040_FIELD", "51"},
+             {"ITEM_041_FILE", "4"},
+             {"ITEM_041", "DIGIT,D1,0"},
+         }) {
+        ASSERT_NE(tk73_WritePrivateProfileStringA("PGM_MENU_014", key, value, definition.c_str()),
+                  0)
+            << key;
+    }
     ReadSet("P");
     ASSERT_NE(items_.Find(12), nullptr);
     EXPECT_EQ(items_.Find(12)->label, "Stock quantity");
